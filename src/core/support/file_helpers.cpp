@@ -1,0 +1,123 @@
+#include "support/file_helpers.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string_view>
+
+#include "support/dyn_string.hpp"
+
+namespace veltrim {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+bool PathTooShort(const char* path) { return path == nullptr || std::strlen(path) < 4; }
+
+FileHandle OpenForReading(const char* path) { return FileHandle(std::fopen(path, "rb")); }
+
+// Size of an open file, leaving it positioned at the start. Some platforms
+// open a directory for reading; the first read then fails, which is how it is
+// told apart from an empty file.
+std::optional<std::int64_t> SizeOf(std::FILE* file) {
+  if (std::fgetc(file) == EOF && std::ferror(file)) {
+    return std::nullopt;
+  }
+  if (std::fseek(file, 0, SEEK_END) != 0) {
+    return std::nullopt;
+  }
+  const long size = std::ftell(file);
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(size);
+}
+
+bool WriteZeros(std::FILE* file, std::int64_t count) {
+  static constexpr std::array<char, 4096> zeros{};
+  while (count > 0) {
+    const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(count, zeros.size()));
+    if (std::fwrite(zeros.data(), 1, chunk, file) != chunk) {
+      return false;
+    }
+    count -= static_cast<std::int64_t>(chunk);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> QueryFileSize(const char* path) {
+  if (path == nullptr) {
+    return std::nullopt;
+  }
+  const FileHandle file = OpenForReading(path);
+  if (!file) {
+    return std::nullopt;
+  }
+  return SizeOf(file.get());
+}
+
+int LoadWholeFile(const char* path, std::span<char> block, std::int32_t& bytesRead) {
+  bytesRead = 0;
+  if (PathTooShort(path)) {
+    CopyOut(block, kInvalidPathText);
+    return 0;
+  }
+  const FileHandle file = OpenForReading(path);
+  if (!file) {
+    CopyOut(block, kFileMissingText);
+    return 0;
+  }
+  const std::optional<std::int64_t> size = SizeOf(file.get());
+  if (!size || *size > static_cast<std::int64_t>(block.size()) ||
+      *size > std::numeric_limits<std::int32_t>::max()) {
+    return 0;
+  }
+  const auto wanted = static_cast<std::size_t>(*size);
+  if (wanted > 0 && std::fread(block.data(), 1, wanted, file.get()) != wanted) {
+    return 0;
+  }
+  bytesRead = static_cast<std::int32_t>(wanted);
+  return 1;
+}
+
+int WriteTextFile(const char* path, const char* text, std::int32_t length, int mode) {
+  if (PathTooShort(path) || (mode != 0 && mode != 1)) {
+    return 0;
+  }
+  const std::string_view source = text ? std::string_view(text) : std::string_view();
+  // 64 bits so that the absolute value of INT32_MIN is representable.
+  std::int64_t count = length;
+  if (count == -1) {
+    count = static_cast<std::int64_t>(source.size());
+  } else if (count < -1) {
+    count = -count;
+  }
+
+  // Append mode opens the existing file for appending, so its old contents
+  // are never rewritten and cannot be lost by a failed write.
+  FileHandle file(std::fopen(path, mode == 1 ? "wb" : "ab"));
+  if (!file) {
+    return 0;
+  }
+  if (count == 0) {
+    return 1;
+  }
+  const std::size_t fromText =
+      std::min(source.size(), static_cast<std::size_t>(count));
+  bool ok = fromText == 0 || std::fwrite(source.data(), 1, fromText, file.get()) == fromText;
+  ok = ok && WriteZeros(file.get(), count - static_cast<std::int64_t>(fromText));
+  // Buffered bytes reach the file on close; a failure there is a failed write.
+  ok = (std::fclose(file.release()) == 0) && ok;
+  return ok ? 1 : 0;
+}
+
+}  // namespace veltrim

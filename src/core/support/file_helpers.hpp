@@ -1,0 +1,39 @@
+#pragma once
+// Whole-file access with 8-bit paths. Both routines refuse paths shorter than
+// 4 characters and report success as 1, failure as 0. Files are handled as raw
+// bytes (no line-end translation).
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace veltrim {
+
+inline constexpr const char* kInvalidPathText =
+    "#ERROR: invalid file path (less than 4 characters)!";
+inline constexpr const char* kFileMissingText = "#ERROR: this file does not exist!";
+
+// Size in bytes of the file at `path`, or nullopt when it cannot be opened
+// for reading (missing, a directory, no access) or its size is unknown.
+std::optional<std::int64_t> QueryFileSize(const char* path);
+
+// Reads the whole file at `path` into `block`; no NUL is added. Returns 1 and
+// sets `bytesRead` when the whole file was read, else 0 with `bytesRead` 0.
+// A path that is null or shorter than 4 characters puts kInvalidPathText into
+// the block, a file that cannot be opened puts kFileMissingText (each with its
+// NUL, cut to fit a smaller block). A file larger than the block is not read
+// at all: the result is 0 and the block is untouched.
+int LoadWholeFile(const char* path, std::span<char> block, std::int32_t& bytesRead);
+
+// Writes `length` bytes of `text` to `path`: the characters of the text,
+// followed by zero bytes when `length` is longer than the text. `length` -1
+// means the length of the text; a value below -1 is taken as its absolute
+// value. A null text counts as empty.
+// mode 1 replaces the file, mode 0 appends to it (creating it when missing);
+// appending never rewrites the existing contents.
+// Returns 1 on success, 0 when the path is shorter than 4 characters, the mode
+// is neither 0 nor 1 (nothing is touched in either case), or the file cannot
+// be opened or written.
+int WriteTextFile(const char* path, const char* text, std::int32_t length, int mode);
+
+}  // namespace veltrim

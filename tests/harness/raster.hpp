@@ -1,0 +1,39 @@
+// Pages turned into pixels: PostScript rendered by Ghostscript, PNG files
+// read back for colour checks.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace veltrim::test {
+
+class RasterImage {
+ public:
+  // Throws when the file is not a readable PNG.
+  static RasterImage LoadPng(const std::filesystem::path& file);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // 0xRRGGBB of the pixel; throws outside the image.
+  std::uint32_t Pixel(int x, int y) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint8_t> rgb_;
+};
+
+// Renders every page of a PostScript or PDF file to PNG at `dpi` into
+// `folder` (page-1.png, ...) with Ghostscript; returns the pages in order.
+std::vector<std::filesystem::path> RenderPages(const std::filesystem::path& document, int dpi,
+                                               const std::filesystem::path& folder);
+
+// "#RRGGBB", for failure messages.
+std::string ColourText(std::uint32_t rgb);
+
+// True when every channel differs by at most `tolerance`.
+bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
+
+}  // namespace veltrim::test

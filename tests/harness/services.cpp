@@ -1,0 +1,104 @@
+#include "services.hpp"
+
+#include <cups/cups.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+namespace veltrim::test {
+namespace {
+
+std::string ReadLine(const fs::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  if (!in || !std::getline(in, line) || line.empty())
+    throw std::runtime_error("fixture state missing: " + file.string() + " (is the fixture running?)");
+  return line;
+}
+
+void Check(const std::vector<std::string>& argv, const EnvironmentOverrides& env) {
+  const auto result = RunProcess(argv, env, std::chrono::seconds(60));
+  if (result.exitCode != 0) throw std::runtime_error(Describe(argv, result));
+}
+
+// libcups keeps one connection per thread; point it at our scheduler.
+struct CupsJobs {
+  CupsJobs(const std::string& server, const std::string& queue) {
+    cupsSetServer(server.c_str());
+    count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
+  }
+  ~CupsJobs() { cupsFreeJobs(count, jobs); }
+  CupsJobs(const CupsJobs&) = delete;
+  CupsJobs& operator=(const CupsJobs&) = delete;
+  cups_job_t* jobs = nullptr;
+  int count = 0;
+};
+
+}  // namespace
+
+Services Services::FromEnvironment() {
+  const char* state = std::getenv("VELTRIM_TEST_STATE");
+  if (!state || !*state) throw std::runtime_error("VELTRIM_TEST_STATE is not set: run the test through ctest");
+  Services services;
+  services.state = state;
+  services.display = ReadLine(services.state / "xvfb" / "display");
+  services.cupsServer = ReadLine(services.state / "cups" / "server");
+  services.winePrefix = services.state / "wine" / "prefix";
+  if (!fs::exists(services.winePrefix / "system.reg"))
+    throw std::runtime_error("no Wine prefix at " + services.winePrefix.string());
+  return services;
+}
+
+fs::path ScratchFolder(const Services& services, const std::string& name) {
+  const fs::path folder = services.state / "scratch" / name;
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
+                                const std::vector<std::string>& args, std::chrono::seconds timeout) {
+  std::vector<std::string> argv{VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string(), exe.string()};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return RunProcess(argv, {}, timeout);
+}
+
+CupsQueue::CupsQueue(const Services& services, std::string name)
+    : services_(services), name_(std::move(name)), output_(services.state / "cups" / "out" / (name_ + ".prn")) {
+  fs::remove(output_);
+  Check({"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(), "-m", "drv:///sample.drv/generic.ppd"},
+        {{"CUPS_SERVER", services_.cupsServer}});
+}
+
+CupsQueue::~CupsQueue() {
+  RunProcess({"lpadmin", "-x", name_}, {{"CUPS_SERVER", services_.cupsServer}}, std::chrono::seconds(30));
+}
+
+int CupsQueue::CompletedJobs() const {
+  CupsJobs list(services_.cupsServer, name_);
+  int completed = 0;
+  for (int i = 0; i < list.count; ++i)
+    if (list.jobs[i].state == IPP_JSTATE_COMPLETED) ++completed;
+  return completed;
+}
+
+bool CupsQueue::WaitForCompletedJobs(int count, std::chrono::seconds timeout) const {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    CupsJobs list(services_.cupsServer, name_);
+    int completed = 0, pending = 0;
+    for (int i = 0; i < list.count; ++i) {
+      const ipp_jstate_t state = list.jobs[i].state;
+      if (state == IPP_JSTATE_COMPLETED) ++completed;
+      else if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) return false;
+      else ++pending;
+    }
+    if (completed >= count && pending == 0) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
+}  // namespace veltrim::test
