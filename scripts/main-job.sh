@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset native >/dev/null
 cmake --build --preset native
-build/native/veltrim "${@:---version}"
+build/native/veltrim print "$@"

@@ -16,7 +16,7 @@ packages=(
   # scheduler with file queues, Ghostscript and poppler to read pages back
   wine wine64 xvfb xauth x11-utils
   cups-daemon cups-client cups-filters cups-common
-  ghostscript poppler-utils imagemagick
+  ghostscript poppler-utils imagemagick time
 )
 
 missing=()

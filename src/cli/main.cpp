@@ -1,24 +1,86 @@
-// veltrim: the command-line front end.
+// veltrim: the command-line front end. Runs the print job of the main
+// window headless on a printer or into files, and lists the printers.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli_host.hpp"
+#include "cli_options.hpp"
+#include "cli_targets.hpp"
+#include "print/print_engine.hpp"
+#include "progress.hpp"
+#include "support/dyn_string.hpp"
+#include "support/file_helpers.hpp"
+
+namespace veltrim::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: veltrim --version | --help\n"
-    "Printer test utility: runs test-page print jobs and reports on printers.\n";
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+int RunPrint(const Options& options) {
+  std::string error;
+  auto target = MakeTarget(options, error);
+  if (!target) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  target = WithProgress(std::move(target), options.settings.docs * options.settings.pages);
+
+  CliHost host(options.settings);
+  DynString report;
+  std::string printerName;
+  PrintEngine(host, *target, options.selection, printerName, report);
+
+  std::fwrite(host.Report().data(), 1, host.Report().size(), stdout);
+  std::fflush(stdout);
+  int status = host.Report().find("[x]") == std::string::npos ? kExitOk : kExitFailed;
+  if (!options.report.empty() &&
+      WriteTextFile(options.report.c_str(), report.Data(), report.Length(), 1) != 1) {
+    std::fprintf(stderr, "veltrim: cannot write the report to %s\n", options.report.c_str());
+    status = kExitFailed;
+  }
+  return status;
+}
+
+int RunPrinters() {
+  std::vector<PrinterEntry> printers;
+  std::string error;
+  if (!ListPrinters(printers, error)) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return kExitFailed;
+  }
+  for (const auto& printer : printers)
+    std::printf("%s %s\t%s\n", printer.isDefault ? "*" : " ", printer.name.c_str(), printer.port.c_str());
+  return kExitOk;
+}
 
 }  // namespace
+}  // namespace veltrim::cli
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("veltrim %s\n", VELTRIM_VERSION);
-    return 0;
+  using namespace veltrim::cli;
+#ifdef _WIN32
+  // The report's CR LF line ends go out as they are.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const ParseResult parsed = ParseCommandLine(args.empty() ? std::vector<std::string>{"print"} : args);
+  if (!parsed.options) {
+    std::fprintf(stderr, "veltrim: %s\n\n%s", parsed.error.c_str(), kUsage);
+    return kExitUsage;
   }
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, stdout);
-    return 0;
+  switch (parsed.options->command) {
+    case Command::Help: std::fputs(kUsage, stdout); return kExitOk;
+    case Command::Version: std::printf("veltrim %s\n", VELTRIM_VERSION); return kExitOk;
+    case Command::Printers: return RunPrinters();
+    case Command::Print: break;
   }
-  std::fputs(kUsage, stderr);
-  return 2;
+  return RunPrint(*parsed.options);
 }

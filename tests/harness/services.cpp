@@ -38,11 +38,17 @@ struct CupsJobs {
 
 }  // namespace
 
-Services Services::FromEnvironment() {
+fs::path StateFromEnvironment() {
   const char* state = std::getenv("VELTRIM_TEST_STATE");
   if (!state || !*state) throw std::runtime_error("VELTRIM_TEST_STATE is not set: run the test through ctest");
+  return state;
+}
+
+std::string CupsServerFromEnvironment() { return ReadLine(StateFromEnvironment() / "cups" / "server"); }
+
+Services Services::FromEnvironment() {
   Services services;
-  services.state = state;
+  services.state = StateFromEnvironment();
   services.display = ReadLine(services.state / "xvfb" / "display");
   services.cupsServer = ReadLine(services.state / "cups" / "server");
   services.winePrefix = services.state / "wine" / "prefix";
@@ -66,18 +72,21 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
 }
 
 CupsQueue::CupsQueue(const Services& services, std::string name)
-    : services_(services), name_(std::move(name)), output_(services.state / "cups" / "out" / (name_ + ".prn")) {
+    : CupsQueue(services.cupsServer, services.state, std::move(name)) {}
+
+CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name)
+    : server_(std::move(cupsServer)), name_(std::move(name)), output_(state / "cups" / "out" / (name_ + ".prn")) {
   fs::remove(output_);
   Check({"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(), "-m", "drv:///sample.drv/generic.ppd"},
-        {{"CUPS_SERVER", services_.cupsServer}});
+        {{"CUPS_SERVER", server_}});
 }
 
 CupsQueue::~CupsQueue() {
-  RunProcess({"lpadmin", "-x", name_}, {{"CUPS_SERVER", services_.cupsServer}}, std::chrono::seconds(30));
+  RunProcess({"lpadmin", "-x", name_}, {{"CUPS_SERVER", server_}}, std::chrono::seconds(30));
 }
 
 int CupsQueue::CompletedJobs() const {
-  CupsJobs list(services_.cupsServer, name_);
+  CupsJobs list(server_, name_);
   int completed = 0;
   for (int i = 0; i < list.count; ++i)
     if (list.jobs[i].state == IPP_JSTATE_COMPLETED) ++completed;
@@ -87,7 +96,7 @@ int CupsQueue::CompletedJobs() const {
 bool CupsQueue::WaitForCompletedJobs(int count, std::chrono::seconds timeout) const {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (std::chrono::steady_clock::now() < deadline) {
-    CupsJobs list(services_.cupsServer, name_);
+    CupsJobs list(server_, name_);
     int completed = 0, pending = 0;
     for (int i = 0; i < list.count; ++i) {
       const ipp_jstate_t state = list.jobs[i].state;

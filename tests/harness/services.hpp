@@ -24,6 +24,11 @@ struct Services {
   static Services FromEnvironment();
 };
 
+// The fixtures' state folder (VELTRIM_TEST_STATE); throws when unset.
+fs::path StateFromEnvironment();
+// "127.0.0.1:PORT" of the private scheduler; throws when it did not start.
+std::string CupsServerFromEnvironment();
+
 // A scratch folder of the test's own under the state folder, emptied first.
 fs::path ScratchFolder(const Services& services, const std::string& name);
 
@@ -38,6 +43,7 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
 class CupsQueue {
  public:
   CupsQueue(const Services& services, std::string name);
+  CupsQueue(std::string cupsServer, const fs::path& state, std::string name);
   ~CupsQueue();
   CupsQueue(const CupsQueue&) = delete;
   CupsQueue& operator=(const CupsQueue&) = delete;
@@ -51,7 +57,7 @@ class CupsQueue {
   int CompletedJobs() const;
 
  private:
-  const Services& services_;
+  std::string server_;
   std::string name_;
   fs::path output_;
 };

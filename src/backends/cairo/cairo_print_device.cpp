@@ -1,0 +1,228 @@
+#include "cairo_print_device.hpp"
+
+#include <cairo-pdf.h>
+#include <cairo-ps.h>
+#include <unistd.h>
+
+#include <string>
+#include <system_error>
+#include <utility>
+
+namespace veltrim {
+
+namespace cairo_detail {
+
+// Where the pages of a job go. Open makes the output; each page is drawn on
+// the surface BeginPage answers and delivered by EndPage; Finish completes
+// the output.
+class JobOutput {
+ public:
+  virtual ~JobOutput() = default;
+  virtual bool Open(const char* title) = 0;
+  // The page's target, its user units per device dot, and the image when
+  // the target keeps pixels.
+  struct Target {
+    cairo_surface_t* surface = nullptr;
+    double unitsPerDotX = 1;
+    double unitsPerDotY = 1;
+    cairo_surface_t* readable = nullptr;
+  };
+  virtual Target BeginPage() = 0;
+  virtual bool EndPage(cairo_t* cr, int pageNumber) = 0;
+  virtual bool Healthy() const = 0;
+  virtual bool Finish() = 0;
+};
+
+namespace {
+
+double Points(int dots, int dpi) { return dots * 72.0 / dpi; }
+
+// PDF (to a file or a sink) and PostScript: one surface for the whole job.
+class VectorOutput final : public JobOutput {
+ public:
+  VectorOutput(FileFormat format, std::filesystem::path path, ByteSink sink, const DeviceCaps& caps)
+      : format_(format), path_(std::move(path)), sink_(std::move(sink)), caps_(caps) {}
+
+  bool Open(const char* title) override {
+    const double width = Points(caps_.physicalWidth, caps_.dpiX), height = Points(caps_.physicalHeight, caps_.dpiY);
+    if (format_ == FileFormat::PostScript)
+      surface_.reset(cairo_ps_surface_create(path_.c_str(), width, height));
+    else if (sink_)
+      surface_.reset(cairo_pdf_surface_create_for_stream(&VectorOutput::Write, this, width, height));
+    else
+      surface_.reset(cairo_pdf_surface_create(path_.c_str(), width, height));
+    if (cairo_surface_status(surface_.get()) != CAIRO_STATUS_SUCCESS) {
+      surface_.reset();
+      return false;
+    }
+    if (format_ == FileFormat::Pdf && title != nullptr && *title != '\0')
+      cairo_pdf_surface_set_metadata(surface_.get(), CAIRO_PDF_METADATA_TITLE, title);
+    return true;
+  }
+
+  Target BeginPage() override {
+    return {surface_.get(), 72.0 / caps_.dpiX, 72.0 / caps_.dpiY, nullptr};
+  }
+
+  bool EndPage(cairo_t* cr, int) override {
+    cairo_show_page(cr);
+    return cairo_status(cr) == CAIRO_STATUS_SUCCESS && Healthy();
+  }
+
+  bool Healthy() const override {
+    return surface_ && cairo_surface_status(surface_.get()) == CAIRO_STATUS_SUCCESS && !sinkFailed_;
+  }
+
+  bool Finish() override {
+    if (!surface_) return true;
+    cairo_surface_finish(surface_.get());
+    const bool ok = Healthy();
+    surface_.reset();
+    return ok;
+  }
+
+ private:
+  static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length) {
+    auto* self = static_cast<VectorOutput*>(closure);
+    if (self->sinkFailed_ || !self->sink_({data, length})) {
+      self->sinkFailed_ = true;
+      return CAIRO_STATUS_WRITE_ERROR;
+    }
+    return CAIRO_STATUS_SUCCESS;
+  }
+
+  FileFormat format_;
+  std::filesystem::path path_;
+  ByteSink sink_;
+  DeviceCaps caps_;
+  CairoSurfacePtr surface_;
+  bool sinkFailed_ = false;
+};
+
+// PNG: a fresh image of the whole sheet per page, written when it ends.
+class PngOutput final : public JobOutput {
+ public:
+  PngOutput(std::filesystem::path path, const DeviceCaps& caps) : path_(std::move(path)), caps_(caps) {}
+
+  bool Open(const char*) override {
+    // The pages are written later; a folder that cannot take them fails the
+    // document now, as a file that cannot be created would.
+    std::filesystem::path folder = path_.parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    return !path_.filename().empty() && std::filesystem::is_directory(folder, error) &&
+           ::access(folder.c_str(), W_OK) == 0;
+  }
+
+  Target BeginPage() override {
+    image_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, caps_.physicalWidth, caps_.physicalHeight));
+    if (cairo_surface_status(image_.get()) != CAIRO_STATUS_SUCCESS) {
+      image_.reset();
+      return {};
+    }
+    CairoPtr paper(cairo_create(image_.get()));
+    cairo_set_source_rgb(paper.get(), 1, 1, 1);
+    cairo_paint(paper.get());
+    return {image_.get(), 1, 1, image_.get()};
+  }
+
+  bool EndPage(cairo_t* cr, int pageNumber) override {
+    bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS && image_ != nullptr;
+    if (ok) {
+      cairo_surface_flush(image_.get());
+      ok = cairo_surface_write_to_png(image_.get(), CairoPrintDevice::PngPagePath(path_, pageNumber).c_str()) ==
+           CAIRO_STATUS_SUCCESS;
+    }
+    image_.reset();
+    failed_ = failed_ || !ok;
+    return ok;
+  }
+
+  bool Healthy() const override { return !failed_; }
+  bool Finish() override { return !failed_; }
+
+ private:
+  std::filesystem::path path_;
+  DeviceCaps caps_;
+  CairoSurfacePtr image_;
+  bool failed_ = false;
+};
+
+}  // namespace
+}  // namespace cairo_detail
+
+using cairo_detail::CairoPtr;
+
+CairoPrintDevice::CairoPrintDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps)
+    : surface_(caps) {
+  if (format == FileFormat::Png)
+    output_ = std::make_unique<cairo_detail::PngOutput>(std::move(output), caps);
+  else
+    output_ = std::make_unique<cairo_detail::VectorOutput>(format, std::move(output), nullptr, caps);
+}
+
+CairoPrintDevice::CairoPrintDevice(ByteSink sink, const DeviceCaps& caps)
+    : surface_(caps),
+      output_(std::make_unique<cairo_detail::VectorOutput>(FileFormat::Pdf, std::filesystem::path(), std::move(sink),
+                                                           caps)) {}
+
+CairoPrintDevice::~CairoPrintDevice() { FinishJob(); }
+
+std::filesystem::path CairoPrintDevice::PngPagePath(const std::filesystem::path& output, int page) {
+  std::string base = output.string();
+  const std::string extension = output.extension().string();
+  if (extension.size() == 4 && (extension[1] | 0x20) == 'p' && (extension[2] | 0x20) == 'n' &&
+      (extension[3] | 0x20) == 'g')
+    base.resize(base.size() - extension.size());
+  return base + "-" + std::to_string(page) + ".png";
+}
+
+int CairoPrintDevice::StartDocA(const char* documentName) {
+  if (finished_ || inDocument_) return kSpError;
+  if (!opened_) {
+    if (!output_->Open(documentName)) return kSpError;
+    opened_ = true;
+  }
+  if (!output_->Healthy()) return kSpError;
+  inDocument_ = true;
+  return ++documents_;
+}
+
+int CairoPrintDevice::StartPage() {
+  if (!inDocument_ || page_) return 0;
+  const auto target = output_->BeginPage();
+  if (target.surface == nullptr) return 0;
+  CairoPtr cr(cairo_create(target.surface));
+  if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return 0;
+  page_ = std::move(cr);
+  ++pagesStarted_;
+  surface_.BeginPage(page_.get(), target.unitsPerDotX, target.unitsPerDotY, target.readable);
+  return 1;
+}
+
+int CairoPrintDevice::EndPage() {
+  if (!page_) return 0;
+  surface_.EndPage();
+  const bool ok = output_->EndPage(page_.get(), pagesStarted_);
+  page_.reset();
+  ++pagesEnded_;
+  return ok ? 1 : 0;
+}
+
+int CairoPrintDevice::EndDoc() {
+  if (!inDocument_) return 0;
+  const bool pageOk = !page_ || EndPage() > 0;
+  inDocument_ = false;
+  return pageOk && output_->Healthy() ? 1 : 0;
+}
+
+int CairoPrintDevice::FinishJob() {
+  if (finished_) return finishResult_;
+  const bool documentOk = !inDocument_ || EndDoc() > 0;
+  const bool outputOk = !opened_ || output_->Finish();
+  finished_ = true;
+  finishResult_ = documentOk && outputOk ? 1 : 0;
+  return finishResult_;
+}
+
+}  // namespace veltrim

@@ -1,0 +1,94 @@
+#include "cups_destination.hpp"
+
+#include <cstring>
+
+namespace veltrim {
+
+std::unique_ptr<CupsDestination> CupsDestination::Find(const std::string& name) {
+  OwnedCupsDest dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr));
+  if (!dest) return nullptr;
+  OwnedCupsDinfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+  if (!info) return nullptr;
+  return std::make_unique<CupsDestination>(name, std::move(dest), std::move(info));
+}
+
+CupsDestinationFacts CupsDestination::Facts() const {
+  CupsDestinationFacts facts;
+  facts.name = name_;
+  if (const char* uri = cupsGetOption("device-uri", dest_->num_options, dest_->options)) facts.deviceUri = uri;
+
+  cups_size_t size{};
+  if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), 0, &size))
+    facts.media = CupsMedia{size.width, size.length, size.left, size.right, size.top, size.bottom};
+
+  if (ipp_attribute_t* resolution =
+          cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), "printer-resolution")) {
+    ipp_res_t units = IPP_RES_PER_INCH;
+    int yres = 0;
+    const int xres = ippGetResolution(resolution, 0, &yres, &units);
+    if (xres > 0 && yres > 0) {
+      // Dots per centimetre are turned into dots per inch.
+      facts.dpiX = units == IPP_RES_PER_CM ? xres * 254 / 100 : xres;
+      facts.dpiY = units == IPP_RES_PER_CM ? yres * 254 / 100 : yres;
+    }
+  }
+  if (ipp_attribute_t* colour =
+          cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), "print-color-mode")) {
+    bool hasColour = false;
+    for (int i = 0; i < ippGetCount(colour); ++i)
+      if (const char* mode = ippGetString(colour, i, nullptr); mode && std::strcmp(mode, "color") == 0)
+        hasColour = true;
+    facts.colour = hasColour;
+  }
+  return facts;
+}
+
+bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries) {
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+  if (count == 0 && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return false;
+  for (int i = 0; i < count; ++i)
+    if (!dests[i].instance) entries.push_back({dests[i].name, dests[i].is_default != 0});
+  cupsFreeDests(count, dests);
+  return true;
+}
+
+CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, const char* format)
+    : destination_(destination) {
+  if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), &id_, title.c_str(), 0,
+                        nullptr) != IPP_STATUS_OK ||
+      id_ <= 0) {
+    id_ = 0;
+    return;
+  }
+  documentOpen_ = cupsStartDestDocument(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), id_,
+                                        title.c_str(), format, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+}
+
+CupsJob::~CupsJob() {
+  // A job not finished whole is not left half-spooled.
+  if (documentOpen_) cupsFinishDestDocument(CUPS_HTTP_DEFAULT, destination_.Dest(), destination_.Info());
+  if (id_ > 0) cupsCancelDestJob(CUPS_HTTP_DEFAULT, destination_.Dest(), id_);
+}
+
+bool CupsJob::Write(const unsigned char* data, std::size_t length) {
+  if (!Started() || failed_) return false;
+  if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, reinterpret_cast<const char*>(data), length) != HTTP_STATUS_CONTINUE)
+    failed_ = true;
+  return !failed_;
+}
+
+bool CupsJob::Finish() {
+  if (!Started()) return false;
+  documentOpen_ = false;
+  const ipp_status_t status = cupsFinishDestDocument(CUPS_HTTP_DEFAULT, destination_.Dest(), destination_.Info());
+  if (failed_ || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    failed_ = true;
+    cupsCancelDestJob(CUPS_HTTP_DEFAULT, destination_.Dest(), id_);
+    return false;
+  }
+  id_ = 0;  // handed over: nothing to cancel any more
+  return true;
+}
+
+}  // namespace veltrim

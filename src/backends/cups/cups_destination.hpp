@@ -1,0 +1,96 @@
+#pragma once
+// A CUPS destination: found by name, its media, margins and resolution read
+// from the scheduler, and jobs streamed to it. What the scheduler does not
+// answer stays absent; nothing is invented.
+
+#include <cups/cups.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace veltrim {
+
+struct CupsDestFree {
+  void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+};
+struct CupsDinfoFree {
+  void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+using OwnedCupsDest = std::unique_ptr<cups_dest_t, CupsDestFree>;
+using OwnedCupsDinfo = std::unique_ptr<cups_dinfo_t, CupsDinfoFree>;
+
+// Media size and margins in hundredths of a millimetre, as IPP gives them.
+struct CupsMedia {
+  int width = 0;
+  int length = 0;
+  int left = 0;
+  int right = 0;
+  int top = 0;
+  int bottom = 0;
+};
+
+struct CupsDestinationFacts {
+  std::string name;
+  std::string deviceUri;
+  std::optional<CupsMedia> media;
+  std::optional<int> dpiX;
+  std::optional<int> dpiY;
+  std::optional<bool> colour;
+};
+
+class CupsDestination {
+ public:
+  // Null when the scheduler has no destination of that name (or cannot be
+  // reached).
+  static std::unique_ptr<CupsDestination> Find(const std::string& name);
+
+  const std::string& Name() const { return name_; }
+  // "CUPS:<queue>", the port text a printer shows in the print dialog.
+  std::string Port() const { return "CUPS:" + name_; }
+  CupsDestinationFacts Facts() const;
+
+  cups_dest_t* Dest() const { return dest_.get(); }
+  cups_dinfo_t* Info() const { return info_.get(); }
+
+  CupsDestination(std::string name, OwnedCupsDest dest, OwnedCupsDinfo info)
+      : name_(std::move(name)), dest_(std::move(dest)), info_(std::move(info)) {}
+
+ private:
+  std::string name_;
+  OwnedCupsDest dest_;
+  OwnedCupsDinfo info_;
+};
+
+struct CupsPrinterEntry {
+  std::string name;
+  bool isDefault = false;
+};
+
+// False when the scheduler cannot be asked.
+bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries);
+
+// One job on a destination, fed with document bytes as they are produced.
+// Cancelled on destruction unless finished.
+class CupsJob {
+ public:
+  CupsJob(const CupsDestination& destination, const std::string& title, const char* format);
+  ~CupsJob();
+  CupsJob(const CupsJob&) = delete;
+  CupsJob& operator=(const CupsJob&) = delete;
+
+  bool Started() const { return id_ > 0 && documentOpen_; }
+  bool Write(const unsigned char* data, std::size_t length);
+  // Closes the document; true when the scheduler accepted the job.
+  bool Finish();
+  int Id() const { return id_; }
+
+ private:
+  const CupsDestination& destination_;
+  int id_ = 0;
+  bool documentOpen_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace veltrim

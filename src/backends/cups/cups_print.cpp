@@ -1,0 +1,82 @@
+#include "cups_print.hpp"
+
+namespace veltrim {
+namespace {
+
+constexpr double kHundredthsPerMm = 100.0;
+
+}  // namespace
+
+DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts) {
+  SimulatedDevice device{PaperSize{210, 297}, 300, MarginsMm{5, 5, 5, 5}};
+  if (facts.media && facts.media->width > 0 && facts.media->length > 0) {
+    const CupsMedia& media = *facts.media;
+    device.paper = {media.width / kHundredthsPerMm, media.length / kHundredthsPerMm};
+    device.margins = {media.left / kHundredthsPerMm, media.top / kHundredthsPerMm, media.right / kHundredthsPerMm,
+                      media.bottom / kHundredthsPerMm};
+  }
+  if (facts.dpiX) device.dpi = *facts.dpiX;
+  std::optional<DeviceCaps> caps = MakeDeviceCaps(device);
+  if (!caps) caps = MakeDeviceCaps(SimulatedDevice{PaperSize{210, 297}, 300, MarginsMm{5, 5, 5, 5}});
+  if (facts.dpiY && *facts.dpiY != caps->dpiY) {
+    // Keep the sheet's size in millimetres at the vertical resolution.
+    caps->physicalHeight = caps->physicalHeight * *facts.dpiY / caps->dpiY;
+    caps->offsetY = caps->offsetY * *facts.dpiY / caps->dpiY;
+    caps->vertRes = caps->vertRes * *facts.dpiY / caps->dpiY;
+    caps->dpiY = *facts.dpiY;
+  }
+  if (facts.colour) caps->colour = *facts.colour;
+  return *caps;
+}
+
+CupsPrintDevice::CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps)
+    : destination_(std::move(destination)),
+      caps_(caps),
+      // Measures the page before the first document; it never writes.
+      pages_(std::make_unique<CairoPrintDevice>([](std::span<const unsigned char>) { return false; }, caps)) {}
+
+CupsPrintDevice::~CupsPrintDevice() {
+  // A document still open is not handed over half-drawn: the job is
+  // cancelled when its owner goes.
+  pages_.reset();
+  job_.reset();
+}
+
+bool CupsPrintDevice::Send(std::span<const unsigned char> bytes) {
+  return job_ && job_->Write(bytes.data(), bytes.size());
+}
+
+int CupsPrintDevice::StartDocA(const char* documentName) {
+  if (job_) return kSpError;
+  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF);
+  if (!job->Started()) return kSpError;
+  job_ = std::move(job);
+  pages_ = std::make_unique<CairoPrintDevice>([this](std::span<const unsigned char> bytes) { return Send(bytes); },
+                                              caps_);
+  const int result = pages_->StartDocA(documentName);
+  if (result == kSpError) job_.reset();
+  return result;
+}
+
+int CupsPrintDevice::EndDoc() {
+  if (!job_) return 0;
+  const bool ended = pages_->EndDoc() > 0;
+  const bool written = pages_->FinishJob() > 0;
+  const bool accepted = written && job_->Finish();
+  job_.reset();
+  return ended && written && accepted ? 1 : 0;
+}
+
+PrintChoice CupsPrintTarget::Choose() {
+  PrintChoice choice;
+  auto destination = CupsDestination::Find(name_);
+  if (!destination) return choice;
+  const DeviceCaps caps = CapsOfDestination(destination->Facts());
+  choice.accepted = true;
+  choice.printerName = destination->Name();
+  choice.printerPort = destination->Port();
+  choice.device = std::make_unique<CupsPrintDevice>(std::move(destination), caps);
+  return choice;
+}
+
+}  // namespace veltrim

@@ -1,0 +1,49 @@
+#pragma once
+// Printing on a CUPS destination: the page geometry comes from the
+// destination's default media, margins and resolution; every document is
+// one job, drawn by the cairo backend and streamed to the scheduler as PDF.
+
+#include <memory>
+#include <string>
+
+#include "cairo_print_device.hpp"
+#include "cups_destination.hpp"
+
+namespace veltrim {
+
+// The device a destination describes. What it leaves unsaid falls back to
+// A4 with 5 mm margins at 300 dpi, so a job can still be laid out.
+DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts);
+
+class CupsPrintDevice final : public PrintDevice {
+ public:
+  CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps);
+  ~CupsPrintDevice() override;
+
+  Surface& Page() override { return pages_->Page(); }
+  int StartDocA(const char* documentName) override;
+  int StartPage() override { return job_ ? pages_->StartPage() : 0; }
+  int EndPage() override { return job_ ? pages_->EndPage() : 0; }
+  int EndDoc() override;
+
+ private:
+  bool Send(std::span<const unsigned char> bytes);
+
+  std::unique_ptr<CupsDestination> destination_;
+  DeviceCaps caps_;
+  std::unique_ptr<CupsJob> job_;             // the open document's job
+  std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
+};
+
+// A destination named by the user; a name the scheduler does not know is a
+// declined choice, as a cancelled print dialog would be.
+class CupsPrintTarget final : public PrintTarget {
+ public:
+  explicit CupsPrintTarget(std::string name) : name_(std::move(name)) {}
+  PrintChoice Choose() override;
+
+ private:
+  std::string name_;
+};
+
+}  // namespace veltrim

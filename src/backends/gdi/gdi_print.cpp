@@ -1,0 +1,190 @@
+#include "gdi_print.hpp"
+
+#include <commdlg.h>
+#include <winspool.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace veltrim {
+namespace {
+
+// Copies, collate and their labels: the job's repetition comes from its own
+// document and page counts, never from the driver.
+constexpr std::array<int, 6> kHiddenControls{1154, 9999, 1092, 1073, 1086, 1041};
+constexpr int kPrinterCombo = 1139;
+constexpr int kPortText = 1101;
+
+constexpr DWORD kPrintDialogFlags =
+    PD_DISABLEPRINTTOFILE | PD_ENABLEPRINTHOOK | PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+static_assert(kPrintDialogFlags == 0x8110C);
+static_assert(kSpError == SP_ERROR);
+
+#if !defined(_WIN64)
+// The 32-bit records are packed; on x64 the same records are larger.
+static_assert(sizeof(PRINTDLGA) == 66);
+static_assert(sizeof(DOCINFOA) == 20);
+#endif
+
+// The selected entry of a combo box, measured before it is copied.
+std::string SelectedComboText(HWND dialog, int id) {
+  const LRESULT index = ::SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0);
+  if (index < 0) return {};
+  const LRESULT length = ::SendDlgItemMessageA(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied = ::SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                               reinterpret_cast<LPARAM>(text.data()));
+  if (copied < 0) return {};
+  text.resize(std::min(static_cast<std::size_t>(copied), static_cast<std::size_t>(length)));
+  return text;
+}
+
+std::string WindowText(HWND window) {
+  if (!window) return {};
+  const int length = ::GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
+  return text;
+}
+
+// Runs a spooler query that reports the size it needs, with a buffer of
+// `Info` records so the returned structures are properly aligned. Asks again
+// if the answer grew in between.
+template <typename Info, typename Query>
+std::vector<Info> SpoolerQuery(Query query) {
+  std::vector<Info> buffer;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const DWORD size = static_cast<DWORD>(buffer.size() * sizeof(Info));
+    DWORD needed = 0;
+    if (query(reinterpret_cast<BYTE*>(buffer.data()), size, &needed)) return buffer;
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= size) break;
+    buffer.resize((needed + sizeof(Info) - 1) / sizeof(Info));
+  }
+  return {};
+}
+
+std::string PortOf(HANDLE printer) {
+  const auto info = SpoolerQuery<PRINTER_INFO_2A>(
+      [&](BYTE* buffer, DWORD size, DWORD* needed) { return ::GetPrinterA(printer, 2, buffer, size, needed); });
+  if (info.empty() || !info.front().pPortName) return {};
+  return info.front().pPortName;
+}
+
+}  // namespace
+
+int GdiPrintDevice::StartDocA(const char* documentName) {
+  DOCINFOA doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = documentName;
+  doc.lpszOutput = nullptr;
+  doc.lpszDatatype = nullptr;
+  doc.fwType = 0;
+  return ::StartDocA(dc_.Get(), &doc);
+}
+
+int GdiPrintDevice::StartPage() { return ::StartPage(dc_.Get()); }
+
+int GdiPrintDevice::EndPage() { return ::EndPage(dc_.Get()); }
+
+int GdiPrintDevice::EndDoc() { return ::EndDoc(dc_.Get()); }
+
+HookedPrinter& LastHookedPrinter() {
+  static HookedPrinter printer;
+  return printer;
+}
+
+UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      for (const int id : kHiddenControls) {
+        if (const HWND control = ::GetDlgItem(dialog, id)) ::ShowWindow(control, SW_HIDE);
+      }
+      break;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        HookedPrinter& printer = LastHookedPrinter();
+        printer.name = SelectedComboText(dialog, kPrinterCombo);
+        printer.port = WindowText(::GetDlgItem(dialog, kPortText));
+      }
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+PrintChoice PrintDialogTarget::Choose() {
+  PRINTDLGA dialog{};
+  // sizeof, not a number: 66 bytes in the packed 32-bit layout, more on x64.
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner_;
+  dialog.hDevMode = nullptr;
+  dialog.hDevNames = nullptr;
+  dialog.Flags = kPrintDialogFlags;
+  dialog.nCopies = 1;
+  dialog.hInstance = instance_;
+  dialog.lpfnPrintHook = PrintDlgHook;
+
+  LastHookedPrinter() = HookedPrinter{};
+  const BOOL accepted = ::PrintDlgA(&dialog);
+  // Only the DC is used; the dialog's memory blocks go back at once.
+  const win::OwnedGlobal devMode(dialog.hDevMode);
+  const win::OwnedGlobal devNames(dialog.hDevNames);
+
+  PrintChoice choice;
+  choice.accepted = accepted != FALSE;
+  if (dialog.hDC) choice.device = std::make_unique<GdiPrintDevice>(win::OwnedDc(dialog.hDC));
+  choice.printerName = LastHookedPrinter().name;
+  choice.printerPort = LastHookedPrinter().port;
+  return choice;
+}
+
+PrintChoice NamedPrinterTarget::Choose() {
+  PrintChoice choice;
+  // An empty name would open the print server rather than a printer.
+  if (name_.empty()) return choice;
+
+  // Opening the printer also loads the spooler, which is what brings the
+  // system's queues into this process's printer list.
+  std::string name = name_;
+  HANDLE opened = nullptr;
+  if (!::OpenPrinterA(name.data(), &opened, nullptr)) return choice;
+  const win::OwnedPrinter printer(opened);
+
+  choice.accepted = true;
+  choice.printerName = name_;
+  choice.printerPort = PortOf(printer.Get());
+  if (const HDC dc = ::CreateDCA(nullptr, name_.c_str(), nullptr, nullptr))
+    choice.device = std::make_unique<GdiPrintDevice>(win::OwnedDc(dc));
+  return choice;
+}
+
+std::vector<PrinterEntry> ListPrinters() {
+  DWORD count = 0;
+  const auto infos = SpoolerQuery<PRINTER_INFO_2A>([&](BYTE* buffer, DWORD size, DWORD* needed) {
+    return ::EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 2, buffer, size, needed, &count);
+  });
+  std::vector<PrinterEntry> printers;
+  for (DWORD i = 0; i < count && i < infos.size(); ++i) {
+    const PRINTER_INFO_2A& info = infos[i];
+    printers.push_back({info.pPrinterName ? info.pPrinterName : "", info.pPortName ? info.pPortName : ""});
+  }
+  return printers;
+}
+
+std::string DefaultPrinterName() {
+  DWORD size = 0;
+  ::GetDefaultPrinterA(nullptr, &size);
+  if (size == 0) return {};
+  std::string name(size, '\0');
+  if (!::GetDefaultPrinterA(name.data(), &size)) return {};
+  name.resize(strnlen(name.c_str(), name.size()));
+  return name;
+}
+
+}  // namespace veltrim

@@ -1,0 +1,87 @@
+#pragma once
+// Printing through the Windows spooler: the print device over a printer DC,
+// the print dialog with its hook (the GUI), a printer chosen by name (the
+// CLI), and the printer list.
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gdi_surface.hpp"
+#include "platform/print_device.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim {
+
+// A printer DC owned for one job; the spooler's results are passed back
+// as they come.
+class GdiPrintDevice final : public PrintDevice {
+ public:
+  explicit GdiPrintDevice(win::OwnedDc dc) noexcept : dc_(std::move(dc)), surface_(dc_.Get()) {}
+
+  HDC Dc() const noexcept { return dc_.Get(); }
+
+  Surface& Page() override { return surface_; }
+  int StartDocA(const char* documentName) override;
+  int StartPage() override;
+  int EndPage() override;
+  int EndDoc() override;
+
+ private:
+  win::OwnedDc dc_;
+  GdiSurface surface_;
+};
+
+// The printer name and port that PrintDlgHook copied when the user pressed
+// OK. One per process, used on the UI thread only; PrintDialogTarget empties
+// it before each dialog.
+struct HookedPrinter {
+  std::string name;
+  std::string port;
+};
+HookedPrinter& LastHookedPrinter();
+
+// The print dialog's hook: hides the copies and collate controls when the
+// dialog opens and, on OK, copies the chosen printer's name (combo box 1139)
+// and port (static 1101) into LastHookedPrinter(). Always returns 0 so the
+// dialog goes on with its own handling.
+UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The standard print dialog with PrintDlgHook; the DC it returns becomes the
+// choice's device.
+class PrintDialogTarget final : public PrintTarget {
+ public:
+  PrintDialogTarget(HWND owner, HINSTANCE instance) noexcept : owner_(owner), instance_(instance) {}
+  PrintChoice Choose() override;
+
+ private:
+  HWND owner_;
+  HINSTANCE instance_;
+};
+
+// A printer named by the user. A name the spooler does not know is a
+// declined choice, as a cancelled dialog would be.
+class NamedPrinterTarget final : public PrintTarget {
+ public:
+  explicit NamedPrinterTarget(std::string name) : name_(std::move(name)) {}
+  PrintChoice Choose() override;
+
+ private:
+  std::string name_;
+};
+
+struct PrinterEntry {
+  std::string name;
+  std::string port;
+  friend bool operator==(const PrinterEntry&, const PrinterEntry&) = default;
+};
+
+// Local and connected printers, in the spooler's order.
+std::vector<PrinterEntry> ListPrinters();
+
+// Empty when the system has no default printer.
+std::string DefaultPrinterName();
+
+}  // namespace veltrim

@@ -1,0 +1,200 @@
+#include "cli_options.hpp"
+
+#include <charconv>
+#include <functional>
+#include <map>
+#include <string_view>
+
+namespace veltrim::cli {
+
+const char* const kUsage =
+    "usage: veltrim print [options]    run a print job and write its report to stdout\n"
+    "       veltrim printers           list the printers (name and port), * marks the default\n"
+    "       veltrim --help | --version\n"
+    "\n"
+    "print options:\n"
+    "  --printer NAME        print on this printer\n"
+    "  --output FILE         render into FILE: .pdf, .ps or .png (one PNG per page: FILE-1.png, ...)\n"
+    "                        (neither: the job goes to veltrim-job.pdf)\n"
+    "  --category C          bw, color, advanced, calibration or custom (default bw)\n"
+    "  --tests LIST          tick these items of the category, e.g. 0,1,5 (clicked in order)\n"
+    "  --select S            all, none, inverse or common (the selection menu)\n"
+    "  --option N            Advanced option 0..14\n"
+    "  --layout N            Custom gradient layout 0..2\n"
+    "  --colour SLOT=R,G,B   a custom colour, slot 0..9, components 0..255 (repeatable)\n"
+    "  --docs N              documents 1..100 (default 1)\n"
+    "  --pages N             pages per document 1..100 (default 1)\n"
+    "  --coverage P          colour intensity of full-page fills 1..100 (default 100)\n"
+    "  --offset MM           vertical paper offset -1000..1000 (default 0)\n"
+    "  --dot-coverage P      coverage of the Custom colour coverage page 1..100 (default 1)\n"
+    "  --paper P             file targets: a4, a3, a5, letter, legal or WxHmm (default a4)\n"
+    "  --dpi N               file targets: 72..2400 (default 300)\n"
+    "  --margins MM          file targets: 0..50 (default 5)\n"
+    "  --report FILE         also write the report into FILE, byte for byte\n"
+    "\n"
+    "exit status: 0 every spooler step succeeded, 1 a step failed, 2 bad command line\n";
+
+namespace {
+
+std::optional<int> ParseInt(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+struct Parser {
+  Options options;
+  std::string error;
+  std::vector<int> tests;
+  std::optional<SelectCommand> select;
+
+  bool Fail(std::string message) {
+    if (error.empty()) error = std::move(message);
+    return false;
+  }
+
+  bool Number(const std::string& name, const std::string& text, int low, int high, int& out) {
+    const auto value = ParseInt(text);
+    if (!value) return Fail(name + ": not a whole number: \"" + text + "\"");
+    if (*value < low || *value > high)
+      return Fail(name + ": " + text + " is out of range " + std::to_string(low) + ".." + std::to_string(high));
+    out = *value;
+    return true;
+  }
+
+  bool Category(const std::string& text) {
+    static const std::map<std::string, int> kCategories = {
+        {"bw", 0}, {"color", 1}, {"advanced", 2}, {"calibration", 3}, {"custom", 4}};
+    const auto it = kCategories.find(text);
+    if (it == kCategories.end()) return Fail("--category: unknown category \"" + text + "\"");
+    options.selection.currentTab = it->second;
+    return true;
+  }
+
+  bool Tests(const std::string& text) {
+    std::string_view rest = text;
+    while (true) {
+      const auto comma = rest.find(',');
+      const auto item = ParseInt(rest.substr(0, comma));
+      if (!item) return Fail("--tests: not a list of item numbers: \"" + text + "\"");
+      tests.push_back(*item);
+      if (comma == std::string_view::npos) return true;
+      rest.remove_prefix(comma + 1);
+    }
+  }
+
+  bool Select(const std::string& text) {
+    static const std::map<std::string, SelectCommand> kCommands = {{"all", SelectCommand::All},
+                                                                   {"none", SelectCommand::None},
+                                                                   {"inverse", SelectCommand::Inverse},
+                                                                   {"common", SelectCommand::MostCommon}};
+    const auto it = kCommands.find(text);
+    if (it == kCommands.end()) return Fail("--select: unknown selection \"" + text + "\"");
+    select = it->second;
+    return true;
+  }
+
+  bool Colour(const std::string& text) {
+    const auto eq = text.find('=');
+    int slot = 0;
+    if (eq == std::string::npos || !Number("--colour slot", text.substr(0, eq), 0, kColourSlots - 1, slot))
+      return Fail("--colour: expected SLOT=R,G,B, got \"" + text + "\"");
+    int rgb[3] = {};
+    std::string_view rest = std::string_view(text).substr(eq + 1);
+    for (int i = 0; i < 3; ++i) {
+      const auto comma = rest.find(',');
+      if ((i < 2) == (comma == std::string_view::npos))
+        return Fail("--colour: expected SLOT=R,G,B, got \"" + text + "\"");
+      if (!Number("--colour component", std::string(rest.substr(0, comma)), 0, 255, rgb[i])) return false;
+      if (comma != std::string_view::npos) rest.remove_prefix(comma + 1);
+    }
+    options.selection.customColours[slot] = {static_cast<std::int16_t>(rgb[0]), static_cast<std::int16_t>(rgb[1]),
+                                             static_cast<std::int16_t>(rgb[2])};
+    return true;
+  }
+
+  // Ticks the listed items as clicks in the main window would.
+  bool ApplyTests() {
+    TestSelection& selection = options.selection;
+    const int tab = selection.currentTab;
+    for (const int item : tests) {
+      const bool ok = tab == 4 ? ClickCustomItem(selection, item) : ToggleItem(selection, tab, item);
+      if (!ok) {
+        const int count = tab == 4 ? kCustomItems : static_cast<int>(selection.FlagsOf(tab).size());
+        if (count == 0) return Fail("--tests: the advanced category has options, use --option");
+        return Fail("--tests: item " + std::to_string(item) + " is out of range 0.." + std::to_string(count - 1));
+      }
+    }
+    if (select) ApplySelectCommand(selection, *select);
+    return true;
+  }
+};
+
+}  // namespace
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+  Parser p;
+  Options& o = p.options;
+  o.selection.currentTab = 0;
+  std::size_t i = 0;
+  if (args.empty()) return {std::nullopt, "no command given"};
+  const std::string& command = args[i++];
+  if (command == "--help" || command == "-h" || command == "help") {
+    o.command = Command::Help;
+  } else if (command == "--version") {
+    o.command = Command::Version;
+  } else if (command == "printers") {
+    o.command = Command::Printers;
+  } else if (command == "print") {
+    o.command = Command::Print;
+  } else {
+    return {std::nullopt, "unknown command \"" + command + "\""};
+  }
+
+  using Handler = std::function<bool(const std::string&)>;
+  const std::map<std::string, Handler> handlers = {
+      {"--printer", [&](const std::string& v) { o.printer = v; return !v.empty() || p.Fail("--printer: empty name"); }},
+      {"--output", [&](const std::string& v) { o.output = v; return !v.empty() || p.Fail("--output: empty file name"); }},
+      {"--report", [&](const std::string& v) { o.report = v; return !v.empty() || p.Fail("--report: empty file name"); }},
+      {"--category", [&](const std::string& v) { return p.Category(v); }},
+      {"--tests", [&](const std::string& v) { return p.Tests(v); }},
+      {"--select", [&](const std::string& v) { return p.Select(v); }},
+      {"--option", [&](const std::string& v) { return p.Number("--option", v, 0, kAdvancedOptions - 1, o.selection.advancedOption); }},
+      {"--layout", [&](const std::string& v) { return p.Number("--layout", v, 0, kGradientLayouts - 1, o.selection.gradientLayout); }},
+      {"--colour", [&](const std::string& v) { return p.Colour(v); }},
+      {"--docs", [&](const std::string& v) { return p.Number("--docs", v, 1, 100, o.settings.docs); }},
+      {"--pages", [&](const std::string& v) { return p.Number("--pages", v, 1, 100, o.settings.pages); }},
+      {"--coverage", [&](const std::string& v) { return p.Number("--coverage", v, 1, 100, o.settings.coverage); }},
+      {"--offset", [&](const std::string& v) { return p.Number("--offset", v, -1000, 1000, o.settings.offsetMm); }},
+      {"--dot-coverage", [&](const std::string& v) { return p.Number("--dot-coverage", v, 1, 100, o.settings.dotCoverage); }},
+      {"--paper", [&](const std::string& v) { o.device.paper = v; return !v.empty() || p.Fail("--paper: empty"); }},
+      {"--dpi", [&](const std::string& v) { return p.Number("--dpi", v, 72, 2400, o.device.dpi); }},
+      {"--margins", [&](const std::string& v) { return p.Number("--margins", v, 0, 50, o.device.marginsMm); }},
+  };
+
+  while (i < args.size()) {
+    const std::string& arg = args[i++];
+    if (o.command != Command::Print) return {std::nullopt, "unexpected argument \"" + arg + "\""};
+    std::string name = arg, value;
+    const auto eq = arg.find('=');
+    const bool inlineValue = arg.rfind("--", 0) == 0 && eq != std::string::npos;
+    if (inlineValue) {
+      name = arg.substr(0, eq);
+      value = arg.substr(eq + 1);
+    }
+    const auto handler = handlers.find(name);
+    if (handler == handlers.end()) return {std::nullopt, "unknown option \"" + arg + "\""};
+    if (!inlineValue) {
+      if (i >= args.size()) return {std::nullopt, name + ": missing value"};
+      value = args[i++];
+    }
+    if (!handler->second(value)) return {std::nullopt, p.error};
+  }
+  if (!o.printer.empty() && !o.output.empty())
+    return {std::nullopt, "--printer and --output exclude each other"};
+  if (!p.ApplyTests()) return {std::nullopt, p.error};
+  return {std::move(p.options), {}};
+}
+
+}  // namespace veltrim::cli

@@ -1,0 +1,50 @@
+#pragma once
+// The command line of `veltrim`: what to run and with which settings. The
+// settings have the main window's defaults and ranges.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/test_selection.hpp"
+
+namespace veltrim::cli {
+
+enum class Command { Print, Printers, Help, Version };
+
+struct Settings {
+  int docs = 1;          // 1..100
+  int pages = 1;         // 1..100
+  int coverage = 100;    // 1..100
+  int offsetMm = 0;      // -1000..1000
+  int dotCoverage = 1;   // 1..100
+};
+
+struct FileDevice {
+  std::string paper = "a4";  // a4 a3 a5 letter legal WxHmm
+  int dpi = 300;             // 72..2400
+  int marginsMm = 5;         // 0..50
+};
+
+struct Options {
+  Command command = Command::Print;
+  std::string printer;   // --printer
+  std::string output;    // --output: .pdf, .ps or .png
+  std::string report;    // --report: the report's bytes into this file
+  TestSelection selection;
+  Settings settings;
+  FileDevice device;
+};
+
+inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";
+
+struct ParseResult {
+  std::optional<Options> options;
+  std::string error;  // why the command line was refused
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace veltrim::cli

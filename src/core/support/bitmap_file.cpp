@@ -1,0 +1,56 @@
+#include "support/bitmap_file.hpp"
+
+#include <climits>
+#include <memory>
+
+#include "support/file_helpers.hpp"
+
+// stb_image from Debian's libstb-dev, header-only: compiled here, static,
+// BMP only and without stdio (the file is read with our own helpers), so
+// it clashes with no other copy and builds alike natively and with mingw.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_BMP
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_NO_THREAD_LOCALS
+// A page-sized bitmap at 1200 dpi is about 14000 x 10000 pixels; the decoder
+// refuses larger sides before allocating for them.
+#define STBI_MAX_DIMENSIONS 32768
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
+#include <stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace veltrim {
+namespace {
+
+constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
+
+}  // namespace
+
+std::optional<BitmapPixels> DecodeBitmapFile(const char* path) {
+  const auto size = QueryFileSize(path);
+  if (!size || *size <= 0 || *size > kMaxFileBytes || *size > INT_MAX) return std::nullopt;
+  std::vector<char> bytes(static_cast<std::size_t>(*size));
+  std::int32_t read = 0;
+  if (LoadWholeFile(path, bytes, read) != 1 || read != *size) return std::nullopt;
+
+  const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+  int width = 0, height = 0, channels = 0;
+  std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
+      stbi_load_from_memory(data, read, &width, &height, &channels, 3), &stbi_image_free);
+  if (!pixels || width <= 0 || height <= 0) return std::nullopt;
+  BitmapPixels bitmap;
+  bitmap.width = width;
+  bitmap.height = height;
+  bitmap.rgb.assign(pixels.get(), pixels.get() + static_cast<std::size_t>(width) * height * 3);
+  return bitmap;
+}
+
+}  // namespace veltrim

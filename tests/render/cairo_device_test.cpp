@@ -1,0 +1,321 @@
+// Print devices of the cairo backend: simulated geometry and capabilities,
+// paper names, whole jobs into PDF, PostScript and PNG files or a PDF
+// stream, and the spooler results of calls that fail.
+
+#include <cmath>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+#include "platform/scoped_object.hpp"
+#include "process.hpp"
+#include "render_support.hpp"
+
+namespace veltrim::test {
+namespace {
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// "Pages:" and "Page size:" of pdfinfo.
+struct PdfInfo {
+  int pages = -1;
+  double widthPt = 0, heightPt = 0;
+};
+
+PdfInfo ReadPdfInfo(const std::filesystem::path& pdf) {
+  const std::vector<std::string> argv{"pdfinfo", pdf.string()};
+  const ProcessResult result = RunProcess(argv);
+  EXPECT_EQ(result.exitCode, 0) << Describe(argv, result);
+  PdfInfo info;
+  std::smatch match;
+  if (std::regex_search(result.out, match, std::regex(R"(Pages:\s+(\d+))"))) info.pages = std::stoi(match[1]);
+  if (std::regex_search(result.out, match, std::regex(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)"))) {
+    info.widthPt = std::stod(match[1]);
+    info.heightPt = std::stod(match[2]);
+  }
+  return info;
+}
+
+// Marks page `n` of a job with a black square at x = 20 n, so pages can be
+// told apart after rendering.
+void MarkPage(Surface& s, int n) {
+  ScopedSelection brush(s, s.GetStockObject(StockObject::BlackBrush));
+  s.Rectangle(20 * n, 0, 20 * n + 10, 10);
+}
+
+// Runs `documents` x `pages` on the device, every call expected to succeed.
+void RunJob(CairoPrintDevice& device, int documents, int pages) {
+  int page = 0;
+  for (int d = 0; d < documents; ++d) {
+    ASSERT_EQ(device.StartDocA("job"), d + 1);
+    for (int p = 0; p < pages; ++p) {
+      ASSERT_EQ(device.StartPage(), 1);
+      MarkPage(device.Page(), ++page);
+      ASSERT_EQ(device.EndPage(), 1);
+    }
+    ASSERT_EQ(device.EndDoc(), 1);
+  }
+  ASSERT_EQ(device.FinishJob(), 1);
+}
+
+TEST(CairoDevice, A4At600DpiWithFiveMillimetreMarginsAnswersAsAPrinter) {
+  const auto caps = MakeDeviceCaps(SimulatedDevice{*PaperByName("a4"), 600, {5, 5, 5, 5}});
+  ASSERT_TRUE(caps);
+  TempDir dir;
+  // Read before any document, as the print job does right after the choice.
+  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "caps.pdf", *caps);
+  Surface& s = device.Page();
+  const std::pair<DeviceCap, int> expected[] = {
+      {DeviceCap::PhysicalWidth, 4961},  // 210 mm at 600 dpi is 4960.6 dots
+      {DeviceCap::PhysicalHeight, 7016},  // 297 mm is 7015.7
+      {DeviceCap::PhysicalOffsetX, 118},  // 5 mm is 118.1
+      {DeviceCap::PhysicalOffsetY, 118},
+      {DeviceCap::HorzRes, 4725},
+      {DeviceCap::VertRes, 6780},
+      {DeviceCap::HorzSize, 200},
+      {DeviceCap::VertSize, 287},
+      {DeviceCap::LogPixelsX, 600},
+      {DeviceCap::LogPixelsY, 600},
+      {DeviceCap::Technology, kDtRasPrinter},
+      {DeviceCap::BitsPixel, 24},
+      {DeviceCap::Planes, 1},
+      {DeviceCap::NumColors, -1},
+      {DeviceCap::ClipCaps, 1},
+      {DeviceCap::AspectX, 600},
+      {DeviceCap::AspectY, 600},
+      {DeviceCap::AspectXY, 849},
+      {DeviceCap::DesktopHorzRes, 4725},
+      {DeviceCap::DesktopVertRes, 6780},
+      {DeviceCap::VRefresh, 0},
+      {static_cast<DeviceCap>(1000), 0},
+  };
+  for (const auto& [index, value] : expected)
+    EXPECT_EQ(s.GetDeviceCaps(index), value) << "index " << static_cast<int>(index);
+  TextMetrics tm;
+  ASSERT_TRUE(s.GetTextMetricsA(tm));
+  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 100);  // 12 pt at 600 dpi
+}
+
+TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
+  struct Bad {
+    SimulatedDevice device;
+    const char* why;
+  };
+  const Bad bad[] = {
+      {{{210, 297}, 0, {5, 5, 5, 5}}, "resolution"},
+      {{{210, 297}, 10000, {5, 5, 5, 5}}, "resolution"},
+      {{{210, 297}, 600, {-1, 5, 5, 5}}, "negative"},
+      {{{210, 297}, 600, {106, 5, 105, 5}}, "no printable area"},
+      {{{0, 0}, 600, {0, 0, 0, 0}}, "no printable area"},
+  };
+  for (const Bad& b : bad) {
+    std::string error;
+    EXPECT_FALSE(MakeDeviceCaps(b.device, &error));
+    EXPECT_NE(error.find(b.why), std::string::npos) << error;
+  }
+  const auto borderless = MakeDeviceCaps(SimulatedDevice{{100, 100}, 100, {0, 0, 0, 0}});
+  ASSERT_TRUE(borderless);
+  EXPECT_EQ(borderless->horzRes, borderless->physicalWidth);
+}
+
+TEST(CairoDevice, PaperNames) {
+  struct Named {
+    const char* name;
+    double width, height;
+  };
+  const Named good[] = {
+      {"a4", 210, 297},        {"A4", 210, 297},          {"a3", 297, 420},          {"a5", 148, 210},
+      {"letter", 215.9, 279.4}, {"Legal", 215.9, 355.6},   {"210x297mm", 210, 297},   {"100.5x50mm", 100.5, 50},
+      {"10x5000MM", 10, 5000},
+  };
+  for (const Named& paper : good) {
+    const auto size = PaperByName(paper.name);
+    ASSERT_TRUE(size) << paper.name;
+    EXPECT_DOUBLE_EQ(size->widthMm, paper.width) << paper.name;
+    EXPECT_DOUBLE_EQ(size->heightMm, paper.height) << paper.name;
+  }
+  for (const char* name : {"", "a6", "tabloid", "210x297", "x297mm", "210xmm", "210x0mm", "-210x297mm", "210x-297mm",
+                           "210x297cm", "210 x 297mm", "9x297mm", "5001x297mm", "210x297mmm", "1e3x297mm",
+                           "2.1.0x297mm", "210x297x5mm", "a4 "}) {
+    std::string error;
+    EXPECT_FALSE(PaperByName(name, &error)) << "\"" << name << "\"";
+    EXPECT_NE(error.find("use a4, a3, a5, letter, legal or WIDTHxHEIGHTmm"), std::string::npos) << error;
+  }
+}
+
+TEST(CairoDevice, TwoDocumentsOfThreePagesMakeOneSixPagePdf) {
+  TempDir dir;
+  const auto caps = *MakeDeviceCaps(SimulatedDevice{*PaperByName("a4"), 600, {5, 5, 5, 5}});
+  const auto pdf = dir.Path() / "job.pdf";
+  {
+    CairoPrintDevice device(FileFormat::Pdf, pdf, caps);
+    RunJob(device, 2, 3);
+  }
+  const PdfInfo info = ReadPdfInfo(pdf);
+  EXPECT_EQ(info.pages, 6);
+  // The whole sheet: 4961 x 7016 dots at 600 dpi.
+  EXPECT_NEAR(info.widthPt, 4961 * 72.0 / 600, 0.01);
+  EXPECT_NEAR(info.heightPt, 7016 * 72.0 / 600, 0.01);
+}
+
+TEST(CairoDevice, PdfPagesPlaceDeviceUnitsOnThePrintableArea) {
+  TempDir dir;
+  // 100 dpi: 10 mm margins are 39 dots.
+  const auto caps = *MakeDeviceCaps(SimulatedDevice{{100, 80}, 100, {10, 10, 10, 10}});
+  const auto pdf = dir.Path() / "place.pdf";
+  {
+    CairoPrintDevice device(FileFormat::Pdf, pdf, caps);
+    ASSERT_GT(device.StartDocA("place"), 0);
+    ASSERT_GT(device.StartPage(), 0);
+    Surface& s = device.Page();
+    ScopedSelection brush(s, s.GetStockObject(StockObject::BlackBrush));
+    s.Rectangle(0, 0, 50, 50);
+    s.Rectangle(-30, 100, 10, 110);  // partly in the margin: clipped
+    ASSERT_GT(device.EndPage(), 0);
+    ASSERT_GT(device.EndDoc(), 0);
+  }
+  const auto pages = RenderPages(pdf, 100, dir.Path() / "png");
+  ASSERT_EQ(pages.size(), 1u);
+  const RasterImage image = RasterImage::LoadPng(pages[0]);
+  EXPECT_EQ(image.Width(), caps.physicalWidth);
+  const int o = caps.offsetX;
+  ASSERT_EQ(o, 39);
+  EXPECT_EQ(image.Pixel(o + 1, o + 1), kBlack);
+  EXPECT_EQ(image.Pixel(o + 47, o + 47), kBlack);
+  EXPECT_EQ(image.Pixel(o - 2, o + 20), kWhite);
+  EXPECT_EQ(image.Pixel(o + 20, o - 2), kWhite);
+  EXPECT_EQ(image.Pixel(o + 52, o + 20), kWhite);
+  EXPECT_EQ(image.Pixel(o + 5, o + 105), kBlack);
+  EXPECT_EQ(image.Pixel(o - 5, o + 105), kWhite);
+}
+
+TEST(CairoDevice, PostScriptJobRendersBackPageByPage) {
+  TempDir dir;
+  const auto caps = *MakeDeviceCaps(SimulatedDevice{{100, 80}, 100, {10, 10, 10, 10}});
+  const auto ps = dir.Path() / "job.ps";
+  {
+    CairoPrintDevice device(FileFormat::PostScript, ps, caps);
+    RunJob(device, 2, 2);
+  }
+  const std::string text = ReadFile(ps);
+  EXPECT_EQ(text.rfind("%!PS", 0), 0u);
+  int pageComments = 0;
+  for (std::size_t at = text.find("\n%%Page: "); at != std::string::npos; at = text.find("\n%%Page: ", at + 1))
+    ++pageComments;
+  EXPECT_EQ(pageComments, 4);
+
+  const auto pages = RenderPages(ps, 100, dir.Path() / "png");
+  ASSERT_EQ(pages.size(), 4u);
+  const int o = caps.offsetX;
+  for (int n = 1; n <= 4; ++n) {
+    SCOPED_TRACE("page " + std::to_string(n));
+    const RasterImage image = RasterImage::LoadPng(pages[n - 1]);
+    // Its own mark, and not the next page's.
+    EXPECT_EQ(image.Pixel(o + 20 * n + 5, o + 5), kBlack);
+    EXPECT_EQ(image.Pixel(o + 20 * (n + 1) + 5, o + 5), kWhite);
+  }
+}
+
+TEST(CairoDevice, PngJobWritesOneNumberedFilePerPage) {
+  TempDir dir;
+  const DeviceCaps caps = SmallCaps();
+  {
+    CairoPrintDevice device(FileFormat::Png, dir.Path() / "out.png", caps);
+    RunJob(device, 2, 2);
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "out.png"));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "out-5.png"));
+  for (int n = 1; n <= 4; ++n) {
+    SCOPED_TRACE("page " + std::to_string(n));
+    const RasterImage image = RasterImage::LoadPng(dir.Path() / ("out-" + std::to_string(n) + ".png"));
+    EXPECT_EQ(image.Width(), caps.physicalWidth);
+    EXPECT_EQ(image.Height(), caps.physicalHeight);
+    EXPECT_EQ(image.Pixel(caps.offsetX + 20 * n + 5, caps.offsetY + 5), kBlack);
+    EXPECT_EQ(image.Pixel(caps.offsetX + 20 * (n - 1) + 5, caps.offsetY + 5), kWhite);
+  }
+}
+
+TEST(CairoDevice, PngPageNames) {
+  EXPECT_EQ(CairoPrintDevice::PngPagePath("out.png", 1), "out-1.png");
+  EXPECT_EQ(CairoPrintDevice::PngPagePath("/tmp/a.b/Out.PNG", 12), "/tmp/a.b/Out-12.png");
+  EXPECT_EQ(CairoPrintDevice::PngPagePath("pages", 2), "pages-2.png");
+  EXPECT_EQ(CairoPrintDevice::PngPagePath("scan.pdf", 3), "scan.pdf-3.png");
+}
+
+TEST(CairoDevice, StartDocFailsWhenTheOutputCannotBeCreated) {
+  TempDir dir;
+  const auto missing = dir.Path() / "no-such-folder";
+  for (const auto& [format, name] : {std::pair{FileFormat::Pdf, "x.pdf"}, std::pair{FileFormat::PostScript, "x.ps"},
+                                     std::pair{FileFormat::Png, "x.png"}}) {
+    SCOPED_TRACE(name);
+    CairoPrintDevice device(format, missing / name, SmallCaps());
+    EXPECT_EQ(device.StartDocA("doc"), kSpError);
+    EXPECT_LE(device.StartPage(), 0);
+    EXPECT_LE(device.EndPage(), 0);
+    EXPECT_LE(device.EndDoc(), 0);
+  }
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST(CairoDevice, JobCallsOutOfOrderFail) {
+  TempDir dir;
+  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "order.pdf", SmallCaps());
+  EXPECT_LE(device.StartPage(), 0);  // no document
+  EXPECT_LE(device.EndPage(), 0);
+  EXPECT_LE(device.EndDoc(), 0);
+  ASSERT_EQ(device.StartDocA("first"), 1);
+  EXPECT_EQ(device.StartDocA("nested"), kSpError);
+  EXPECT_LE(device.EndPage(), 0);  // no page
+  ASSERT_EQ(device.StartPage(), 1);
+  EXPECT_LE(device.StartPage(), 0);  // already in a page
+  EXPECT_TRUE(device.Page().LineTo(10, 10));
+  EXPECT_EQ(device.EndDoc(), 1);  // ends the open page too
+  EXPECT_FALSE(device.Page().LineTo(20, 20));
+  EXPECT_EQ(device.PagesEnded(), 1);
+  EXPECT_EQ(device.StartDocA("second"), 2);
+  EXPECT_EQ(device.FinishJob(), 1);
+  EXPECT_EQ(device.StartDocA("after the end"), kSpError);
+  EXPECT_EQ(ReadPdfInfo(dir.Path() / "order.pdf").pages, 1);
+}
+
+TEST(CairoDevice, PdfStreamReachesTheSinkAsAWholeDocument) {
+  TempDir dir;
+  std::vector<unsigned char> bytes;
+  {
+    CairoPrintDevice device([&](std::span<const unsigned char> chunk) {
+      bytes.insert(bytes.end(), chunk.begin(), chunk.end());
+      return true;
+    }, SmallCaps());
+    RunJob(device, 1, 2);
+  }
+  ASSERT_GT(bytes.size(), 5u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
+  const auto pdf = dir.Path() / "stream.pdf";
+  std::ofstream(pdf, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                             static_cast<std::streamsize>(bytes.size()));
+  EXPECT_EQ(ReadPdfInfo(pdf).pages, 2);
+}
+
+TEST(CairoDevice, ASinkThatFailsFailsTheJob) {
+  int calls = 0;
+  CairoPrintDevice device([&](std::span<const unsigned char>) {
+    ++calls;
+    return false;
+  }, SmallCaps());
+  ASSERT_GT(device.StartDocA("refused"), 0);
+  ASSERT_GT(device.StartPage(), 0);
+  MarkPage(device.Page(), 1);
+  device.EndPage();
+  device.EndDoc();
+  EXPECT_EQ(device.FinishJob(), 0);
+  EXPECT_GT(calls, 0);
+}
+
+}  // namespace
+}  // namespace veltrim::test

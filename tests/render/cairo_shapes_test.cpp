@@ -1,0 +1,297 @@
+// Shapes on the cairo backend, drawn to a PNG page and checked at the pixels
+// GDI's rules predict, with a sentinel just outside every edge.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "platform/scoped_object.hpp"
+#include "render_support.hpp"
+
+namespace veltrim::test {
+namespace {
+
+struct Probe {
+  int x;
+  int y;
+  std::uint32_t rgb;
+};
+
+struct ShapeCase {
+  const char* name;
+  std::function<void(Surface&)> draw;
+  std::vector<Probe> probes;
+};
+
+void PrintTo(const ShapeCase& shape, std::ostream* out) { *out << shape.name; }
+
+const ColorRef kRedRef = Rgb(255, 0, 0);
+const ColorRef kGreenRef = Rgb(0, 255, 0);
+const ColorRef kBlueRef = Rgb(0, 0, 255);
+const ColorRef kYellowRef = Rgb(255, 255, 0);
+
+// A green field without outline, so "nothing drawn here" is told apart
+// from "white drawn here".
+void GreenField(Surface& s, int left, int top, int right, int bottom) {
+  ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
+  ScopedObject brush = ScopedBrush(s, kGreenRef);
+  s.Rectangle(left, top, right + 1, bottom + 1);
+}
+
+const ShapeCase kShapes[] = {
+    {"RectangleOneUnitPen",
+     [](Surface& s) {
+       ScopedObject brush = ScopedBrush(s, kRedRef);
+       s.Rectangle(10, 10, 50, 30);
+     },
+     {{10, 10, kBlack}, {49, 10, kBlack}, {10, 29, kBlack}, {49, 29, kBlack}, {30, 10, kBlack}, {30, 29, kBlack},
+      {11, 11, kRed}, {48, 28, kRed}, {30, 20, kRed},
+      {50, 20, kWhite}, {30, 30, kWhite}, {9, 20, kWhite}, {30, 9, kWhite}}},
+    {"RectangleNullPenFillsOneLessAndLinesVanish",
+     [](Surface& s) {
+       ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
+       ScopedObject brush = ScopedBrush(s, kBlueRef);
+       s.Rectangle(10, 10, 50, 30);
+       s.MoveToEx(10, 40, nullptr);
+       s.LineTo(60, 40);
+     },
+     {{10, 10, kBlue}, {48, 28, kBlue}, {49, 20, kWhite}, {30, 29, kWhite}, {9, 20, kWhite}, {30, 40, kWhite}}},
+    {"RectangleNullBrushKeepsWhatIsUnder",
+     [](Surface& s) {
+       GreenField(s, 0, 0, 100, 100);
+       ScopedSelection brush(s, s.GetStockObject(StockObject::NullBrush));
+       s.Rectangle(10, 10, 50, 30);
+     },
+     {{30, 20, kGreen}, {10, 20, kBlack}, {49, 20, kBlack}, {30, 10, kBlack}, {30, 29, kBlack}, {50, 20, kGreen}}},
+    {"RectangleWidePenCentredOnOutline",
+     [](Surface& s) {
+       ScopedObject pen = ScopedPen(s, PenStyle::Solid, 5, Rgb(0, 0, 0));
+       ScopedObject brush = ScopedBrush(s, kGreenRef);
+       s.Rectangle(100, 100, 200, 150);
+     },
+     {{98, 125, kBlack}, {97, 125, kWhite}, {102, 125, kBlack}, {103, 125, kGreen},
+      {201, 125, kBlack}, {202, 125, kWhite}, {197, 125, kBlack}, {196, 125, kGreen},
+      {150, 98, kBlack}, {150, 97, kWhite}, {150, 151, kBlack}, {150, 152, kWhite}}},
+    {"RectangleInsideFramePenStaysInTheBox",
+     [](Surface& s) {
+       ScopedObject pen = ScopedPen(s, PenStyle::InsideFrame, 5, Rgb(0, 0, 0));
+       ScopedObject brush = ScopedBrush(s, kGreenRef);
+       s.Rectangle(100, 100, 200, 150);
+     },
+     {{100, 125, kBlack}, {99, 125, kWhite}, {104, 125, kBlack}, {105, 125, kGreen},
+      {199, 125, kBlack}, {200, 125, kWhite}, {195, 125, kBlack}, {194, 125, kGreen},
+      {150, 149, kBlack}, {150, 150, kWhite}}},
+    {"LineToLeavesOutTheEndPixel",
+     [](Surface& s) {
+       s.MoveToEx(10, 200, nullptr);
+       s.LineTo(60, 200);
+       s.MoveToEx(60, 210, nullptr);
+       s.LineTo(10, 210);
+       s.MoveToEx(80, 200, nullptr);
+       s.LineTo(80, 240);
+     },
+     {{10, 200, kBlack}, {59, 200, kBlack}, {60, 200, kWhite}, {9, 200, kWhite}, {30, 199, kWhite}, {30, 201, kWhite},
+      {60, 210, kBlack}, {11, 210, kBlack}, {10, 210, kWhite},
+      {80, 200, kBlack}, {80, 239, kBlack}, {80, 240, kWhite}, {79, 220, kWhite}, {81, 220, kWhite}}},
+    {"LineToWidePenHasRoundEnds",
+     [](Surface& s) {
+       ScopedObject pen = ScopedPen(s, PenStyle::Solid, 5, kRedRef);
+       s.MoveToEx(10, 260, nullptr);
+       s.LineTo(60, 260);
+     },
+     {{30, 258, kRed}, {30, 262, kRed}, {30, 257, kWhite}, {30, 263, kWhite},
+      {62, 260, kRed}, {63, 260, kWhite}, {8, 260, kRed}, {7, 260, kWhite}}},
+    {"EllipseInItsBox",
+     [](Surface& s) {
+       ScopedObject brush = ScopedBrush(s, kRedRef);
+       s.Ellipse(300, 10, 401, 71);
+     },
+     {{300, 40, kBlack}, {299, 40, kWhite}, {400, 40, kBlack}, {401, 40, kWhite},
+      {350, 10, kBlack}, {350, 9, kWhite}, {350, 70, kBlack}, {350, 71, kWhite},
+      {350, 40, kRed}, {302, 12, kWhite}}},
+    // A circle of radius 50 about pixel (60, 350); (90, 310) lies on it
+    // up and right, (90, 390) down and right.
+    {"ArcCounterClockwiseByDefault",
+     [](Surface& s) { s.Arc(10, 300, 111, 401, 200, 350, 60, 200); },
+     {{90, 310, kBlack}, {90, 390, kWhite}, {30, 310, kWhite}, {30, 390, kWhite}, {60, 350, kWhite}}},
+    {"ArcClockwiseWhenAsked",
+     [](Surface& s) {
+       const int previous = s.SetArcDirection(kAdClockwise);
+       s.Arc(10, 300, 111, 401, 200, 350, 60, 200);
+       s.SetArcDirection(previous);
+     },
+     {{90, 310, kWhite}, {90, 390, kBlack}, {30, 310, kBlack}, {30, 390, kBlack}}},
+    {"ArcWithEqualRadialPointsIsWhole",
+     [](Surface& s) { s.Arc(10, 300, 111, 401, 200, 350, 200, 350); },
+     {{90, 310, kBlack}, {90, 390, kBlack}, {30, 310, kBlack}, {30, 390, kBlack}, {60, 350, kWhite},
+      {60, 299, kWhite}}},
+    {"ArcToDrawsTheLineToItsStart",
+     [](Surface& s) {
+       s.MoveToEx(130, 350, nullptr);
+       s.ArcTo(200, 300, 301, 401, 400, 350, 250, 200);
+     },
+     {{150, 350, kBlack}, {250, 350, kBlack}, {150, 348, kWhite}, {150, 352, kWhite}, {129, 350, kWhite},
+      {280, 310, kBlack}, {280, 390, kWhite}}},
+    {"ChordFillsTheSegment",
+     [](Surface& s) {
+       ScopedObject brush = ScopedBrush(s, kRedRef);
+       s.Chord(350, 300, 451, 401, 500, 350, 400, 200);
+     },
+     {{430, 310, kBlack}, {435, 325, kRed}, {425, 325, kBlack}, {415, 340, kWhite}, {430, 390, kWhite}}},
+    {"PolyBezierFollowsItsCurve",
+     [](Surface& s) {
+       const std::array<Point, 4> straight{{{10, 450}, {30, 450}, {50, 450}, {70, 450}}};
+       const std::array<Point, 4> bow{{{100, 430}, {100, 478}, {200, 478}, {200, 430}}};
+       s.PolyBezier(straight);
+       s.PolyBezier(bow);
+     },
+     {{40, 450, kBlack}, {40, 449, kWhite}, {40, 451, kWhite},
+      {150, 466, kBlack}, {150, 463, kWhite}, {150, 469, kWhite}}},
+    {"HatchOnOpaqueBackground",
+     [](Surface& s) {
+       ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
+       ScopedObject hatch(s, s.CreateBrushIndirect(LogBrush{kBsHatched, kBlueRef, 4 /* cross */}));
+       s.SetBkColor(kYellowRef);
+       s.Rectangle(16, 16, 49, 49);
+       s.SetBkColor(Rgb(255, 255, 255));
+     },
+     {{16, 16, kBlue}, {17, 17, kYellow}, {24, 20, kBlue}, {20, 24, kBlue}, {20, 20, kYellow}, {48, 20, kWhite}}},
+    {"HatchOnTransparentBackground",
+     [](Surface& s) {
+       GreenField(s, 10, 10, 60, 60);
+       ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
+       ScopedObject hatch(s, s.CreateBrushIndirect(LogBrush{kBsHatched, kBlueRef, 4}));
+       const int previous = s.SetBkMode(kTransparent);
+       s.Rectangle(16, 16, 49, 49);
+       s.SetBkMode(previous);
+     },
+     {{16, 16, kBlue}, {17, 17, kGreen}, {24, 20, kBlue}}},
+    {"DashedPenGapsTakeTheBackground",
+     [](Surface& s) {
+       ScopedObject pen = ScopedPen(s, PenStyle::Dash, 1, kRedRef);
+       s.SetBkColor(kBlueRef);
+       s.MoveToEx(100, 470, nullptr);
+       s.LineTo(200, 470);
+       s.SetBkColor(Rgb(255, 255, 255));
+     },
+     // Dashes of 18 with gaps of 6 from the start of the line.
+     {{100, 470, kRed}, {117, 470, kRed}, {118, 470, kBlue}, {123, 470, kBlue}, {124, 470, kRed}, {200, 470, kWhite}}},
+    {"SetPixelSetsOnePixel",
+     [](Surface& s) {
+       s.SetPixel(500, 400, kRedRef);
+       s.SetPixelV(501, 400, kBlueRef);
+     },
+     {{500, 400, kRed}, {501, 400, kBlue}, {502, 400, kWhite}, {499, 400, kWhite}, {500, 401, kWhite}}},
+    {"DrawingIsClippedToThePrintableArea",
+     [](Surface& s) {
+       ScopedSelection brush(s, s.GetStockObject(StockObject::BlackBrush));
+       s.Rectangle(-20, -20, 20, 20);
+       s.Rectangle(570, 470, 600, 500);
+     },
+     {{-5, -5, kWhite}, {0, 0, kBlack}, {5, 5, kBlack}, {579, 479, kBlack}, {580, 479, kWhite}, {579, 480, kWhite}}},
+};
+
+class ShapeTest : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
+  const ShapeCase& shape = GetParam();
+  PngPage page;
+  ASSERT_TRUE(page.Started());
+  shape.draw(page.S());
+  const RasterImage image = page.Finish();
+  for (const Probe& probe : shape.probes) {
+    const std::uint32_t actual = page.At(image, probe.x, probe.y);
+    EXPECT_TRUE(ColourNear(actual, probe.rgb, 0))
+        << "at (" << probe.x << ", " << probe.y << "): " << ColourText(actual) << ", expected " << ColourText(probe.rgb);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cairo, ShapeTest, ::testing::ValuesIn(kShapes),
+                         [](const ::testing::TestParamInfo<ShapeCase>& param) { return std::string(param.param.name); });
+
+TEST(CairoShapes, ArcToMovesTheCurrentPositionToTheArcEnd) {
+  PngPage page;
+  ASSERT_TRUE(page.Started());
+  Surface& s = page.S();
+  s.MoveToEx(130, 350, nullptr);
+  ASSERT_TRUE(s.ArcTo(200, 300, 301, 401, 400, 350, 250, 200));
+  Point current;
+  s.MoveToEx(0, 0, &current);
+  EXPECT_EQ(current, (Point{250, 300}));
+}
+
+TEST(CairoShapes, LineToAndPolyBezierLeaveTheCurrentPositionAsGdiDoes) {
+  PngPage page;
+  ASSERT_TRUE(page.Started());
+  Surface& s = page.S();
+  Point current;
+  s.MoveToEx(5, 6, nullptr);
+  ASSERT_TRUE(s.LineTo(40, 7));
+  s.MoveToEx(5, 6, &current);
+  EXPECT_EQ(current, (Point{40, 7}));
+
+  const std::array<Point, 4> curve{{{10, 10}, {20, 30}, {30, 30}, {40, 10}}};
+  ASSERT_TRUE(s.PolyBezier(curve));
+  s.MoveToEx(0, 0, &current);
+  EXPECT_EQ(current, (Point{5, 6}));
+}
+
+TEST(CairoShapes, PolyBezierRefusesACountThatIsNotOnePlusThreeN) {
+  PngPage page;
+  ASSERT_TRUE(page.Started());
+  const std::array<Point, 5> five{{{10, 10}, {20, 10}, {30, 10}, {40, 10}, {50, 10}}};
+  EXPECT_FALSE(page.S().PolyBezier(five));
+  EXPECT_FALSE(page.S().PolyBezier({}));
+  const RasterImage image = page.Finish();
+  EXPECT_EQ(page.At(image, 20, 10), kWhite);
+}
+
+TEST(CairoShapes, ArcDirectionAnswersThePreviousOneAndRefusesOthers) {
+  CairoSurface s(SmallCaps());
+  EXPECT_EQ(s.SetArcDirection(kAdClockwise), kAdCounterClockwise);
+  EXPECT_EQ(s.SetArcDirection(3), 0);
+  EXPECT_EQ(s.SetArcDirection(0), 0);
+  EXPECT_EQ(s.SetArcDirection(kAdCounterClockwise), kAdClockwise);
+}
+
+TEST(CairoShapes, GetPixelReadsTheImagePageWithinThePrintableArea) {
+  PngPage page;
+  ASSERT_TRUE(page.Started());
+  Surface& s = page.S();
+  EXPECT_EQ(s.SetPixel(500, 400, Rgb(255, 0, 0)), Rgb(255, 0, 0));
+  {
+    ScopedObject brush = ScopedBrush(s, Rgb(10, 20, 30));
+    ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
+    s.Rectangle(100, 100, 120, 120);
+  }
+  EXPECT_EQ(s.GetPixel(500, 400), Rgb(255, 0, 0));
+  EXPECT_EQ(s.GetPixel(110, 110), Rgb(10, 20, 30));
+  EXPECT_EQ(s.GetPixel(501, 400), Rgb(255, 255, 255));
+  EXPECT_EQ(s.GetPixel(-1, 0), kInvalidColour);
+  EXPECT_EQ(s.GetPixel(580, 0), kInvalidColour);
+  EXPECT_EQ(s.GetPixel(0, 480), kInvalidColour);
+  EXPECT_EQ(s.SetPixel(-1, 0, Rgb(0, 0, 0)), kInvalidColour);
+  EXPECT_FALSE(s.SetPixelV(580, 0, Rgb(0, 0, 0)));
+}
+
+TEST(CairoShapes, VectorPagesKeepNoPixelsToRead) {
+  TempDir dir;
+  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "p.pdf", SmallCaps());
+  ASSERT_GT(device.StartDocA("pixels"), 0);
+  ASSERT_GT(device.StartPage(), 0);
+  EXPECT_EQ(device.Page().SetPixel(5, 5, Rgb(255, 0, 0)), Rgb(255, 0, 0));
+  EXPECT_EQ(device.Page().GetPixel(5, 5), kInvalidColour);
+  EXPECT_GT(device.EndPage(), 0);
+  EXPECT_GT(device.EndDoc(), 0);
+}
+
+TEST(CairoShapes, NothingDrawsWithoutAPage) {
+  CairoSurface s(SmallCaps());
+  EXPECT_FALSE(s.LineTo(10, 10));
+  EXPECT_FALSE(s.Rectangle(0, 0, 10, 10));
+  EXPECT_FALSE(s.TextOutA(0, 0, "x"));
+  EXPECT_EQ(s.GetPixel(0, 0), kInvalidColour);
+}
+
+}  // namespace
+}  // namespace veltrim::test

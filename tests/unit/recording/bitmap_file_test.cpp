@@ -1,0 +1,159 @@
+// Bitmap files on the recording surface: decoded with stb_image, sized,
+// blitted, selected and deleted. The files are written here, into the
+// temporary folder, so the test runs the same natively and under Wine.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "recording_surface.hpp"
+
+namespace veltrim {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put16(std::string& out, std::uint32_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>((value >> 8) & 0xFF);
+}
+void Put32(std::string& out, std::uint32_t value) {
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
+}
+
+// A 24-bit bottom-up (or top-down when `topDown`) Windows bitmap file.
+std::string Bitmap24(int width, int height, bool topDown = false) {
+  const int stride = (width * 3 + 3) & ~3;
+  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(stride * height);
+  std::string out = "BM";
+  Put32(out, 14 + 40 + pixelBytes);  // file size
+  Put32(out, 0);                     // reserved
+  Put32(out, 14 + 40);               // pixel offset
+  Put32(out, 40);                    // BITMAPINFOHEADER
+  Put32(out, static_cast<std::uint32_t>(width));
+  Put32(out, static_cast<std::uint32_t>(topDown ? -height : height));
+  Put16(out, 1);   // planes
+  Put16(out, 24);  // bits per pixel
+  Put32(out, 0);   // BI_RGB
+  Put32(out, pixelBytes);
+  Put32(out, 2835);
+  Put32(out, 2835);
+  Put32(out, 0);
+  Put32(out, 0);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < stride; ++x) out += static_cast<char>((x * 7 + y * 13) & 0xFF);
+  }
+  return out;
+}
+
+class BitmapFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("veltrim_recording_" + std::to_string(std::random_device()()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+  }
+  std::string Write(const char* name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(BitmapFile, LoadsAndSizesABitmap) {
+  RecordingSurface surface;
+  const std::string path = Write("picture.bmp", Bitmap24(37, 21));
+  const ObjectHandle bitmap = surface.LoadBitmapFile(path.c_str());
+  ASSERT_TRUE(bitmap);
+  EXPECT_EQ(surface.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
+  Size size;
+  ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
+  EXPECT_EQ(size, (Size{37, 21}));
+  EXPECT_EQ(surface.Object(bitmap)->kind, ObjectKind::Bitmap);
+  EXPECT_EQ(surface.Object(bitmap)->path, path);
+
+  // A loaded bitmap is an object to delete. (The path is shown quoted, so
+  // Windows backslashes appear doubled; only its file name is checked.)
+  const std::string report = surface.HygieneReport();
+  EXPECT_EQ(report.rfind("bitmap " + std::to_string(bitmap.value) + " from LoadBitmapFile(\"", 0), 0u) << report;
+  EXPECT_NE(report.find("picture.bmp\") was never deleted\n"), std::string::npos) << report;
+  EXPECT_TRUE(surface.DeleteObject(bitmap));
+  EXPECT_FALSE(surface.GetBitmapSize(bitmap, size)) << "deleted";
+  EXPECT_EQ(surface.HygieneReport(), "");
+}
+
+TEST_F(BitmapFile, TopDownBitmap) {
+  RecordingSurface surface;
+  const ObjectHandle bitmap = surface.LoadBitmapFile(Write("top.bmp", Bitmap24(4, 9, true)).c_str());
+  ASSERT_TRUE(bitmap);
+  Size size;
+  ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
+  EXPECT_EQ(size, (Size{4, 9}));
+  surface.DeleteObject(bitmap);
+}
+
+TEST_F(BitmapFile, MissingOrBadFilesGiveNone) {
+  RecordingSurface surface;
+  EXPECT_FALSE(surface.LoadBitmapFile((dir_ / "missing.bmp").string().c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile(Write("empty.bmp", "").c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile(Write("text.bmp", "this is no bitmap at all, only words").c_str()));
+  std::string header = Bitmap24(8, 8).substr(0, 20);
+  EXPECT_FALSE(surface.LoadBitmapFile(Write("cut.bmp", header).c_str())) << "header cut short";
+  // A PNG signature: stb_image is built for BMP only, as LoadImageA reads BMP only.
+  EXPECT_FALSE(surface.LoadBitmapFile(Write("image.png", "\x89PNG\r\n\x1a\n0000000000000000").c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile(nullptr));
+  for (const Record& record : surface.RecordsOf("LoadBitmapFile")) EXPECT_EQ(record.result, 0) << record;
+  EXPECT_EQ(surface.HygieneReport(), "");
+}
+
+TEST_F(BitmapFile, BlitsRecordTheirArguments) {
+  RecordingSurface surface;
+  const ObjectHandle bitmap = surface.LoadBitmapFile(Write("blit.bmp", Bitmap24(10, 10)).c_str());
+  ASSERT_TRUE(bitmap);
+  const auto b = static_cast<std::int64_t>(bitmap.value);
+  surface.ClearRecords();
+  EXPECT_TRUE(surface.BitBlt(100, 200, 10, 10, bitmap, 0, 0));
+  EXPECT_TRUE(surface.StretchBlt(0, 0, 4800, 4800, bitmap, 1, 2, 8, 7));
+  EXPECT_FALSE(surface.BitBlt(0, 0, 1, 1, ObjectHandle{999}, 0, 0)) << "unknown bitmap";
+  const ObjectHandle pen = surface.GetStockObject(StockObject::BlackPen);
+  EXPECT_FALSE(surface.StretchBlt(0, 0, 1, 1, pen, 0, 0, 1, 1)) << "not a bitmap";
+  const std::vector<Record> expected{
+      {"BitBlt", {100, 200, 10, 10, b, 0, 0}, "", 1},
+      {"StretchBlt", {0, 0, 4800, 4800, b, 1, 2, 8, 7}, "", 1},
+      {"BitBlt", {0, 0, 1, 1, 999, 0, 0}, "", 0},
+      {"GetStockObject", {7}, "", static_cast<std::int64_t>(pen.value)},
+      {"StretchBlt", {0, 0, 1, 1, static_cast<std::int64_t>(pen.value), 0, 0, 1, 1}, "", 0},
+  };
+  EXPECT_EQ(surface.Records(), expected) << surface.Dump();
+  ASSERT_TRUE(surface.DeleteObject(bitmap));
+  EXPECT_FALSE(surface.BitBlt(0, 0, 1, 1, bitmap, 0, 0)) << "deleted bitmap";
+}
+
+TEST_F(BitmapFile, SelectingABitmapReplacesTheDefaultBitmap) {
+  RecordingSurface surface;
+  const ObjectHandle bitmap = surface.LoadBitmapFile(Write("select.bmp", Bitmap24(2, 2)).c_str());
+  ASSERT_TRUE(bitmap);
+  const ObjectHandle old = surface.SelectObject(bitmap);
+  EXPECT_EQ(old, RecordingSurface::DefaultBitmapHandle());
+  EXPECT_EQ(surface.Selected(ObjectKind::Bitmap), bitmap);
+  EXPECT_EQ(surface.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::BlackPen));
+  EXPECT_FALSE(surface.DeleteObject(bitmap)) << "selected";
+  surface.SelectObject(old);
+  EXPECT_TRUE(surface.DeleteObject(bitmap));
+  ASSERT_EQ(surface.Problems().size(), 1u);
+  EXPECT_NE(surface.Problems()[0].find("deleted while selected"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace veltrim
