@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "raster.hpp"
@@ -17,6 +18,9 @@ struct RectangleCase {
   int left, top, right, bottom;
   std::uint32_t rgb;
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const RectangleCase& c, std::ostream* out) { *out << c.name; }
 
 class GdiPrintRoundTrip : public ::testing::TestWithParam<RectangleCase> {};
 

@@ -1,5 +1,6 @@
 #include "cups_destination.hpp"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace veltrim {
@@ -41,6 +42,16 @@ CupsDestinationFacts CupsDestination::Facts() const {
     facts.colour = hasColour;
   }
   return facts;
+}
+
+bool CupsDestination::ReadyForJobs() const {
+  const OwnedCupsDest now(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name_.c_str(), nullptr));
+  if (!now) return false;
+  const char* state = cupsGetOption("printer-state", now->num_options, now->options);
+  const char* accepting = cupsGetOption("printer-is-accepting-jobs", now->num_options, now->options);
+  const bool stopped = state && std::atoi(state) == IPP_PSTATE_STOPPED;
+  const bool refusing = accepting && std::strcmp(accepting, "false") == 0;
+  return !stopped && !refusing;
 }
 
 bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries) {

@@ -50,6 +50,9 @@ class CupsDestination {
   // "CUPS:<queue>", the port text a printer shows in the print dialog.
   std::string Port() const { return "CUPS:" + name_; }
   CupsDestinationFacts Facts() const;
+  // Asks the scheduler afresh: false when the queue is stopped, refuses
+  // jobs, or is gone (or the scheduler does not answer).
+  bool ReadyForJobs() const;
 
   cups_dest_t* Dest() const { return dest_.get(); }
   cups_dinfo_t* Info() const { return info_.get(); }

@@ -47,7 +47,9 @@ bool CupsPrintDevice::Send(std::span<const unsigned char> bytes) {
 }
 
 int CupsPrintDevice::StartDocA(const char* documentName) {
-  if (job_) return kSpError;
+  // A job for a stopped or refusing queue would wait unseen: the document
+  // fails here, as the spooler's StartDoc does.
+  if (job_ || !destination_->ReadyForJobs()) return kSpError;
   auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF);
   if (!job->Started()) return kSpError;
   job_ = std::move(job);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct ToggleCase {
   std::vector<int> clicks;
   const char* expected;
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const ToggleCase& c, std::ostream* out) { *out << c.name; }
 
 class ToggleRules : public ::testing::TestWithParam<ToggleCase> {};
 

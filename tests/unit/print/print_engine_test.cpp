@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,9 @@ struct FailureCase {
   SpoolerScript script;
   std::string expected;  // between "[v] pd.hDC\r\n" and the time line
 };
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class PrintReportFailures : public ::testing::TestWithParam<FailureCase> {};
 

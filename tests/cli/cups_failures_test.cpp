@@ -1,0 +1,104 @@
+// What the report says when the scheduler will not take the job: a queue
+// that refuses jobs, a stopped queue, a scheduler that goes away.
+#include <gtest/gtest.h>
+
+#include <cups/cups.h>
+
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cups_print.hpp"
+#include "process.hpp"
+#include "services.hpp"
+
+namespace veltrim::test {
+namespace {
+
+const std::string kVeltrim = VELTRIM_CLI;
+const std::string kHead = "QORVEL Veltrim v2\r\n-------------------\r\n[v] PrintDlg()\r\n[v] pd.hDC\r\n";
+
+std::string WithoutTime(const std::string& report) { return report.substr(0, report.find("\r\nPrint Time: ")); }
+
+struct QueueStateCase {
+  const char* name;
+  const char* command;  // puts the queue into the state
+};
+
+// Test names and failure messages show the case by its name.
+void PrintTo(const QueueStateCase& c, std::ostream* out) { *out << c.name; }
+
+class UnwillingQueue : public ::testing::TestWithParam<QueueStateCase> {};
+
+TEST_P(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
+  const std::string server = CupsServerFromEnvironment();
+  CupsQueue queue(server, StateFromEnvironment(), std::string("unwilling_") + GetParam().name);
+  const auto state = RunProcess({GetParam().command, queue.Name()}, {{"CUPS_SERVER", server}});
+  ASSERT_EQ(state.exitCode, 0) << state.err;
+  const auto run = RunProcess({kVeltrim, "print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"},
+                              {{"CUPS_SERVER", server}});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(WithoutTime(run.out), kHead + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
+  EXPECT_EQ(queue.CompletedJobs(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, UnwillingQueue,
+                         ::testing::Values(QueueStateCase{"refusing", "cupsreject"},
+                                           QueueStateCase{"stopped", "cupsdisable"}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// A scheduler of the test's own, so that it can be stopped mid-job.
+class LostScheduler : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state_ = fs::temp_directory_path() / ("veltrim-lost-" + std::string(::testing::UnitTest::GetInstance()
+                                                                            ->current_test_info()
+                                                                            ->name()));
+    fs::remove_all(state_);
+    const auto started = RunProcess({kCupsFixture, "start", state_.string()});
+    ASSERT_EQ(started.exitCode, 0) << started.err;
+    std::ifstream in(state_ / "cups" / "server");
+    std::getline(in, server_);
+    cupsSetServer(server_.c_str());
+    queue_.emplace(server_, state_, "lost");
+  }
+  void TearDown() override {
+    StopScheduler();
+    queue_.reset();
+    fs::remove_all(state_);
+  }
+  void StopScheduler() { RunProcess({kCupsFixture, "stop", state_.string()}); }
+
+  const std::string kCupsFixture = VELTRIM_FIXTURES_DIR "/cups.sh";
+  fs::path state_;
+  std::string server_;
+  std::optional<CupsQueue> queue_;
+};
+
+TEST_F(LostScheduler, BeforeTheDocumentStarts) {
+  CupsPrintTarget target("lost");
+  PrintChoice choice = target.Choose();
+  ASSERT_TRUE(choice.accepted);
+  ASSERT_NE(choice.device, nullptr);
+  StopScheduler();
+  EXPECT_EQ(choice.device->StartDocA("QORVEL Veltrim v2"), kSpError);
+}
+
+TEST_F(LostScheduler, DuringTheDocument) {
+  CupsPrintTarget target("lost");
+  PrintChoice choice = target.Choose();
+  ASSERT_NE(choice.device, nullptr);
+  PrintDevice& device = *choice.device;
+  ASSERT_GT(device.StartDocA("QORVEL Veltrim v2"), 0);
+  ASSERT_GT(device.StartPage(), 0);
+  device.Page().Rectangle(100, 100, 900, 900);
+  StopScheduler();
+  const int endPage = device.EndPage();
+  const int endDoc = device.EndDoc();
+  EXPECT_TRUE(endPage <= 0 || endDoc <= 0) << "the lost job was reported as printed (EndPage " << endPage
+                                           << ", EndDoc " << endDoc << ")";
+}
+
+}  // namespace
+}  // namespace veltrim::test
