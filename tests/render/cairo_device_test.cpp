@@ -241,13 +241,6 @@ TEST(CairoDevice, PngJobWritesOneNumberedFilePerPage) {
   }
 }
 
-TEST(CairoDevice, PngPageNames) {
-  EXPECT_EQ(CairoPrintDevice::PngPagePath("out.png", 1), "out-1.png");
-  EXPECT_EQ(CairoPrintDevice::PngPagePath("/tmp/a.b/Out.PNG", 12), "/tmp/a.b/Out-12.png");
-  EXPECT_EQ(CairoPrintDevice::PngPagePath("pages", 2), "pages-2.png");
-  EXPECT_EQ(CairoPrintDevice::PngPagePath("scan.pdf", 3), "scan.pdf-3.png");
-}
-
 TEST(CairoDevice, StartDocFailsWhenTheOutputCannotBeCreated) {
   TempDir dir;
   const auto missing = dir.Path() / "no-such-folder";

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "raster.hpp"
 #include "services.hpp"
 
 namespace veltrim::test {
@@ -59,6 +60,41 @@ TEST(WindowsCli, PrintersListsTheQueuesWithTheirPorts) {
   const auto run = RunWindowsProgram(services, kCli, {"printers"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << run.out;
+}
+
+// Whether any pixel of rows [top, bottom) and columns [left, right) is dark.
+bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x)
+      if (!ColourNear(page.Pixel(x, y), 0xFFFFFF, 96)) return true;
+  return false;
+}
+
+TEST(WindowsCli, PngPagesOnASimulatedPrinter) {
+  const Services services = Services::FromEnvironment();
+  const fs::path folder = ScratchFolder(services, "wcli_png");
+  const auto run = RunWindowsProgram(services, kCli,
+                                     {"print", "--output", (folder / "p.png").string(), "--category", "color",
+                                      "--paper", "a5", "--dpi", "100", "--pages", "2", "--offset", "10"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  ASSERT_TRUE(fs::exists(folder / "p-2.png"));
+  EXPECT_FALSE(fs::exists(folder / "p-3.png"));
+  const RasterImage page = RasterImage::LoadPng(folder / "p-1.png");
+  // A5 at 100 dpi is 583 x 827 dots; 5 mm margins are 20 dots.
+  ASSERT_EQ(page.Width(), 583);
+  ASSERT_EQ(page.Height(), 827);
+  // The printable area is 543 dots and 137 mm wide: 3 dots a millimetre, so
+  // 10 mm of offset put the title line 30 dots below the margin, at 50.
+  EXPECT_FALSE(AnyDark(page, 0, 0, 583, 50)) << "nothing above the title line, margins white";
+  EXPECT_TRUE(AnyDark(page, 20, 50, 300, 70)) << "the title line";
+  EXPECT_FALSE(AnyDark(page, 0, 72, 583, 827)) << "the rest of the page is blank";
+}
+
+TEST(WindowsCli, VectorFilesAreRefusedWithAMessage) {
+  const Services services = Services::FromEnvironment();
+  const auto run = RunWindowsProgram(services, kCli, {"print", "--output", "x.pdf"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("PNG pages only"), std::string::npos) << run.err;
 }
 
 }  // namespace

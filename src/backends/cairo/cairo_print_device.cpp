@@ -130,7 +130,7 @@ class PngOutput final : public JobOutput {
     bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS && image_ != nullptr;
     if (ok) {
       cairo_surface_flush(image_.get());
-      ok = cairo_surface_write_to_png(image_.get(), CairoPrintDevice::PngPagePath(path_, pageNumber).c_str()) ==
+      ok = cairo_surface_write_to_png(image_.get(), PngPagePath(path_, pageNumber).c_str()) ==
            CAIRO_STATUS_SUCCESS;
     }
     image_.reset();
@@ -167,15 +167,6 @@ CairoPrintDevice::CairoPrintDevice(ByteSink sink, const DeviceCaps& caps)
                                                            caps)) {}
 
 CairoPrintDevice::~CairoPrintDevice() { FinishJob(); }
-
-std::filesystem::path CairoPrintDevice::PngPagePath(const std::filesystem::path& output, int page) {
-  std::string base = output.string();
-  const std::string extension = output.extension().string();
-  if (extension.size() == 4 && (extension[1] | 0x20) == 'p' && (extension[2] | 0x20) == 'n' &&
-      (extension[3] | 0x20) == 'g')
-    base.resize(base.size() - extension.size());
-  return base + "-" + std::to_string(page) + ".png";
-}
 
 int CairoPrintDevice::StartDocA(const char* documentName) {
   if (finished_ || inDocument_) return kSpError;

@@ -27,12 +27,11 @@
 
 #include "cairo_handles.hpp"
 #include "cairo_surface.hpp"
-#include "device_caps.hpp"
+#include "platform/device_caps.hpp"
+#include "platform/page_files.hpp"
 #include "platform/print_device.hpp"
 
 namespace veltrim {
-
-enum class FileFormat { Pdf, PostScript, Png };
 
 // Receives the bytes of a PDF stream in order; false stops the job with a
 // write error.
@@ -65,9 +64,6 @@ class CairoPrintDevice final : public PrintDevice {
   int FinishJob();
 
   int PagesEnded() const { return pagesEnded_; }
-
-  // The file of page `page` (from 1) of a PNG job writing to `output`.
-  static std::filesystem::path PngPagePath(const std::filesystem::path& output, int page);
 
  private:
   CairoSurface surface_;

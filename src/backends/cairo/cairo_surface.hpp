@@ -41,7 +41,7 @@
 #include <variant>
 
 #include "cairo_handles.hpp"
-#include "device_caps.hpp"
+#include "platform/device_caps.hpp"
 #include "platform/surface.hpp"
 
 namespace veltrim {

@@ -64,7 +64,10 @@ bool CopyFromBitmap(HDC target, ObjectHandle bitmap, Copy copy) {
 
 }  // namespace
 
-int GdiSurface::GetDeviceCaps(DeviceCap index) { return ::GetDeviceCaps(dc_, static_cast<int>(index)); }
+int GdiSurface::GetDeviceCaps(DeviceCap index) {
+  if (simulated_) return DeviceCapValue(*simulated_, index);
+  return ::GetDeviceCaps(dc_, static_cast<int>(index));
+}
 
 bool GdiSurface::GetTextMetricsA(TextMetrics& metrics) {
   TEXTMETRICA tm{};

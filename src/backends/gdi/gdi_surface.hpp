@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "platform/device_caps.hpp"
 #include "platform/surface.hpp"
 
 namespace veltrim {
@@ -16,6 +19,9 @@ class GdiSurface final : public Surface {
  public:
   // The DC is borrowed: it must outlive the surface.
   explicit GdiSurface(HDC dc) noexcept : dc_(dc) {}
+  // A memory DC standing in for a printer that exists only as numbers: the
+  // capabilities are those of the simulated device.
+  GdiSurface(HDC dc, const DeviceCaps& simulated) noexcept : dc_(dc), simulated_(simulated) {}
 
   HDC Dc() const noexcept { return dc_; }
 
@@ -57,6 +63,7 @@ class GdiSurface final : public Surface {
 
  private:
   HDC dc_;
+  std::optional<DeviceCaps> simulated_;
 };
 
 }  // namespace veltrim

@@ -1,4 +1,4 @@
-#include "device_caps.hpp"
+#include "platform/device_caps.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,52 @@
+#pragma once
+// A print job rendered by GDI into PNG files, one a page, on a printer that
+// exists only as numbers (paper, resolution, margins): a memory DC with a
+// sheet-sized bitmap, its origin at the printable area's top-left.
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "gdi_surface.hpp"
+#include "platform/device_caps.hpp"
+#include "platform/print_device.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim {
+
+class GdiImageDevice final : public PrintDevice {
+ public:
+  // Pages go to PngPagePath(output, n). Check Ready() before use.
+  GdiImageDevice(std::filesystem::path output, const DeviceCaps& caps);
+  ~GdiImageDevice() override;
+  GdiImageDevice(const GdiImageDevice&) = delete;
+  GdiImageDevice& operator=(const GdiImageDevice&) = delete;
+
+  // False when the sheet's bitmap could not be made.
+  bool Ready() const { return bits_ != nullptr; }
+
+  Surface& Page() override { return surface_; }
+  int StartDocA(const char* documentName) override;
+  int StartPage() override;
+  int EndPage() override;
+  int EndDoc() override;
+
+ private:
+  bool WritePage(int page);
+
+  std::filesystem::path output_;
+  DeviceCaps caps_;
+  win::OwnedDc dc_;
+  void* bits_ = nullptr;  // set while the sheet is made: declared before it
+  win::OwnedBitmap sheet_;
+  HGDIOBJ replacedBitmap_ = nullptr;
+  win::OwnedFont defaultFont_;
+  HGDIOBJ replacedFont_ = nullptr;
+  GdiSurface surface_;
+  bool inDocument_ = false;
+  bool inPage_ = false;
+  int documents_ = 0;
+  int pages_ = 0;
+};
+
+}  // namespace veltrim
