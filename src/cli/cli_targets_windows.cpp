@@ -1,5 +1,6 @@
-// Windows: printers through the spooler, drawn with GDI; files are PNG
-// pages drawn by GDI on a simulated printer.
+// Windows: printers through the spooler, drawn with GDI; files are pages
+// drawn by GDI on a simulated printer: PNG files, or page images in a PDF or
+// PostScript file.
 #include "cli_targets.hpp"
 
 #include <filesystem>
@@ -13,22 +14,16 @@ namespace veltrim::cli {
 
 std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
   if (!options.printer.empty()) return std::make_unique<NamedPrinterTarget>(options.printer);
-  if (options.output.empty()) {
-    // No vector renderer here: the job goes to the default printer.
-    const std::string defaultPrinter = DefaultPrinterName();
-    if (!defaultPrinter.empty()) return std::make_unique<NamedPrinterTarget>(defaultPrinter);
-    error = "no printer given and no default printer: name one with --printer, or --output FILE.png";
-    return nullptr;
-  }
-  const std::filesystem::path output = options.output;
-  if (FileFormatOf(output) != FileFormat::Png) {
-    error = "--output: " + output.string() + ": this build renders PNG pages only (FILE.png)";
+  const std::filesystem::path output = options.output.empty() ? kDefaultOutput : options.output;
+  const auto format = FileFormatOf(output);
+  if (!format) {
+    error = "--output: " + output.string() + ": the file name must end in .pdf, .ps or .png";
     return nullptr;
   }
   const auto caps = FileDeviceCaps(options, error);
   if (!caps) return nullptr;
-  return std::make_unique<FileTarget>(output, [output, caps = *caps]() -> std::unique_ptr<PrintDevice> {
-    auto device = std::make_unique<GdiImageDevice>(output, caps);
+  return std::make_unique<FileTarget>(output, [format = *format, output, caps = *caps]() -> std::unique_ptr<PrintDevice> {
+    auto device = std::make_unique<GdiImageDevice>(format, output, caps);
     if (!device->Ready()) return nullptr;  // the report then says "[x] pd.hDC"
     return device;
   });

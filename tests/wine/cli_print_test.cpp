@@ -90,11 +90,48 @@ TEST(WindowsCli, PngPagesOnASimulatedPrinter) {
   EXPECT_FALSE(AnyDark(page, 0, 72, 583, 827)) << "the rest of the page is blank";
 }
 
-TEST(WindowsCli, VectorFilesAreRefusedWithAMessage) {
+TEST(WindowsCli, PdfOfPageImages) {
   const Services services = Services::FromEnvironment();
-  const auto run = RunWindowsProgram(services, kCli, {"print", "--output", "x.pdf"});
+  const fs::path folder = ScratchFolder(services, "wcli_pdf");
+  const fs::path pdf = folder / "job.pdf";
+  const auto run = RunWindowsProgram(services, kCli,
+                                     {"print", "--output", pdf.string(), "--category", "color", "--docs", "2",
+                                      "--pages", "3", "--dpi", "100"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  const auto info = RunProcess({"pdfinfo", pdf.string()});
+  ASSERT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_TRUE(info.err.empty()) << info.err;
+  EXPECT_NE(info.out.find("Pages:           6\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("(A4)"), std::string::npos) << info.out;
+  const auto pages = RenderPages(pdf, 100, folder / "pages");
+  ASSERT_EQ(pages.size(), 6u);
+  const RasterImage last = RasterImage::LoadPng(pages[5]);
+  EXPECT_TRUE(AnyDark(last, 20, 20, 400, 40)) << "the title line at the top of the printable area";
+  EXPECT_FALSE(AnyDark(last, 0, 45, last.Width(), last.Height())) << "nothing else on the page";
+}
+
+TEST(WindowsCli, PostScriptOfPageImages) {
+  const Services services = Services::FromEnvironment();
+  const fs::path folder = ScratchFolder(services, "wcli_ps");
+  const fs::path ps = folder / "job.ps";
+  const auto run = RunWindowsProgram(services, kCli,
+                                     {"print", "--output", ps.string(), "--category", "color", "--pages", "2",
+                                      "--paper", "letter", "--dpi", "100"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  const auto pages = RenderPages(ps, 100, folder / "pages");
+  ASSERT_EQ(pages.size(), 2u);
+  const RasterImage first = RasterImage::LoadPng(pages[0]);
+  EXPECT_EQ(first.Width(), 850);  // 8.5 x 11 inches
+  EXPECT_EQ(first.Height(), 1100);
+  EXPECT_TRUE(AnyDark(first, 20, 20, 400, 40)) << "the title line";
+  EXPECT_FALSE(AnyDark(first, 0, 45, first.Width(), first.Height()));
+}
+
+TEST(WindowsCli, UnknownFileKindsAreRefusedWithAMessage) {
+  const Services services = Services::FromEnvironment();
+  const auto run = RunWindowsProgram(services, kCli, {"print", "--output", "x.tiff"});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_NE(run.err.find("PNG pages only"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("must end in .pdf, .ps or .png"), std::string::npos) << run.err;
 }
 
 }  // namespace

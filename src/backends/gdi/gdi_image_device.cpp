@@ -3,20 +3,7 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/page_files.hpp"
 
-// stb_image_write from Debian's libstb-dev writes the PNG files.
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#endif
-#include <stb_image_write.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace veltrim {
 namespace {
@@ -46,8 +33,9 @@ win::OwnedFont CreateDefaultFont(int dpiY) {
 
 }  // namespace
 
-GdiImageDevice::GdiImageDevice(std::filesystem::path output, const DeviceCaps& caps)
-    : output_(std::move(output)),
+GdiImageDevice::GdiImageDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps)
+    : format_(format),
+      output_(std::move(output)),
       caps_(caps),
       dc_(CreateCompatibleDC(nullptr)),
       sheet_(CreateSheet(dc_.Get(), caps.physicalWidth, caps.physicalHeight, &bits_)),
@@ -72,6 +60,12 @@ GdiImageDevice::~GdiImageDevice() {
 
 int GdiImageDevice::StartDocA(const char*) {
   if (!Ready() || inDocument_) return kSpError;
+  if (format_ != FileFormat::Png && !document_) {
+    constexpr double kPointsPerInch = 72.0;
+    document_ = MakeRasterDocumentWriter(format_, output_, caps_.physicalWidth * kPointsPerInch / caps_.dpiX,
+                                         caps_.physicalHeight * kPointsPerInch / caps_.dpiY);
+  }
+  if (document_ && !document_->Ok()) return kSpError;
   inDocument_ = true;
   return ++documents_;
 }
@@ -104,16 +98,10 @@ int GdiImageDevice::EndDoc() {
 }
 
 bool GdiImageDevice::WritePage(int page) {
-  // The bitmap holds blue, green, red; the file wants red first. The sheet
-  // is painted white again before the next page, so swap in place.
-  const int width = caps_.physicalWidth, height = caps_.physicalHeight, stride = RowBytes(width);
-  auto* rows = static_cast<unsigned char*>(bits_);
-  for (int y = 0; y < height; ++y) {
-    unsigned char* pixel = rows + static_cast<std::ptrdiff_t>(y) * stride;
-    for (int x = 0; x < width; ++x, pixel += 3) std::swap(pixel[0], pixel[2]);
-  }
-  const std::string file = PngPagePath(output_, page).string();
-  return stbi_write_png(file.c_str(), width, height, 3, rows, stride) != 0;
+  const RasterPage pixels{static_cast<const std::uint8_t*>(bits_), caps_.physicalWidth, caps_.physicalHeight,
+                          RowBytes(caps_.physicalWidth), true};
+  if (document_) return document_->AddPage(pixels);
+  return WritePngFile(PngPagePath(output_, page), pixels);
 }
 
 }  // namespace veltrim

@@ -1,23 +1,28 @@
 #pragma once
-// A print job rendered by GDI into PNG files, one a page, on a printer that
-// exists only as numbers (paper, resolution, margins): a memory DC with a
-// sheet-sized bitmap, its origin at the printable area's top-left.
+// A print job rendered by GDI into PNG files, one a page, or one PDF or
+// PostScript file of page images, on a printer that exists only as numbers (paper, resolution,
+// margins): a memory DC with a sheet-sized bitmap, its origin at the
+// printable area's top-left.
 
 #include <windows.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "gdi_surface.hpp"
 #include "platform/device_caps.hpp"
+#include "platform/page_files.hpp"
 #include "platform/print_device.hpp"
+#include "platform/raster_files.hpp"
 #include "win_handles.hpp"
 
 namespace veltrim {
 
 class GdiImageDevice final : public PrintDevice {
  public:
-  // Pages go to PngPagePath(output, n). Check Ready() before use.
-  GdiImageDevice(std::filesystem::path output, const DeviceCaps& caps);
+  // PNG pages go to PngPagePath(output, n); a PDF or PostScript job into
+  // `output`. Check Ready() before use.
+  GdiImageDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps);
   ~GdiImageDevice() override;
   GdiImageDevice(const GdiImageDevice&) = delete;
   GdiImageDevice& operator=(const GdiImageDevice&) = delete;
@@ -34,8 +39,10 @@ class GdiImageDevice final : public PrintDevice {
  private:
   bool WritePage(int page);
 
+  FileFormat format_;
   std::filesystem::path output_;
   DeviceCaps caps_;
+  std::unique_ptr<RasterDocumentWriter> document_;  // PDF or PostScript, opened by the first document
   win::OwnedDc dc_;
   void* bits_ = nullptr;  // set while the sheet is made: declared before it
   win::OwnedBitmap sheet_;
