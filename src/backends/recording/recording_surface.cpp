@@ -202,37 +202,23 @@ RecordingDevice RecordingDevice::A4At600Dpi() { return Printer(600, 600, 4800, 6
 RecordingDevice RecordingDevice::LetterAt300Dpi() { return Printer(300, 300, 2400, 3150, 203, 266, 75, 75); }
 
 RecordingDevice RecordingDevice::Screen(int width, int height) {
+  // A display shares a printer's drawing abilities but has no paper.
   RecordingDevice device;
-  device.caps = {
-      {DeviceCap::DriverVersion, 0x4000},
-      {DeviceCap::Technology, kDtRasDisplay},
-      {DeviceCap::HorzSize, width * 254 / 960},
-      {DeviceCap::VertSize, height * 254 / 960},
-      {DeviceCap::HorzRes, width},
-      {DeviceCap::VertRes, height},
-      {DeviceCap::BitsPixel, 32},
-      {DeviceCap::Planes, 1},
-      {DeviceCap::NumBrushes, -1},
-      {DeviceCap::NumPens, -1},
-      {DeviceCap::NumFonts, 0},
-      {DeviceCap::NumColors, -1},
-      {DeviceCap::CurveCaps, 511},
-      {DeviceCap::LineCaps, 254},
-      {DeviceCap::PolygonalCaps, 255},
-      {DeviceCap::TextCaps, 0x7E0F},
-      {DeviceCap::ClipCaps, 1},
-      {DeviceCap::RasterCaps, 0x7E99},
-      {DeviceCap::AspectX, 36},
-      {DeviceCap::AspectY, 36},
-      {DeviceCap::AspectXY, 51},
-      {DeviceCap::LogPixelsX, 96},
-      {DeviceCap::LogPixelsY, 96},
-      {DeviceCap::ColorRes, 24},
-      {DeviceCap::VRefresh, 60},
-      {DeviceCap::DesktopHorzRes, width},
-      {DeviceCap::DesktopVertRes, height},
-      {DeviceCap::BltAlignment, 1},
-  };
+  device.caps = PrinterCaps(96, 96, width, height, width * 254 / 960, height * 254 / 960, 0, 0);
+  for (const DeviceCap paper : {DeviceCap::PhysicalWidth, DeviceCap::PhysicalHeight, DeviceCap::PhysicalOffsetX,
+                                DeviceCap::PhysicalOffsetY, DeviceCap::ScalingFactorX, DeviceCap::ScalingFactorY})
+    device.caps.erase(paper);
+  device.With(DeviceCap::DriverVersion, 0x4000)
+      .With(DeviceCap::Technology, kDtRasDisplay)
+      .With(DeviceCap::BitsPixel, 32)
+      .With(DeviceCap::AspectX, 36)
+      .With(DeviceCap::AspectY, 36)
+      .With(DeviceCap::AspectXY, 51)
+      .With(DeviceCap::ColorRes, 24)
+      .With(DeviceCap::VRefresh, 60)
+      .With(DeviceCap::DesktopHorzRes, width)
+      .With(DeviceCap::DesktopVertRes, height)
+      .With(DeviceCap::BltAlignment, 1);
   device.defaultFontHeight = 16;
   return device;
 }

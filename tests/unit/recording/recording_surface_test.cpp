@@ -17,62 +17,6 @@ using Args = std::vector<std::int64_t>;
 
 const Record& Last(const RecordingSurface& surface) { return surface.Records().back(); }
 
-TEST(RecordingDevice, DefaultIsA4At600Dpi) {
-  RecordingSurface surface;
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::HorzRes), 4800);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::VertRes), 6814);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::HorzSize), 203);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::VertSize), 288);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::LogPixelsX), 600);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::LogPixelsY), 600);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::PhysicalWidth), 4960);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::PhysicalHeight), 7014);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::PhysicalOffsetX), 80);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::PhysicalOffsetY), 100);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::Technology), kDtRasPrinter);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::HorzRes) / surface.GetDeviceCaps(DeviceCap::HorzSize), 23);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::VertRes) / surface.GetDeviceCaps(DeviceCap::VertSize), 23);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::ShadeBlendCaps), 0) << "indexes not set answer 0";
-  EXPECT_EQ(surface.Records().front(), (Record{"GetDeviceCaps", {8}, "", 4800}));
-  EXPECT_EQ(surface.RecordsOf("GetDeviceCaps").size(), 16u);
-}
-
-TEST(RecordingDevice, AnyCapIsConfigurable) {
-  RecordingDevice device = RecordingDevice::A4At600Dpi();
-  device.With(DeviceCap::HorzRes, 1234).With(DeviceCap::ColorMgmtCaps, 7);
-  device.caps[DeviceCap::NumColors] = 256;
-  device.caps.erase(DeviceCap::VertRes);
-  RecordingSurface surface(device);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::HorzRes), 1234);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::ColorMgmtCaps), 7);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::NumColors), 256);
-  EXPECT_EQ(surface.GetDeviceCaps(DeviceCap::VertRes), 0);
-  EXPECT_EQ(surface.GetDeviceCaps(static_cast<DeviceCap>(999)), 0);
-}
-
-TEST(RecordingDevice, Factories) {
-  const RecordingDevice letter = RecordingDevice::LetterAt300Dpi();
-  EXPECT_EQ(letter.Cap(DeviceCap::LogPixelsY), 300);
-  EXPECT_EQ(letter.Cap(DeviceCap::PhysicalWidth), 2550);
-  EXPECT_EQ(letter.Cap(DeviceCap::PhysicalHeight), 3300);
-  EXPECT_EQ(letter.DefaultFontHeight(), 25);
-
-  const RecordingDevice custom = RecordingDevice::Printer(600, 1200, 4000, 12000, 169, 254, 50, 60);
-  EXPECT_EQ(custom.Cap(DeviceCap::LogPixelsX), 600);
-  EXPECT_EQ(custom.Cap(DeviceCap::LogPixelsY), 1200);
-  EXPECT_EQ(custom.Cap(DeviceCap::PhysicalWidth), 4100);
-  EXPECT_EQ(custom.Cap(DeviceCap::PhysicalHeight), 12120);
-  EXPECT_EQ(custom.Cap(DeviceCap::PhysicalOffsetY), 60);
-  EXPECT_EQ(custom.Cap(DeviceCap::HorzRes) / custom.Cap(DeviceCap::HorzSize), 23);
-
-  const RecordingDevice screen = RecordingDevice::Screen(800, 600);
-  EXPECT_EQ(screen.Cap(DeviceCap::Technology), kDtRasDisplay);
-  EXPECT_EQ(screen.Cap(DeviceCap::HorzRes), 800);
-  EXPECT_EQ(screen.Cap(DeviceCap::LogPixelsX), 96);
-  EXPECT_EQ(screen.Cap(DeviceCap::PhysicalWidth), 0);
-  EXPECT_EQ(screen.DefaultFontHeight(), 16);
-}
-
 TEST(RecordingSurface, DefaultFontMetrics) {
   RecordingSurface surface;
   TextMetrics metrics;
@@ -137,17 +81,6 @@ TEST(RecordingSurface, CreatedFontMetrics) {
   EXPECT_EQ(metrics.tmHeight, 50);
   for (const ObjectHandle handle : {created, wide, zero}) EXPECT_TRUE(surface.DeleteObject(handle));
   EXPECT_EQ(surface.HygieneReport(), "");
-}
-
-TEST(RecordingSurface, MetricsRule) {
-  const TextMetrics m = RecordingSurface::MetricsFor(23, 0, 0);
-  EXPECT_EQ(m.tmHeight, 23);
-  EXPECT_EQ(m.tmDescent, 4);
-  EXPECT_EQ(m.tmAscent, 19);
-  EXPECT_EQ(m.tmInternalLeading, 2);
-  EXPECT_EQ(m.tmAveCharWidth, 11);
-  EXPECT_EQ(RecordingSurface::MetricsFor(1).tmAveCharWidth, 1);
-  EXPECT_EQ(RecordingSurface::MetricsFor(0).tmHeight, 1);
 }
 
 TEST(RecordingSurface, TextExtentOfEveryByteAlike) {
