@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gdi_object_count.hpp"
 #include "platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
 #include "win_handles.hpp"
@@ -563,19 +564,6 @@ TEST(GdiSurface, StockObjectSelectedBackAndForth) {
   EXPECT_EQ(::GetCurrentObject(canvas.Dc(), OBJ_BRUSH), before);
 }
 
-// Live GDI objects of this process. Wine answers 0 to GetGuiResources, but
-// its handles carry their table index in the low word and a handle with a
-// zero high word matches any generation, so every index can be asked.
-int LiveGdiObjects() {
-  ::SetLastError(0);
-  const DWORD count = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-  if (count != 0 || ::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return static_cast<int>(count);
-  int live = 0;
-  for (std::uintptr_t index = 0; index <= 0xFFFF; ++index)
-    live += ::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0 ? 1 : 0;
-  return live;
-}
-
 void RunEveryOperation(Surface& surface, const std::string& bitmapFile, int round) {
   const std::array<Point, 4> curve{{{10, 100}, {10, 20}, {110, 20}, {110, 100}}};
   const auto pen = ScopedPen(surface, PenStyle::Solid, 1 + round % 4, kBlue);
@@ -608,14 +596,14 @@ TEST_F(GdiSurfaceBitmap, ARunOfOperationsLeavesNoObjectBehind) {
   GdiSurface surface(canvas.Dc());
   // The first run lets the system make what it caches on first use (fonts).
   RunEveryOperation(surface, File("picture.bmp"), 0);
-  const int start = LiveGdiObjects();
+  const int start = test::LiveGdiObjects();
   ASSERT_GT(start, 0);
   for (int round = 1; round <= 20; ++round) RunEveryOperation(surface, File("picture.bmp"), round);
-  EXPECT_EQ(LiveGdiObjects(), start);
+  EXPECT_EQ(test::LiveGdiObjects(), start);
 
   // The count does see a leak.
   const win::OwnedBrush kept(::CreateSolidBrush(kGreen));
-  EXPECT_EQ(LiveGdiObjects(), start + 1);
+  EXPECT_EQ(test::LiveGdiObjects(), start + 1);
 }
 
 }  // namespace

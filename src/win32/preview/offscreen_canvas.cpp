@@ -1,0 +1,172 @@
+#include "preview/offscreen_canvas.hpp"
+
+#include <utility>
+
+namespace veltrim {
+namespace {
+
+bool Selected(HGDIOBJ replaced) { return replaced != nullptr && replaced != HGDI_ERROR; }
+
+win::OwnedPen SolidPen(int width, CanvasColour colour) {
+  return win::OwnedPen(::CreatePen(PS_SOLID, width, ToColorRef(colour)));
+}
+
+win::OwnedBrush SolidBrush(CanvasColour colour) {
+  const LOGBRUSH brush{BS_SOLID, ToColorRef(colour), 0};
+  return win::OwnedBrush(::CreateBrushIndirect(&brush));
+}
+
+CanvasColour FromColorRef(COLORREF colour) {
+  return {static_cast<std::uint16_t>(GetRValue(colour)), static_cast<std::uint16_t>(GetGValue(colour)),
+          static_cast<std::uint16_t>(GetBValue(colour))};
+}
+
+}  // namespace
+
+OffscreenCanvas::OffscreenCanvas() : surface_(std::in_place, nullptr) {}
+
+OffscreenCanvas::~OffscreenCanvas() { Release(); }
+
+int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
+  if (Attached()) return kAlreadyAttached;
+
+  // Everything is made into locals first, so an early return gives back
+  // whatever was made before it.
+  RECT rect{};
+  if (!::GetWindowRect(window, &rect)) return kGetWindowRectFailed;
+  win::WindowDc windowDc(window);
+  if (!windowDc) return kGetDcFailed;
+  win::OwnedDc memoryDc(::CreateCompatibleDC(windowDc.Get()));
+  if (!memoryDc) return kCreateMemoryDcFailed;
+  // Compatible with the window, not the memory DC: a fresh memory DC is
+  // monochrome.
+  win::OwnedBitmap bitmap(::CreateCompatibleBitmap(windowDc.Get(), rect.right - rect.left, rect.bottom - rect.top));
+  if (!bitmap) return kCreateBitmapFailed;
+
+  const SavedObjects saved{::GetCurrentObject(memoryDc.Get(), OBJ_PEN), ::GetCurrentObject(memoryDc.Get(), OBJ_BRUSH),
+                           ::GetCurrentObject(memoryDc.Get(), OBJ_PAL), ::GetCurrentObject(memoryDc.Get(), OBJ_FONT),
+                           ::GetCurrentObject(memoryDc.Get(), OBJ_BITMAP)};
+  if (!Selected(::SelectObject(memoryDc.Get(), bitmap.Get()))) return kSelectBitmapFailed;
+
+  window_ = window;
+  rect_ = rect;
+  saved_ = saved;
+  flags_ = kAttached | (presentAfterEach == 1 ? kPresentAfterEach : 0u) |
+           (::GetDeviceCaps(memoryDc.Get(), 1) != 0 ? kUseSetPixelV : 0u);
+  spare_ = 0;
+  background_ = FromColorRef(::GetPixel(windowDc.Get(), 0, 0));
+  windowDc_.emplace(std::move(windowDc));
+  memoryDc_ = std::move(memoryDc);
+  bitmap_ = std::move(bitmap);
+  surface_.emplace(memoryDc_.Get());
+  FillWithBackground();
+  return kOk;
+}
+
+bool OffscreenCanvas::FillWithBackground() {
+  const HDC dc = memoryDc_.Get();
+  const win::OwnedPen pen = SolidPen(1, background_);
+  const win::OwnedBrush brush = SolidBrush(background_);
+  if (!pen || !brush) return false;
+  const win::SelectGuard penSelection(dc, pen.Get());
+  const win::SelectGuard brushSelection(dc, brush.Get());
+  if (!penSelection || !brushSelection) return false;
+  return ::Rectangle(dc, 0, 0, Width(), Height()) != 0;
+}
+
+void OffscreenCanvas::PresentIfEach() {
+  if (flags_ & kPresentAfterEach) Present();
+}
+
+int OffscreenCanvas::Clear() {
+  if (!Attached()) return 0;
+  const bool filled = FillWithBackground();
+  PresentIfEach();
+  return filled ? 1 : 0;
+}
+
+int OffscreenCanvas::FillRect(int left, int top, int right, int bottom, int penWidth, CanvasColour pen,
+                              CanvasColour brush) {
+  if (!Attached()) return kDrawFailed;
+  const HDC dc = memoryDc_.Get();
+  {
+    const win::OwnedPen ownPen = SolidPen(penWidth, pen);
+    const win::OwnedBrush ownBrush = SolidBrush(brush);
+    if (!ownPen || !ownBrush) return kDrawFailed;
+    const win::SelectGuard penSelection(dc, ownPen.Get());
+    const win::SelectGuard brushSelection(dc, ownBrush.Get());
+    if (!penSelection || !brushSelection) return kDrawFailed;
+    if (!::Rectangle(dc, left, top, right, bottom)) return kDrawFailed;
+  }
+  PresentIfEach();
+  return kOk;
+}
+
+int OffscreenCanvas::DrawLine(int x1, int y1, int x2, int y2, int penWidth, CanvasColour colour) {
+  if (!Attached()) return kDrawFailed;
+  const HDC dc = memoryDc_.Get();
+  {
+    const win::OwnedPen pen = SolidPen(penWidth, colour);
+    if (!pen) return kDrawFailed;
+    const win::SelectGuard selection(dc, pen.Get());
+    if (!selection) return kDrawFailed;
+    if (!::MoveToEx(dc, x1, y1, nullptr) || !::LineTo(dc, x2, y2)) return kDrawFailed;
+  }
+  PresentIfEach();
+  return kOk;
+}
+
+int OffscreenCanvas::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height, DWORD rasterOperation) {
+  if (!Attached()) return kTransferFailed;
+  win::OwnedDc source(::CreateCompatibleDC(memoryDc_.Get()));
+  if (!source) return kNoTemporaryDc;
+  bool copied = false;
+  {
+    // A bitmap that cannot be selected (none, or held by another DC) would
+    // leave the DC's empty default bitmap as the source: nothing to copy.
+    const win::SelectGuard selection(source.Get(), bitmap);
+    copied = selection && ::BitBlt(memoryDc_.Get(), x, y, width, height, source.Get(), 0, 0, rasterOperation);
+    if (copied) PresentIfEach();
+  }
+  const bool deleted = ::DeleteDC(source.Release()) != 0;
+  if (!copied) return kTransferFailed;
+  return deleted ? kOk : kTemporaryDcNotDeleted;
+}
+
+bool OffscreenCanvas::Present() {
+  if (!Attached()) return false;
+  return ::BitBlt(windowDc_->Get(), 0, 0, Width(), Height(), memoryDc_.Get(), 0, 0, SRCCOPY) != 0;
+}
+
+int OffscreenCanvas::Release() {
+  if (!Attached()) return 0;
+  int failed = 0;
+  const auto count = [&failed](bool succeeded) { failed += succeeded ? 0 : 1; };
+  const HDC dc = memoryDc_.Get();
+
+  count(Selected(::SelectObject(dc, saved_.pen)));
+  count(Selected(::SelectObject(dc, saved_.brush)));
+  // Palettes are selected with SelectPalette; SelectObject refuses them.
+  count(::SelectPalette(dc, static_cast<HPALETTE>(saved_.palette), FALSE) != nullptr);
+  count(Selected(::SelectObject(dc, saved_.font)));
+  count(Selected(::SelectObject(dc, saved_.bitmap)));
+  surface_.emplace(nullptr);
+  count(::DeleteObject(bitmap_.Release()) != 0);
+  count(::DeleteDC(memoryDc_.Release()) != 0);
+  windowDc_.reset();  // ReleaseDC to the window the DC came from
+  // The saved objects are a fresh memory DC's defaults, all stock objects:
+  // deleting them changes nothing and succeeds. They are forgotten below,
+  // so they are never handed to DeleteObject a second time.
+  for (HGDIOBJ object : {saved_.pen, saved_.brush, saved_.palette, saved_.font, saved_.bitmap})
+    count(::DeleteObject(object) != 0);
+
+  window_ = nullptr;
+  rect_ = {};
+  background_ = {};
+  saved_ = {};
+  flags_ = 0;
+  spare_ = 0;
+  return failed;
+}
+
+}  // namespace veltrim

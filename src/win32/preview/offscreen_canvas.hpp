@@ -1,0 +1,132 @@
+#pragma once
+// OffscreenCanvas: a memory bitmap of a window's size, drawn into off screen
+// and copied to the window in one block transfer, either after every drawing
+// operation or when Present is called. Every on-screen picture (the preview
+// area, the colour-plotting and calibration pictures) is composed here.
+//
+// The operations answer with the program's own result codes; callers may
+// ignore them, nothing is ever shown to the user from here.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "gdi_surface.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim {
+
+// A colour as the callers keep it: red, green and blue words, 0 to 255.
+struct CanvasColour {
+  std::uint16_t red = 0;
+  std::uint16_t green = 0;
+  std::uint16_t blue = 0;
+  friend bool operator==(const CanvasColour&, const CanvasColour&) = default;
+};
+
+// The Win32 colour of a triple: (B * 256 + G) * 256 + R.
+constexpr COLORREF ToColorRef(CanvasColour colour) {
+  return (static_cast<COLORREF>(colour.blue) * 256 + colour.green) * 256 + colour.red;
+}
+
+class OffscreenCanvas {
+ public:
+  // Bits of Flags().
+  static constexpr std::uint32_t kPresentAfterEach = 0x1;
+  static constexpr std::uint32_t kUseSetPixelV = 0x2;  // GetDeviceCaps(memoryDC, 1) was non-zero
+  static constexpr std::uint32_t kAttached = 0x4;
+
+  // Attach results.
+  static constexpr int kOk = 0;
+  static constexpr int kSelectBitmapFailed = 2;
+  static constexpr int kCreateBitmapFailed = 6;
+  static constexpr int kCreateMemoryDcFailed = 7;
+  static constexpr int kGetDcFailed = 8;
+  static constexpr int kGetWindowRectFailed = 9;
+  static constexpr int kAlreadyAttached = 10;
+  // DrawBitmap results.
+  static constexpr int kNoTemporaryDc = 18;
+  static constexpr int kTransferFailed = 19;
+  static constexpr int kTemporaryDcNotDeleted = 20;
+  // FillRect and DrawLine failure.
+  static constexpr int kDrawFailed = -1;
+
+  // The objects a fresh memory DC holds before the canvas selects anything.
+  struct SavedObjects {
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ palette = nullptr;
+    HGDIOBJ font = nullptr;
+    HGDIOBJ bitmap = nullptr;
+  };
+
+  OffscreenCanvas();
+  // An attached canvas is released when it goes.
+  ~OffscreenCanvas();
+  // The canvas hands its memory DC to a Surface and is kept in one place
+  // for the life of its window: neither copied nor moved.
+  OffscreenCanvas(const OffscreenCanvas&) = delete;
+  OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
+
+  // Binds the canvas to `window` at the window's current size and fills it
+  // with the colour of the window's pixel at (0, 0). `presentAfterEach` is
+  // 1 to copy to the window after every drawing operation; any other value
+  // leaves that to Present. On failure nothing is kept.
+  int Attach(HWND window, int presentAfterEach);
+
+  // Refills the whole canvas with the background; non-zero on success.
+  int Clear();
+  // Rectangle with a solid pen of `penWidth` and a solid brush; right and
+  // bottom are exclusive. 0, or kDrawFailed.
+  int FillRect(int left, int top, int right, int bottom, int penWidth, CanvasColour pen, CanvasColour brush);
+  // Line from (x1, y1) up to, not including, (x2, y2). 0, or kDrawFailed.
+  int DrawLine(int x1, int y1, int x2, int y2, int penWidth, CanvasColour colour);
+  // Copies `bitmap` from its (0, 0) to (x, y) with `rasterOperation`. The
+  // caller keeps the bitmap. 0, kNoTemporaryDc, kTransferFailed or
+  // kTemporaryDcNotDeleted.
+  int DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height, DWORD rasterOperation);
+
+  // Copies the whole canvas to the window at (0, 0). False when detached or
+  // when the transfer failed.
+  bool Present();
+
+  // Gives everything back and returns how many clean-up calls failed. A
+  // detached canvas has nothing to give back: 0. The canvas can be attached
+  // again afterwards.
+  int Release();
+
+  // The canvas as a drawing surface for code written against Surface. While
+  // detached it has no DC and every drawing call fails.
+  Surface& Canvas() noexcept { return *surface_; }
+
+  bool Attached() const noexcept { return (flags_ & kAttached) != 0; }
+  HWND Window() const noexcept { return window_; }
+  HDC WindowDcHandle() const noexcept { return windowDc_ ? windowDc_->Get() : nullptr; }
+  HDC MemoryDc() const noexcept { return memoryDc_.Get(); }
+  HBITMAP Bitmap() const noexcept { return bitmap_.Get(); }
+  const RECT& WindowRect() const noexcept { return rect_; }
+  int Width() const noexcept { return rect_.right - rect_.left; }
+  int Height() const noexcept { return rect_.bottom - rect_.top; }
+  CanvasColour Background() const noexcept { return background_; }
+  const SavedObjects& Saved() const noexcept { return saved_; }
+  std::uint32_t Flags() const noexcept { return flags_; }
+  std::int32_t Spare() const noexcept { return spare_; }
+
+ private:
+  bool FillWithBackground();
+  void PresentIfEach();
+
+  HWND window_ = nullptr;
+  std::optional<win::WindowDc> windowDc_;
+  win::OwnedDc memoryDc_;
+  win::OwnedBitmap bitmap_;
+  RECT rect_{};
+  CanvasColour background_{};
+  SavedObjects saved_{};
+  std::uint32_t flags_ = 0;
+  std::int32_t spare_ = 0;
+  std::optional<GdiSurface> surface_;
+};
+
+}  // namespace veltrim
