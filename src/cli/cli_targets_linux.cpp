@@ -1,28 +1,19 @@
 // Linux: printers are CUPS destinations; files are drawn by Cairo.
 #include "cli_targets.hpp"
 
-#include <filesystem>
-
 #include "cairo_print_device.hpp"
-#include "cli_file_target.hpp"
 #include "cups_destination.hpp"
 #include "cups_print.hpp"
 
 namespace veltrim::cli {
 
-std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
-  if (!options.printer.empty()) return std::make_unique<CupsPrintTarget>(options.printer);
+std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name) {
+  return std::make_unique<CupsPrintTarget>(name);
+}
 
-  const std::filesystem::path output = options.output.empty() ? kDefaultOutput : options.output;
-  const auto format = FileFormatOf(output);
-  if (!format) {
-    error = "--output: " + output.string() + ": the file name must end in .pdf, .ps or .png";
-    return nullptr;
-  }
-  const auto caps = FileDeviceCaps(options, error);
-  if (!caps) return nullptr;
-  return std::make_unique<FileTarget>(
-      output, [format = *format, output, caps = *caps] { return std::make_unique<CairoPrintDevice>(format, output, caps); });
+std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::filesystem::path& output,
+                                            const DeviceCaps& caps) {
+  return std::make_unique<CairoPrintDevice>(format, output, caps);
 }
 
 bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error) {

@@ -1,0 +1,47 @@
+#include "cli_targets.hpp"
+
+namespace veltrim::cli {
+namespace {
+
+// A file "chosen" as the printer: always accepted, named by its path.
+class FileTarget final : public PrintTarget {
+ public:
+  FileTarget(FileFormat format, std::filesystem::path output, const DeviceCaps& caps)
+      : format_(format), output_(std::move(output)), caps_(caps) {}
+  PrintChoice Choose() override {
+    PrintChoice choice;
+    choice.accepted = true;
+    choice.printerName = output_.string();
+    choice.printerPort = "FILE:" + output_.string();
+    choice.device = MakeFileDevice(format_, output_, caps_);
+    return choice;
+  }
+
+ private:
+  FileFormat format_;
+  std::filesystem::path output_;
+  DeviceCaps caps_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
+  if (!options.printer.empty()) return MakePrinterTarget(options.printer);
+
+  const std::filesystem::path output = options.output.empty() ? kDefaultOutput : options.output;
+  const auto format = FileFormatOf(output);
+  if (!format) {
+    error = "--output: " + output.string() + ": the file name must end in .pdf, .ps or .png";
+    return nullptr;
+  }
+  // The simulated printer of --paper, --dpi and --margins.
+  const auto paper = PaperByName(options.device.paper, &error);
+  if (!paper) return nullptr;
+  const double margin = options.device.marginsMm;
+  const auto caps = MakeDeviceCaps(
+      SimulatedDevice{*paper, options.device.dpi, MarginsMm{margin, margin, margin, margin}}, &error);
+  if (!caps) return nullptr;
+  return std::make_unique<FileTarget>(*format, output, *caps);
+}
+
+}  // namespace veltrim::cli
