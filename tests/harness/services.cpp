@@ -18,11 +18,6 @@ std::string ReadLine(const fs::path& file) {
   return line;
 }
 
-void Check(const std::vector<std::string>& argv, const EnvironmentOverrides& env) {
-  const auto result = RunProcess(argv, env, std::chrono::seconds(60));
-  if (result.exitCode != 0) throw std::runtime_error(Describe(argv, result));
-}
-
 // libcups keeps one connection per thread; point it at our scheduler.
 struct CupsJobs {
   CupsJobs(const std::string& server, const std::string& queue) {
@@ -77,8 +72,17 @@ CupsQueue::CupsQueue(const Services& services, std::string name)
 CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name)
     : server_(std::move(cupsServer)), name_(std::move(name)), output_(state / "cups" / "out" / (name_ + ".prn")) {
   fs::remove(output_);
-  Check({"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(), "-m", "drv:///sample.drv/generic.ppd"},
-        {{"CUPS_SERVER", server_}});
+  const std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
+                                      "-m", "drv:///sample.drv/generic.ppd"};
+  // A scheduler that has just started can still answer "Service
+  // Unavailable" for a moment: try again before giving up.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (true) {
+    const auto result = RunProcess(argv, {{"CUPS_SERVER", server_}}, std::chrono::seconds(60));
+    if (result.exitCode == 0) return;
+    if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error(Describe(argv, result));
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+  }
 }
 
 CupsQueue::~CupsQueue() {

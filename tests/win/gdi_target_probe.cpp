@@ -50,7 +50,9 @@ struct DialogSearch {
 BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam) {
   char className[16] = {};
   ::GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32770") == 0 && ::IsWindowVisible(window)) {
+  // The print dialog is the one with the printer list; a loaded machine can
+  // show another dialog of the thread first.
+  if (std::strcmp(className, "#32770") == 0 && ::IsWindowVisible(window) && ::GetDlgItem(window, 1139)) {
     reinterpret_cast<DialogSearch*>(lParam)->found = window;
     return FALSE;
   }

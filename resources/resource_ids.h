@@ -1,0 +1,52 @@
+/* Resource ids of the Windows program. The values are fixed by the product:
+   the window procedures, the accelerators and the art all refer to them.
+   Plain defines, read by the resource compiler and by C++ alike. */
+#ifndef VELTRIM_RESOURCE_IDS_H
+#define VELTRIM_RESOURCE_IDS_H
+
+/* Main window: dialog template, its background static and image. */
+#define IDD_MAIN_WINDOW 997
+#define IDC_MAIN_BACKGROUND 998
+#define IDB_MAIN_BACKGROUND 300
+
+/* Selection menu and its commands. */
+#define IDM_SELECTION 138
+#define IDM_SELECT_ALL 5000
+#define IDM_SELECT_NONE 5001
+#define IDM_SELECT_INVERSE 5002
+#define IDM_SELECT_MOST_COMMON 5003
+
+/* Keyboard accelerators and the commands they send. */
+#define IDA_MAIN 12
+#define IDCMD_QUIT 10
+#define IDCMD_ABOUT 17
+#define IDCMD_NEXT_TAB 1163
+#define IDCMD_PREVIOUS_TAB 1164
+#define IDCMD_START_PRINTING 1172
+#define IDCMD_PRINTER_INFO 1173
+#define IDCMD_HELP 1174
+
+/* Program icon. */
+#define IDI_APP 11
+
+/* Start-up bitmaps of the main window, one block of ids. */
+#define IDB_FIRST_BITMAP 4500
+#define IDB_LAST_BITMAP 4668
+#define IDB_CLOSE_BUTTON 4500       /* normal, pointer-over, pressed */
+#define IDB_TAB_BUTTONS 4503        /* three a tab: normal, pointer-over, current */
+#define IDB_COMMAND_BUTTONS 4518    /* three a command: normal, pointer-over, pressed */
+#define IDB_MENU_BUTTON 4533        /* normal, pointer-over, pressed */
+#define IDB_TAB_BANNERS 4536        /* one a tab */
+#define IDB_LARGE_PREVIEW_BUTTONS 4541
+#define IDB_BW_ITEMS 4550           /* two an item: ticked, unticked */
+#define IDB_COLOR_ITEMS 4570
+#define IDB_ADVANCED_OPTIONS 4596   /* two an option: chosen, not chosen */
+#define IDB_CALIBRATION_ITEMS 4626
+#define IDB_CUSTOM_ITEMS 4642
+#define IDB_LAYOUT_OPTIONS 4654
+#define IDB_LABELS 4660
+#define IDB_COLOUR_BUTTON_PRESSED 4666
+#define IDB_COLOUR_BUTTON_NORMAL 4667
+#define IDB_SEPARATOR 4668
+
+#endif
