@@ -7,16 +7,7 @@
 #include "platform/scoped_object.hpp"
 #include "render_support.hpp"
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#endif
-#include <stb/stb_image_write.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+#include "test_bitmap.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -115,9 +106,9 @@ class BitmapTest : public ::testing::Test {
  protected:
   // 2 x 2: red, green on the top row; blue, yellow below.
   void SetUp() override {
-    const unsigned char rgb[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+    const std::uint32_t rgb[] = {kRed, kGreen, kBlue, kYellow};
     bmp_ = dir_.Path() / "quad.bmp";
-    ASSERT_NE(stbi_write_bmp(bmp_.c_str(), 2, 2, 3, rgb), 0);
+    ASSERT_TRUE(WriteBmp24(bmp_, 2, 2, rgb));
   }
   TempDir dir_;
   std::filesystem::path bmp_;

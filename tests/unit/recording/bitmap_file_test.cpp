@@ -12,44 +12,20 @@
 #include <vector>
 
 #include "recording_surface.hpp"
+#include "test_bitmap.hpp"
 
 namespace veltrim {
 namespace {
 
 namespace fs = std::filesystem;
 
-void Put16(std::string& out, std::uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>((value >> 8) & 0xFF);
-}
-void Put32(std::string& out, std::uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
-// A 24-bit bottom-up (or top-down when `topDown`) Windows bitmap file.
+// A 24-bit bottom-up (or top-down when `topDown`) Windows bitmap file of a
+// varied picture.
 std::string Bitmap24(int width, int height, bool topDown = false) {
-  const int stride = (width * 3 + 3) & ~3;
-  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(stride * height);
-  std::string out = "BM";
-  Put32(out, 14 + 40 + pixelBytes);  // file size
-  Put32(out, 0);                     // reserved
-  Put32(out, 14 + 40);               // pixel offset
-  Put32(out, 40);                    // BITMAPINFOHEADER
-  Put32(out, static_cast<std::uint32_t>(width));
-  Put32(out, static_cast<std::uint32_t>(topDown ? -height : height));
-  Put16(out, 1);   // planes
-  Put16(out, 24);  // bits per pixel
-  Put32(out, 0);   // BI_RGB
-  Put32(out, pixelBytes);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, 0);
-  Put32(out, 0);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < stride; ++x) out += static_cast<char>((x * 7 + y * 13) & 0xFF);
-  }
-  return out;
+  std::vector<std::uint32_t> rgb(static_cast<std::size_t>(width) * height);
+  for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint32_t>(i * 0x0D0701) & 0xFFFFFF;
+  const std::vector<std::uint8_t> bytes = test::BmpBytes(width, height, rgb, topDown);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 class BitmapFile : public ::testing::Test {
