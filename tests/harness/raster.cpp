@@ -1,5 +1,6 @@
 #include "raster.hpp"
 
+#include <fstream>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -60,6 +61,15 @@ bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance) {
     if (std::abs(a - e) > tolerance) return false;
   }
   return true;
+}
+
+int PostScriptPages(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  int pages = 0;
+  while (std::getline(in, line))
+    if (line.rfind("%%Page: ", 0) == 0) ++pages;
+  return pages;
 }
 
 }  // namespace veltrim::test

@@ -33,6 +33,9 @@ std::vector<std::filesystem::path> RenderPages(const std::filesystem::path& docu
 // "#RRGGBB", for failure messages.
 std::string ColourText(std::uint32_t rgb);
 
+// The number of "%%Page: " comment lines of a PostScript file: its pages.
+int PostScriptPages(const std::filesystem::path& file);
+
 // True when every channel differs by at most `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
 

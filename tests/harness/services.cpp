@@ -60,10 +60,11 @@ fs::path ScratchFolder(const Services& services, const std::string& name) {
 }
 
 ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
-                                const std::vector<std::string>& args, std::chrono::seconds timeout) {
+                                const std::vector<std::string>& args, std::chrono::seconds timeout,
+                                const EnvironmentOverrides& env) {
   std::vector<std::string> argv{VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string(), exe.string()};
   argv.insert(argv.end(), args.begin(), args.end());
-  return RunProcess(argv, {}, timeout);
+  return RunProcess(argv, env, timeout);
 }
 
 CupsQueue::CupsQueue(const Services& services, std::string name)

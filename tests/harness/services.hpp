@@ -36,7 +36,8 @@ fs::path ScratchFolder(const Services& services, const std::string& name);
 // scheduler.
 ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
                                 const std::vector<std::string>& args,
-                                std::chrono::seconds timeout = std::chrono::seconds(120));
+                                std::chrono::seconds timeout = std::chrono::seconds(120),
+                                const EnvironmentOverrides& env = {});
 
 // A queue of the private scheduler printing into a file through the generic
 // PostScript driver. Removed again when the owner goes.

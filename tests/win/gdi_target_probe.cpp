@@ -31,6 +31,7 @@
 #include <thread>
 #include <vector>
 
+#include "dialog_driver.hpp"
 #include "gdi_print.hpp"
 #include "platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
@@ -42,33 +43,6 @@ using namespace veltrim;
 constexpr std::array<int, 8> kReportedControls{1154, 9999, 1092, 1073, 1086, 1041, 1139, 1101};
 
 void Line(const char* key, const std::string& value) { std::printf("%s %s\n", key, value.c_str()); }
-
-struct DialogSearch {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam) {
-  char className[16] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  // The print dialog is the one with the printer list; a loaded machine can
-  // show another dialog of the thread first.
-  if (std::strcmp(className, "#32770") == 0 && ::IsWindowVisible(window) && ::GetDlgItem(window, 1139)) {
-    reinterpret_cast<DialogSearch*>(lParam)->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND WaitForDialog(DWORD thread, std::chrono::seconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    DialogSearch search;
-    ::EnumThreadWindows(thread, FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return nullptr;
-}
 
 // What the driving thread saw; printed by the main thread afterwards.
 struct DialogReport {
@@ -88,7 +62,7 @@ std::string WindowText(HWND window) {
 // queue, picks it; then closes the dialog with `button`.
 std::thread DriveDialog(DWORD thread, std::string queue, int button, DialogReport& report) {
   return std::thread([thread, queue = std::move(queue), button, &report] {
-    const HWND dialog = WaitForDialog(thread, std::chrono::seconds(20));
+    const HWND dialog = test::WaitForDialog(thread, test::kPrinterList, std::chrono::seconds(20));
     if (!dialog) return;
     report.found = true;
     for (const int id : kReportedControls) {
@@ -97,18 +71,10 @@ std::thread DriveDialog(DWORD thread, std::string queue, int button, DialogRepor
                                 (control && ::IsWindowVisible(control) ? "1" : "0"));
     }
     if (!queue.empty()) {
-      const HWND combo = ::GetDlgItem(dialog, 1139);
-      const LRESULT index =
-          ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(queue.c_str()));
-      report.selected = static_cast<long>(index);
-      if (index >= 0) {
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1139, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-      }
+      report.selected = test::PickPrinter(dialog, queue.c_str());
       report.portShown = WindowText(::GetDlgItem(dialog, 1101));
     }
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+    test::PressDialogButton(dialog, button);
   });
 }
 

@@ -2,7 +2,6 @@
 // our scheduler, and its report is the exact sequence of spooler results.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -18,15 +17,6 @@ std::string Repeat(const std::string& text, int times) {
   std::string result;
   for (int i = 0; i < times; ++i) result += text;
   return result;
-}
-
-int PostScriptPages(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::string line;
-  int pages = 0;
-  while (std::getline(in, line))
-    if (line.rfind("%%Page: ", 0) == 0) ++pages;
-  return pages;
 }
 
 TEST(WindowsCli, TwoJobsOfThreePagesThroughTheSpooler) {

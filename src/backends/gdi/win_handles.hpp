@@ -54,6 +54,9 @@ struct PrinterCloser {
 struct GlobalCloser {
   void operator()(HGLOBAL memory) const noexcept { ::GlobalFree(memory); }
 };
+struct MenuCloser {
+  void operator()(HMENU menu) const noexcept { ::DestroyMenu(menu); }
+};
 
 template <typename Handle = HGDIOBJ>
 using OwnedGdiObject = UniqueHandle<Handle, GdiObjectCloser>;
@@ -64,6 +67,7 @@ using OwnedBitmap = OwnedGdiObject<HBITMAP>;
 using OwnedDc = UniqueHandle<HDC, CreatedDcCloser>;
 using OwnedPrinter = UniqueHandle<HANDLE, PrinterCloser>;
 using OwnedGlobal = UniqueHandle<HGLOBAL, GlobalCloser>;
+using OwnedMenu = UniqueHandle<HMENU, MenuCloser>;
 
 // A window's DC from GetDC, handed back with ReleaseDC to the same window.
 class WindowDc {

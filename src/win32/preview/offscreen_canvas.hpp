@@ -109,6 +109,8 @@ class OffscreenCanvas {
   int Width() const noexcept { return rect_.right - rect_.left; }
   int Height() const noexcept { return rect_.bottom - rect_.top; }
   CanvasColour Background() const noexcept { return background_; }
+  // The colour Clear fills with; Attach takes it from the window's pixel.
+  void SetBackground(CanvasColour colour) noexcept { background_ = colour; }
   const SavedObjects& Saved() const noexcept { return saved_; }
   std::uint32_t Flags() const noexcept { return flags_; }
   std::int32_t Spare() const noexcept { return spare_; }

@@ -1,0 +1,38 @@
+#include "main_window/dialog_print_host.hpp"
+
+#include <algorithm>
+#include <ctime>
+#include <string>
+
+namespace veltrim {
+
+std::string DialogPrintHost::ReadControlText(int controlId) {
+  constexpr WPARAM kLimit = kWorkBufferSize - 1;
+  ::SendDlgItemMessageA(window_, controlId, WM_GETTEXT, kLimit, reinterpret_cast<LPARAM>(state_.textBuffer.data()));
+  state_.textBuffer.back() = '\0';
+  return state_.textBuffer.data();
+}
+
+void DialogPrintHost::SetReport(std::string_view report) {
+  const std::string text(report);
+  ::SendDlgItemMessageA(window_, kIdReport, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+double DialogPrintHost::ClockMilliseconds() {
+  return static_cast<double>(std::clock()) * 1000.0 / CLOCKS_PER_SEC;
+}
+
+void DialogPrintHost::ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+  UINT flags = MB_ICONINFORMATION;
+  if (icon == MessageIcon::Stop) flags = MB_ICONHAND;
+  if (icon == MessageIcon::Exclamation) flags = MB_ICONEXCLAMATION;
+  ::MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), flags);
+}
+
+void CopyToWorkBuffer(std::string_view text, WorkBuffer& buffer) {
+  const std::size_t length = std::min(text.size(), buffer.size() - 1);
+  std::copy_n(text.data(), length, buffer.data());
+  buffer[length] = '\0';
+}
+
+}  // namespace veltrim

@@ -1,0 +1,27 @@
+#pragma once
+// The main window: a modeless dialog from template 997 whose procedure
+// builds the skinned face, paints the image buttons and canvases, and turns
+// commands, the pointer-over timer and dragging into calls on the core.
+
+#include <windows.h>
+
+#include "app/desktop_state.hpp"
+#include "app/tab_switch.hpp"
+
+namespace veltrim {
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Pieces of the procedure, one file each.
+void InitMainWindow(HWND window, DesktopState& state);
+void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCode);
+void OnHoverTimer(HWND window, DesktopState& state);
+
+// Cleanup, then the quit message.
+void QuitProgram(DesktopState& state);
+
+// RedrawWindow with invalidate, erase and update-now.
+void RedrawControl(HWND window, int id);
+void RedrawControls(HWND window, IdRange ids);
+
+}  // namespace veltrim

@@ -1,0 +1,175 @@
+// The main window's commands, its pointer-over timer and the dialogs it
+// opens. Every decision is the core's; this file only carries it out.
+#include <windows.h>
+// After <windows.h>, which they need.
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <array>
+#include <string>
+
+#include "app/main_commands.hpp"
+#include "app/pointer_over.hpp"
+#include "app/program_paths.hpp"
+#include "gdi_print.hpp"
+#include "main_window/dialog_print_host.hpp"
+#include "main_window/main_window.hpp"
+#include "print/print_engine.hpp"
+
+namespace veltrim {
+namespace {
+
+constexpr int kSelectionMenu = 138;
+
+void SwitchTab(HWND window, DesktopState& state, int tab) {
+  state.selection.currentTab = tab;
+  RedrawControls(window, {TabCommand(0), TabCommand(kTabCount - 1)});
+  for (const ControlShow& control : TabControlVisibility(tab))
+    ::ShowWindow(::GetDlgItem(window, control.id), control.shown ? SW_SHOW : SW_HIDE);
+  ::SendDlgItemMessageA(window, kBannerControl, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(state.Bitmap(BannerBitmap(tab))));
+}
+
+void ShowSelectionMenu(HWND window, const DesktopState& state) {
+  const win::OwnedMenu menu(::LoadMenuA(state.instance, MAKEINTRESOURCEA(kSelectionMenu)));
+  if (!menu) {
+    ::MessageBoxA(window, "The right-click menu could not be loaded !", "Application ERROR", MB_ICONHAND);
+    return;
+  }
+  const HMENU popup = ::GetSubMenu(menu.Get(), 0);
+  if (popup == nullptr) {
+    ::MessageBoxA(window, "The first menuitem of the right-click menu could not be loaded !", "ERROR", MB_ICONHAND);
+    return;
+  }
+  RECT button{};
+  ::GetWindowRect(::GetDlgItem(window, 1176), &button);
+  ::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_LEFTALIGN, button.left, button.top, 0, window, nullptr);
+}
+
+void ChooseColour(HWND window, DesktopState& state, int slot) {
+  ColourTriple& colour = state.selection.customColours[slot];
+  const COLORREF start = ToColourRef(colour);
+  // Custom colours are not kept from one call to the next.
+  std::array<COLORREF, 16> customColours{};
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window;
+  dialog.rgbResult = start;
+  dialog.lpCustColors = customColours.data();
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  const COLORREF chosen = ::ChooseColorA(&dialog) ? dialog.rgbResult : start;
+
+  colour = FromColourRef(chosen);
+  OffscreenCanvas& swatch = state.swatches[SwatchCanvas(slot)];
+  swatch.SetBackground({static_cast<std::uint16_t>(colour.red), static_cast<std::uint16_t>(colour.green),
+                        static_cast<std::uint16_t>(colour.blue)});
+  swatch.Clear();
+  swatch.Present();
+  ::UpdateWindow(swatch.Window());
+}
+
+void OpenHelpDocument(HWND window, const DesktopState& state) {
+  const std::string document = HelpDocumentPath(ProgramPath(state.instance));
+  ::ShellExecuteA(window, "open", document.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void StartPrinting(HWND window, DesktopState& state) {
+  DialogPrintHost host(window, state);
+  PrintDialogTarget target(window, state.instance);
+  std::string printerName;
+  PrintEngine(host, target, state.selection, printerName, state.sharedText);
+  if (!printerName.empty()) {
+    CopyToWorkBuffer(printerName, state.printerName);
+    CopyToWorkBuffer(LastHookedPrinter().port, state.printerPort);
+  }
+}
+
+void OpenLargePreview(HWND window, DesktopState& state, int command) {
+  const LargePreview decision = DecideLargePreview(command, state.selection);
+  if (decision.kind == 0) {
+    if (!decision.refusal.empty())
+      ::MessageBoxA(window, std::string(decision.refusal).c_str(), std::string(kRefusalCaption).c_str(),
+                    MB_ICONEXCLAMATION);
+    return;
+  }
+  state.largePreviewKind = decision.kind;
+}
+
+}  // namespace
+
+void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCode) {
+  TestSelection& selection = state.selection;
+  const Command command = ClassifyCommand(id, notificationCode);
+  switch (command.kind) {
+    case CommandKind::Ignored:
+      return;
+    case CommandKind::Quit:
+      QuitProgram(state);
+      return;
+    case CommandKind::SwitchTab:
+      SwitchTab(window, state, command.index);
+      return;
+    case CommandKind::NextTab:
+      ::SendMessageA(window, WM_COMMAND, TabCommand(NextTab(selection.currentTab)), 0);
+      return;
+    case CommandKind::PreviousTab:
+      ::SendMessageA(window, WM_COMMAND, TabCommand(PreviousTab(selection.currentTab)), 0);
+      return;
+    case CommandKind::Print:
+      StartPrinting(window, state);
+      return;
+    case CommandKind::Help:
+      OpenHelpDocument(window, state);
+      return;
+    case CommandKind::SelectionMenu:
+      ShowSelectionMenu(window, state);
+      return;
+    case CommandKind::LargePreview:
+      OpenLargePreview(window, state, command.index);
+      return;
+    case CommandKind::TestItem:
+      ToggleItem(selection, command.tab, command.index);
+      RedrawControls(window, TabItemIds(command.tab));
+      return;
+    case CommandKind::AdvancedOption:
+      selection.advancedOption = command.index;
+      RedrawControls(window, TabItemIds(2));
+      return;
+    case CommandKind::CustomItem:
+      ClickCustomItem(selection, command.index);
+      RedrawControls(window, TabItemIds(4));
+      return;
+    case CommandKind::LayoutOption:
+      selection.gradientLayout = command.index;
+      RedrawControls(window, {1272, 1274});
+      return;
+    case CommandKind::ColourButton:
+      ChooseColour(window, state, command.index);
+      return;
+    case CommandKind::SelectMenu:
+      ApplySelectCommand(selection, static_cast<SelectCommand>(command.index));
+      RedrawControls(window, TabItemIds(selection.currentTab));
+      return;
+    case CommandKind::Preview:
+    case CommandKind::PrinterInfo:
+    case CommandKind::About:
+      // Their windows are not part of the program yet.
+      return;
+  }
+}
+
+void OnHoverTimer(HWND window, DesktopState& state) {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  std::array<HoverButton, kHoverButtons> buttons{};
+  for (int i = 0; i < kHoverButtons; ++i) {
+    const HWND button = ::GetDlgItem(window, kFirstHoverButton + i);
+    buttons[i].visible = button != nullptr && ::IsWindowVisible(button);
+    RECT rect{};
+    if (buttons[i].visible && ::GetWindowRect(button, &rect))
+      buttons[i].rect = {rect.left, rect.top, rect.right, rect.bottom};
+  }
+  for (const int id : UpdateHover(buttons, {cursor.x, cursor.y}, state.hoverFlags)) RedrawControl(window, id);
+}
+
+}  // namespace veltrim

@@ -1,0 +1,78 @@
+// A Windows program for the harness: finds the main window of a running
+// Veltrim.exe (not a test's window of the same title) and ends it the way a
+// user would.
+//
+//   window_probe.exe esc|button|close
+//       Esc pressed, the close button clicked, or the window closed
+//       (WM_CLOSE). Prints "posted" and exits 0, or exits 1 when no such
+//       window appeared within a minute.
+//   window_probe.exe command ID
+//       The command a click on control ID sends (for pictures of each tab).
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace {
+
+bool OfVeltrimExe(HWND window) {
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return false;
+  char image[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  const bool named = ::QueryFullProcessImageNameA(process, 0, image, &size) != 0;
+  ::CloseHandle(process);
+  const std::string path(image, named ? size : 0);
+  const std::string name = path.substr(path.find_last_of("\\/") + 1);
+  return name == "Veltrim.exe";
+}
+
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM result) {
+  char title[64] = {};
+  ::GetWindowTextA(window, title, sizeof title);
+  if (std::string(title) != "QORVEL Veltrim - v.2" || !::IsWindowVisible(window) || !OfVeltrimExe(window))
+    return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
+HWND FindMainWindow() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (std::chrono::steady_clock::now() < deadline) {
+    HWND found = nullptr;
+    ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&found));
+    if (found) return found;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string how = argc >= 2 ? argv[1] : "";
+  const bool command = how == "command" && argc == 3;
+  if (!command && (argc != 2 || (how != "esc" && how != "button" && how != "close"))) {
+    std::fprintf(stderr, "usage: window_probe esc|button|close | command ID\n");
+    return 2;
+  }
+  const HWND window = FindMainWindow();
+  if (!window) return 1;
+  if (command) {
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
+  } else if (how == "esc") {
+    ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+  } else if (how == "button") {
+    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(1165, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, 1165)));
+  } else {
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+  }
+  std::printf("posted\n");
+  return 0;
+}
