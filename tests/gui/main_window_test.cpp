@@ -229,6 +229,8 @@ TEST_F(MainWindow, NumberBoxesTakeDigitsOnlyAndSpinsClamp) {
     ::SendMessageA(ui_.Control(c.box), WM_KEYDOWN, c.key, 1);
     EXPECT_EQ(ui_.Text(c.box), c.expected) << c.box << " from " << c.start;
   }
+  for (const NumberBox& box : kNumberBoxes)
+    EXPECT_EQ(::SendMessageA(ui_.Control(box.spinId), UDM_GETBASE, 0, 0), 10) << box.spinId;
   const auto range = ::SendMessageA(ui_.Control(1187), UDM_GETRANGE, 0, 0);
   EXPECT_EQ(static_cast<short>(LOWORD(range)), 1000);
   EXPECT_EQ(static_cast<short>(HIWORD(range)), -1000);
@@ -264,6 +266,67 @@ TEST_F(MainWindow, ColourDialogCancelledKeepsTheSlotAndItsSwatch) {
   EXPECT_EQ(state.selection.customColours[8], kStartColour);
   const COLORREF swatch = ::GetPixel(state.swatches[SwatchCanvas(8)].MemoryDc(), 5, 5);
   EXPECT_EQ(swatch, RGB(79, 84, 87));
+}
+
+TEST_F(MainWindow, SelectionMenuButtonOpensTheMenuBesideIt) {
+  // Arrow down onto the first item and choose it, as a user would.
+  std::thread choose([window = ui_.Window()] {
+    for (int i = 0; i < 500 && !::FindWindowA("#32768", nullptr); ++i) ::Sleep(20);
+    ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+  });
+  ui_.Command(1176);
+  choose.join();
+  ui_.Pump();
+  const auto flags = ui_.State().selection.FlagsOf(0);
+  EXPECT_EQ(std::count(flags.begin(), flags.end(), 1), 9) << "Select All ticks items 0 to 8";
+  EXPECT_EQ(flags[9], 0);
+}
+
+TEST_F(MainWindow, PointerOverLightsAButtonAndLeavingPutsItBack) {
+  RECT button{};
+  ::GetWindowRect(ui_.Control(1172), &button);
+  const auto pumpFor = [this](int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 10) {
+      ui_.Pump();
+      ::Sleep(10);
+    }
+  };
+  ::SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  pumpFor(300);
+  EXPECT_EQ(ui_.State().hoverFlags[1172 - 1165], 1);
+  EXPECT_TRUE(MainWindowDriver::Shows(ui_.Control(1172), ui_.State().Bitmap(4522))) << "pointer-over image";
+  ::SetCursorPos(button.left - 100, button.bottom + 300);
+  pumpFor(300);
+  EXPECT_EQ(ui_.State().hoverFlags[1172 - 1165], 0);
+  EXPECT_TRUE(MainWindowDriver::Shows(ui_.Control(1172), ui_.State().Bitmap(4521))) << "normal image again";
+}
+
+TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrRemembersItsKind) {
+  std::string caption;
+  std::thread answer([thread = ::GetCurrentThreadId(), &caption] {
+    if (const HWND box = WaitForDialog(thread, IDOK, std::chrono::seconds(20))) {
+      char text[64] = {};
+      ::GetWindowTextA(box, text, sizeof text);
+      caption = text;
+      PressDialogButton(box, IDOK);
+    }
+  });
+  ui_.Command(TabCommand(2));
+  ui_.Command(1177);  // option 0 is chosen, not CMYK 4 Sided Gradient
+  answer.join();
+  EXPECT_EQ(caption, "No, no, no");
+  EXPECT_EQ(ui_.State().largePreviewKind, 0);
+
+  ui_.Command(1227);
+  ui_.Command(1177);
+  EXPECT_EQ(ui_.State().largePreviewKind, 1);
+  ui_.Command(TabCommand(3));
+  ui_.Command(1178);
+  EXPECT_EQ(ui_.State().largePreviewKind, 2);
+  ui_.Command(1236);
+  ui_.Command(1178);
+  EXPECT_EQ(ui_.State().largePreviewKind, 3);
 }
 
 struct Ending {
