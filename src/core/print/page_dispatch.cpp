@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "patterns/colour_patterns.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -13,7 +14,16 @@ namespace {
 using Pattern = void (*)(PageContext&);
 
 constexpr Pattern kBwPatterns[kBwItems] = {};
-constexpr Pattern kColorPatterns[kColorItems] = {};
+constexpr Pattern kColorPatterns[kColorItems] = {
+    DrawCmyBars,        // 0
+    DrawRgbBars,        // 1
+    DrawCmyGradients,   // 2
+    DrawRgbGradients,   // 3
+    DrawBlackBar,       // 4
+    DrawBlackGradient,  // 5
+    DrawCmyCrossover,   // 6
+    DrawRgbCrossover,   // 7
+};
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {};
 constexpr Pattern kCustomPatterns[kCustomItems] = {};
 constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour
