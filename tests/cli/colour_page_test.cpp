@@ -1,0 +1,51 @@
+// The Color page's bars, gradients and crossover squares as the real
+// `veltrim` draws them into a PNG, checked at the points their geometry
+// predicts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "colour_page.hpp"
+#include "process.hpp"
+#include "raster.hpp"
+
+namespace veltrim::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(CliColourPage, BarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
+  const fs::path folder = fs::temp_directory_path() / "veltrim-cli-colour-page";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const auto run = RunProcess({VELTRIM_CLI, "print", "--output", (folder / "c.png").string(), "--category", "color",
+                               "--tests", "0,1,2,3,4,5,6,7"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const RasterImage page = RasterImage::LoadPng(folder / "c-1.png");
+  // A4 at 300 dpi with 5 mm margins: a 2480 x 3508 sheet whose printable
+  // area of 2362 x 3390 starts at (59, 59); 3390 dots over 287 mm make a
+  // centimetre 118 dots.
+  ASSERT_EQ(page.Width(), 2480);
+  ASSERT_EQ(page.Height(), 3508);
+  constexpr int kMargin = 59;
+  const auto at = [&](int x, int y) { return page.Pixel(x + kMargin, y + kMargin); };
+
+  // The blocks start one line below the title, whose height is the font's.
+  ColourPageLayout layout{2362, 118, -1};
+  for (int y = 0; y < 300 && layout.y0 < 0; ++y)
+    if (at(1181, y) == 0x00FFFF) layout.y0 = y;
+  ASSERT_GT(layout.y0, 10) << "no cyan bar below the title line";
+
+  for (const ColourProbe& probe : layout.Probes())
+    EXPECT_EQ(ColourText(at(probe.x, probe.y)), ColourText(probe.rgb)) << probe.what << " at " << probe.x << ","
+                                                                       << probe.y;
+  // The black bar ends exactly where the grey row starts.
+  const int x = 200 * 9 + 4, top = layout.GreyRowTop();
+  EXPECT_EQ(ColourText(at(x, top - 1)), "#000000");
+  EXPECT_EQ(ColourText(at(x, top)), "#C8C8C8");
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace veltrim::test

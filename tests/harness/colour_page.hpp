@@ -1,0 +1,29 @@
+// Where a Color page with items 0 to 7 ticked puts its colours, so that a
+// page drawn by any backend can be checked at the same predicted points.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace veltrim::test {
+
+// A point in device units and the colour expected there, 0xRRGGBB.
+struct ColourProbe {
+  std::string what;
+  int x = 0, y = 0;
+  std::uint32_t rgb = 0;
+};
+
+// The blocks stacked from `y0` (the top of the cyan bar) on a device
+// `width` units wide whose vertical centimetre is `u` units.
+struct ColourPageLayout {
+  int width = 0;
+  int u = 0;
+  int y0 = 0;
+
+  int GreyRowTop() const;  // where the black bar ends and the grey row starts
+  std::vector<ColourProbe> Probes() const;
+};
+
+}  // namespace veltrim::test
