@@ -211,62 +211,72 @@ TEST(BlackBar, TouchesTheGreyRowBelow) {
   EXPECT_EQ(boxes[1].rect.top, boxes[0].rect.bottom) << "no gap between the bar and the grey row";
 }
 
+using CellColours = std::array<std::array<std::int64_t, 7>, 7>;
+
 // The cells of a 7 by 7 square of 236-unit cells whose left edge is `left`.
-std::array<std::array<std::int64_t, 7>, 7> CellMap(const std::vector<Box>& boxes, int left, int top) {
-  std::array<std::array<std::int64_t, 7>, 7> map{};
+CellColours CellMap(const std::vector<Box>& boxes, int left, int top) {
+  CellColours map{};
   for (int r = 0; r < 7; ++r)
     for (int c = 0; c < 7; ++c) map[r][c] = ColourAt(boxes, left + c * 236 + 118, top + r * 236 + 118);
   return map;
 }
 
-TEST(Crossover, CyanMagentaYellowCellsAtTheLeftEdge) {
+struct CrossoverCase {
+  const char* name;
+  int item;
+  int left;  // the square is 7 x 236 = 1652 units wide
+  CellColours cells;
+  std::vector<ColorRef> order;  // the colours in drawing order
+};
+
+void PrintTo(const CrossoverCase& c, std::ostream* out) { *out << c.name; }
+
+class Crossover : public ::testing::TestWithParam<CrossoverCase> {};
+
+TEST_P(Crossover, CellsOnA236UnitGridInTheirColours) {
+  const CrossoverCase& c = GetParam();
   ColourPage page(RecordingDevice::A4At600Dpi());
-  page.Draw({6});
+  page.Draw({c.item});
   const auto boxes = page.Boxes();
-  // Bands across rows 2-4 and down columns 2-4; where two cross, their mix.
-  const std::array<std::array<std::int64_t, 7>, 7> expected = {{{_, _, C, M, Y, _, _},
-                                                                {_, _, C, M, Y, _, _},
-                                                                {C, C, C, B, G, C, C},
-                                                                {M, M, B, M, R, M, M},
-                                                                {Y, Y, G, R, Y, Y, Y},
-                                                                {_, _, C, M, Y, _, _},
-                                                                {_, _, C, M, Y, _, _}}};
-  EXPECT_EQ(CellMap(boxes, 0, page.Y0()), expected);
-  // Every box edge on the 236-unit grid, inside the 1652-unit square.
+  EXPECT_EQ(CellMap(boxes, c.left, page.Y0()), c.cells);
+  Rect extent{c.left + 1652, page.Y0() + 1652, c.left, page.Y0()};
   for (const Box& box : boxes) {
-    EXPECT_EQ(box.rect.left % 236, 0);
+    EXPECT_EQ((box.rect.left - c.left) % 236, 0);
     EXPECT_EQ((box.rect.bottom - page.Y0()) % 236, 0);
-    EXPECT_LE(box.rect.right, 1652);
-    EXPECT_LE(box.rect.bottom, page.Y0() + 1652);
+    extent = {std::min(extent.left, box.rect.left), std::min(extent.top, box.rect.top),
+              std::max(extent.right, box.rect.right), std::max(extent.bottom, box.rect.bottom)};
   }
+  EXPECT_EQ(extent, (Rect{c.left, page.Y0(), c.left + 1652, page.Y0() + 1652}));
   std::vector<ColorRef> order;
   for (const Box& box : boxes)
     if (order.empty() || order.back() != box.brush) order.push_back(box.brush);
-  EXPECT_EQ(order, (std::vector<ColorRef>{0xFFFF00, 0xFF00FF, 0x00FFFF, 0x0000FF, 0x00FF00, 0xFF0000}));
+  EXPECT_EQ(order, c.order);
 }
 
-TEST(Crossover, RedGreenBlueFlushWithTheRightEdge) {
-  ColourPage page(RecordingDevice::A4At600Dpi());
-  page.Draw({7});
-  const auto boxes = page.Boxes();
-  const std::array<std::array<std::int64_t, 7>, 7> expected = {{{_, _, R, G, B, _, _},
-                                                                {_, _, R, G, B, _, _},
-                                                                {R, R, R, Y, M, R, R},
-                                                                {G, G, Y, G, C, G, G},
-                                                                {B, B, M, C, B, B, B},
-                                                                {_, _, R, G, B, _, _},
-                                                                {_, _, R, G, B, _, _}}};
-  EXPECT_EQ(CellMap(boxes, 4800 - 1652, page.Y0()), expected);
-  int right = 0, left = 4800;
-  for (const Box& box : boxes) {
-    right = std::max(right, box.rect.right);
-    left = std::min(left, box.rect.left);
-  }
-  EXPECT_EQ(right, 4800);
-  EXPECT_EQ(left, 3148);
-}
+// Bands across rows 2-4 and down columns 2-4; where two cross, their mix.
+INSTANTIATE_TEST_SUITE_P(
+    A4At600Dpi, Crossover,
+    ::testing::Values(CrossoverCase{"CyanMagentaYellowAtTheLeftEdge", 6, 0,
+                                    CellColours{{{_, _, C, M, Y, _, _},
+                                                 {_, _, C, M, Y, _, _},
+                                                 {C, C, C, B, G, C, C},
+                                                 {M, M, B, M, R, M, M},
+                                                 {Y, Y, G, R, Y, Y, Y},
+                                                 {_, _, C, M, Y, _, _},
+                                                 {_, _, C, M, Y, _, _}}},
+                                    {0xFFFF00, 0xFF00FF, 0x00FFFF, 0x0000FF, 0x00FF00, 0xFF0000}},
+                      CrossoverCase{"RedGreenBlueFlushWithTheRightEdge", 7, 4800 - 1652,
+                                    CellColours{{{_, _, R, G, B, _, _},
+                                                 {_, _, R, G, B, _, _},
+                                                 {R, R, R, Y, M, R, R},
+                                                 {G, G, Y, G, C, G, G},
+                                                 {B, B, M, C, B, B, B},
+                                                 {_, _, R, G, B, _, _},
+                                                 {_, _, R, G, B, _, _}}},
+                                    {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFF00, 0xFF00FF, 0x00FFFF}}),
+    [](const auto& param) { return std::string(param.param.name); });
 
-TEST(Crossover, BothSquaresShareOneBandAndTheNextBlockStartsBelow) {
+TEST(Crossovers, BothSquaresShareOneBandAndTheNextBlockStartsBelow) {
   ColourPage page(RecordingDevice::A4At600Dpi());
   page.Draw({6, 7});
   const auto boxes = page.Boxes();
