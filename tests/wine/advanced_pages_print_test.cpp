@@ -20,15 +20,10 @@ const fs::path kCli = VELTRIM_WIN64_DIR "/veltrim-cli.exe";
 // dots that starts 50 dots into the sheet.
 constexpr int kDpi = 300, kOffset = 50, kRenderDpi = 75;
 
-struct Probe {
-  int x, y;  // device units
-  std::uint32_t rgb;
-};
-
 struct PrintCase {
   const char* name;
   std::vector<std::string> args;
-  std::vector<Probe> probes;
+  std::vector<ColourProbe> probes;
 };
 
 void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.name; }
@@ -48,12 +43,7 @@ TEST_P(AdvancedPagesThroughTheSpooler, ColoursLandWhereTheGeometryPutsThem) {
   const auto pages = RenderPages(queue.OutputFile(), kRenderDpi, ScratchFolder(services, queue.Name()));
   ASSERT_EQ(pages.size(), 1u);
   const RasterImage page = RasterImage::LoadPng(pages[0]);
-  for (const Probe& p : c.probes) {
-    const std::uint32_t actual =
-        page.Pixel((p.x + kOffset) * kRenderDpi / kDpi, (p.y + kOffset) * kRenderDpi / kDpi);
-    EXPECT_PRED3(ColourNear, actual, p.rgb, 10)
-        << "at (" << p.x << ", " << p.y << "): " << ColourText(actual) << ", expected " << ColourText(p.rgb);
-  }
+  EXPECT_EQ(MissedProbes(page, c.probes, kOffset, kRenderDpi, kDpi, 10), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
