@@ -72,4 +72,16 @@ int PostScriptPages(const std::filesystem::path& file) {
   return pages;
 }
 
+std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
+                         int divisor, int tolerance) {
+  std::string missed;
+  for (const ColourProbe& p : probes) {
+    const std::uint32_t actual = page.Pixel((p.x + offset) * scale / divisor, (p.y + offset) * scale / divisor);
+    if (!ColourNear(actual, p.rgb, tolerance))
+      missed += "at (" + std::to_string(p.x) + ", " + std::to_string(p.y) + "): " + ColourText(actual) +
+                ", expected " + ColourText(p.rgb) + "\n";
+  }
+  return missed;
+}
+
 }  // namespace veltrim::test

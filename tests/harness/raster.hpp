@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,18 @@ int PostScriptPages(const std::filesystem::path& file);
 
 // True when every channel differs by at most `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
+
+// A colour expected at a point of a page, in the page's device units.
+struct ColourProbe {
+  int x = 0;
+  int y = 0;
+  std::uint32_t rgb = 0;
+};
+
+// The probes whose pixel is not near its colour, one line each ("" when
+// every one is): device units become pixels by `scale` / `divisor` after
+// adding the printable area's offset.
+std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
+                         int divisor, int tolerance);
 
 }  // namespace veltrim::test

@@ -1,10 +1,8 @@
 #include "patterns/filled_boxes.hpp"
 
 #include <algorithm>
-#include <cstdint>
-#include <limits>
 
-#include "platform/scoped_object.hpp"
+#include "patterns/solid_fill.hpp"
 
 namespace veltrim {
 namespace {
@@ -13,18 +11,9 @@ bool IsEmpty(const Rect& box) { return box.right <= box.left || box.bottom <= bo
 
 }  // namespace
 
-int CentimetreUnit(Surface& dc) {
-  const std::int64_t vertRes = dc.GetDeviceCaps(DeviceCap::VertRes);
-  const std::int64_t vertSize = dc.GetDeviceCaps(DeviceCap::VertSize);
-  if (vertSize <= 0) return 0;
-  // Widened so that a huge resolution cannot overflow the product.
-  return static_cast<int>(std::clamp<std::int64_t>(vertRes * 10 / vertSize, 0, std::numeric_limits<int>::max()));
-}
-
 void FillBoxes(Surface& dc, ColorRef colour, std::span<const Rect> boxes) {
   if (std::all_of(boxes.begin(), boxes.end(), IsEmpty)) return;
-  const ScopedObject pen = ScopedPen(dc, PenStyle::Solid, 1, colour);
-  const ScopedObject brush = ScopedBrush(dc, colour);
+  const SolidFill fill(dc, colour);
   for (const Rect& box : boxes)
     if (!IsEmpty(box)) dc.Rectangle(box.left, box.top, box.right, box.bottom);
 }

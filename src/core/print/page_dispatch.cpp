@@ -2,7 +2,12 @@
 
 #include <string>
 
+#include "patterns/colour_bands.hpp"
 #include "patterns/colour_patterns.hpp"
+#include "patterns/four_sided_gradient.hpp"
+#include "patterns/full_page_fills.hpp"
+#include "patterns/full_page_text.hpp"
+#include "patterns/printing_margins.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -24,8 +29,24 @@ constexpr Pattern kColorPatterns[kColorItems] = {
     DrawCmyCrossover,   // 6
     DrawRgbCrossover,   // 7
 };
-constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {};
-constexpr Pattern kCustomPatterns[kCustomItems] = {};
+constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {
+    DrawRepetitiveBarsOf<3>,
+    DrawRepetitiveBarsOf<4>,
+    DrawVerticalStripesOf<3>,
+    DrawVerticalStripesOf<4>,
+    DrawPagePrintingMargins,
+    DrawFullPageFillOf<FullPageFill::Cyan>,
+    DrawFullPageFillOf<FullPageFill::Magenta>,
+    DrawFullPageFillOf<FullPageFill::Yellow>,
+    DrawFullPageFillOf<FullPageFill::Black>,
+    DrawFullPageFillOf<FullPageFill::Red>,
+    DrawFullPageFillOf<FullPageFill::Green>,
+    DrawFullPageFillOf<FullPageFill::Blue>,
+    DrawFullPageFillOf<FullPageFill::White>,
+    DrawCmykFourSidedGradient,
+    DrawFullPageTextOnly,
+};
+constexpr Pattern kCustomPatterns[kCustomItems] = {nullptr, nullptr, nullptr, nullptr, DrawCustomFourSidedGradient};
 constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour
 constexpr Pattern kGraphPage = nullptr;        // the saturation - lightness graph, alone
 

@@ -1,0 +1,26 @@
+#pragma once
+// A square whose four corners have four colours, every cell between them
+// the bilinear blend: Advanced option 13 (cyan, magenta, black, yellow) and
+// Custom item 4 (four of the custom colour slots). The caption stands below
+// the square in portrait and beside it in landscape.
+
+#include "app/test_selection.hpp"
+#include "print/page_context.hpp"
+
+namespace veltrim {
+
+struct FourCorners {
+  ColourTriple topLeft, topRight, bottomLeft, bottomRight;
+};
+
+// The colour `numerator` / `denominator` of the way from `from` to `to`,
+// per component in integers (the product before the division, truncating
+// toward zero); components outside 0..255 are held to that range first.
+ColourTriple Blend(ColourTriple from, ColourTriple to, int numerator, int denominator);
+
+void DrawFourSidedGradient(PageContext& page, const FourCorners& corners);
+void DrawCmykFourSidedGradient(PageContext& page);
+// Corners from the custom colour slots 4 (top left), 3, 2 and 1 (bottom right).
+void DrawCustomFourSidedGradient(PageContext& page);
+
+}  // namespace veltrim

@@ -1,0 +1,17 @@
+#pragma once
+// A flat area's drawing objects: a solid pen one unit wide and a solid brush
+// of the same colour, selected together and both restored and deleted when
+// the fill goes.
+
+#include "platform/scoped_object.hpp"
+
+namespace veltrim {
+
+struct SolidFill {
+  SolidFill(Surface& dc, ColorRef colour)
+      : pen(ScopedPen(dc, PenStyle::Solid, 1, colour)), brush(ScopedBrush(dc, colour)) {}
+  ScopedObject pen;
+  ScopedObject brush;
+};
+
+}  // namespace veltrim

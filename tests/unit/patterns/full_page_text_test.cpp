@@ -1,0 +1,104 @@
+// Advanced option 14, Full Page Text Only.
+#include "patterns/full_page_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "advanced_page.hpp"
+
+namespace veltrim::test {
+namespace {
+
+std::vector<std::size_t> PieceLengths(const std::string& text) {
+  std::vector<std::size_t> lengths;
+  std::size_t start = 0;
+  for (std::size_t blank = text.find(' '); blank != std::string::npos; blank = text.find(' ', start)) {
+    lengths.push_back(blank - start);
+    start = blank + 1;
+  }
+  lengths.push_back(text.size() - start);
+  return lengths;
+}
+
+TEST(FullPageText, SampleLineIsTheLettersDigitsAndThirtyTwoMarks) {
+  ASSERT_EQ(kSampleLine.size(), 94u);
+  EXPECT_EQ(kSampleLine.substr(0, 62), "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+  const unsigned char marks[] = {0x2C, 0x2E, 0x2F, 0x3C, 0x3E, 0x3F, 0x3B, 0x27, 0x3A, 0x22, 0x5B,
+                                 0x5D, 0x5C, 0x7B, 0x7D, 0x7C, 0x7E, 0x60, 0x2D, 0x3D, 0x21, 0x40,
+                                 0x23, 0x24, 0x25, 0x5E, 0x26, 0x2A, 0x28, 0x29, 0x5F, 0x2B};
+  EXPECT_EQ(kSampleLine.substr(62), std::string(std::begin(marks), std::end(marks)));
+}
+
+TEST(FullPageText, BreakingCountsTheBlanksAlreadyInserted) {
+  const struct {
+    const char* text;
+    int n;
+    const char* broken;
+  } cases[] = {
+      {"abcdefgh", 3, "abcd ef gh "},  // n + 1, then n - 1 a piece
+      {"abcdefgh", 8, "abcdefgh"},     // fits: nothing inserted
+      {"abcdefgh", 7, "abcdefgh "},
+      // Under two a line the text would grow as fast as the position: two.
+      {"abcdef", 1, "abc d e f "},
+      {"abcdef", 0, "abc d e f "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BreakIntoLines(c.text, c.n), c.broken) << c.text << " by " << c.n;
+}
+
+// 4960 units wide, ten millimetres = 7014 x 10 / 701 = 100 units; the
+// recording surface gives every layer's font an average width of 100, so
+// n = 49 for each.
+TEST(FullPageText, FourLayersEachBrokenAfresh) {
+  AdvancedPage page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 701, 0, 0));
+  page.Advanced(14, 10);
+  std::string unbroken;
+  for (int i = 0; i < 41; ++i) unbroken += kSampleLine;
+  ASSERT_EQ(unbroken.size(), 3854u);
+
+  const auto fonts = page.dc.RecordsOf("CreateFontIndirectA");
+  ASSERT_EQ(fonts.size(), 4u);
+  const char* faces[] = {"Times New Roman", "Courier", "Arial", "Lucida Console"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(fonts[i].text, faces[i]);
+    // Height, width, escapement, orientation, weight, italic, underline,
+    // strike-out, charset, precisions, quality, pitch.
+    EXPECT_EQ(fonts[i].args, (std::vector<std::int64_t>{(4 - i) * 100, 100, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0}));
+  }
+
+  std::vector<Record> layers;
+  for (const Record& record : page.dc.TopLevelRecords())
+    if (record.op == "DrawTextA") layers.push_back(record);
+  ASSERT_EQ(layers.size(), 4u);
+  for (const Record& layer : layers) {
+    EXPECT_EQ(layer.args, (std::vector<std::int64_t>{0, 0, 4960, 7014, 0x10}));
+    const std::vector<std::size_t> pieces = PieceLengths(layer.text);
+    ASSERT_GT(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0], 50u);
+    EXPECT_EQ(pieces[1], 48u);
+    EXPECT_EQ(pieces[pieces.size() - 2], 48u);
+    // No blank of an earlier layer left over: the same breaks every time.
+    EXPECT_EQ(layer.text, layers[0].text);
+    std::string letters = layer.text;
+    std::erase(letters, ' ');
+    EXPECT_EQ(letters, unbroken);
+  }
+
+  std::vector<std::int64_t> colours, modes;
+  for (const Record& record : page.dc.RecordsOf("SetTextColor")) colours.push_back(record.args.at(0));
+  for (const Record& record : page.dc.RecordsOf("SetBkMode")) modes.push_back(record.args.at(0));
+  EXPECT_EQ(colours, (std::vector<std::int64_t>{0xC0C0C0, 0x808080, 0x404040, 0x000000, 0x000000}));
+  EXPECT_EQ(modes, (std::vector<std::int64_t>{1, 1, 1, 1, 2}));
+
+  // The title is the last thing drawn, on its white box: x by the vertical
+  // factor (7014 / 701 = 10), y by the horizontal one (4960 / 210 = 23).
+  const Record title = page.dc.TopLevelRecords().back();
+  EXPECT_EQ(title.op, "TextOutA");
+  EXPECT_EQ(title.args, (std::vector<std::int64_t>{20, 46}));
+  EXPECT_EQ(title.text, "QORVEL Veltrim Program - version 2 / Printer: Queue 7");
+  EXPECT_EQ(page.dc.BkMode(), kOpaque);
+  EXPECT_EQ(page.dc.HygieneReport(), "");
+}
+
+}  // namespace
+}  // namespace veltrim::test
