@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "patterns/bw_shapes.hpp"
+#include "patterns/info_block.hpp"
+#include "patterns/line_blocks.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -12,8 +15,33 @@ namespace {
 // join these tables as they are built.
 using Pattern = void (*)(PageContext&);
 
-constexpr Pattern kBwPatterns[kBwItems] = {};
-constexpr Pattern kColorPatterns[kColorItems] = {};
+constexpr Pattern kBwPatterns[kBwItems] = {
+    DrawInfoBlock,  // 0
+    DrawLines,  // 1
+    DrawEllipses,  // 2
+    DrawSmallBlackRectangle,  // 3
+    DrawLargeBlackRectangle,  // 4
+    DrawGrayscaleRectangles,  // 5
+    DrawChords,  // 6
+    DrawBezierCurves,  // 7
+    DrawBlackThicknessLines,  // 8
+    nullptr,  // 9
+};
+constexpr Pattern kColorPatterns[kColorItems] = {
+    nullptr,  // 0
+    nullptr,  // 1
+    nullptr,  // 2
+    nullptr,  // 3
+    nullptr,  // 4
+    nullptr,  // 5
+    nullptr,  // 6
+    nullptr,  // 7
+    DrawThinInclinedLines,  // 8
+    DrawCyanThicknessLines,  // 9
+    DrawMagentaThicknessLines,  // 10
+    DrawYellowThicknessLines,  // 11
+    nullptr,  // 12
+};
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {};
 constexpr Pattern kCustomPatterns[kCustomItems] = {};
 constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour
