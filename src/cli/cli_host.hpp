@@ -1,6 +1,7 @@
 #pragma once
 // The print job's host on the command line: the number boxes are the
-// options, the report box is a string, message boxes go to stderr.
+// options, the report box is a string, message boxes go to stderr, the
+// machine's facts come from the platform.
 
 #include <chrono>
 #include <map>
@@ -19,6 +20,7 @@ class CliHost final : public PrintHost {
   void SetReport(std::string_view report) override { report_ = report; }
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+  HostFacts ReadHostFacts() override;  // per platform: cli_host_facts_*.cpp
 
   const std::string& Report() const { return report_; }
 

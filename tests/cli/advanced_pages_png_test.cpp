@@ -60,34 +60,34 @@ INSTANTIATE_TEST_SUITE_P(
         // (y 1400..1500) is yellow. Nothing in the margin.
         PngCase{"RepetitiveCmykBars",
                 {"--category", "advanced", "--option", "1"},
-                {{500, 50, kCyan}, {500, 150, kMagenta}, {500, 250, kYellow}, {500, 350, kBlack},
-                 {10, 1450, kYellow}, {-25, -25, kWhite}, {500, 1525, kWhite}}},
+                {{"", 500, 50, kCyan}, {"", 500, 150, kMagenta}, {"", 500, 250, kYellow}, {"", 500, 350, kBlack},
+                 {"", 10, 1450, kYellow}, {"", -25, -25, kWhite}, {"", 500, 1525, kWhite}}},
         // 1000 / 3 = 333: the yellow stripe takes 666..1000.
         PngCase{"CmyStripes",
                 {"--category", "advanced", "--option", "2"},
-                {{100, 750, kCyan}, {340, 750, kMagenta}, {670, 750, kYellow}, {995, 1490, kYellow},
-                 {1025, 750, kWhite}}},
+                {{"", 100, 750, kCyan}, {"", 340, 750, kMagenta}, {"", 670, 750, kYellow}, {"", 995, 1490, kYellow},
+                 {"", 1025, 750, kWhite}}},
         PngCase{"CmykStripes",
                 {"--category", "advanced", "--option", "3"},
-                {{125, 10, kCyan}, {375, 10, kMagenta}, {625, 10, kYellow}, {875, 1490, kBlack}}},
+                {{"", 125, 10, kCyan}, {"", 375, 10, kMagenta}, {"", 625, 10, kYellow}, {"", 875, 1490, kBlack}}},
         // k = 127 at 50 %: (255, 127, 127) over the whole printable area.
         PngCase{"RedAtHalfCoverage",
                 {"--category", "advanced", "--option", "9", "--coverage", "50"},
-                {{2, 2, 0xFF7F7F}, {500, 750, 0xFF7F7F}, {997, 1497, 0xFF7F7F}, {-25, 750, kWhite}}},
+                {{"", 2, 2, 0xFF7F7F}, {"", 500, 750, 0xFF7F7F}, {"", 997, 1497, 0xFF7F7F}, {"", -25, 750, kWhite}}},
         // A 1000-unit square of 3-unit cells: corners, the middle about
         // grey, white between the square and the caption 10 mm below it.
         PngCase{"CmykSquare",
                 {"--category", "advanced", "--option", "13"},
-                {{1, 1, kCyan}, {998, 1, kMagenta}, {1, 998, kBlack}, {998, 998, kYellow},
-                 {500, 500, 0x808080}, {500, 1050, kWhite}}},
+                {{"", 1, 1, kCyan}, {"", 998, 1, kMagenta}, {"", 1, 998, kBlack}, {"", 998, 998, kYellow},
+                 {"", 500, 500, 0x808080}, {"", 500, 1050, kWhite}}},
         PngCase{"CustomSquare",
                 {"--category", "custom", "--tests", "4", "--colour", "4=255,0,0", "--colour", "3=0,255,0",
                  "--colour", "2=0,0,255", "--colour", "1=255,255,255"},
-                {{1, 1, 0xFF0000}, {998, 1, 0x00FF00}, {1, 998, 0x0000FF}, {998, 998, kWhite}}},
+                {{"", 1, 1, 0xFF0000}, {"", 998, 1, 0x00FF00}, {"", 1, 998, 0x0000FF}, {"", 998, 998, kWhite}}},
         // Grid lines every 50 units, 2 wide, dark grey; white between them.
         PngCase{"MarginsGrid",
                 {"--category", "advanced", "--option", "4"},
-                {{500, 1225, 0x464646}, {725, 1250, 0x464646}, {525, 1225, kWhite}}}),
+                {{"", 500, 1225, 0x464646}, {"", 725, 1250, 0x464646}, {"", 525, 1225, kWhite}}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -2,18 +2,11 @@
 // page drawn by any backend can be checked at the same predicted points.
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <vector>
 
-namespace veltrim::test {
+#include "raster.hpp"
 
-// A point in device units and the colour expected there, 0xRRGGBB.
-struct ColourProbe {
-  std::string what;
-  int x = 0, y = 0;
-  std::uint32_t rgb = 0;
-};
+namespace veltrim::test {
 
 // The blocks stacked from `y0` (the top of the cyan bar) on a device
 // `width` units wide whose vertical centimetre is `u` units.

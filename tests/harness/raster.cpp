@@ -78,7 +78,7 @@ std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> p
   for (const ColourProbe& p : probes) {
     const std::uint32_t actual = page.Pixel((p.x + offset) * scale / divisor, (p.y + offset) * scale / divisor);
     if (!ColourNear(actual, p.rgb, tolerance))
-      missed += "at (" + std::to_string(p.x) + ", " + std::to_string(p.y) + "): " + ColourText(actual) +
+      missed += p.what + " at (" + std::to_string(p.x) + ", " + std::to_string(p.y) + "): " + ColourText(actual) +
                 ", expected " + ColourText(p.rgb) + "\n";
   }
   return missed;

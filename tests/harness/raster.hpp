@@ -40,8 +40,10 @@ int PostScriptPages(const std::filesystem::path& file);
 // True when every channel differs by at most `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
 
-// A colour expected at a point of a page, in the page's device units.
+// A colour expected at a point of a page, in the page's device units,
+// 0xRRGGBB, with what is there (may be empty).
 struct ColourProbe {
+  std::string what;
   int x = 0;
   int y = 0;
   std::uint32_t rgb = 0;

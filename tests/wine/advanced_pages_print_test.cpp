@@ -53,12 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
         // caption starts 10 mm (110 units) below it.
         PrintCase{"cmyk_square",
                   {"--option", "13"},
-                  {{4, 4, 0x00FFFF}, {2445, 4, 0xFF00FF}, {4, 2445, 0x000000}, {2445, 2445, 0xFFFF00},
-                   {1225, 1225, 0x808080}, {1225, 2510, 0xFFFFFF}}},
+                  {{"", 4, 4, 0x00FFFF}, {"", 2445, 4, 0xFF00FF}, {"", 4, 2445, 0x000000}, {"", 2445, 2445, 0xFFFF00},
+                   {"", 1225, 1225, 0x808080}, {"", 1225, 2510, 0xFFFFFF}}},
         // 50 % red is (255, 127, 127) to the edges of the printable area.
         PrintCase{"red_half",
                   {"--option", "9", "--coverage", "50"},
-                  {{8, 8, 0xFF7F7F}, {1225, 1600, 0xFF7F7F}, {2440, 3190, 0xFF7F7F}, {-30, -30, 0xFFFFFF}}}),
+                  {{"", 8, 8, 0xFF7F7F}, {"", 1225, 1600, 0xFF7F7F}, {"", 2440, 3190, 0xFF7F7F}, {"", -30, -30, 0xFFFFFF}}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -181,7 +181,16 @@ bool GdiSurface::Ellipse(int left, int top, int right, int bottom) {
 }
 
 bool GdiSurface::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
-  return ::Arc(dc_, left, top, right, bottom, xStart, yStart, xEnd, yEnd) != FALSE;
+  if (xStart != xEnd || yStart != yEnd)
+    return ::Arc(dc_, left, top, right, bottom, xStart, yStart, xEnd, yEnd) != FALSE;
+  // Equal radial points mean the whole outline. Some printer drivers (Wine's
+  // PostScript one) draw an empty arc instead, so it goes as two halves,
+  // through the point opposite the start across the centre.
+  const int doubleX = left + right, doubleY = top + bottom;
+  if (2 * xStart == doubleX && 2 * yStart == doubleY) xStart = right;  // no direction from the centre itself
+  const int xOpposite = doubleX - xStart, yOpposite = doubleY - yStart;
+  return ::Arc(dc_, left, top, right, bottom, xStart, yStart, xOpposite, yOpposite) != FALSE &&
+         ::Arc(dc_, left, top, right, bottom, xOpposite, yOpposite, xStart, yStart) != FALSE;
 }
 
 bool GdiSurface::ArcTo(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {

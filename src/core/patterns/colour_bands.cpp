@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 #include "patterns/solid_fill.hpp"
 
 namespace veltrim {
@@ -18,7 +18,7 @@ void DrawRepetitiveBars(PageContext& page, int colours) {
   const int n = ColourCount(colours);
   // A device without a size in millimetres still gets bars (one unit high)
   // rather than a loop that never moves down the page.
-  const int u = std::max(1, TenMillimetres(page.dc));
+  const int u = std::max(1, VerticalMm(page.dc, 10));
   const int pageWidth = page.dc.GetDeviceCaps(DeviceCap::HorzRes);
   const int pageHeight = page.dc.GetDeviceCaps(DeviceCap::VertRes);
   for (int i = 0; i < n; ++i) {

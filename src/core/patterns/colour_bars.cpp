@@ -1,13 +1,13 @@
 #include "patterns/colour_patterns.hpp"
 #include "patterns/filled_boxes.hpp"
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 
 namespace veltrim {
 namespace {
 
 // Three full-width bars one centimetre high, one below the other.
 void DrawThreeBars(PageContext& page, ColorRef first, ColorRef second, ColorRef third) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int y0 = page.geometry.cursorY;
   const int width = page.geometry.pageWidth;
   int top = y0;
@@ -25,7 +25,7 @@ void DrawCmyBars(PageContext& page) { DrawThreeBars(page, kCyan, kMagenta, kYell
 void DrawRgbBars(PageContext& page) { DrawThreeBars(page, kRed, kGreen, kBlue); }
 
 void DrawBlackBar(PageContext& page) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int y0 = page.geometry.cursorY;
   FillBox(page.dc, kBlack, Rect{0, y0, page.geometry.pageWidth, y0 + u});
   page.geometry.cursorY = y0 + u;

@@ -2,7 +2,7 @@
 
 #include "patterns/colour_patterns.hpp"
 #include "patterns/filled_boxes.hpp"
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 
 namespace veltrim {
 namespace {
@@ -53,7 +53,7 @@ void DrawCrossover(Surface& dc, int left, int top, int u, const std::array<Color
 }  // namespace
 
 void DrawCmyCrossover(PageContext& page) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int y0 = page.geometry.cursorY;
   DrawCrossover(page.dc, 0, y0, u, kCmyColours);
   // The red-green-blue square, when it follows, shares this band at the
@@ -63,7 +63,7 @@ void DrawCmyCrossover(PageContext& page) {
 }
 
 void DrawRgbCrossover(PageContext& page) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int top = page.geometry.cursorY;
   DrawCrossover(page.dc, page.geometry.pageWidth - kSquareCells * u, top, u, kRgbColours);
   page.geometry.cursorY = top + kSquareCells * u + kBlockGap;

@@ -2,7 +2,7 @@
 
 #include "patterns/colour_patterns.hpp"
 #include "patterns/filled_boxes.hpp"
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 
 namespace veltrim {
 namespace {
@@ -32,7 +32,7 @@ void DrawBoxRow(PageContext& page, int top, int height, int count, ColourOf colo
 
 // Three rows, each from black through one colour to white.
 void DrawThreeGradients(PageContext& page, const std::array<ColorRef, 3>& colours) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int y0 = page.geometry.cursorY;
   for (int row = 0; row < 3; ++row)
     DrawBoxRow(page, y0 + row * u, u, 2 * kLevels, [&](int n) { return ThroughColour(colours[row], n); });
@@ -46,7 +46,7 @@ void DrawCmyGradients(PageContext& page) { DrawThreeGradients(page, {kCyan, kMag
 void DrawRgbGradients(PageContext& page) { DrawThreeGradients(page, {kRed, kGreen, kBlue}); }
 
 void DrawBlackGradient(PageContext& page) {
-  const int u = TenMillimetres(page.dc);
+  const int u = VerticalMm(page.dc, 10);
   const int y0 = page.geometry.cursorY;
   DrawBoxRow(page, y0, u, kLevels, Grey);
   page.geometry.cursorY = y0 + u + kBlockGap;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 #include "platform/scoped_object.hpp"
 #include "print/page_dispatch.hpp"
 #include "support/dyn_string.hpp"
@@ -54,7 +54,7 @@ std::string BreakIntoLines(std::string_view text, int n) {
 void DrawFullPageTextOnly(PageContext& page) {
   Surface& dc = page.dc;
   const PageGeometry& g = page.geometry;
-  const int u = TenMillimetres(dc);
+  const int u = VerticalMm(dc, 10);
   DynString text;
   for (int i = 0; i < kCopies; ++i) text.Append(kSampleLine);
 

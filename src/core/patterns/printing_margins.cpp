@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 #include "platform/scoped_object.hpp"
 #include "print/page_dispatch.hpp"
 #include "support/number_text.hpp"
@@ -34,7 +34,7 @@ int MarginMm(int offset, int physical, int sizeMm) {
 void DrawPagePrintingMargins(PageContext& page) {
   Surface& dc = page.dc;
   const PageGeometry& g = page.geometry;
-  const int u = TenMillimetres(dc);
+  const int u = VerticalMm(dc, 10);
   // A pitch of at least one unit, so a tiny device still ends its grid.
   const int pitch = std::max(1, u / 2);
   const int width = dc.GetDeviceCaps(DeviceCap::HorzRes);

@@ -1,8 +1,9 @@
 #pragma once
 // What every page pattern draws with: the printer's surface, the job's page
-// geometry, the selection and the printer's name.
+// geometry, the selection and the printer's name and port.
 
 #include <string>
+#include <string_view>
 
 #include "app/test_selection.hpp"
 #include "platform/surface.hpp"
@@ -27,6 +28,7 @@ struct PageContext {
   const TestSelection& selection;
   const std::string& printerName;
   PrintHost& host;
+  std::string_view printerPort = {};  // the port the print dialog showed; may be empty
 };
 
 }  // namespace veltrim

@@ -2,11 +2,14 @@
 
 #include <string>
 
+#include "patterns/bw_shapes.hpp"
 #include "patterns/colour_bands.hpp"
 #include "patterns/colour_patterns.hpp"
 #include "patterns/four_sided_gradient.hpp"
 #include "patterns/full_page_fills.hpp"
 #include "patterns/full_page_text.hpp"
+#include "patterns/info_block.hpp"
+#include "patterns/line_blocks.hpp"
 #include "patterns/printing_margins.hpp"
 #include "print/print_engine.hpp"
 
@@ -18,16 +21,32 @@ namespace {
 // join these tables as they are built.
 using Pattern = void (*)(PageContext&);
 
-constexpr Pattern kBwPatterns[kBwItems] = {};
+constexpr Pattern kBwPatterns[kBwItems] = {
+    DrawInfoBlock,  // 0
+    DrawLines,  // 1
+    DrawEllipses,  // 2
+    DrawSmallBlackRectangle,  // 3
+    DrawLargeBlackRectangle,  // 4
+    DrawGrayscaleRectangles,  // 5
+    DrawChords,  // 6
+    DrawBezierCurves,  // 7
+    DrawBlackThicknessLines,  // 8
+    nullptr,  // 9
+};
 constexpr Pattern kColorPatterns[kColorItems] = {
-    DrawCmyBars,        // 0
-    DrawRgbBars,        // 1
-    DrawCmyGradients,   // 2
-    DrawRgbGradients,   // 3
-    DrawBlackBar,       // 4
+    DrawCmyBars,  // 0
+    DrawRgbBars,  // 1
+    DrawCmyGradients,  // 2
+    DrawRgbGradients,  // 3
+    DrawBlackBar,  // 4
     DrawBlackGradient,  // 5
-    DrawCmyCrossover,   // 6
-    DrawRgbCrossover,   // 7
+    DrawCmyCrossover,  // 6
+    DrawRgbCrossover,  // 7
+    DrawThinInclinedLines,  // 8
+    DrawCyanThicknessLines,  // 9
+    DrawMagentaThicknessLines,  // 10
+    DrawYellowThicknessLines,  // 11
+    nullptr,  // 12
 };
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {
     DrawRepetitiveBarsOf<3>,

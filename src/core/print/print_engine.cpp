@@ -21,7 +21,7 @@ float PixelsPerMm(int resolution, int sizeMm) {
 }
 
 void RunDocuments(PrintHost& host, PrintDevice& device, const TestSelection& selection,
-                  const std::string& printerName, int documents, int pages, int offsetMm, DynString& report) {
+                  const std::string& printerName, std::string_view printerPort, int documents, int pages, int offsetMm, DynString& report) {
   PageGeometry geometry = ReadPageGeometry(device.Page());
   geometry.offsetMm = offsetMm;
   for (int doc = 0; doc < documents; ++doc) {
@@ -36,7 +36,7 @@ void RunDocuments(PrintHost& host, PrintDevice& device, const TestSelection& sel
         continue;
       }
       Mark(report, true, "StartPage()");
-      PageContext context{device.Page(), geometry, selection, printerName, host};
+      PageContext context{device.Page(), geometry, selection, printerName, host, printerPort};
       DrawPage(context);
       Mark(report, device.EndPage() > 0, "EndPage()");
     }
@@ -81,7 +81,7 @@ void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& sele
     printerName = choice.printerName;
     Mark(report, choice.device != nullptr, "pd.hDC");
     if (choice.device) {
-      RunDocuments(host, *choice.device, selection, printerName, documents, pages, offsetMm, report);
+      RunDocuments(host, *choice.device, selection, printerName, choice.printerPort, documents, pages, offsetMm, report);
       choice.device.reset();
     }
   }

@@ -1,10 +1,12 @@
 #pragma once
 // What the print job takes from the front end that runs it: the number
-// boxes' texts, the report box, the clock and message boxes. The GUI
-// answers from its controls, the CLI from its options.
+// boxes' texts, the report box, the clock, message boxes and the facts about
+// the machine. The GUI answers from its controls, the CLI from its options.
 
 #include <string>
 #include <string_view>
+
+#include "print/host_facts.hpp"
 
 namespace veltrim {
 
@@ -28,6 +30,9 @@ class PrintHost {
   // A clock in milliseconds; only differences are used.
   virtual double ClockMilliseconds() = 0;
   virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
+  // The local time and the computer's and user's names, asked afresh on
+  // every call.
+  virtual HostFacts ReadHostFacts() = 0;
 };
 
 }  // namespace veltrim

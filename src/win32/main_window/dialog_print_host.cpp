@@ -4,6 +4,8 @@
 #include <ctime>
 #include <string>
 
+#include "windows_host_facts.hpp"
+
 namespace veltrim {
 
 std::string DialogPrintHost::ReadControlText(int controlId) {
@@ -28,6 +30,8 @@ void DialogPrintHost::ShowMessage(std::string_view text, std::string_view captio
   if (icon == MessageIcon::Exclamation) flags = MB_ICONEXCLAMATION;
   ::MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), flags);
 }
+
+HostFacts DialogPrintHost::ReadHostFacts() { return ReadWindowsHostFacts(state_.textBuffer); }
 
 void CopyToWorkBuffer(std::string_view text, WorkBuffer& buffer) {
   const std::size_t length = std::min(text.size(), buffer.size() - 1);

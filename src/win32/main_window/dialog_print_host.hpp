@@ -1,7 +1,8 @@
 #pragma once
 // The print job's host in the desktop program: settings come from the main
 // window's number boxes through the shared text buffer, the report goes to
-// its report box, messages are message boxes owned by the window.
+// its report box, messages are message boxes owned by the window, the
+// machine's facts come from Windows.
 
 #include <windows.h>
 
@@ -18,6 +19,7 @@ class DialogPrintHost final : public PrintHost {
   void SetReport(std::string_view report) override;
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+  HostFacts ReadHostFacts() override;  // the names pass through the shared text buffer
 
  private:
   HWND window_;

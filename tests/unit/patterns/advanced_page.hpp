@@ -11,26 +11,13 @@
 #include "print/page_dispatch.hpp"
 #include "print/print_engine.hpp"
 #include "recording_surface.hpp"
+#include "test_print_host.hpp"
 
 namespace veltrim::test {
 
-class BoxHost final : public PrintHost {
- public:
-  std::map<int, std::string> boxes;
-  std::vector<int> reads;
-
-  std::string ReadControlText(int id) override {
-    reads.push_back(id);
-    return boxes[id];
-  }
-  void SetReport(std::string_view) override {}
-  double ClockMilliseconds() override { return 0; }
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
 struct AdvancedPage {
   RecordingSurface dc;
-  BoxHost host;
+  TestHost host;
   TestSelection selection;
   std::string printerName = "Queue 7";
   PageGeometry geometry;

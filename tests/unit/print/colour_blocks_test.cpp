@@ -13,17 +13,10 @@
 #include "print/page_dispatch.hpp"
 #include "print/print_engine.hpp"
 #include "recording_surface.hpp"
+#include "test_print_host.hpp"
 
 namespace veltrim {
 namespace {
-
-class SilentHost final : public PrintHost {
- public:
-  std::string ReadControlText(int) override { return "0"; }
-  void SetReport(std::string_view) override {}
-  double ClockMilliseconds() override { return 0; }
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
 
 // A Rectangle as it was painted: its corners and the colours of the pen and
 // brush selected at the time.
@@ -39,7 +32,7 @@ struct ColourPage {
   PageGeometry geometry;
   TestSelection selection;
   std::string printerName = "Queue 7";
-  SilentHost host;
+  test::TestHost host;
 
   explicit ColourPage(RecordingDevice device) : dc(std::move(device)), geometry(ReadPageGeometry(dc)) {
     selection.currentTab = 1;

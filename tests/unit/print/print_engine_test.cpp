@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "recording_surface.hpp"
+#include "test_print_host.hpp"
 
 namespace veltrim {
 namespace {
+
+using test::TestHost;
 
 // The results the spooler gives, call by call; success once a list runs out.
 struct SpoolerScript {
@@ -71,30 +74,6 @@ class ScriptedTarget final : public PrintTarget {
     }
     return choice;
   }
-};
-
-class TestHost final : public PrintHost {
- public:
-  std::map<int, std::string> boxes{{kIdDocs, "1"}, {kIdPagesPerDoc, "1"}, {kIdPaperOffset, "0"}};
-  std::deque<double> clock{0, 0, 0};
-  std::vector<int> reads;
-  std::string report;
-  int reportsSet = 0;
-
-  std::string ReadControlText(int id) override {
-    reads.push_back(id);
-    return boxes[id];
-  }
-  void SetReport(std::string_view text) override {
-    report = text;
-    ++reportsSet;
-  }
-  double ClockMilliseconds() override {
-    const double now = clock.empty() ? 0 : clock.front();
-    if (!clock.empty()) clock.pop_front();
-    return now;
-  }
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
 };
 
 const std::string kHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
@@ -252,6 +231,18 @@ TEST(PageDispatch, TenMillimetreOffsetPutsTheColorTitleAt230) {
   EXPECT_EQ(titles[0].args, (std::vector<std::int64_t>{0, 230}));
   EXPECT_EQ(titles[0].text, "QORVEL Veltrim Program - version 2 / Printer: Queue 7");
   EXPECT_EQ(job.target.surface->HygieneReport(), "");
+}
+
+TEST(PageDispatch, InfoBlockNamesThePrinterAndPortTheDialogChose) {
+  Job job;
+  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "0"}};
+  job.selection.currentTab = 0;
+  job.selection.bwTests[0] = 1;
+  job.Run();
+  const auto lines = job.target.surface->RecordsOf("TextOutA");
+  ASSERT_EQ(lines.size(), 52u);
+  EXPECT_EQ(lines[2].text, "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ");
+  EXPECT_EQ(job.host.factsRead, 2) << "the time is asked afresh on every page";
 }
 
 TEST(PageDispatch, NoCategorySpoolsBlankPages) {

@@ -1,4 +1,4 @@
-#include "patterns/page_units.hpp"
+#include "patterns/vertical_mm.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,12 +6,13 @@
 
 namespace veltrim {
 
-int TenMillimetres(Surface& dc) {
+int VerticalMm(Surface& dc, int millimetres) {
   const std::int64_t vertRes = dc.GetDeviceCaps(DeviceCap::VertRes);
   const std::int64_t vertSize = dc.GetDeviceCaps(DeviceCap::VertSize);
   if (vertSize <= 0) return 0;
   // Widened so that a huge resolution cannot overflow the product.
-  return static_cast<int>(std::clamp<std::int64_t>(vertRes * 10 / vertSize, 0, std::numeric_limits<int>::max()));
+  return static_cast<int>(std::clamp<std::int64_t>(vertRes * millimetres / vertSize, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
 }
 
 }  // namespace veltrim
