@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "patterns/calibration_page.hpp"
+#include "patterns/custom_patterns.hpp"
+#include "patterns/saturation_lightness_page.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -15,9 +18,10 @@ using Pattern = void (*)(PageContext&);
 constexpr Pattern kBwPatterns[kBwItems] = {};
 constexpr Pattern kColorPatterns[kColorItems] = {};
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {};
-constexpr Pattern kCustomPatterns[kCustomItems] = {};
-constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour
-constexpr Pattern kGraphPage = nullptr;        // the saturation - lightness graph, alone
+constexpr Pattern kCustomPatterns[kCustomItems] = {
+    DrawFullPageCustomColor, DrawCustomGradient, DrawXOnWholePaper, DrawMillimetricPaper, nullptr, DrawColorCoverage};
+constexpr Pattern kCalibrationPage = DrawCalibrationPage;  // the calibration strips of every ticked colour
+constexpr Pattern kGraphPage = DrawSaturationLightnessPage;  // the saturation - lightness graph, alone
 
 void Draw(Pattern pattern, PageContext& page) {
   if (pattern) pattern(page);
