@@ -71,16 +71,6 @@ TEST_F(CustomPagesPng, HorizontalGradientFromSlotSevenToSlotSix) {
   EXPECT_COLOUR(page, 291, 10, 0x7F7F80u, 3);  // about slice 256 of 512
 }
 
-TEST_F(CustomPagesPng, SingleGradientBarTenMillimetresHighAtTheOffset) {
-  // 10 mm down is 30 units; the bar is 827 x 10 / 210 = 39 units high.
-  const RasterImage page = Page("a5", 100, {"--category", "custom", "--tests", "1", "--layout", "0", "--offset",
-                                            "10", "--colour", "7=0,0,255", "--colour", "6=0,0,255"});
-  EXPECT_COLOUR(page, 291, 31, 0x0000FFu, 2);
-  EXPECT_COLOUR(page, 291, 67, 0x0000FFu, 2);
-  EXPECT_COLOUR(page, 291, 27, 0xFFFFFFu, 2);
-  EXPECT_COLOUR(page, 291, 72, 0xFFFFFFu, 2);
-}
-
 TEST_F(CustomPagesPng, CrossOnTheDiagonals) {
   const RasterImage page = Page("a5", 100, {"--category", "custom", "--tests", "2"});
   // (x, x x 827 / 583) and its mirror are on the lines.
