@@ -54,8 +54,10 @@ std::optional<int> ColourSlotOfButton(int id) {
 }
 
 ColourRef ToColourRef(const ColourTriple& colour) {
-  return static_cast<ColourRef>(colour.red) + static_cast<ColourRef>(colour.green) * 256u +
-         static_cast<ColourRef>(colour.blue) * 65536u;
+  // A component outside a byte (typed by hand) is held to 0..255 rather than
+  // spilling into its neighbour's byte.
+  const auto byte = [](std::int16_t component) { return static_cast<ColourRef>(std::clamp<int>(component, 0, 255)); };
+  return byte(colour.red) + byte(colour.green) * 256u + byte(colour.blue) * 65536u;
 }
 
 ColourTriple FromColourRef(ColourRef value) {

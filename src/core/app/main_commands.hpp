@@ -51,7 +51,7 @@ std::optional<int> ColourSlotOfButton(int id);
 
 // A colour as the platform takes it: 0x00BBGGRR.
 using ColourRef = std::uint32_t;
-ColourRef ToColourRef(const ColourTriple& colour);
+ColourRef ToColourRef(const ColourTriple& colour);  // components held to 0..255
 ColourTriple FromColourRef(ColourRef value);  // low byte red, then green, blue
 
 // The large-preview buttons: which kind of picture the colour-plot dialog is

@@ -14,4 +14,10 @@ struct SolidFill {
   ScopedObject brush;
 };
 
+// One cell with a pen and brush of its own.
+inline void FillCell(Surface& dc, ColorRef colour, int left, int top, int right, int bottom) {
+  const SolidFill fill(dc, colour);
+  dc.Rectangle(left, top, right, bottom);
+}
+
 }  // namespace veltrim

@@ -3,14 +3,17 @@
 #include <string>
 
 #include "patterns/bw_shapes.hpp"
+#include "patterns/calibration_page.hpp"
 #include "patterns/colour_bands.hpp"
 #include "patterns/colour_patterns.hpp"
+#include "patterns/custom_patterns.hpp"
 #include "patterns/four_sided_gradient.hpp"
 #include "patterns/full_page_fills.hpp"
 #include "patterns/full_page_text.hpp"
 #include "patterns/info_block.hpp"
 #include "patterns/line_blocks.hpp"
 #include "patterns/printing_margins.hpp"
+#include "patterns/saturation_lightness_page.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -65,9 +68,16 @@ constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {
     DrawCmykFourSidedGradient,
     DrawFullPageTextOnly,
 };
-constexpr Pattern kCustomPatterns[kCustomItems] = {nullptr, nullptr, nullptr, nullptr, DrawCustomFourSidedGradient};
-constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour
-constexpr Pattern kGraphPage = nullptr;        // the saturation - lightness graph, alone
+constexpr Pattern kCustomPatterns[kCustomItems] = {
+    DrawFullPageCustomColor,      // 0
+    DrawCustomGradient,           // 1
+    DrawXOnWholePaper,            // 2
+    DrawMillimetricPaper,         // 3
+    DrawCustomFourSidedGradient,  // 4
+    DrawColorCoverage,            // 5
+};
+constexpr Pattern kCalibrationPage = DrawCalibrationPage;  // the calibration strips of every ticked colour
+constexpr Pattern kGraphPage = DrawSaturationLightnessPage; // the saturation - lightness graph, alone
 
 void Draw(Pattern pattern, PageContext& page) {
   if (pattern) pattern(page);

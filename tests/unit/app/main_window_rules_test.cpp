@@ -136,6 +136,8 @@ TEST(Colours, PackRedLowBlueHigh) {
   EXPECT_EQ(ToColourRef({0, 0, 255}), 0x00FF0000u);
   EXPECT_EQ(FromColourRef(0x00123456u), (ColourTriple{0x56, 0x34, 0x12}));
   EXPECT_EQ(FromColourRef(ToColourRef({1, 2, 3})), (ColourTriple{1, 2, 3}));
+  // A component outside a byte stays in its own byte.
+  EXPECT_EQ(ToColourRef({500, -3, 256}), 0x00FF00FFu);
 }
 
 TEST(LargePreview, KindsAndRefusals) {

@@ -1,0 +1,26 @@
+#include <algorithm>
+#include <cstdint>
+
+#include "app/main_commands.hpp"
+#include "patterns/custom_patterns.hpp"
+#include "patterns/solid_fill.hpp"
+#include "support/number_text.hpp"
+
+namespace veltrim {
+
+void DrawFullPageCustomColor(PageContext& page) {
+  // 64-bit, so that any typed percentage computes; a result outside a byte
+  // (a percentage above 100 darkens, a negative one lightens) is held to
+  // 0..255 instead of spilling into the next component.
+  const std::int64_t percent = TextToInt(page.host.ReadControlText(kIdCoverage).c_str());
+  const auto lighten = [percent](int component) {
+    return static_cast<int>(std::clamp<std::int64_t>(component + (255 - component) * (100 - percent) / 100, 0, 255));
+  };
+  Surface& dc = page.dc;
+  const int width = dc.GetDeviceCaps(DeviceCap::HorzRes);
+  const int height = dc.GetDeviceCaps(DeviceCap::VertRes);
+  const ColorRef chosen = ToColourRef(page.selection.customColours[kFullPageColourSlot]);
+  FillCell(dc, Rgb(lighten(RedOf(chosen)), lighten(GreenOf(chosen)), lighten(BlueOf(chosen))), 0, 0, width, height);
+}
+
+}  // namespace veltrim
