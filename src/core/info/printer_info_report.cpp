@@ -103,13 +103,6 @@ void AppendList(DynString& report, const CapabilityList& list, int value) {
   }
 }
 
-}  // namespace
-
-std::string_view PaperName(unsigned paperSize) {
-  if (paperSize < 1 || paperSize > kPaperNames.size()) return {};
-  return kPaperNames[paperSize - 1];
-}
-
 std::string PrintQualityText(int quality) {
   switch (quality) {
     case -1: return "Draft";
@@ -203,6 +196,13 @@ std::string_view DitherText(std::uint32_t ditherType) {
     case 10: return "device does grayscaling";
     default: return "Unspecified or driver-defined dithering";
   }
+}
+
+}  // namespace
+
+std::string_view PaperName(unsigned paperSize) {
+  if (paperSize < 1 || paperSize > kPaperNames.size()) return {};
+  return kPaperNames[paperSize - 1];
 }
 
 void AppendCapabilitySection(DynString& report, std::string_view printerName, std::string_view printerPort,

@@ -35,17 +35,8 @@ void AppendCapabilitySection(DynString& report, std::string_view printerName, st
 // The device mode section; only fields whose dmFields bit is set appear.
 void AppendDeviceModeSection(DynString& report, const DeviceMode& mode);
 
-// The words the device mode section uses for a code; empty where it writes
-// the label alone.
+// The name of a predefined paper, ending in a tab; empty for a size
+// without one.
 std::string_view PaperName(unsigned paperSize);
-std::string PrintQualityText(int quality);
-std::string_view ColorText(int color);
-std::string_view DuplexText(int duplex);
-std::string_view TrueTypeText(int option);
-std::string_view CollateText(int collate);
-std::string_view IcmMethodText(std::uint32_t method);
-std::string_view IcmIntentText(std::uint32_t intent);
-std::string_view MediaTypeText(std::uint32_t mediaType);
-std::string_view DitherText(std::uint32_t ditherType);
 
 }  // namespace veltrim

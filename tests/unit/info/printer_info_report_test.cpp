@@ -166,79 +166,90 @@ TEST(DeviceModeReport, ConditionalLinesFollowTheirBitsAndConditions) {
             "\r\n  Document's ICM Colour Matching Method: Unspecified\r\n  Media Type Used: plain paper"
             "\r\n  Type of Dithering Used: Unspecified or driver-defined dithering");
 
-  // Each bit alone writes its line alone; a size, length or width that is
-  // not there writes nothing, an unknown size or quality the label alone.
+  // Each bit alone writes its line alone, with its field's code in words; a
+  // size, length or width that is not there writes nothing, an unknown size
+  // or quality the label alone.
   struct Case {
     std::uint32_t bit;
-    void (*change)(DeviceMode&);
-    const char* lines;
+    int value;  // of the field the bit stands for
+    const char* text;
   };
   const Case cases[] = {
-      {kDmOrientation, [](DeviceMode& m) { m.dmOrientation = 2; }, "\r\n  Paper Orientation: Landscape"},
-      {kDmOrientation, [](DeviceMode& m) { m.dmOrientation = 0; }, "\r\n  Paper Orientation: Landscape"},
-      {kDmPaperSize, [](DeviceMode& m) { m.dmPaperSize = 0; }, ""},
-      {kDmPaperSize, [](DeviceMode& m) { m.dmPaperSize = 42; }, "\r\n  Paper Size (as predefined type): "},
-      {kDmPaperSize, [](DeviceMode& m) { m.dmPaperSize = 41; },
-       "\r\n  Paper Size (as predefined type): German Legal Fanfold, 8 1/2- by 13-inches\t"},
-      {kDmPaperSize, [](DeviceMode& m) { m.dmPaperSize = 29; },
-       "\r\n  Paper Size (as predefined type): C3 Envelope,  324- by 458-millimeters\t"},
-      {kDmPaperLength, [](DeviceMode& m) { m.dmPaperLength = 0; }, ""},
-      {kDmPaperWidth, [](DeviceMode& m) { m.dmPaperWidth = -5; }, ""},
-      {kDmPrintQuality, [](DeviceMode& m) { m.dmPrintQuality = 600; }, "\r\n  Print Quality: 600 DPI"},
-      {kDmPrintQuality, [](DeviceMode& m) { m.dmPrintQuality = -4; }, "\r\n  Print Quality: High"},
-      {kDmPrintQuality, [](DeviceMode& m) { m.dmPrintQuality = -5; }, "\r\n  Print Quality: "},
-      {kDmPrintQuality, [](DeviceMode& m) { m.dmPrintQuality = 0; }, "\r\n  Print Quality: "},
-      {kDmColor, [](DeviceMode& m) { m.dmColor = 1; }, "\r\n  Document's Colour Type: Monochrome Document"},
-      {kDmColor, [](DeviceMode& m) { m.dmColor = 3; }, "\r\n  Document's Colour Type: Unspecified"},
-      {kDmDuplex, [](DeviceMode& m) { m.dmDuplex = 3; },
-       "\r\n  Document's Printing Mode: Duplex Activated (horizontal mode)"},
-      {kDmCollate, [](DeviceMode& m) { m.dmCollate = 1; }, "\r\n  Document's Collation Mode: activated"},
-      {kDmCollate, [](DeviceMode& m) { m.dmCollate = 2; }, "\r\n  Document's Collation Mode: Unspecified"},
-      {kDmMediaType, [](DeviceMode& m) { m.dmMediaType = 256; },
-       "\r\n  Media Type Used: other non-standard media types"},
-      {kDmDitherType, [](DeviceMode& m) { m.dmDitherType = 5; },
-       "\r\n  Type of Dithering Used: Unspecified or driver-defined dithering"},
-      {kDmDitherType, [](DeviceMode& m) { m.dmDitherType = 256; },
-       "\r\n  Type of Dithering Used: Unspecified or driver-defined dithering"},
-      {kDmDitherType, [](DeviceMode& m) { m.dmDitherType = 10; },
-       "\r\n  Type of Dithering Used: device does grayscaling"},
+      {kDmOrientation, 2, "Paper Orientation: Landscape"},
+      {kDmOrientation, 0, "Paper Orientation: Landscape"},
+      {kDmPaperSize, 0, nullptr},
+      {kDmPaperSize, 42, "Paper Size (as predefined type): "},
+      {kDmPaperSize, 41, "Paper Size (as predefined type): German Legal Fanfold, 8 1/2- by 13-inches\t"},
+      {kDmPaperSize, 29, "Paper Size (as predefined type): C3 Envelope,  324- by 458-millimeters\t"},
+      {kDmPaperSize, 13, "Paper Size (as predefined type): B5 sheet, 182- by 257-millimeter paper\t"},
+      {kDmPaperLength, 0, nullptr},
+      {kDmPaperWidth, -5, nullptr},
+      {kDmPrintQuality, 600, "Print Quality: 600 DPI"},
+      {kDmPrintQuality, -1, "Print Quality: Draft"},
+      {kDmPrintQuality, -2, "Print Quality: Low"},
+      {kDmPrintQuality, -3, "Print Quality: Medium"},
+      {kDmPrintQuality, -4, "Print Quality: High"},
+      {kDmPrintQuality, -5, "Print Quality: "},
+      {kDmPrintQuality, 0, "Print Quality: "},
+      {kDmColor, 1, "Document's Colour Type: Monochrome Document"},
+      {kDmColor, 3, "Document's Colour Type: Unspecified"},
+      {kDmDuplex, 2, "Document's Printing Mode: Duplex Activated (vertical mode)"},
+      {kDmDuplex, 3, "Document's Printing Mode: Duplex Activated (horizontal mode)"},
+      {kDmDuplex, 0, "Document's Printing Mode: Unspecified"},
+      {kDmTTOption, 1, "How TrueType Fonts Are Printed: prints TrueType fonts as graphics; this is the default "
+                       "action for dot-matrix printers"},
+      {kDmTTOption, 2, "How TrueType Fonts Are Printed: downloads TrueType fonts as soft fonts; this is the default "
+                       "action for Hewlett-Packard printers that use Printer Control Language (PCL)"},
+      {kDmTTOption, 4, "How TrueType Fonts Are Printed: Unspecified"},
+      {kDmCollate, 1, "Document's Collation Mode: activated"},
+      {kDmCollate, 2, "Document's Collation Mode: Unspecified"},
+      {kDmICMMethod, 1, "Document's ICM Handling Mode: disabled"},
+      {kDmICMMethod, 3, "Document's ICM Handling Mode: by device driver"},
+      {kDmICMMethod, 4, "Document's ICM Handling Mode: by destination device"},
+      {kDmICMMethod, 0, "Document's ICM Handling Mode: Unspecified"},
+      {kDmICMIntent, 1, "Document's ICM Colour Matching Method: color matching should optimize for color "
+                        "saturation; this value is the most appropriate choice for business graphs when dithering "
+                        "is not desired"},
+      {kDmICMIntent, 2, "Document's ICM Colour Matching Method: color matching should optimize for color contrast; "
+                        "this value is the most appropriate choice for scanned or photographic images when "
+                        "dithering is desired"},
+      {kDmICMIntent, 3, "Document's ICM Colour Matching Method: color matching should optimize to match the exact "
+                        "color requested; this value is most appropriate for use with business logos or other "
+                        "images when an exact color match is desired"},
+      {kDmMediaType, 2, "Media Type Used: transparent film"},
+      {kDmMediaType, 3, "Media Type Used: glossy paper"},
+      {kDmMediaType, 256, "Media Type Used: other non-standard media types"},
+      {kDmDitherType, 1, "Type of Dithering Used: no dithering"},
+      {kDmDitherType, 2, "Type of Dithering Used: dithering with a coarse brush"},
+      {kDmDitherType, 3, "Type of Dithering Used: dithering with a fine brush"},
+      {kDmDitherType, 4, "Type of Dithering Used: line art dithering, a special dithering method that produces well "
+                         "defined borders between black, white, and gray scalings. It is not suitable for images "
+                         "that include continuous graduations in intensisty and hue such as scanned photographs"},
+      {kDmDitherType, 10, "Type of Dithering Used: device does grayscaling"},
+      {kDmDitherType, 5, "Type of Dithering Used: Unspecified or driver-defined dithering"},
+      {kDmDitherType, 9, "Type of Dithering Used: Unspecified or driver-defined dithering"},
+      {kDmDitherType, 256, "Type of Dithering Used: Unspecified or driver-defined dithering"},
   };
   for (const Case& c : cases) {
     DeviceMode mode = all;
     mode.dmFields = c.bit;
-    c.change(mode);
-    EXPECT_EQ(Lines(mode), c.lines) << std::hex << c.bit;
+    switch (c.bit) {
+      case kDmOrientation: mode.dmOrientation = static_cast<std::int16_t>(c.value); break;
+      case kDmPaperSize: mode.dmPaperSize = static_cast<std::uint16_t>(c.value); break;
+      case kDmPaperLength: mode.dmPaperLength = static_cast<std::int16_t>(c.value); break;
+      case kDmPaperWidth: mode.dmPaperWidth = static_cast<std::int16_t>(c.value); break;
+      case kDmPrintQuality: mode.dmPrintQuality = static_cast<std::int16_t>(c.value); break;
+      case kDmColor: mode.dmColor = static_cast<std::int16_t>(c.value); break;
+      case kDmDuplex: mode.dmDuplex = static_cast<std::int16_t>(c.value); break;
+      case kDmTTOption: mode.dmTTOption = static_cast<std::int16_t>(c.value); break;
+      case kDmCollate: mode.dmCollate = static_cast<std::int16_t>(c.value); break;
+      case kDmICMMethod: mode.dmICMMethod = static_cast<std::uint32_t>(c.value); break;
+      case kDmICMIntent: mode.dmICMIntent = static_cast<std::uint32_t>(c.value); break;
+      case kDmMediaType: mode.dmMediaType = static_cast<std::uint32_t>(c.value); break;
+      default: mode.dmDitherType = static_cast<std::uint32_t>(c.value); break;
+    }
+    EXPECT_EQ(Lines(mode), c.text ? std::string("\r\n  ") + c.text : "") << std::hex << c.bit << " " << c.value;
   }
-}
-
-TEST(DeviceModeReport, CodeTables) {
-  EXPECT_EQ(PaperName(0), "");
-  EXPECT_EQ(PaperName(9), "A4 Sheet, 210- by 297-millimeters\t");
-  EXPECT_EQ(PaperName(13), "B5 sheet, 182- by 257-millimeter paper\t");
-  for (unsigned size = 1; size <= 41; ++size) EXPECT_EQ(PaperName(size).back(), '\t') << size;
-  EXPECT_EQ(PaperName(42), "");
-
-  const std::vector<std::string> quality{"Draft", "Low", "Medium", "High"};
-  for (int q = -1; q >= -4; --q) EXPECT_EQ(PrintQualityText(q), quality[static_cast<std::size_t>(-q - 1)]);
-  EXPECT_EQ(DuplexText(2), "Duplex Activated (vertical mode)");
-  EXPECT_EQ(DuplexText(0), "Unspecified");
-  EXPECT_EQ(TrueTypeText(1).substr(0, 34), "prints TrueType fonts as graphics;");
-  EXPECT_EQ(TrueTypeText(2).substr(0, 42), "downloads TrueType fonts as soft fonts; th");
-  EXPECT_EQ(TrueTypeText(4), "Unspecified");
-  EXPECT_EQ(IcmMethodText(1), "disabled");
-  EXPECT_EQ(IcmMethodText(3), "by device driver");
-  EXPECT_EQ(IcmMethodText(4), "by destination device");
-  EXPECT_EQ(IcmMethodText(0), "Unspecified");
-  EXPECT_EQ(IcmIntentText(1).substr(0, 48), "color matching should optimize for color saturat");
-  EXPECT_EQ(IcmIntentText(2).substr(0, 48), "color matching should optimize for color contras");
-  EXPECT_NE(IcmIntentText(3).find("exact color requested"), std::string::npos);
-  EXPECT_EQ(MediaTypeText(2), "transparent film");
-  EXPECT_EQ(MediaTypeText(3), "glossy paper");
-  EXPECT_EQ(DitherText(1), "no dithering");
-  EXPECT_EQ(DitherText(2), "dithering with a coarse brush");
-  EXPECT_EQ(DitherText(3), "dithering with a fine brush");
-  EXPECT_NE(DitherText(4).find("intensisty and hue such as scanned photographs"), std::string::npos);
-  for (std::uint32_t dither : {0u, 5u, 9u, 11u}) EXPECT_EQ(DitherText(dither), "Unspecified or driver-defined dithering");
 }
 
 TEST(PrinterInfoReport, WholeReportAndItsGrowthPastOneBlock) {
@@ -267,32 +278,25 @@ TEST(PrinterInfoReport, WholeReportAndItsGrowthPastOneBlock) {
 }
 
 TEST(DeviceModeSettings, OnlyKnownValuesBecomeFields) {
-  EXPECT_EQ(PaperSizeCode(2159, 2794), 1);
-  EXPECT_EQ(PaperSizeCode(2100, 2970), 9);
-  EXPECT_EQ(PaperSizeCode(2794, 4318), 3);
-  EXPECT_EQ(PaperSizeCode(4318, 2794), 4);
+  EXPECT_EQ(PaperSizeCode(2794, 4318), 3) << "Tabloid";
+  EXPECT_EQ(PaperSizeCode(4318, 2794), 4) << "Ledger";
   EXPECT_EQ(PaperSizeCode(2000, 2000), 0);
 
   PrinterSettings settings;
   settings.name = std::string(40, 'q');
   EXPECT_EQ(DeviceModeFromSettings(settings).dmFields, 0u);
-  EXPECT_EQ(DeviceModeFromSettings(settings).dmDeviceName.size(), 31u);
+  EXPECT_EQ(DeviceModeFromSettings(settings).dmDeviceName.size(), 31u) << "room for the terminating zero";
 
   settings.paperWidth = 2100;
   settings.paperLength = 2970;
-  settings.dpiX = 600;
   settings.dpiY = 300;
-  settings.quality = -1;  // the resolution says more
-  settings.color = 1;
-  settings.duplex = 2;
+  settings.quality = -1;
   const DeviceMode mode = DeviceModeFromSettings(settings);
-  EXPECT_EQ(mode.dmFields, kDmPaperSize | kDmPaperLength | kDmPaperWidth | kDmPrintQuality | kDmColor | kDmDuplex |
-                               kDmYResolution);
+  EXPECT_EQ(mode.dmFields, kDmPaperSize | kDmPaperLength | kDmPaperWidth | kDmPrintQuality | kDmYResolution);
   EXPECT_EQ(mode.dmPaperSize, 9);
-  EXPECT_EQ(mode.dmPrintQuality, 600);
-  EXPECT_EQ(mode.dmYResolution, 300);
-  settings.dpiX.reset();
-  EXPECT_EQ(DeviceModeFromSettings(settings).dmPrintQuality, -1);
+  EXPECT_EQ(mode.dmPrintQuality, -1);
+  settings.dpiX = 600;
+  EXPECT_EQ(DeviceModeFromSettings(settings).dmPrintQuality, 600) << "a resolution says more than a quality";
 }
 
 TEST(PrinterInfoJson, FactsByNameAndOnlyThoseAnswered) {
