@@ -9,6 +9,10 @@
 #define IDC_MAIN_BACKGROUND 998
 #define IDB_MAIN_BACKGROUND 300
 
+/* Printer information dialog: the report's text box. */
+#define IDD_PRINTER_INFO 137
+#define IDC_PRINTER_INFO_TEXT 1053
+
 /* Selection menu and its commands. */
 #define IDM_SELECTION 138
 #define IDM_SELECT_ALL 5000

@@ -3,12 +3,14 @@
 #include <charconv>
 #include <functional>
 #include <map>
+#include <set>
 #include <string_view>
 
 namespace veltrim::cli {
 
 const char* const kUsage =
     "usage: veltrim print [options]    run a print job and write its report to stdout\n"
+    "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
     "       veltrim --help | --version\n"
     "\n"
@@ -32,7 +34,15 @@ const char* const kUsage =
     "  --margins MM          file targets: 0..50 (default 5)\n"
     "  --report FILE         also write the report into FILE, byte for byte\n"
     "\n"
-    "exit status: 0 every spooler step succeeded, 1 a step failed, 2 bad command line\n";
+    "info options:\n"
+    "  --printer NAME        report on this printer\n"
+    "  --output FILE, --paper P, --dpi N, --margins MM\n"
+    "                        report on the simulated printer of a file target (the default)\n"
+    "  --json                the same facts as one JSON object; what the printer does not\n"
+    "                        answer is left out\n"
+    "\n"
+    "exit status: 0 every spooler step succeeded (info: the printer answered),\n"
+    "             1 a step failed (info: no such printer), 2 bad command line\n";
 
 namespace {
 
@@ -148,6 +158,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     o.command = Command::Printers;
   } else if (command == "print") {
     o.command = Command::Print;
+  } else if (command == "info") {
+    o.command = Command::Info;
   } else {
     return {std::nullopt, "unknown command \"" + command + "\""};
   }
@@ -173,9 +185,16 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--margins", [&](const std::string& v) { return p.Number("--margins", v, 0, 50, o.device.marginsMm); }},
   };
 
+  // What describes a printer; the job's settings mean nothing to info.
+  static const std::set<std::string> kInfoOptions = {"--printer", "--output", "--paper", "--dpi", "--margins"};
   while (i < args.size()) {
     const std::string& arg = args[i++];
-    if (o.command != Command::Print) return {std::nullopt, "unexpected argument \"" + arg + "\""};
+    if (o.command != Command::Print && o.command != Command::Info)
+      return {std::nullopt, "unexpected argument \"" + arg + "\""};
+    if (arg == "--json" && o.command == Command::Info) {
+      o.json = true;
+      continue;
+    }
     std::string name = arg, value;
     const auto eq = arg.find('=');
     const bool inlineValue = arg.rfind("--", 0) == 0 && eq != std::string::npos;
@@ -185,6 +204,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
     const auto handler = handlers.find(name);
     if (handler == handlers.end()) return {std::nullopt, "unknown option \"" + arg + "\""};
+    if (o.command == Command::Info && !kInfoOptions.contains(name))
+      return {std::nullopt, name + " does not apply to info"};
     if (!inlineValue) {
       if (i >= args.size()) return {std::nullopt, name + ": missing value"};
       value = args[i++];

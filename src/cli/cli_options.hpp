@@ -10,7 +10,7 @@
 
 namespace veltrim::cli {
 
-enum class Command { Print, Printers, Help, Version };
+enum class Command { Print, Info, Printers, Help, Version };
 
 struct Settings {
   int docs = 1;          // 1..100
@@ -34,6 +34,7 @@ struct Options {
   TestSelection selection;
   Settings settings;
   FileDevice device;
+  bool json = false;     // --json: info as one JSON object
 };
 
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";

@@ -12,7 +12,7 @@ class FileTarget final : public PrintTarget {
     PrintChoice choice;
     choice.accepted = true;
     choice.printerName = output_.string();
-    choice.printerPort = "FILE:" + output_.string();
+    choice.printerPort = FilePort(output_);
     choice.device = MakeFileDevice(format_, output_, caps_);
     return choice;
   }
@@ -25,23 +25,29 @@ class FileTarget final : public PrintTarget {
 
 }  // namespace
 
-std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
-  if (!options.printer.empty()) return MakePrinterTarget(options.printer);
+std::string FilePort(const std::filesystem::path& output) { return "FILE:" + output.string(); }
 
+std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& error) {
   const std::filesystem::path output = options.output.empty() ? kDefaultOutput : options.output;
   const auto format = FileFormatOf(output);
   if (!format) {
     error = "--output: " + output.string() + ": the file name must end in .pdf, .ps or .png";
-    return nullptr;
+    return std::nullopt;
   }
-  // The simulated printer of --paper, --dpi and --margins.
   const auto paper = PaperByName(options.device.paper, &error);
-  if (!paper) return nullptr;
+  if (!paper) return std::nullopt;
   const double margin = options.device.marginsMm;
   const auto caps = MakeDeviceCaps(
       SimulatedDevice{*paper, options.device.dpi, MarginsMm{margin, margin, margin, margin}}, &error);
-  if (!caps) return nullptr;
-  return std::make_unique<FileTarget>(*format, output, *caps);
+  if (!caps) return std::nullopt;
+  return FileTargetSpec{output, *format, *caps};
+}
+
+std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
+  if (!options.printer.empty()) return MakePrinterTarget(options.printer);
+  const auto file = FileTargetOf(options, error);
+  if (!file) return nullptr;
+  return std::make_unique<FileTarget>(file->format, file->output, file->caps);
 }
 
 }  // namespace veltrim::cli

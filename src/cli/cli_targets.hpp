@@ -4,10 +4,12 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli_options.hpp"
+#include "info/printer_info_report.hpp"
 #include "platform/device_caps.hpp"
 #include "platform/page_files.hpp"
 #include "platform/print_device.hpp"
@@ -19,6 +21,19 @@ namespace veltrim::cli {
 // reports "[x] PrintDlg()" as the print dialog would. Without --printer the
 // job goes to --output, or to veltrim-job.pdf.
 std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error);
+
+// The file a job without --printer goes to, and the simulated printer of
+// --paper, --dpi and --margins. Nothing, with `error` set, for a file name
+// without a known ending or a device that cannot be made.
+struct FileTargetSpec {
+  std::filesystem::path output;
+  FileFormat format;
+  DeviceCaps caps;
+};
+std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& error);
+
+// The port a file target shows where a printer shows its own.
+std::string FilePort(const std::filesystem::path& output);
 
 // What each platform provides: a printer by name, and a renderer of files
 // on a simulated printer (null when its device cannot be made; the report
@@ -35,5 +50,10 @@ struct PrinterEntry {
 
 // False with `error` set when the printers cannot be listed.
 bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error);
+
+// The information report's facts of a printer by name: its capabilities
+// and device mode as the platform answers them. Nothing when there is no
+// such printer.
+std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name);
 
 }  // namespace veltrim::cli

@@ -4,6 +4,7 @@
 #include "cairo_print_device.hpp"
 #include "cups_destination.hpp"
 #include "cups_print.hpp"
+#include "cups_printer_info.hpp"
 
 namespace veltrim::cli {
 
@@ -26,5 +27,7 @@ bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error) {
     printers.push_back({destination.name, "CUPS:" + destination.name, destination.isDefault});
   return true;
 }
+
+std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name) { return CupsPrinterInfo(name); }
 
 }  // namespace veltrim::cli

@@ -1,5 +1,6 @@
 // veltrim: the command-line front end. Runs the print job of the main
-// window headless on a printer or into files, and lists the printers.
+// window headless on a printer or into files, reports on a printer, and
+// lists the printers.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #endif
 
 #include "cli_host.hpp"
+#include "cli_info.hpp"
 #include "cli_options.hpp"
 #include "cli_targets.hpp"
 #include "print/print_engine.hpp"
@@ -49,6 +51,20 @@ int RunPrint(const Options& options) {
   return status;
 }
 
+// The report goes out as it is (CR LF and all); a printer the platform does
+// not know is a failure with a message, a bad file target a usage error.
+int RunInfo(const Options& options) {
+  std::string out, error;
+  if (!BuildInfo(options, out, error)) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return options.printer.empty() ? kExitUsage : kExitFailed;
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  const bool written = std::fflush(stdout) == 0;
+  if (!error.empty()) std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+  return written && error.empty() ? kExitOk : kExitFailed;
+}
+
 int RunPrinters() {
   std::vector<PrinterEntry> printers;
   std::string error;
@@ -80,6 +96,7 @@ int main(int argc, char** argv) {
     case Command::Help: std::fputs(kUsage, stdout); return kExitOk;
     case Command::Version: std::printf("veltrim %s\n", VELTRIM_VERSION); return kExitOk;
     case Command::Printers: return RunPrinters();
+    case Command::Info: return RunInfo(*parsed.options);
     case Command::Print: break;
   }
   return RunPrint(*parsed.options);

@@ -52,6 +52,26 @@ TEST(WindowsCli, PrintersListsTheQueuesWithTheirPorts) {
   EXPECT_NE(run.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << run.out;
 }
 
+// The report of the printer DC and its DEVMODE, and the same facts as JSON:
+// the generic PostScript queue at 300 dpi Letter.
+TEST(WindowsCli, InfoReportsTheSpoolersDeviceAndDeviceMode) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue queue(services, "wcli_info");
+  const auto text = RunWindowsProgram(services, kCli, {"info", "--printer", queue.Name()});
+  ASSERT_EQ(text.exitCode, 0) << text.out << text.err;
+  for (const std::string line :
+       {"\r\nPort Used: CUPS:wcli_info\r\n", "\r\n  Width of the Physical Page [device units]: 2550\r\n",
+        "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x0001FF1F\r\n",
+        "\r\n  Print Quality: 300 DPI\r\n", "\r\n  Document's Collation Mode: disabled"})
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+
+  const auto json = RunWindowsProgram(services, kCli, {"info", "--printer", queue.Name(), "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  for (const std::string part : {"\"physicalWidth\":2550,", "\"fields\":130847,", "\"paperSize\":1,",
+                                 "\"ttOption\":3,", "\"collate\":0}"})
+    EXPECT_NE(json.out.find(part), std::string::npos) << part << "\n" << json.out;
+}
+
 // Whether any pixel of rows [top, bottom) and columns [left, right) is dark.
 bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
   for (int y = top; y < bottom; ++y)

@@ -1,6 +1,7 @@
 // The desktop program under Wine as a user meets it: Veltrim.exe started and
-// ended three ways, and F12 printing on a queue of our scheduler. The window
-// itself is tested in tests/gui, in the Windows test program's own process.
+// ended three ways, F12 printing and the F4 report on a queue of our
+// scheduler. The window itself is tested in tests/gui, in the Windows test
+// program's own process.
 #include <gtest/gtest.h>
 
 #include <future>
@@ -37,6 +38,16 @@ TEST(DesktopProgram, F12PrintsTheJobOnTheChosenQueue) {
   EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
   ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
+}
+
+TEST(DesktopProgram, F4ReportsOnTheChosenQueue) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue queue(services, "gui_info");
+  const auto run = RunWindowsProgram(services, kGuiTests, {"--gtest_filter=PrinterInfoDialog.*"},
+                                     std::chrono::seconds(180), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("[  PASSED  ] 3 tests"), std::string::npos) << run.out;
+  EXPECT_EQ(queue.CompletedJobs(), 0) << "a report prints nothing";
 }
 
 }  // namespace

@@ -18,8 +18,13 @@ CupsDestinationFacts CupsDestination::Facts() const {
   facts.name = name_;
   if (const char* uri = cupsGetOption("device-uri", dest_->num_options, dest_->options)) facts.deviceUri = uri;
 
+  // The queue's own default media first: cupsGetDestMediaDefault answers
+  // the locale's paper when the queue's default was changed.
   cups_size_t size{};
-  if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), 0, &size))
+  ipp_attribute_t* media = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), "media");
+  const char* mediaName = media ? ippGetString(media, 0, nullptr) : nullptr;
+  if ((mediaName && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), mediaName, 0, &size)) ||
+      cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), 0, &size))
     facts.media = CupsMedia{size.width, size.length, size.left, size.right, size.top, size.bottom};
 
   if (ipp_attribute_t* resolution =
@@ -41,6 +46,28 @@ CupsDestinationFacts CupsDestination::Facts() const {
         hasColour = true;
     facts.colour = hasColour;
   }
+  const auto defaultOf = [this](const char* option) {
+    return cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_.get(), info_.get(), option);
+  };
+  const auto number = [&](const char* option) -> std::optional<int> {
+    ipp_attribute_t* value = defaultOf(option);
+    const ipp_tag_t tag = value ? ippGetValueTag(value) : IPP_TAG_ZERO;
+    if (tag != IPP_TAG_INTEGER && tag != IPP_TAG_ENUM) return std::nullopt;
+    return ippGetInteger(value, 0);
+  };
+  const auto keyword = [&](const char* option) -> std::optional<std::string> {
+    ipp_attribute_t* value = defaultOf(option);
+    const char* text = value ? ippGetString(value, 0, nullptr) : nullptr;
+    if (!text) return std::nullopt;
+    return std::string(text);
+  };
+  facts.orientation = number("orientation-requested");
+  facts.copies = number("copies");
+  facts.quality = number("print-quality");
+  facts.colourMode = keyword("print-color-mode");
+  facts.sides = keyword("sides");
+  facts.documentHandling = keyword("multiple-document-handling");
+  facts.mediaType = keyword("media-type");
   return facts;
 }
 

@@ -38,6 +38,14 @@ struct CupsDestinationFacts {
   std::optional<int> dpiX;
   std::optional<int> dpiY;
   std::optional<bool> colour;
+  // The job defaults the queue answers, as IPP gives them.
+  std::optional<int> orientation;    // orientation-requested: 3 portrait .. 6
+  std::optional<int> copies;
+  std::optional<int> quality;        // print-quality: 3 draft, 4 normal, 5 high
+  std::optional<std::string> colourMode;  // print-color-mode
+  std::optional<std::string> sides;
+  std::optional<std::string> documentHandling;  // multiple-document-handling
+  std::optional<std::string> mediaType;
 };
 
 class CupsDestination {

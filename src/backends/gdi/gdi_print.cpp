@@ -68,13 +68,6 @@ std::vector<Info> SpoolerQuery(Query query) {
   return {};
 }
 
-std::string PortOf(HANDLE printer) {
-  const auto info = SpoolerQuery<PRINTER_INFO_2A>(
-      [&](BYTE* buffer, DWORD size, DWORD* needed) { return ::GetPrinterA(printer, 2, buffer, size, needed); });
-  if (info.empty() || !info.front().pPortName) return {};
-  return info.front().pPortName;
-}
-
 }  // namespace
 
 int GdiPrintDevice::StartDocA(const char* documentName) {
@@ -118,29 +111,43 @@ UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM)
   return 0;
 }
 
-PrintChoice PrintDialogTarget::Choose() {
+PrintDialogResult RunPrintDialog(HWND owner, HINSTANCE instance) {
   PRINTDLGA dialog{};
   // sizeof, not a number: 66 bytes in the packed 32-bit layout, more on x64.
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner_;
+  dialog.hwndOwner = owner;
   dialog.hDevMode = nullptr;
   dialog.hDevNames = nullptr;
   dialog.Flags = kPrintDialogFlags;
   dialog.nCopies = 1;
-  dialog.hInstance = instance_;
+  dialog.hInstance = instance;
   dialog.lpfnPrintHook = PrintDlgHook;
 
   LastHookedPrinter() = HookedPrinter{};
-  const BOOL accepted = ::PrintDlgA(&dialog);
-  // Only the DC is used; the dialog's memory blocks go back at once.
-  const win::OwnedGlobal devMode(dialog.hDevMode);
-  const win::OwnedGlobal devNames(dialog.hDevNames);
+  PrintDialogResult result;
+  result.accepted = ::PrintDlgA(&dialog) != FALSE;
+  result.devMode.Reset(dialog.hDevMode);
+  result.devNames.Reset(dialog.hDevNames);
+  result.dc.Reset(dialog.hDC);
+  result.printer = LastHookedPrinter();
+  return result;
+}
 
+std::string PrinterPort(HANDLE printer) {
+  const auto info = SpoolerQuery<PRINTER_INFO_2A>(
+      [&](BYTE* buffer, DWORD size, DWORD* needed) { return ::GetPrinterA(printer, 2, buffer, size, needed); });
+  if (info.empty() || !info.front().pPortName) return {};
+  return info.front().pPortName;
+}
+
+PrintChoice PrintDialogTarget::Choose() {
+  // Only the DC is used; the dialog's memory blocks go back at once.
+  PrintDialogResult dialog = RunPrintDialog(owner_, instance_);
   PrintChoice choice;
-  choice.accepted = accepted != FALSE;
-  if (dialog.hDC) choice.device = std::make_unique<GdiPrintDevice>(win::OwnedDc(dialog.hDC));
-  choice.printerName = LastHookedPrinter().name;
-  choice.printerPort = LastHookedPrinter().port;
+  choice.accepted = dialog.accepted;
+  if (dialog.dc) choice.device = std::make_unique<GdiPrintDevice>(std::move(dialog.dc));
+  choice.printerName = std::move(dialog.printer.name);
+  choice.printerPort = std::move(dialog.printer.port);
   return choice;
 }
 
@@ -158,7 +165,7 @@ PrintChoice NamedPrinterTarget::Choose() {
 
   choice.accepted = true;
   choice.printerName = name_;
-  choice.printerPort = PortOf(printer.Get());
+  choice.printerPort = PrinterPort(printer.Get());
   if (const HDC dc = ::CreateDCA(nullptr, name_.c_str(), nullptr, nullptr))
     choice.device = std::make_unique<GdiPrintDevice>(win::OwnedDc(dc));
   return choice;

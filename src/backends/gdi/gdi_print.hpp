@@ -49,6 +49,23 @@ HookedPrinter& LastHookedPrinter();
 // dialog goes on with its own handling.
 UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// What the print dialog answered, every handle owned: the DC is deleted
+// first, then the device names, then the device mode.
+struct PrintDialogResult {
+  bool accepted = false;
+  win::OwnedGlobal devMode;
+  win::OwnedGlobal devNames;
+  win::OwnedDc dc;
+  HookedPrinter printer;  // as PrintDlgHook copied it
+};
+
+// The standard print dialog with PrintDlgHook, owned by `owner`, asking for
+// a DC and showing neither page numbers, selection nor print-to-file.
+PrintDialogResult RunPrintDialog(HWND owner, HINSTANCE instance);
+
+// The port a printer prints to; empty when the spooler does not say.
+std::string PrinterPort(HANDLE printer);
+
 // The standard print dialog with PrintDlgHook; the DC it returns becomes the
 // choice's device.
 class PrintDialogTarget final : public PrintTarget {

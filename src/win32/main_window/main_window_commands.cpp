@@ -15,6 +15,7 @@
 #include "main_window/dialog_print_host.hpp"
 #include "main_window/main_window.hpp"
 #include "print/print_engine.hpp"
+#include "printer_info/printer_info_dialog.hpp"
 
 namespace veltrim {
 namespace {
@@ -150,8 +151,10 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       ApplySelectCommand(selection, static_cast<SelectCommand>(command.index));
       RedrawControls(window, TabItemIds(selection.currentTab));
       return;
-    case CommandKind::Preview:
     case CommandKind::PrinterInfo:
+      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kPrinterInfoDialog), window, PrinterInfoProc, 0);
+      return;
+    case CommandKind::Preview:
     case CommandKind::About:
       // Their windows are not part of the program yet.
       return;

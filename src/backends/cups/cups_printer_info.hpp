@@ -1,0 +1,20 @@
+#pragma once
+// The printer information report's facts of a CUPS destination: the
+// capabilities of the page the queue's default media and resolution make,
+// and its job defaults as a device mode. What the queue does not answer is
+// absent.
+
+#include <optional>
+#include <string>
+
+#include "cups_destination.hpp"
+#include "info/printer_info_report.hpp"
+
+namespace veltrim {
+
+PrinterSettings SettingsOfDestination(const CupsDestinationFacts& facts);
+
+// Nothing when the scheduler has no destination of that name.
+std::optional<PrinterInfo> CupsPrinterInfo(const std::string& name);
+
+}  // namespace veltrim

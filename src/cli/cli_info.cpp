@@ -1,0 +1,35 @@
+#include "cli_info.hpp"
+
+#include "cli_targets.hpp"
+#include "info/page_device_info.hpp"
+#include "info/printer_info_json.hpp"
+
+namespace veltrim::cli {
+
+bool BuildInfo(const Options& options, std::string& out, std::string& error) {
+  std::optional<PrinterInfo> info;
+  if (!options.printer.empty()) {
+    info = ReadPrinterInfo(options.printer);
+    if (!info) {
+      error = "no printer named \"" + options.printer + "\" (veltrim printers lists them)";
+      return false;
+    }
+  } else {
+    const auto file = FileTargetOf(options, error);
+    if (!file) return false;
+    info = PrinterInfo{file->output.string(), FilePort(file->output), CapabilitiesOf(file->caps),
+                       DeviceModeFromSettings(SettingsOfDevice(file->output.filename().string(), file->caps))};
+  }
+  if (!info->capabilities)
+    error = info->printerName + " does not answer its page size and resolution: no capabilities to report";
+  if (options.json) {
+    out = PrinterInfoJson(*info);
+  } else {
+    DynString report;
+    BuildPrinterInfoReport(report, *info);
+    out.assign(report.View());
+  }
+  return true;
+}
+
+}  // namespace veltrim::cli

@@ -1,0 +1,17 @@
+#pragma once
+// `veltrim info`: the printer information report of a printer by name, or
+// of the simulated printer of a file target, as text or as JSON.
+
+#include <string>
+
+#include "cli_options.hpp"
+
+namespace veltrim::cli {
+
+// The report (or the JSON object) for the options' target into `out`.
+// False with `error` set when there is nothing to report on: no printer of
+// that name, or a file target that cannot be made. True with `error` set
+// when the report lacks the capabilities the printer did not answer.
+bool BuildInfo(const Options& options, std::string& out, std::string& error);
+
+}  // namespace veltrim::cli
