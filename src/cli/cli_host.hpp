@@ -19,6 +19,7 @@ class CliHost final : public PrintHost {
   void SetReport(std::string_view report) override { report_ = report; }
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+  std::string ProgramFilePath() override;
 
   const std::string& Report() const { return report_; }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "patterns/bitmapped_image_page.hpp"
+#include "patterns/simple_text_page.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -12,8 +14,14 @@ namespace {
 // join these tables as they are built.
 using Pattern = void (*)(PageContext&);
 
-constexpr Pattern kBwPatterns[kBwItems] = {};
-constexpr Pattern kColorPatterns[kColorItems] = {};
+constexpr Pattern kBwPatterns[kBwItems] = {
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    DrawSimpleTextPage,  // 9, alone
+};
+constexpr Pattern kColorPatterns[kColorItems] = {
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    DrawBitmappedImagePage,  // 12, alone
+};
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {};
 constexpr Pattern kCustomPatterns[kCustomItems] = {};
 constexpr Pattern kCalibrationPage = nullptr;  // the calibration strips of every ticked colour

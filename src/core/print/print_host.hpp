@@ -1,6 +1,7 @@
 #pragma once
 // What the print job takes from the front end that runs it: the number
-// boxes' texts, the report box, the clock and message boxes. The GUI
+// boxes' texts, the report box, the clock, message boxes and the program's
+// own file (the data files the pages print lie beside it). The GUI
 // answers from its controls, the CLI from its options.
 
 #include <string>
@@ -18,6 +19,9 @@ inline constexpr int kIdDotCoverage = 1268;
 
 enum class MessageIcon { Stop, Exclamation, Information };
 
+// The caption of the messages a page shows when it cannot print.
+inline constexpr const char* kApplicationErrorCaption = "Application ERROR";
+
 class PrintHost {
  public:
   virtual ~PrintHost() = default;
@@ -28,6 +32,8 @@ class PrintHost {
   // A clock in milliseconds; only differences are used.
   virtual double ClockMilliseconds() = 0;
   virtual void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
+  // The full path of the running program's file, as the platform gives it.
+  virtual std::string ProgramFilePath() = 0;
 };
 
 }  // namespace veltrim

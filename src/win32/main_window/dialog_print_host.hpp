@@ -18,6 +18,7 @@ class DialogPrintHost final : public PrintHost {
   void SetReport(std::string_view report) override;
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+  std::string ProgramFilePath() override { return ProgramPath(state_.instance); }
 
  private:
   HWND window_;

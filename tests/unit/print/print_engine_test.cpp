@@ -95,6 +95,7 @@ class TestHost final : public PrintHost {
     return now;
   }
   void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+  std::string ProgramFilePath() override { return "/nonexistent/veltrim"; }
 };
 
 const std::string kHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
