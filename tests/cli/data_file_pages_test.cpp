@@ -18,13 +18,6 @@ namespace fs = std::filesystem;
 
 const fs::path kVeltrim = VELTRIM_CLI;
 
-bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x)
-      if (!ColourNear(page.Pixel(x, y), 0xFFFFFF, 96)) return true;
-  return false;
-}
-
 // The share of the sheet under ink: the mean darkness of every pixel.
 double Coverage(const RasterImage& page) {
   double ink = 0;

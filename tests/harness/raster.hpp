@@ -39,4 +39,8 @@ int PostScriptPages(const std::filesystem::path& file);
 // True when every channel differs by at most `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
 
+// Whether any pixel of rows [top, bottom) and columns [left, right) is
+// clearly darker than white (some channel more than 96 below it).
+bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom);
+
 }  // namespace veltrim::test

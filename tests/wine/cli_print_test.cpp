@@ -52,14 +52,6 @@ TEST(WindowsCli, PrintersListsTheQueuesWithTheirPorts) {
   EXPECT_NE(run.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << run.out;
 }
 
-// Whether any pixel of rows [top, bottom) and columns [left, right) is dark.
-bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x)
-      if (!ColourNear(page.Pixel(x, y), 0xFFFFFF, 96)) return true;
-  return false;
-}
-
 TEST(WindowsCli, PngPagesOnASimulatedPrinter) {
   const Services services = Services::FromEnvironment();
   const fs::path folder = ScratchFolder(services, "wcli_png");
