@@ -17,10 +17,10 @@ for category in bw color; do
   if [ "$category" = bw ]; then last=9; else last=12; fi
   for item in $(seq 0 "$last"); do
     for _ in $(seq "$runs"); do
-      start=$(date +%s.%N)
+      start=$(date +%s%N)
       "$veltrim" print --category "$category" --tests "$item" --output "$out/x.pdf" --paper a4 --dpi 600 >/dev/null
-      end=$(date +%s.%N)
-      echo "$end - $start" | bc -l
+      end=$(date +%s%N)
+      awk -v ns=$((end - start)) 'BEGIN { printf "%.6f\n", ns / 1e9 }'
     done >"$out/times"
     printf '%-9s %5s %16.3f %12s\n' "$category" "$item" "$(median <"$out/times")" "$(stat -c %s "$out/x.pdf")"
   done
