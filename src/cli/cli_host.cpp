@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "program_file.hpp"
 #include "support/number_text.hpp"
 
 namespace veltrim::cli {
@@ -26,5 +27,7 @@ void CliHost::ShowMessage(std::string_view text, std::string_view caption, Messa
   std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(), static_cast<int>(text.size()),
                text.data());
 }
+
+std::string CliHost::ProgramFilePath() { return RunningProgramPath(); }
 
 }  // namespace veltrim::cli

@@ -21,6 +21,7 @@ class CliHost final : public PrintHost {
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   HostFacts ReadHostFacts() override;  // per platform: cli_host_facts_*.cpp
+  std::string ProgramFilePath() override;
 
   const std::string& Report() const { return report_; }
 

@@ -1,5 +1,6 @@
-// A print host with scripted answers: number boxes, clock and the machine's
-// facts are what the test sets; the report and the boxes read are kept.
+// A print host with scripted answers: number boxes, clock, the machine's
+// facts and the program's path are what the test sets; the report, the
+// boxes read and the messages shown are kept.
 #pragma once
 
 #include <deque>
@@ -17,6 +18,12 @@ class TestHost final : public PrintHost {
   std::map<int, std::string> boxes{{kIdDocs, "1"}, {kIdPagesPerDoc, "1"}, {kIdPaperOffset, "0"}};
   std::deque<double> clock{0, 0, 0};
   HostFacts facts{{2010, 3, 5, 5, 9, 7, 3, 45}, "BENCH-PC", "tester"};  // Friday 5 March 2010, 9:07:03.045
+  std::string programPath = "/nonexistent/veltrim";  // no data files beside it
+  struct Message {
+    std::string text, caption;
+    MessageIcon icon;
+  };
+  std::vector<Message> messages;
   std::vector<int> reads;
   std::string report;
   int reportsSet = 0;
@@ -35,7 +42,10 @@ class TestHost final : public PrintHost {
     if (!clock.empty()) clock.pop_front();
     return now;
   }
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+  void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
+    messages.push_back({std::string(text), std::string(caption), icon});
+  }
+  std::string ProgramFilePath() override { return programPath; }
   HostFacts ReadHostFacts() override {
     ++factsRead;
     return facts;

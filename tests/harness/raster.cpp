@@ -63,6 +63,13 @@ bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance) {
   return true;
 }
 
+bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x)
+      if (!ColourNear(page.Pixel(x, y), 0xFFFFFF, 96)) return true;
+  return false;
+}
+
 int PostScriptPages(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::string line;

@@ -55,4 +55,8 @@ struct ColourProbe {
 std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
                          int divisor, int tolerance);
 
+// Whether any pixel of rows [top, bottom) and columns [left, right) is
+// clearly darker than white (some channel more than 96 below it).
+bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom);
+
 }  // namespace veltrim::test

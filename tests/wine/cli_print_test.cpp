@@ -72,14 +72,6 @@ TEST(WindowsCli, InfoReportsTheSpoolersDeviceAndDeviceMode) {
     EXPECT_NE(json.out.find(part), std::string::npos) << part << "\n" << json.out;
 }
 
-// Whether any pixel of rows [top, bottom) and columns [left, right) is dark.
-bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom) {
-  for (int y = top; y < bottom; ++y)
-    for (int x = left; x < right; ++x)
-      if (!ColourNear(page.Pixel(x, y), 0xFFFFFF, 96)) return true;
-  return false;
-}
-
 TEST(WindowsCli, PngPagesOnASimulatedPrinter) {
   const Services services = Services::FromEnvironment();
   const fs::path folder = ScratchFolder(services, "wcli_png");

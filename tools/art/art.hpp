@@ -53,6 +53,10 @@ void Draw(Surface& surface, const Recipe& recipe);
 // The application icon at one square size.
 void DrawIcon(Surface& surface, int size);
 
+// The photograph-like test picture of the Bitmapped Image page, on a
+// surface of kTestPictureWidth x kTestPictureHeight (test_picture.hpp).
+void DrawTestPicture(Surface& surface);
+
 // Pixels of a drawn picture: rows top-down, 0x00RRGGBB a pixel.
 struct Picture {
   int width = 0;
@@ -63,6 +67,7 @@ struct Picture {
 // Drawn with a CairoSurface on an image page of exactly the size.
 Picture RenderRecipe(const Recipe& recipe);
 Picture RenderIcon(int size);
+Picture RenderTestPicture();
 
 // 24-bit Windows bitmap file.
 bool WriteBmp(const std::filesystem::path& file, const Picture& picture);

@@ -6,6 +6,7 @@
 
 #include "art.hpp"
 #include "cairo_surface.hpp"
+#include "test_picture.hpp"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
@@ -81,6 +82,10 @@ Picture RenderRecipe(const Recipe& recipe) {
 
 Picture RenderIcon(int size) {
   return Render(size, size, [size](Surface& s) { DrawIcon(s, size); });
+}
+
+Picture RenderTestPicture() {
+  return Render(kTestPictureWidth, kTestPictureHeight, [](Surface& s) { DrawTestPicture(s); });
 }
 
 bool WriteBmp(const std::filesystem::path& file, const Picture& picture) {

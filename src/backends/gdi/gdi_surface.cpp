@@ -52,10 +52,13 @@ bool FitsInInt(std::string_view text) { return text.size() <= static_cast<std::s
 const char* Chars(std::string_view text) { return text.data() ? text.data() : ""; }
 
 // Copies from `bitmap` through a memory DC that holds it for the one call.
+// The DC is compatible with the screen, as the bitmaps are (LoadImageA and
+// LoadBitmapA make screen bitmaps): a printer's own memory DC may refuse to
+// select them.
 template <typename Copy>
-bool CopyFromBitmap(HDC target, ObjectHandle bitmap, Copy copy) {
+bool CopyFromBitmap(ObjectHandle bitmap, Copy copy) {
   if (!bitmap) return false;
-  win::OwnedDc memory(::CreateCompatibleDC(target));
+  win::OwnedDc memory(::CreateCompatibleDC(nullptr));
   if (!memory) return false;
   const win::SelectGuard selected(memory.Get(), ToGdi(bitmap));
   if (!selected) return false;
@@ -152,13 +155,13 @@ bool GdiSurface::GetBitmapSize(ObjectHandle bitmap, Size& size) {
 }
 
 bool GdiSurface::BitBlt(int x, int y, int width, int height, ObjectHandle bitmap, int srcX, int srcY) {
-  return CopyFromBitmap(dc_, bitmap,
+  return CopyFromBitmap(bitmap,
                         [&](HDC source) { return ::BitBlt(dc_, x, y, width, height, source, srcX, srcY, SRCCOPY); });
 }
 
 bool GdiSurface::StretchBlt(int x, int y, int width, int height, ObjectHandle bitmap, int srcX, int srcY, int srcWidth,
                             int srcHeight) {
-  return CopyFromBitmap(dc_, bitmap, [&](HDC source) {
+  return CopyFromBitmap(bitmap, [&](HDC source) {
     return ::StretchBlt(dc_, x, y, width, height, source, srcX, srcY, srcWidth, srcHeight, SRCCOPY);
   });
 }

@@ -9,7 +9,7 @@ std::size_t LastSeparator(std::string_view path) { return path.find_last_of("\\/
 
 }  // namespace
 
-std::string ConfigPath(std::string_view programPath) {
+std::string PathBesideProgram(std::string_view programPath, std::string_view fileName) {
   const std::size_t cut = LastSeparator(programPath);
   std::string_view directory;
   if (cut != std::string_view::npos && (programPath[cut] == '/' || cut >= 2)) {
@@ -18,9 +18,11 @@ std::string ConfigPath(std::string_view programPath) {
     directory = programPath.substr(0, 3);
   }
   std::string path(directory);
-  path += kConfigFileName;
+  path += fileName;
   return path;
 }
+
+std::string ConfigPath(std::string_view programPath) { return PathBesideProgram(programPath, kConfigFileName); }
 
 std::string HelpDocumentPath(std::string_view programPath) {
   const std::size_t cut = LastSeparator(programPath);

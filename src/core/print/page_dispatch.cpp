@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "patterns/bitmapped_image_page.hpp"
 #include "patterns/bw_shapes.hpp"
 #include "patterns/calibration_page.hpp"
 #include "patterns/colour_bands.hpp"
@@ -14,6 +15,7 @@
 #include "patterns/line_blocks.hpp"
 #include "patterns/printing_margins.hpp"
 #include "patterns/saturation_lightness_page.hpp"
+#include "patterns/simple_text_page.hpp"
 #include "print/print_engine.hpp"
 
 namespace veltrim {
@@ -34,7 +36,7 @@ constexpr Pattern kBwPatterns[kBwItems] = {
     DrawChords,  // 6
     DrawBezierCurves,  // 7
     DrawBlackThicknessLines,  // 8
-    nullptr,  // 9
+    DrawSimpleTextPage,  // 9
 };
 constexpr Pattern kColorPatterns[kColorItems] = {
     DrawCmyBars,  // 0
@@ -49,7 +51,7 @@ constexpr Pattern kColorPatterns[kColorItems] = {
     DrawCyanThicknessLines,  // 9
     DrawMagentaThicknessLines,  // 10
     DrawYellowThicknessLines,  // 11
-    nullptr,  // 12
+    DrawBitmappedImagePage,  // 12
 };
 constexpr Pattern kAdvancedPatterns[kAdvancedOptions] = {
     DrawRepetitiveBarsOf<3>,

@@ -1,7 +1,8 @@
 #pragma once
 // What the print job takes from the front end that runs it: the number
-// boxes' texts, the report box, the clock, message boxes and the facts about
-// the machine. The GUI answers from its controls, the CLI from its options.
+// boxes' texts, the report box, the clock, message boxes, the facts about
+// the machine and the program's own file (the data files the pages print
+// lie beside it). The GUI answers from its controls, the CLI from its options.
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ inline constexpr int kIdDotCoverage = 1268;
 
 enum class MessageIcon { Stop, Exclamation, Information };
 
+// The caption of the messages a page shows when it cannot print.
+inline constexpr const char* kApplicationErrorCaption = "Application ERROR";
+
 class PrintHost {
  public:
   virtual ~PrintHost() = default;
@@ -33,6 +37,8 @@ class PrintHost {
   // The local time and the computer's and user's names, asked afresh on
   // every call.
   virtual HostFacts ReadHostFacts() = 0;
+  // The full path of the running program's file, as the platform gives it.
+  virtual std::string ProgramFilePath() = 0;
 };
 
 }  // namespace veltrim

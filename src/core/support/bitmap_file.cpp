@@ -31,6 +31,9 @@ namespace veltrim {
 namespace {
 
 constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
+// A header may claim any size within the sides above; more pixels than a
+// 1200-dpi page needs are refused before the decoder allocates for them.
+constexpr std::int64_t kMaxPixels = std::int64_t{14100} * 10000;
 
 }  // namespace
 
@@ -40,11 +43,19 @@ std::optional<BitmapPixels> DecodeBitmapFile(const char* path) {
   std::vector<char> bytes(static_cast<std::size_t>(*size));
   std::int32_t read = 0;
   if (LoadWholeFile(path, bytes, read) != 1 || read != *size) return std::nullopt;
+  return DecodeBitmapBytes(bytes);
+}
 
+std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes) {
+  if (bytes.empty() || bytes.size() > static_cast<std::size_t>(kMaxFileBytes)) return std::nullopt;
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+  const int length = static_cast<int>(bytes.size());
   int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_memory(data, length, &width, &height, &channels) ||
+      std::int64_t{width} * height > kMaxPixels)
+    return std::nullopt;
   std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
-      stbi_load_from_memory(data, read, &width, &height, &channels, 3), &stbi_image_free);
+      stbi_load_from_memory(data, length, &width, &height, &channels, 3), &stbi_image_free);
   if (!pixels || width <= 0 || height <= 0) return std::nullopt;
   BitmapPixels bitmap;
   bitmap.width = width;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace veltrim {
@@ -18,5 +19,8 @@ struct BitmapPixels {
 // The bitmap at `path`, or nothing when the file is missing or unreadable,
 // is not a bitmap, or is larger than any page needs.
 std::optional<BitmapPixels> DecodeBitmapFile(const char* path);
+
+// The same for the bytes of a bitmap file already in memory.
+std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes);
 
 }  // namespace veltrim

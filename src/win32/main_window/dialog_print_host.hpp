@@ -20,6 +20,7 @@ class DialogPrintHost final : public PrintHost {
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   HostFacts ReadHostFacts() override;  // the names pass through the shared text buffer
+  std::string ProgramFilePath() override { return ProgramPath(state_.instance); }
 
  private:
   HWND window_;

@@ -1,0 +1,127 @@
+// The pages that print the data files beside `veltrim`: the text page and
+// the picture page rendered to PNG and read back, and the same pages from a
+// copy of the program that has no data files beside it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/device_caps.hpp"
+#include "process.hpp"
+#include "raster.hpp"
+#include "test_picture.hpp"
+
+namespace veltrim::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kVeltrim = VELTRIM_CLI;
+
+// The share of the sheet under ink: the mean darkness of every pixel.
+double Coverage(const RasterImage& page) {
+  double ink = 0;
+  for (int y = 0; y < page.Height(); ++y)
+    for (int x = 0; x < page.Width(); ++x) {
+      const std::uint32_t p = page.Pixel(x, y);
+      ink += 1.0 - (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / (3.0 * 255.0);
+    }
+  return ink / (static_cast<double>(page.Width()) * page.Height());
+}
+
+class DataFilePages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("veltrim-data-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  ProcessResult Print(const fs::path& program, const std::string& category, const std::string& item,
+                      const std::vector<std::string>& more = {}) {
+    std::vector<std::string> args{program.string(), "print",     "--category", category, "--tests", item,
+                                  "--output",       (folder_ / "p.png").string()};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunProcess(args);
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
+  // 50 mm of paper offset: the text page ignores it.
+  const auto run = Print(kVeltrim, "bw", "9", {"--dpi", "300", "--offset", "50"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_EQ(run.err, "");
+  const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
+  // A4 at 300 dpi with 5 mm margins: the printable area starts at 59 dots.
+  EXPECT_TRUE(AnyDark(page, 59, 59, 1200, 100)) << "the first line, at the top of the printable area";
+  EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), 58)) << "nothing in the top margin";
+  const double coverage = Coverage(page);
+  EXPECT_GT(coverage, 0.04);
+  EXPECT_LT(coverage, 0.06);
+}
+
+TEST_F(DataFilePages, PicturePageShowsTheColourChartWhereTheStretchPutsIt) {
+  const auto run = Print(kVeltrim, "color", "12", {"--dpi", "100"});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_EQ(run.err, "");
+  const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
+  const auto caps = MakeDeviceCaps({*PaperByName("a4"), 100, {5, 5, 5, 5}});
+  ASSERT_TRUE(caps);
+  ASSERT_EQ(page.Width(), caps->physicalWidth);
+  // A picture point lands where the stretch over the printable area puts it.
+  auto at = [&](int x, int y) {
+    return page.Pixel(caps->offsetX + x * caps->horzRes / art::kTestPictureWidth,
+                      caps->offsetY + y * caps->vertRes / art::kTestPictureHeight);
+  };
+  for (int i = 0; i < static_cast<int>(art::kChartPatches.size()); ++i) {
+    const auto& patch = art::kChartPatches[static_cast<std::size_t>(i)];
+    const art::PatchBox box = art::ChartPatchBox(i);
+    const std::uint32_t expected = (patch.red << 16) | (patch.green << 8) | patch.blue;
+    const std::uint32_t actual = at((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    EXPECT_TRUE(ColourNear(actual, expected, 2)) << patch.name << ": " << ColourText(actual);
+  }
+  // The darkest and lightest steps of the grey ramp, and the white margin.
+  const int stepMiddle = (art::kStepRampTop + art::kStepRampBottom) / 2;
+  EXPECT_EQ(ColourText(at(art::kRampLeft + 20, stepMiddle)), "#000000");
+  EXPECT_EQ(ColourText(at(art::kRampRight - 20, stepMiddle)), "#FFFFFF");
+  EXPECT_EQ(ColourText(page.Pixel(caps->offsetX / 2, page.Height() / 2)), "#FFFFFF");
+}
+
+TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
+  // A copy of the program in a folder of its own, with nothing beside it.
+  const fs::path program = folder_ / "bin" / "veltrim";
+  fs::create_directories(program.parent_path());
+  fs::copy_file(kVeltrim, program);
+  const std::string pages =
+      "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n";
+  struct Case {
+    const char* category;
+    const char* item;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"bw", "9", "Could not load text file ! Reinstalling this application might fix this problem."},
+      {"color", "12",
+       "Could not load bitmap file, probably because the file is missing ! Reinstalling this application could "
+       "solve this problem."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.category);
+    const auto run = Print(program, c.category, c.item, {"--dpi", "72", "--pages", "2"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("[v] pd.hDC\r\n" + pages), std::string::npos) << run.out;
+    const std::string line = std::string("Application ERROR: ") + c.message + "\n";
+    EXPECT_EQ(run.err, line + line) << "the message once for every page";
+    for (const char* file : {"p-1.png", "p-2.png"}) {
+      const RasterImage page = RasterImage::LoadPng(folder_ / file);
+      EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), page.Height())) << file << " is blank";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace veltrim::test

@@ -1,0 +1,175 @@
+// The two pages that print a data file beside the program: the Simple Text
+// page and the Bitmapped Image page, on the 600-dpi A4 recording printer
+// (4800 x 6814 units, 23 units a millimetre), with real files in a scratch
+// folder standing in for the program's folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "patterns/bitmapped_image_page.hpp"
+#include "patterns/simple_text_page.hpp"
+#include "print/page_dispatch.hpp"
+#include "print/print_engine.hpp"
+#include "test_print_host.hpp"
+#include "recording_surface.hpp"
+#include "test_bitmap.hpp"
+
+namespace veltrim {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataFilePage : public ::testing::Test {
+ protected:
+  DataFilePage() {
+    fs::create_directories(folder_);
+    host_.programPath = (folder_ / "veltrim").string();
+  }
+  ~DataFilePage() override { fs::remove_all(folder_); }
+
+  void Put(const char* name, const std::string& bytes) const {
+    std::ofstream(folder_ / name, std::ios::binary) << bytes;
+  }
+
+  // One page of `tab` with `item` ticked, the paper offset at 10 mm.
+  void Print(int tab, int item, bool alsoFirstItem = false) {
+    TestSelection selection;
+    selection.currentTab = tab;
+    auto flags = selection.FlagsOf(tab);
+    flags[static_cast<std::size_t>(item)] = 1;
+    if (alsoFirstItem) flags[0] = 1;
+    PageGeometry geometry = ReadPageGeometry(surface_);
+    geometry.offsetMm = 10;
+    surface_.ClearRecords();
+    PageContext page{surface_, geometry, selection, printer_, host_};
+    DrawPage(page);
+  }
+
+  std::vector<std::string> Ops() const {
+    std::vector<std::string> ops;
+    for (const Record& record : surface_.TopLevelRecords()) ops.push_back(record.op);
+    return ops;
+  }
+
+  void ExpectOneMessage(const char* text) const {
+    ASSERT_EQ(host_.messages.size(), 1u);
+    EXPECT_EQ(host_.messages[0].text, text);
+    EXPECT_EQ(host_.messages[0].caption, "Application ERROR");
+    EXPECT_EQ(host_.messages[0].icon, MessageIcon::Stop);
+  }
+
+  const fs::path folder_ = fs::temp_directory_path() / ("veltrim_data_" + std::to_string(std::random_device()()));
+  test::TestHost host_;
+  RecordingSurface surface_{RecordingDevice::A4At600Dpi()};
+  std::string printer_ = "Queue 7";
+};
+
+TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
+  Put("fperc.qrv", "abc & more");
+  Print(0, 9, /*alsoFirstItem=*/true);
+  EXPECT_TRUE(host_.messages.empty());
+  const std::vector<std::string> only{"CreateFontIndirectA", "SelectObject", "DrawTextA", "SelectObject",
+                                      "DeleteObject"};
+  EXPECT_EQ(Ops(), only) << "nothing else of the category is drawn:\n" << surface_.Dump();
+
+  const Record font = surface_.RecordsOf("CreateFontIndirectA").at(0);
+  EXPECT_EQ(font.args.at(0), -102) << "23 units a millimetre x 3999 / -900";
+  EXPECT_EQ(font.args.at(4), 400);
+  EXPECT_EQ(font.text, "Times New Roman");
+  // At y = 0 whatever the paper offset; the ampersand is not a prefix.
+  const Record text = surface_.RecordsOf("DrawTextA").at(0);
+  EXPECT_EQ(text.text, "abc & more");
+  EXPECT_EQ(text.args, (std::vector<std::int64_t>{0, 0, 4800, 6814, 0x2810}));
+  EXPECT_EQ(surface_.HygieneReport(), "");
+}
+
+TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
+  struct Case {
+    const char* name;
+    bool present;
+    std::size_t bytes;
+    const char* message;  // null: the text is drawn whole
+  };
+  const Case cases[] = {
+      {"missing", false, 0, kTextLoadFailedText},
+      {"empty", true, 0, kTextCorruptText},
+      {"one byte over the buffer", true, kSimpleTextBufferBytes + 1, kTextLoadFailedText},
+      {"exactly the buffer", true, kSimpleTextBufferBytes, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(folder_ / "fperc.qrv");
+    if (c.present) Put("fperc.qrv", std::string(c.bytes, 'x'));
+    host_.messages.clear();
+    Print(0, 9);
+    const auto drawn = surface_.RecordsOf("DrawTextA");
+    if (c.message) {
+      ExpectOneMessage(c.message);
+      EXPECT_TRUE(Ops().empty()) << surface_.Dump();
+    } else {
+      EXPECT_TRUE(host_.messages.empty());
+      ASSERT_EQ(drawn.size(), 1u);
+      EXPECT_EQ(drawn[0].text.size(), c.bytes);
+    }
+    EXPECT_EQ(surface_.HygieneReport(), "");
+  }
+}
+
+TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
+  const std::vector<std::uint32_t> pixels(4 * 2, 0x336699);
+  ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 4, 2, pixels));
+  Print(1, 12, /*alsoFirstItem=*/true);
+  EXPECT_TRUE(host_.messages.empty());
+  const std::vector<std::string> only{"LoadBitmapFile", "StretchBlt", "SetBkMode", "DrawTextA", "SetBkMode",
+                                      "DeleteObject"};
+  EXPECT_EQ(Ops(), only) << "no title line of the category, no other block:\n" << surface_.Dump();
+
+  const Record load = surface_.RecordsOf("LoadBitmapFile").at(0);
+  EXPECT_EQ(fs::path(load.text), folder_ / "myimg.qrv");
+  const Record blit = surface_.RecordsOf("StretchBlt").at(0);
+  EXPECT_EQ(blit.args, (std::vector<std::int64_t>{0, 0, 4800, 6814, load.result, 0, 0, 1240, 1754}))
+      << "the offset does not apply; the source is the picture's 1240 x 1754";
+  EXPECT_EQ(surface_.RecordsOf("SetBkMode").at(0).args.at(0), kTransparent);
+  const Record title = surface_.RecordsOf("DrawTextA").at(0);
+  EXPECT_EQ(title.text, "QORVEL Veltrim version 2 / Printer: Queue 7");
+  EXPECT_EQ(title.args, (std::vector<std::int64_t>{0, 0, 4800, 6814, 0x2810}));
+  EXPECT_EQ(surface_.BkMode(), kOpaque) << "the background mode is put back";
+  EXPECT_EQ(surface_.HygieneReport(), "") << "the bitmap is deleted";
+}
+
+TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
+  enum class File { None, Text, Bitmap };
+  struct Case {
+    const char* name;
+    File file;
+    bool failCopy;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"missing", File::None, false, kBitmapLoadFailedText},
+      {"not a bitmap", File::Text, false, kBitmapLoadFailedText},
+      {"the copy fails", File::Bitmap, true, kBitmapCopyFailedText},
+  };
+  const std::vector<std::uint32_t> pixel(1, 0xFFFFFF);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(folder_ / "myimg.qrv");
+    if (c.file == File::Text) Put("myimg.qrv", "just some text");
+    if (c.file == File::Bitmap) {
+      ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 1, 1, pixel));
+    }
+    if (c.failCopy) surface_.FailNext("StretchBlt");
+    host_.messages.clear();
+    Print(1, 12);
+    ExpectOneMessage(c.message);
+    EXPECT_TRUE(surface_.RecordsOf("DrawTextA").empty()) << "no title on a blank page";
+    EXPECT_EQ(surface_.HygieneReport(), "");
+  }
+}
+
+}  // namespace
+}  // namespace veltrim
