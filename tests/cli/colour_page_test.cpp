@@ -1,8 +1,9 @@
-// The Color page's bars, gradients and crossover squares as the real
-// `veltrim` draws them into a PNG, checked at the points their geometry
-// predicts.
+// The Color page with every item but the Bitmapped Image as the real
+// `veltrim` draws it into a PNG: bars, gradients and crossover squares
+// checked at the points their geometry predicts, the combs below them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -20,7 +21,7 @@ TEST(CliColourPage, BarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
   fs::remove_all(folder);
   fs::create_directories(folder);
   const auto run = RunProcess({VELTRIM_CLI, "print", "--output", (folder / "c.png").string(), "--category", "color",
-                               "--tests", "0,1,2,3,4,5,6,7"});
+                               "--tests", "0,1,2,3,4,5,6,7,8,9,10,11"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const RasterImage page = RasterImage::LoadPng(folder / "c-1.png");
   // A4 at 300 dpi with 5 mm margins: a 2480 x 3508 sheet whose printable
@@ -44,6 +45,17 @@ TEST(CliColourPage, BarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
   const int x = 200 * 9 + 4, top = layout.GreyRowTop();
   EXPECT_EQ(ColourText(at(x, top - 1)), "#000000");
   EXPECT_EQ(ColourText(at(x, top)), "#C8C8C8");
+
+  // Below the squares: the thin inclined lines and the three combs, each in
+  // its own ink.
+  int below = 0;
+  for (const ColourProbe& probe : layout.Probes()) below = std::max(below, probe.y);
+  for (const std::uint32_t ink : {0x00FFFFu, 0xFF00FFu, 0xFFFF00u}) {
+    bool found = false;
+    for (int row = below + 1; row < 3390 && !found; row += 2)
+      for (int column = 0; column < 2362 && !found; column += 2) found = at(column, row) == ink;
+    EXPECT_TRUE(found) << ColourText(ink) << " comb below the squares";
+  }
   fs::remove_all(folder);
 }
 

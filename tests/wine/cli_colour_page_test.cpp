@@ -17,7 +17,7 @@ TEST(WindowsCliColourPage, BarsGradientsAndCrossoversThroughTheSpooler) {
   CupsQueue queue(services, "wcli_colour_page");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/veltrim-cli.exe",
                                      {"print", "--printer", queue.Name(), "--category", "color", "--tests",
-                                      "0,1,2,3,4,5,6,7"});
+                                      "0,1,2,3,4,5,6,7,8,9,10,11"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   ASSERT_TRUE(queue.WaitForCompletedJobs(1)) << "the job did not complete";
   // Rendered at the queue's own 300 dpi, a device unit is a pixel, shifted by
