@@ -121,7 +121,7 @@ TEST(DeviceModeReport, NoFieldsGivesTheFourUnconditionalLines) {
   mode.dmPaperSize = 9;
   EXPECT_EQ(DeviceModeSection(mode),
             "\r\n\r\n\r\n[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: Q"
-            "\r\n  Initialisation Data Specification Version: 1025\r\n  Driver Version: 65535"
+            "\r\n  Initialisation Data Version: 1025\r\n  Driver Version: 65535"
             "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x00000000");
 }
 
@@ -273,7 +273,7 @@ TEST(PrinterInfoReport, WholeReportAndItsGrowthPastOneBlock) {
   DynString withMode;
   BuildPrinterInfoReport(withMode, info);
   EXPECT_TRUE(withMode.View().ends_with("you expect: no\r\n\r\n\r\n[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: "
-                                        "\r\n  Initialisation Data Specification Version: 0\r\n  Driver Version: 0"
+                                        "\r\n  Initialisation Data Version: 0\r\n  Driver Version: 0"
                                         "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x00000000"));
 }
 
