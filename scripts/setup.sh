@@ -15,7 +15,7 @@ packages=(
   # tests: Windows programs under Wine on a virtual display, a private
   # scheduler with file queues, Ghostscript and poppler to read pages back
   wine wine64 xvfb xauth x11-utils
-  cups-daemon cups-client cups-filters cups-common
+  cups cups-daemon cups-client cups-filters cups-common   # cups alone ships cups-driverd (lpadmin -m drv:///...)
   ghostscript poppler-utils imagemagick time
 )
 

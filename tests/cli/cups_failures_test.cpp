@@ -4,7 +4,6 @@
 
 #include <cups/cups.h>
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -58,8 +57,7 @@ class LostScheduler : public ::testing::Test {
     fs::remove_all(state_);
     const auto started = RunProcess({kCupsFixture, "start", state_.string()});
     ASSERT_EQ(started.exitCode, 0) << started.err;
-    std::ifstream in(state_ / "cups" / "server");
-    std::getline(in, server_);
+    server_ = CupsServerOf(state_);
     cupsSetServer(server_.c_str());
     queue_.emplace(server_, state_, "lost");
   }
@@ -83,6 +81,12 @@ TEST_F(LostScheduler, BeforeTheDocumentStarts) {
   ASSERT_NE(choice.device, nullptr);
   StopScheduler();
   EXPECT_EQ(choice.device->StartDocA("QORVEL Veltrim v2"), kSpError);
+}
+
+// Parallel tests each have a scheduler: one handed another's address stops at once.
+TEST_F(LostScheduler, AnotherSchedulersAddressIsRefused) {
+  EXPECT_THROW(CupsQueue(CupsServerFromEnvironment(), state_, "other"), std::runtime_error);
+  EXPECT_THROW(CupsQueue(server_, StateFromEnvironment(), "other"), std::runtime_error);
 }
 
 TEST_F(LostScheduler, DuringTheDocument) {

@@ -39,13 +39,22 @@ fs::path StateFromEnvironment() {
   return state;
 }
 
-std::string CupsServerFromEnvironment() { return ReadLine(StateFromEnvironment() / "cups" / "server"); }
+// The scheduler's address is the unix socket in its own state folder; a test
+// handed anything else would talk to a scheduler that is not its own.
+std::string CupsServerOf(const fs::path& state) {
+  const std::string server = ReadLine(state / "cups" / "server");
+  if (fs::path(server) != state / "cups" / "cups.sock" || !fs::is_socket(server))
+    throw std::runtime_error("scheduler address " + server + " is not the socket of " + (state / "cups").string());
+  return server;
+}
+
+std::string CupsServerFromEnvironment() { return CupsServerOf(StateFromEnvironment()); }
 
 Services Services::FromEnvironment() {
   Services services;
   services.state = StateFromEnvironment();
   services.display = ReadLine(services.state / "xvfb" / "display");
-  services.cupsServer = ReadLine(services.state / "cups" / "server");
+  services.cupsServer = CupsServerOf(services.state);
   services.winePrefix = services.state / "wine" / "prefix";
   if (!fs::exists(services.winePrefix / "system.reg"))
     throw std::runtime_error("no Wine prefix at " + services.winePrefix.string());
@@ -72,6 +81,8 @@ CupsQueue::CupsQueue(const Services& services, std::string name)
 
 CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name)
     : server_(std::move(cupsServer)), name_(std::move(name)), output_(state / "cups" / "out" / (name_ + ".prn")) {
+  if (server_ != CupsServerOf(state))
+    throw std::runtime_error("scheduler " + server_ + " is not the one of " + state.string());
   fs::remove(output_);
   const std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
                                       "-m", "drv:///sample.drv/generic.ppd"};
@@ -80,7 +91,7 @@ CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (true) {
     const auto result = RunProcess(argv, {{"CUPS_SERVER", server_}}, std::chrono::seconds(60));
-    if (result.exitCode == 0) return;
+    if (result.exitCode == 0) break;
     if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error(Describe(argv, result));
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
   }

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 struct Services {
   fs::path state;          // the fixtures' state folder (VELTRIM_TEST_STATE)
   std::string display;     // ":N" of our Xvfb
-  std::string cupsServer;  // "127.0.0.1:PORT" of our scheduler
+  std::string cupsServer;  // the unix socket of our scheduler
   fs::path winePrefix;
 
   // Reads what the fixtures recorded; throws when a fixture did not run, so
@@ -26,7 +26,10 @@ struct Services {
 
 // The fixtures' state folder (VELTRIM_TEST_STATE); throws when unset.
 fs::path StateFromEnvironment();
-// "127.0.0.1:PORT" of the private scheduler; throws when it did not start.
+// The unix socket of the private scheduler whose state is in `state`; throws
+// when it did not start or the address is not that scheduler's own.
+std::string CupsServerOf(const fs::path& state);
+// The same for the fixtures' scheduler.
 std::string CupsServerFromEnvironment();
 
 // A scratch folder of the test's own under the state folder, emptied first.
@@ -40,7 +43,8 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
                                 const EnvironmentOverrides& env = {});
 
 // A queue of the private scheduler printing into a file through the generic
-// PostScript driver. Removed again when the owner goes.
+// PostScript driver. Removed again when the owner goes. Throws when the
+// scheduler that answers is not the one whose state folder was given.
 class CupsQueue {
  public:
   CupsQueue(const Services& services, std::string name);
