@@ -6,6 +6,8 @@
 #include <set>
 #include <string_view>
 
+#include "platform/device_caps.hpp"
+
 namespace veltrim::cli {
 
 const char* const kUsage =
@@ -20,7 +22,8 @@ const char* const kUsage =
     "                        (neither: the job goes to veltrim-job.pdf)\n"
     "  --category C          bw, color, advanced, calibration or custom (default bw)\n"
     "  --tests LIST          tick these items of the category, e.g. 0,1,5 (clicked in order)\n"
-    "  --select S            all, none, inverse or common (the selection menu)\n"
+    "  --select S            all, none, inverse or common (the selection menu);\n"
+    "                        without --tests, --select or --option: common\n"
     "  --option N            Advanced option 0..14\n"
     "  --layout N            Custom gradient layout 0..2\n"
     "  --colour SLOT=R,G,B   a custom colour, slot 0..9, components 0..255 (repeatable)\n"
@@ -31,7 +34,7 @@ const char* const kUsage =
     "  --dot-coverage P      coverage of the Custom colour coverage page 1..100 (default 1)\n"
     "  --paper P             file targets: a4, a3, a5, letter, legal or WxHmm (default a4)\n"
     "  --dpi N               file targets: 72..2400 (default 300)\n"
-    "  --margins MM          file targets: 0..50 (default 5)\n"
+    "  --margins MM          file targets: 0..50, decimals allowed (default 5)\n"
     "  --report FILE         also write the report into FILE, byte for byte\n"
     "\n"
     "info options:\n"
@@ -58,6 +61,7 @@ struct Parser {
   std::string error;
   std::vector<int> tests;
   std::optional<SelectCommand> select;
+  bool optionGiven = false;
 
   bool Fail(std::string message) {
     if (error.empty()) error = std::move(message);
@@ -69,6 +73,16 @@ struct Parser {
     if (!value) return Fail(name + ": not a whole number: \"" + text + "\"");
     if (*value < low || *value > high)
       return Fail(name + ": " + text + " is out of range " + std::to_string(low) + ".." + std::to_string(high));
+    out = *value;
+    return true;
+  }
+
+  bool Millimetres(const std::string& name, const std::string& text, double low, double high, double& out) {
+    const auto value = ParseMillimetres(text);
+    if (!value) return Fail(name + ": not a number of millimetres: \"" + text + "\"");
+    if (*value < low || *value > high)
+      return Fail(name + ": " + text + " is out of range " + std::to_string(static_cast<int>(low)) + ".." +
+                  std::to_string(static_cast<int>(high)));
     out = *value;
     return true;
   }
@@ -124,9 +138,14 @@ struct Parser {
     return true;
   }
 
-  // Ticks the listed items as clicks in the main window would.
+  // Ticks the listed items as clicks in the main window would. With nothing
+  // chosen, the category's most common set is ticked, so that a bare run
+  // prints a real test page rather than a blank one.
   bool ApplyTests() {
     TestSelection& selection = options.selection;
+    if (tests.empty() && !select && !optionGiven) {
+      select = SelectCommand::MostCommon;
+    }
     const int tab = selection.currentTab;
     for (const int item : tests) {
       const bool ok = tab == 4 ? ClickCustomItem(selection, item) : ToggleItem(selection, tab, item);
@@ -172,7 +191,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--category", [&](const std::string& v) { return p.Category(v); }},
       {"--tests", [&](const std::string& v) { return p.Tests(v); }},
       {"--select", [&](const std::string& v) { return p.Select(v); }},
-      {"--option", [&](const std::string& v) { return p.Number("--option", v, 0, kAdvancedOptions - 1, o.selection.advancedOption); }},
+      {"--option", [&](const std::string& v) { p.optionGiven = true; return p.Number("--option", v, 0, kAdvancedOptions - 1, o.selection.advancedOption); }},
       {"--layout", [&](const std::string& v) { return p.Number("--layout", v, 0, kGradientLayouts - 1, o.selection.gradientLayout); }},
       {"--colour", [&](const std::string& v) { return p.Colour(v); }},
       {"--docs", [&](const std::string& v) { return p.Number("--docs", v, 1, 100, o.settings.docs); }},
@@ -182,7 +201,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--dot-coverage", [&](const std::string& v) { return p.Number("--dot-coverage", v, 1, 100, o.settings.dotCoverage); }},
       {"--paper", [&](const std::string& v) { o.device.paper = v; return !v.empty() || p.Fail("--paper: empty"); }},
       {"--dpi", [&](const std::string& v) { return p.Number("--dpi", v, 72, 2400, o.device.dpi); }},
-      {"--margins", [&](const std::string& v) { return p.Number("--margins", v, 0, 50, o.device.marginsMm); }},
+      {"--margins", [&](const std::string& v) { return p.Millimetres("--margins", v, 0, 50, o.device.marginsMm); }},
   };
 
   // What describes a printer; the job's settings mean nothing to info.

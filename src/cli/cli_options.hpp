@@ -23,7 +23,7 @@ struct Settings {
 struct FileDevice {
   std::string paper = "a4";  // a4 a3 a5 letter legal WxHmm
   int dpi = 300;             // 72..2400
-  int marginsMm = 5;         // 0..50
+  double marginsMm = 5;      // 0..50, decimals allowed
 };
 
 struct Options {

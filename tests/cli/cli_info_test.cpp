@@ -94,6 +94,26 @@ TEST(CliInfo, FileTargetReportsItsSimulatedPrinter) {
   EXPECT_FALSE(std::filesystem::exists(output)) << "a report writes no file";
   std::filesystem::remove_all(folder);
 
+  // Sizes in millimetres are rounded as drivers round them: A4 without
+  // margins is 210 x 297 whatever the resolution; a 4.23 mm margin is
+  // 50 dots at 300 dpi.
+  struct Simulated {
+    std::vector<std::string> args;
+    const char* width;
+    const char* height;
+    const char* offset;
+  };
+  for (const Simulated& c : {Simulated{{"--dpi", "150", "--margins", "0"}, "210", "297", "0"},
+                             Simulated{{"--dpi", "300", "--margins", "0"}, "210", "297", "0"},
+                             Simulated{{"--dpi", "300", "--margins", "4.23"}, "202", "289", "50"}}) {
+    std::vector<std::string> args{"--paper", "a4"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const std::string report = ReportAndJson(args);
+    EXPECT_EQ(After(report, "Printable Area's Width [mm]: "), c.width) << c.args[1];
+    EXPECT_EQ(After(report, "Printable Area's Height [mm]: "), c.height) << c.args[1];
+    EXPECT_EQ(After(report, "\"physicalOffsetX\":"), c.offset) << c.args[3];
+  }
+
   for (const auto& args : {std::vector<std::string>{"--docs", "2"}, std::vector<std::string>{"--output", "x.txt"}}) {
     std::vector<std::string> argv{kVeltrim, "info"};
     argv.insert(argv.end(), args.begin(), args.end());

@@ -29,7 +29,14 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
   EXPECT_EQ(o.settings.offsetMm, 0);
   EXPECT_EQ(o.settings.dotCoverage, 1);
   EXPECT_EQ(o.selection.currentTab, 0);
-  EXPECT_EQ(Ticks(o.selection.bwTests), "0000000000");
+  // Nothing chosen: the category's "Select Most Common Used" set, so a bare
+  // run prints a real page; each choice of the user's replaces it.
+  EXPECT_EQ(Ticks(o.selection.bwTests), "1111011110");
+  EXPECT_EQ(Ticks(Parse({"print", "--category", "color"}).selection.colorTests), "1010011001110");
+  EXPECT_EQ(Ticks(Parse({"print", "--select", "none"}).selection.bwTests), "0000000000");
+  EXPECT_EQ(Ticks(Parse({"print", "--tests", "4"}).selection.bwTests), "0000100000");
+  EXPECT_EQ(Ticks(Parse({"print", "--category", "calibration", "--option", "3"}).selection.calibrationTests),
+            "00000000");
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(o.printer.empty());
   EXPECT_TRUE(o.output.empty());
@@ -37,7 +44,7 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
 
 TEST(CommandLine, SettingsAndDeviceOptions) {
   const Options o = Parse({"print", "--docs", "2", "--pages=3", "--offset", "-1000", "--coverage", "1",
-                           "--dot-coverage", "100", "--paper", "letter", "--dpi", "600", "--margins", "0",
+                           "--dot-coverage", "100", "--paper", "letter", "--dpi", "600", "--margins", "4.23",
                            "--output", "x.pdf", "--report", "r.txt"});
   EXPECT_EQ(o.settings.docs, 2);
   EXPECT_EQ(o.settings.pages, 3);
@@ -46,7 +53,7 @@ TEST(CommandLine, SettingsAndDeviceOptions) {
   EXPECT_EQ(o.settings.dotCoverage, 100);
   EXPECT_EQ(o.device.paper, "letter");
   EXPECT_EQ(o.device.dpi, 600);
-  EXPECT_EQ(o.device.marginsMm, 0);
+  EXPECT_DOUBLE_EQ(o.device.marginsMm, 4.23);
   EXPECT_EQ(o.output, "x.pdf");
   EXPECT_EQ(o.report, "r.txt");
 }
@@ -117,6 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{{"print", "--colour", "1=1,2,256"}, "out of range 0..255"},
                       Refusal{{"print", "--colour", "1=1,2,3,4"}, "SLOT=R,G,B"},
                       Refusal{{"print", "--dpi", "10"}, "out of range 72..2400"},
+                      Refusal{{"print", "--margins", "50.5"}, "out of range 0..50"},
+                      Refusal{{"print", "--margins", "-1"}, "not a number of millimetres"},
+                      Refusal{{"print", "--margins", "4,2"}, "not a number of millimetres"},
                       Refusal{{"print", "--printer", "p", "--output", "x.pdf"}, "exclude each other"},
                       Refusal{{"printers", "--docs", "2"}, "unexpected argument"}));
 

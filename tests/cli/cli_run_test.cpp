@@ -76,12 +76,20 @@ TEST_F(CliRun, PdfOfTwoDocumentsOfThreePages) {
   EXPECT_EQ(PdfPages(info.out), 6) << info.out;
 }
 
+// The README's main job, bare: a PDF in the current folder whose page shows
+// the most common Black&White patterns; "--select none" leaves it blank.
 TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
-  const auto run = RunProcess({"sh", "-c", "cd '" + folder_.string() + "' && exec '" + kVeltrim + "' print"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_TRUE(fs::exists(folder_ / "veltrim-job.pdf"));
-  EXPECT_EQ(WithoutTime(run.out), kHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n[v] StartDoc()\r\n"
-                                            "[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n");
+  for (const bool blank : {false, true}) {
+    const auto run = RunProcess({"sh", "-c", "cd '" + folder_.string() + "' && exec '" + kVeltrim + "' print" +
+                                                 (blank ? " --select none" : "")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTime(run.out), kHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n[v] StartDoc()\r\n"
+                                              "[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n");
+    const auto pages = RenderPages(folder_ / "veltrim-job.pdf", 20, folder_ / (blank ? "blank" : "bare"));
+    ASSERT_EQ(pages.size(), 1u);
+    const RasterImage page = RasterImage::LoadPng(pages[0]);
+    EXPECT_EQ(AnyDark(page, 0, 0, page.Width(), page.Height()), !blank) << (blank ? "--select none" : "bare");
+  }
 }
 
 TEST_F(CliRun, PngPerPage) {

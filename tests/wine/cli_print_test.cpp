@@ -76,7 +76,7 @@ TEST(WindowsCli, PngPagesOnASimulatedPrinter) {
   const Services services = Services::FromEnvironment();
   const fs::path folder = ScratchFolder(services, "wcli_png");
   const auto run = RunWindowsProgram(services, kCli,
-                                     {"print", "--output", (folder / "p.png").string(), "--category", "color",
+                                     {"print", "--output", (folder / "p.png").string(), "--category", "color", "--select", "none",
                                       "--paper", "a5", "--dpi", "100", "--pages", "2", "--offset", "10"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   ASSERT_TRUE(fs::exists(folder / "p-2.png"));
@@ -97,7 +97,7 @@ TEST(WindowsCli, PdfOfPageImages) {
   const fs::path folder = ScratchFolder(services, "wcli_pdf");
   const fs::path pdf = folder / "job.pdf";
   const auto run = RunWindowsProgram(services, kCli,
-                                     {"print", "--output", pdf.string(), "--category", "color", "--docs", "2",
+                                     {"print", "--output", pdf.string(), "--category", "color", "--select", "none", "--docs", "2",
                                       "--pages", "3", "--dpi", "100"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   const auto info = RunProcess({"pdfinfo", pdf.string()});
@@ -117,7 +117,7 @@ TEST(WindowsCli, PostScriptOfPageImages) {
   const fs::path folder = ScratchFolder(services, "wcli_ps");
   const fs::path ps = folder / "job.ps";
   const auto run = RunWindowsProgram(services, kCli,
-                                     {"print", "--output", ps.string(), "--category", "color", "--pages", "2",
+                                     {"print", "--output", ps.string(), "--category", "color", "--select", "none", "--pages", "2",
                                       "--paper", "letter", "--dpi", "100"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   const auto pages = RenderPages(ps, 100, folder / "pages");

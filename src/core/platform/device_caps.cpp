@@ -31,7 +31,14 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-// A plain decimal: digits with at most one point, nothing else.
+void SetError(std::string* error, std::string text) {
+  if (error != nullptr) *error = std::move(text);
+}
+
+int Dots(double mm, int dpi) { return static_cast<int>(std::lround(mm * dpi / kMmPerInch)); }
+
+}  // namespace
+
 std::optional<double> ParseMillimetres(std::string_view text) {
   if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }))
     return std::nullopt;
@@ -40,14 +47,6 @@ std::optional<double> ParseMillimetres(std::string_view text) {
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
-
-void SetError(std::string* error, std::string text) {
-  if (error != nullptr) *error = std::move(text);
-}
-
-int Dots(double mm, int dpi) { return static_cast<int>(std::lround(mm * dpi / kMmPerInch)); }
-
-}  // namespace
 
 std::optional<PaperSize> PaperByName(std::string_view name, std::string* error) {
   const std::string lower = Lower(name);
@@ -98,7 +97,7 @@ std::optional<DeviceCaps> MakeDeviceCaps(const SimulatedDevice& device, std::str
 }
 
 int DeviceCapValue(const DeviceCaps& caps, DeviceCap index) {
-  const auto mm = [](int dots, int dpi) { return dpi > 0 ? static_cast<int>(dots * kMmPerInch / dpi) : 0; };
+  const auto mm = [](int dots, int dpi) { return dpi > 0 ? static_cast<int>(std::lround(dots * kMmPerInch / dpi)) : 0; };
   switch (index) {
     case DeviceCap::DriverVersion: return 0x400;
     case DeviceCap::Technology: return kDtRasPrinter;

@@ -16,6 +16,9 @@ struct PaperSize {
   double heightMm = 0;
 };
 
+// A plain decimal such as "4.23": digits with at most one point, nothing else.
+std::optional<double> ParseMillimetres(std::string_view text);
+
 // "a4", "a3", "a5", "letter", "legal" (any case) or "WxHmm" with decimal
 // millimetres, e.g. "210x297mm" (10 to 5000 mm a side). Anything else gives
 // nothing and, when `error` is given, a message naming what is accepted.
@@ -57,8 +60,8 @@ std::optional<DeviceCaps> MakeDeviceCaps(const SimulatedDevice& device, std::str
 
 // The GetDeviceCaps answer of a device with these capabilities.
 //   HORZRES/VERTRES      printable area in dots
-//   HORZSIZE/VERTSIZE    printable area in whole millimetres (truncated, as
-//                        printer drivers answer)
+//   HORZSIZE/VERTSIZE    printable area in millimetres rounded to the
+//                        nearest whole one, as printer drivers answer
 //   LOGPIXELSX/Y         the resolution
 //   PHYSICAL*            sheet size and printable-area offsets in dots
 //   TECHNOLOGY           2, a raster printer
