@@ -1,6 +1,7 @@
 #include "support/bitmap_file.hpp"
 
 #include <climits>
+#include <cstdlib>
 #include <memory>
 
 #include "support/file_helpers.hpp"
@@ -31,9 +32,6 @@ namespace veltrim {
 namespace {
 
 constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
-// A header may claim any size within the sides above; more pixels than a
-// 1200-dpi page needs are refused before the decoder allocates for them.
-constexpr std::int64_t kMaxPixels = std::int64_t{14100} * 10000;
 
 }  // namespace
 
@@ -46,17 +44,19 @@ std::optional<BitmapPixels> DecodeBitmapFile(const char* path) {
   return DecodeBitmapBytes(bytes);
 }
 
-std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes) {
+std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes, std::int64_t maxPixels) {
   if (bytes.empty() || bytes.size() > static_cast<std::size_t>(kMaxFileBytes)) return std::nullopt;
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   const int length = static_cast<int>(bytes.size());
   int width = 0, height = 0, channels = 0;
+  // A top-down bitmap's header gives its height negative, and the decoder's
+  // header reader passes it on as it stands: the size is its magnitude.
   if (!stbi_info_from_memory(data, length, &width, &height, &channels) ||
-      std::int64_t{width} * height > kMaxPixels)
+      std::abs(std::int64_t{width}) * std::abs(std::int64_t{height}) > maxPixels)
     return std::nullopt;
   std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
       stbi_load_from_memory(data, length, &width, &height, &channels, 3), &stbi_image_free);
-  if (!pixels || width <= 0 || height <= 0) return std::nullopt;
+  if (!pixels || width <= 0 || height <= 0 || std::int64_t{width} * height > maxPixels) return std::nullopt;
   BitmapPixels bitmap;
   bitmap.width = width;
   bitmap.height = height;

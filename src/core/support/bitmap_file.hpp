@@ -20,7 +20,13 @@ struct BitmapPixels {
 // is not a bitmap, or is larger than any page needs.
 std::optional<BitmapPixels> DecodeBitmapFile(const char* path);
 
-// The same for the bytes of a bitmap file already in memory.
-std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes);
+// More pixels than a 1200-dpi page needs: refused before the decoder
+// allocates for them, whatever the header claims.
+inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t{14100} * 10000;
+
+// The same for the bytes of a bitmap file already in memory; pictures of
+// more than `maxPixels` pixels give nothing.
+std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes,
+                                              std::int64_t maxPixels = kMaxBitmapPixels);
 
 }  // namespace veltrim
