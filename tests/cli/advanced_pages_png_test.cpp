@@ -1,20 +1,11 @@
 // Advanced pages and the Custom 4 Sided Gradient drawn by the real
 // `veltrim` into PNG, read back at the points the page geometry predicts.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <filesystem>
 #include <ostream>
-#include <string>
-#include <vector>
 
-#include "process.hpp"
-#include "raster.hpp"
+#include "cli_support.hpp"
 
 namespace veltrim::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A 110 x 160 mm sheet at 254 dpi is 10 dots a millimetre; 5 mm margins
 // leave a printable area of 1000 x 1500 dots (100 x 150 mm) at (50, 50),
@@ -33,24 +24,15 @@ struct PngCase {
 
 void PrintTo(const PngCase& c, std::ostream* out) { *out << c.name; }
 
-class AdvancedPagesPng : public ::testing::TestWithParam<PngCase> {};
+class AdvancedPagesPng : public CliTest<::testing::TestWithParam<PngCase>> {};
 
 TEST_P(AdvancedPagesPng, ColoursWhereTheGeometryPutsThem) {
-  const PngCase& c = GetParam();
-  const fs::path folder = fs::temp_directory_path() / (std::string("veltrim-advanced-") + c.name);
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  std::vector<std::string> argv = {VELTRIM_CLI, "print", "--output", (folder / "page.png").string()};
-  argv.insert(argv.end(), kDevice.begin(), kDevice.end());
-  argv.insert(argv.end(), c.args.begin(), c.args.end());
-  const auto run = RunProcess(argv);
-  ASSERT_EQ(run.exitCode, 0) << Describe(argv, run);
-
-  const RasterImage page = RasterImage::LoadPng(folder / "page-1.png");
+  std::vector<std::string> args = kDevice;
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const RasterImage page = PrintPng(args);
   ASSERT_EQ(page.Width(), 1100);
   ASSERT_EQ(page.Height(), 1600);
-  EXPECT_EQ(MissedProbes(page, c.probes, kMargin, 1, 1, 8), "");
-  fs::remove_all(folder);
+  EXPECT_EQ(MissedProbes(page, GetParam().probes, kMargin, 1, 1, 8), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(

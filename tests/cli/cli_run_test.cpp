@@ -1,34 +1,19 @@
 // The real `veltrim` program: its report, exit status and files.
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
 
-#include "process.hpp"
-#include "raster.hpp"
+#include "cli_support.hpp"
 #include "services.hpp"
 
 namespace veltrim::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::string kVeltrim = VELTRIM_CLI;
 
 std::string ReadFile(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-// The report up to the time line, whose seconds vary.
-std::string WithoutTime(const std::string& report) {
-  const auto at = report.find("\r\nPrint Time: ");
-  return at == std::string::npos ? report : report.substr(0, at);
 }
 
 // The page count of pdfinfo's answer, -1 when it names none.
@@ -43,23 +28,12 @@ std::string Repeat(const std::string& text, int times) {
   return result;
 }
 
-const std::string kHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
+const std::string& kHeader = kReportHeader;
 const std::string kTwoByThree =
     kHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n" +
     Repeat("[v] StartDoc()\r\n" + Repeat("[v] StartPage()\r\n[v] EndPage()\r\n", 3) + "[v] EndDoc()\r\n", 2);
 
-class CliRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("veltrim-cli-" + std::string(::testing::UnitTest::GetInstance()
-                                                                             ->current_test_info()
-                                                                             ->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  fs::path folder_;
-};
+using CliRun = CliTest<>;
 
 TEST_F(CliRun, PdfOfTwoDocumentsOfThreePages) {
   const fs::path pdf = folder_ / "x.pdf", report = folder_ / "report.txt";

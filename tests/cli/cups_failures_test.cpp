@@ -9,16 +9,13 @@
 #include <string>
 
 #include "cups_print.hpp"
-#include "process.hpp"
+#include "cli_support.hpp"
 #include "services.hpp"
 
 namespace veltrim::test {
 namespace {
 
-const std::string kVeltrim = VELTRIM_CLI;
-const std::string kHead = "QORVEL Veltrim v2\r\n-------------------\r\n[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-
-std::string WithoutTime(const std::string& report) { return report.substr(0, report.find("\r\nPrint Time: ")); }
+const std::string kHead = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
 
 struct QueueStateCase {
   const char* name;

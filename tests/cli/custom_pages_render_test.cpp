@@ -1,46 +1,22 @@
 // The Custom and Color Calibration pages as the real `veltrim` renders them
 // into PNG files: colours where the page geometry puts them. With no
 // margins a device unit is a pixel of the file.
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "process.hpp"
-#include "raster.hpp"
+#include "cli_support.hpp"
 
 namespace veltrim::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string kVeltrim = VELTRIM_CLI;
-
-class CustomPagesPng : public ::testing::Test {
+// One page of A5 (100 dpi: 583 x 827 units, 3 a millimetre; 300 dpi:
+// 1748 x 2480, 11 a millimetre) or A4 at 300 dpi (2480 x 3508, 11).
+class CustomPagesPng : public CliTest<> {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("veltrim-pages-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  // One page of A5 (100 dpi: 583 x 827 units, 3 a millimetre; 300 dpi:
-  // 1748 x 2480, 11 a millimetre) or A4 at 300 dpi (2480 x 3508, 11).
-  // Run in the test's folder, so that the title names the short file "p.png".
   RasterImage Page(const std::string& paper, int dpi, const std::vector<std::string>& options) {
-    std::string command = "cd '" + folder_.string() + "' && exec '" + kVeltrim + "' print --output p.png --paper " +
-                          paper + " --dpi " + std::to_string(dpi) + " --margins 0";
-    for (const std::string& option : options) command += " " + option;
-    const std::vector<std::string> args = {"sh", "-c", command};
-    const auto run = RunProcess(args);
-    EXPECT_EQ(run.exitCode, 0) << Describe(args, run);
-    return RasterImage::LoadPng(folder_ / "p-1.png");
+    std::vector<std::string> args{"--paper", paper, "--dpi", std::to_string(dpi), "--margins", "0"};
+    args.insert(args.end(), options.begin(), options.end());
+    return PrintPng(args);
   }
-  fs::path folder_;
 };
 
 // The share of the pixels of [left, right) x [top, bottom) that `is` holds for.

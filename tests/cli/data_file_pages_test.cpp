@@ -1,22 +1,12 @@
 // The pages that print the data files beside `veltrim`: the text page and
 // the picture page rendered to PNG and read back, and the same pages from a
 // copy of the program that has no data files beside it.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-
+#include "cli_support.hpp"
 #include "platform/device_caps.hpp"
-#include "process.hpp"
-#include "raster.hpp"
 #include "test_picture.hpp"
 
 namespace veltrim::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path kVeltrim = VELTRIM_CLI;
 
 // The share of the sheet under ink: the mean darkness of every pixel.
 double Coverage(const RasterImage& page) {
@@ -29,30 +19,11 @@ double Coverage(const RasterImage& page) {
   return ink / (static_cast<double>(page.Width()) * page.Height());
 }
 
-class DataFilePages : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("veltrim-data-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  ProcessResult Print(const fs::path& program, const std::string& category, const std::string& item,
-                      const std::vector<std::string>& more = {}) {
-    std::vector<std::string> args{program.string(), "print",     "--category", category, "--tests", item,
-                                  "--output",       (folder_ / "p.png").string()};
-    args.insert(args.end(), more.begin(), more.end());
-    return RunProcess(args);
-  }
-
-  fs::path folder_;
-};
+using DataFilePages = CliTest<>;
 
 TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
   // 50 mm of paper offset: the text page ignores it.
-  const auto run = Print(kVeltrim, "bw", "9", {"--dpi", "300", "--offset", "50"});
+  const auto run = Print({"--category", "bw", "--tests", "9", "--dpi", "300", "--offset", "50"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_EQ(run.err, "");
   const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
@@ -65,7 +36,7 @@ TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
 }
 
 TEST_F(DataFilePages, PicturePageShowsTheColourChartWhereTheStretchPutsIt) {
-  const auto run = Print(kVeltrim, "color", "12", {"--dpi", "100"});
+  const auto run = Print({"--category", "color", "--tests", "12", "--dpi", "100"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_EQ(run.err, "");
   const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
@@ -111,7 +82,7 @@ TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.category);
-    const auto run = Print(program, c.category, c.item, {"--dpi", "72", "--pages", "2"});
+    const auto run = Print({"--category", c.category, "--tests", c.item, "--dpi", "72", "--pages", "2"}, program);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("[v] pd.hDC\r\n" + pages), std::string::npos) << run.out;
     const std::string line = std::string("Application ERROR: ") + c.message + "\n";

@@ -1,29 +1,35 @@
-// The Color page with every item but the Bitmapped Image as the real
-// `veltrim` draws it into a PNG: bars, gradients and crossover squares
-// checked at the points their geometry predicts, the combs below them.
-#include <gtest/gtest.h>
-
+// The Black&White page of items 0 to 8 and the Color page with every item
+// but the Bitmapped Image as the real `veltrim` draws them into PNG,
+// checked where the page geometry puts each block.
 #include <algorithm>
-#include <filesystem>
-#include <string>
 
+#include "bw_page_checks.hpp"
+#include "cli_support.hpp"
 #include "colour_page.hpp"
-#include "process.hpp"
-#include "raster.hpp"
 
 namespace veltrim::test {
 namespace {
 
-namespace fs = std::filesystem;
+using PagesPng = CliTest<>;
 
-TEST(CliColourPage, BarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
-  const fs::path folder = fs::temp_directory_path() / "veltrim-cli-colour-page";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  const auto run = RunProcess({VELTRIM_CLI, "print", "--output", (folder / "c.png").string(), "--category", "color",
-                               "--tests", "0,1,2,3,4,5,6,7,8,9,10,11"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  const RasterImage page = RasterImage::LoadPng(folder / "c-1.png");
+TEST_F(PagesPng, BlackWhiteEveryBlockWhereTheGeometryPutsIt) {
+  // 200 x 420 mm at 254 dpi without margins: 2000 x 4200 dots, HORZSIZE 200
+  // and VERTSIZE 420, ten dots a millimetre both ways.
+  const RasterImage page = PrintPng({"--category", "bw", "--tests", "0,1,2,3,4,5,6,7,8", "--paper", "200x420mm",
+                                     "--dpi", "254", "--margins", "0"});
+  ASSERT_EQ(page.Width(), 2000);
+  ASSERT_EQ(page.Height(), 4200);
+
+  const BwPageReading reading = ReadBwPage(page, {2000, 4200, 10, 100, 200, 400, 0, 0});
+  EXPECT_TRUE(reading.faults.empty()) << ::testing::PrintToString(reading.faults);
+  // The information block above it: 26 lines of one line height each.
+  ASSERT_GT(reading.linesTop, 0);
+  EXPECT_EQ(reading.linesTop % 26, 0) << reading.linesTop;
+  EXPECT_TRUE(AnyDark(page, 0, 0, 600, reading.linesTop)) << "the information lines print above the shapes";
+}
+
+TEST_F(PagesPng, ColourBarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
+  const RasterImage page = PrintPng({"--category", "color", "--tests", "0,1,2,3,4,5,6,7,8,9,10,11"});
   // A4 at 300 dpi with 5 mm margins: a 2480 x 3508 sheet whose printable
   // area of 2362 x 3390 starts at (59, 59); 3390 dots over 287 mm make a
   // centimetre 118 dots.
@@ -56,7 +62,6 @@ TEST(CliColourPage, BarsGradientsAndCrossoversWhereTheGeometryPutsThem) {
       for (int column = 0; column < 2362 && !found; column += 2) found = at(column, row) == ink;
     EXPECT_TRUE(found) << ColourText(ink) << " comb below the squares";
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace
