@@ -37,20 +37,10 @@ inline RecordingDevice Skewed() { return RecordingDevice::Printer(600, 300, 4800
 inline RecordingDevice LetterAt600Dpi() { return RecordingDevice::Printer(600, 600, 4800, 6600, 203, 279, 75, 75); }
 
 // A Rectangle with the pen and brush selected when it was drawn.
-struct PaintedBox {
-  Rect box;
-  ColorRef pen = 0;
-  ColorRef brush = 0;
-  int penWidth = 0;
-  std::uint32_t brushStyle = kBsSolid;
-};
+struct PaintedBox { Rect box; ColorRef pen = 0, brush = 0; int penWidth = 0; std::uint32_t brushStyle = kBsSolid; };
 
 // A MoveToEx followed by a LineTo, with the pen's width and colour.
-struct DrawnLine {
-  Point from, to;
-  int width = 0;
-  ColorRef colour = 0;
-};
+struct DrawnLine { Point from, to; int width = 0; ColorRef colour = 0; };
 
 struct Page {
   RecordingSurface dc;

@@ -58,10 +58,7 @@ TEST(BlackRectangles, SmallBandAndLargeFrame) {
 }
 
 TEST(GrayscaleRectangles, ColumnsAreQuotientsOfTheWidth) {
-  struct Case {
-    int width, pxPerMm;
-    std::vector<int> edges;
-  };
+  struct Case { int width, pxPerMm; std::vector<int> edges; };
   for (const Case& c : {Case{4800, 23, {0, 1200, 2400, 3600, 4800}}, Case{7, 7, {0, 1, 3, 3, 7}}}) {
     Page page(LetterAt600Dpi().With(DeviceCap::HorzRes, c.width).With(DeviceCap::HorzSize, c.width / c.pxPerMm));
     const int p = c.pxPerMm, t1 = kY0 + p, b1 = t1 + 10 * p, b2 = b1 + 10 * p;

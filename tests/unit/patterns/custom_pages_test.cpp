@@ -13,11 +13,7 @@ namespace veltrim::test {
 namespace {
 
 TEST(FullPageCustomColor, FillsThePageLightenedByTheCoverage) {
-  const struct {
-    ColourTriple colour;
-    const char* coverage;
-    ColorRef expected;
-  } cases[] = {
+  const struct { ColourTriple colour; const char* coverage; ColorRef expected; } cases[] = {
       {{255, 0, 0}, "50", Rgb(255, 127, 127)},
       {{255, 0, 0}, "", Rgb(255, 255, 255)},  // an empty box gives white
       {{0, 128, 255}, "100", Rgb(0, 128, 255)},
@@ -43,10 +39,7 @@ TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
   // last a step short of slot 6. Sizes 4800 / 512 = 9.375 across and
   // 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the
   // offset (10 mm = 230).
-  const struct {
-    int layout;
-    Rect first, middle, last;
-  } cases[] = {
+  const struct { int layout; Rect first, middle, last; } cases[] = {
       {kSingleBar, {0, 230, 9, 348}, {2400, 230, 2409, 348}, {4790, 230, 4800, 348}},
       {kFullPageVertical, {0, 0, 4800, 6}, {0, 1575, 4800, 1581}, {0, 3143, 4800, 3150}},
       {kFullPageHorizontal, {0, 0, 9, 3150}, {2400, 0, 2409, 3150}, {4790, 0, 4800, 3150}},
@@ -90,11 +83,7 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
   // Every 11 units with a pen of 11 / 10 = 1: 287 across (to 3146), 437
   // down (to 4796); then every 55 with 0.3 x 11 = 3: 58 across, 88 down.
   ASSERT_EQ(lines.size(), 287u + 437u + 58u + 88u);
-  const struct {
-    std::size_t index;
-    Point from, to;
-    int width;
-  } expected[] = {
+  const struct { std::size_t index; Point from, to; int width; } expected[] = {
       {0, {0, 0}, {4800, 0}, 1},      {286, {0, 3146}, {4800, 3146}, 1}, {287, {0, 0}, {0, 3150}, 1},
       {723, {4796, 0}, {4796, 3150}, 1}, {724, {0, 0}, {4800, 0}, 3},     {725, {0, 55}, {4800, 55}, 3},
       {782, {0, 0}, {0, 3150}, 3},    {869, {4785, 0}, {4785, 3150}, 3},

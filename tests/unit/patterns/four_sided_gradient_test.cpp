@@ -27,12 +27,7 @@ TEST(CmykFourSidedGradient, PortraitSquareOf262By262Cells) {
 }
 
 TEST(FourSidedGradient, CaptionTenHorizontalMillimetresBelowOrBesideTheSquare) {
-  const struct {
-    RecordingDevice device;
-    const char* printer;
-    Rect caption;
-    Rect lastCell;
-  } cases[] = {
+  const struct { RecordingDevice device; const char* printer; Rect caption; Rect lastCell; } cases[] = {
       // 4800 x 3150, 23 units a horizontal mm: landscape, the caption to the right.
       {Skewed(), "Queue 7", {3150 + 230, 0, 4800, 3150}, {3144, 3144, 3156, 3156}},
       // The same turned: 3150 x 4800, 3150 / 266 = 11 a horizontal mm; below.

@@ -31,10 +31,7 @@ TEST(FullPageText, SampleLineIsTheLettersDigitsAndThirtyTwoMarks) {
 }
 
 TEST(FullPageText, BreakingCountsTheBlanksAlreadyInserted) {
-  const struct {
-    const char *text, *broken;
-    int n;
-  } cases[] = {
+  const struct { const char *text, *broken; int n; } cases[] = {
       {"abcdefgh", "abcd ef gh ", 3},  // n + 1, then n - 1 a piece
       {"abcdefgh", "abcdefgh", 8},     // fits: nothing inserted
       {"abcdefgh", "abcdefgh ", 7},

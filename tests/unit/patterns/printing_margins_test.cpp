@@ -52,9 +52,7 @@ TEST(PagePrintingMargins, TextsOneCentimetreInWithTheMargins) {
 }
 
 TEST(PagePrintingMargins, MarginWithoutADivisorIsZero) {
-  const struct {
-    int offset, physical, sizeMm;
-  } cases[] = {
+  const struct { int offset, physical, sizeMm; } cases[] = {
       {100, 150, 203},  // narrower in pixels than in millimetres
       {100, 5100, 0},   // no size in millimetres
       {100, 0, 203},    // no physical page

@@ -46,11 +46,7 @@ TEST(GraphReadouts, CentreColourInRgbHslAndCmyk) {
 }
 
 TEST(GraphPage, ChartFrameAndTextByThePageShape) {
-  const struct {
-    RecordingDevice device;
-    Rect frame;
-    Args text;
-  } cases[] = {
+  const struct { RecordingDevice device; Rect frame; Args text; } cases[] = {
       // Landscape: the chart H wide less 10 vertical mm, the text 4
       // horizontal mm right of it.
       {Skewed(), {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}},
@@ -76,11 +72,7 @@ TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
   // short of 3150), medium every 152 and 146, major every 304 and 292; 3, 5
   // and 8 horizontal mm long, pens of 0.2 and 0.4 vertical mm.
   ASSERT_EQ(lines.size(), 2u * (101 + 21 + 11));
-  const struct {
-    std::size_t index;
-    Point from, to;
-    int width;
-  } ticks[] = {
+  const struct { std::size_t index; Point from, to; int width; } ticks[] = {
       {0, {110, 0}, {110, 69}, 2},     {1, {140, 0}, {140, 69}, 2},     {100, {3149, 0}, {3149, 69}, 2},
       {101, {0, 230}, {69, 230}, 2},   {102, {0, 259}, {69, 259}, 2},   {201, {0, 3149}, {69, 3149}, 2},
       {203, {262, 0}, {262, 115}, 2},  {222, {3150, 0}, {3150, 115}, 2}, {224, {0, 376}, {115, 376}, 2},

@@ -135,12 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(DrawTextByWords, CalcRectMeasuresWithoutDrawing) {
-  const struct {
-    const char* text;
-    std::uint32_t format;
-    Rect rect, measured;
-    int height;
-  } cases[] = {
+  const struct { const char* text; std::uint32_t format; Rect rect, measured; int height; } cases[] = {
       // Bottom: every line, whatever the rectangle's height; right: the widest line ("hello ").
       {"hello world", kEdit, {10, 5, 110, 15}, {10, 5, 70, 45}, 40},
       {"abc", kDtSingleLine, {0, 0, 10, 10}, {0, 0, 30, 20}, 20},

@@ -126,12 +126,7 @@ TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
 
 TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
   enum class File { None, Text, Bitmap };
-  struct Case {
-    const char* name;
-    File file;
-    bool failCopy;
-    const char* message;
-  };
+  struct Case { const char* name; File file; bool failCopy; const char* message; };
   const Case cases[] = {
       {"missing", File::None, false, kBitmapLoadFailedText},
       {"not a bitmap", File::Text, false, kBitmapLoadFailedText},

@@ -11,12 +11,7 @@
 namespace veltrim::test {
 namespace {
 
-struct PageCase {
-  const char* name;
-  Tab tab;
-  std::vector<int> items;
-  const char* coverage = "50";
-};
+struct PageCase { const char* name; Tab tab; std::vector<int> items; const char* coverage = "50"; };
 
 class EveryPage : public ::testing::TestWithParam<PageCase> {};
 
@@ -69,11 +64,7 @@ TEST(PageDispatch, OutOfRangeSelectionsLeaveThePageBlank) {
 TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
   // Custom draws only its first ticked item; the graph page is drawn alone
   // when colours are ticked with it.
-  const struct {
-    Tab tab;
-    std::vector<int> ticked;
-    int alone;
-  } cases[] = {
+  const struct { Tab tab; std::vector<int> ticked; int alone; } cases[] = {
       {Tab::Custom, {1, 2, 3, 4, 5}, 1},
       {Tab::Custom, {5, 2, 4}, 2},
       {Tab::Calibration, {0, 1, 2, 3, 4, 5, 6, 7}, 7},
@@ -89,20 +80,23 @@ TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
 }
 
 TEST(PageDispatch, OffsetIsMillimetresOfTheHorizontalFactor) {
-  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230.
-  const struct {
-    Tab tab;
-    int item, offsetMm, y;
-  } cases[] = {
-      {Tab::BlackWhite, 0, 10, 230}, {Tab::Color, 4, 10, 230}, {Tab::Calibration, 0, 10, 230},
-      {Tab::Color, 4, -3, -69},     {Tab::BlackWhite, 0, 0, 0},
+  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230. The
+  // first line: the information block's, or the title of the Color and the
+  // Color Calibration pages.
+  const struct { Tab tab; int item, offsetMm, y; const char* text; } cases[] = {
+      {Tab::BlackWhite, 0, 10, 230, "QORVEL Veltrim Program - version 2 - www.qorvel.com    "},
+      {Tab::Color, 4, 10, 230, "QORVEL Veltrim Program - version 2 / Printer: Queue 7"},
+      {Tab::Calibration, 0, 10, 230, "QORVEL Veltrim version 2 / Printer: Queue 7    "},
+      {Tab::Color, 4, -3, -69, "QORVEL Veltrim Program - version 2 / Printer: Queue 7"},
+      {Tab::BlackWhite, 0, 0, 0, "QORVEL Veltrim Program - version 2 - www.qorvel.com    "},
   };
   for (const auto& c : cases) {
     Page page;
     page.Tick(c.tab, {c.item}).Draw(c.offsetMm);
     EXPECT_EQ(page.geometry.offsetY, c.y);
-    ASSERT_FALSE(page.ArgsOf("TextOutA").empty());
-    EXPECT_EQ(page.ArgsOf("TextOutA")[0], (Args{0, c.y})) << "the first line";
+    const auto texts = page.dc.RecordsOf("TextOutA");
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0], (Record{"TextOutA", {0, c.y}, c.text, 1}));
   }
 }
 

@@ -17,9 +17,7 @@ namespace {
 using test::TestHost;
 
 // The results the spooler gives, call by call; success once a list runs out.
-struct SpoolerScript {
-  std::deque<int> startDoc, startPage, endPage, endDoc;
-};
+struct SpoolerScript { std::deque<int> startDoc, startPage, endPage, endDoc; };
 
 class ScriptedDevice final : public PrintDevice {
  public:
@@ -87,11 +85,7 @@ struct Job {
 TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
   // A refused dialog counts its own time and leaves the printer name alone;
   // the report shows every digit of the float (0.001f is not 0.001).
-  const struct {
-    bool accept, withDevice;
-    std::deque<double> clock;
-    std::string expected, printer;
-  } cases[] = {
+  const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer; } cases[] = {
       {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", ""},
       {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", ""},
       {true, false, {0, 10, 110},
@@ -112,6 +106,8 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   job.host.boxes = {{kIdDocs, "2"}, {kIdPagesPerDoc, "3"}, {kIdPaperOffset, "0"}};
   // The dialog's own time is not counted: the clock starts again after it.
   job.host.clock = {0, 5000, 5500};
+  job.selection.currentTab = -1;  // every page spooled blank, but started and ended
+  job.selection.bwTests.fill(1);
   std::string document = "[v] StartDoc()\r\n";
   std::vector<std::string> documentCalls = {"StartDoc QORVEL Veltrim v2"};
   for (int page = 0; page < 3; ++page) {
@@ -127,6 +123,8 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   for (int i = 0; i < 2; ++i) calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
   EXPECT_EQ(job.target.calls, calls);
   EXPECT_EQ(job.host.reads, (std::vector<int>{kIdPagesPerDoc, kIdDocs, kIdPaperOffset}));
+  for (const Record& record : job.target.surface->Records())
+    EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
 }
 
 struct FailureCase {
@@ -175,10 +173,7 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
   // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6
   // and 11.8; a device without millimetre sizes gives 0, not a division by
   // zero.
-  const struct {
-    RecordingDevice device;
-    float x, y;
-  } cases[] = {{test::Skewed(), 23, 11},
+  const struct { RecordingDevice device; float x, y; } cases[] = {{test::Skewed(), 23, 11},
                {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
   for (const auto& c : cases) {
     RecordingSurface surface(c.device);
@@ -201,40 +196,20 @@ TEST(PageGeometry, OffsetTruncatesTowardZeroByTheHorizontalFactor) {
   EXPECT_EQ(OffsetInDeviceUnits(-3, 11.8f), -35);  // toward zero, not down
 }
 
-// The job hands each page the offset box, the printer the dialog chose and
-// the current category.
-TEST(PageDispatch, TenMillimetreOffsetPutsTheColorTitleAt230) {
+// The job hands each page the offset box and the printer and port the
+// dialog chose, asking the time afresh on every page.
+TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinter) {
   Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "1"}, {kIdPaperOffset, "10"}};
+  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "10"}};
   job.target.device = test::Skewed();  // 23 units a horizontal mm, 11 a vertical one
-  job.selection.currentTab = 1;
-  job.Run();
-  ASSERT_NE(job.target.surface, nullptr);
-  EXPECT_EQ(job.target.surface->RecordsOf("TextOutA"),
-            (std::vector<Record>{{"TextOutA", {0, 230}, "QORVEL Veltrim Program - version 2 / Printer: Queue 7", 1}}));
-}
-
-TEST(PageDispatch, InfoBlockNamesThePrinterAndPortTheDialogChose) {
-  Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "0"}};
-  job.selection.currentTab = 0;
   job.selection.bwTests[0] = 1;
   job.Run();
+  ASSERT_NE(job.target.surface, nullptr);
   const auto lines = job.target.surface->RecordsOf("TextOutA");
   ASSERT_EQ(lines.size(), 52u);
+  EXPECT_EQ(lines[0].args, (std::vector<std::int64_t>{0, 230}));
   EXPECT_EQ(lines[2].text, "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ");
-  EXPECT_EQ(job.host.factsRead, 2) << "the time is asked afresh on every page";
-}
-
-TEST(PageDispatch, NoCategorySpoolsBlankPages) {
-  Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "0"}};
-  job.selection.currentTab = -1;
-  job.selection.bwTests.fill(1);
-  EXPECT_NE(job.Run().find("[v] StartPage()\r\n[v] EndPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n"),
-            std::string::npos);
-  for (const Record& record : job.target.surface->Records())
-    EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
+  EXPECT_EQ(job.host.factsRead, 2);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
+#include <string>
 #include <optional>
 #include <vector>
 
@@ -28,105 +30,69 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
   const std::array<Point, 4> curve{{{0, 0}, {1, 2}, {3, 4}, {5, 6}}};
   const std::array<Point, 5> notOnePlusThree{};
   std::vector<Point> positions;
-  EXPECT_TRUE(s.GetTextExtentPoint32A("a &\r\n", size));
-  EXPECT_EQ(size, (Size{125, 50})) << "every byte alike";
-  const ObjectHandle pen = s.CreatePen(PenStyle::Dash, 3, Rgb(255, 0, 0));
-  s.CreatePen(static_cast<PenStyle>(42), 1, 0);                          // unknown style
-  const ObjectHandle brush = s.CreateBrushIndirect({kBsHatched, Rgb(0, 0, 255), 3});
-  s.CreateBrushIndirect({3, 0, 0});                                      // pattern brushes are not made
-  s.CreateBrushIndirect({kBsHatched, 0, 6});                             // unknown hatch
-  s.GetStockObject(StockObject::BlackPen);
-  s.GetStockObject(static_cast<StockObject>(9));                         // there is no stock object 9
-  s.SelectObject(pen);
-  s.SelectObject(ObjectHandle{4242});
-  s.MoveToEx(10, 20, &previous);
-  s.LineTo(100, 200);
-  s.Rectangle(1, 2, 3, 4);
-  s.Ellipse(5, 6, 7, 8);
-  s.Arc(1, 2, 3, 4, 5, 6, 7, 8);
-  s.Chord(8, 7, 6, 5, 4, 3, 2, 1);
-  s.PolyBezier(curve);
-  s.PolyBezier(std::span(curve).first(3));
-  s.PolyBezier(notOnePlusThree);
-  s.TextOutA(12, 34, "Hi \"x\"\r\n");
-  positions.push_back(s.CurrentPosition());
-  // ArcTo ends where the ray towards the end point meets the ellipse: the
-  // top of a circle; (100, 50) + (200, 100) / sqrt(8) = (170.7, 85.4); on
-  // a degenerate ellipse, the end point itself.
-  for (const std::array<int, 8>& a : {std::array<int, 8>{0, 0, 100, 100, 100, 50, 50, -100},
-                                      {0, 0, 200, 100, 0, 50, 300, 150}, {10, 10, 10, 50, 0, 0, 33, 44}}) {
-    s.ArcTo(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+  const auto arcTo = [&](int l, int t, int r, int b, int xs, int ys, int xe, int ye) {
+    s.ArcTo(l, t, r, b, xs, ys, xe, ye);
     positions.push_back(s.CurrentPosition());
+  };
+  const std::pair<std::function<void()>, const char*> script[] = {
+      {[&] { s.GetTextExtentPoint32A("a &\r\n", size); }, "GetTextExtentPoint32A(\"a &\\r\\n\") -> 1"},
+      {[&] { s.CreatePen(PenStyle::Dash, 3, Rgb(255, 0, 0)); }, "CreatePen(1, 3, 0x0000FF) -> 1"},
+      {[&] { s.CreatePen(static_cast<PenStyle>(42), 1, 0); }, "CreatePen(42, 1, 0x000000) -> 0"},  // no such style
+      {[&] { s.CreateBrushIndirect({kBsHatched, Rgb(0, 0, 255), 3}); }, "CreateBrushIndirect(2, 0xFF0000, 3) -> 2"},
+      {[&] { s.CreateBrushIndirect({3, 0, 0}); }, "CreateBrushIndirect(3, 0x000000, 0) -> 0"},  // pattern brush
+      {[&] { s.CreateBrushIndirect({kBsHatched, 0, 6}); }, "CreateBrushIndirect(2, 0x000000, 6) -> 0"},  // no hatch 6
+      {[&] { s.GetStockObject(StockObject::BlackPen); }, "GetStockObject(7) -> 1000007"},
+      {[&] { s.GetStockObject(static_cast<StockObject>(9)); }, "GetStockObject(9) -> 0"},
+      {[&] { s.SelectObject(ObjectHandle{1}); }, "SelectObject(1) -> 1000007"},
+      {[&] { s.SelectObject(ObjectHandle{4242}); }, "SelectObject(4242) -> 0"},
+      {[&] { s.MoveToEx(10, 20, &previous); }, "MoveToEx(10, 20) -> 1"},
+      {[&] { s.LineTo(100, 200); }, "LineTo(100, 200) -> 1"},
+      {[&] { s.Rectangle(1, 2, 3, 4); }, "Rectangle(1, 2, 3, 4) -> 1"},
+      {[&] { s.Ellipse(5, 6, 7, 8); }, "Ellipse(5, 6, 7, 8) -> 1"},
+      {[&] { s.Arc(1, 2, 3, 4, 5, 6, 7, 8); }, "Arc(1, 2, 3, 4, 5, 6, 7, 8) -> 1"},
+      {[&] { s.Chord(8, 7, 6, 5, 4, 3, 2, 1); }, "Chord(8, 7, 6, 5, 4, 3, 2, 1) -> 1"},
+      {[&] { s.PolyBezier(curve); }, "PolyBezier(0, 0, 1, 2, 3, 4, 5, 6) -> 1"},
+      {[&] { s.PolyBezier(std::span(curve).first(3)); }, "PolyBezier(0, 0, 1, 2, 3, 4) -> 0"},
+      {[&] { s.PolyBezier(notOnePlusThree); }, "PolyBezier(0, 0, 0, 0, 0, 0, 0, 0, 0, 0) -> 0"},
+      {[&] { s.TextOutA(12, 34, "Hi \"x\"\r\n"); positions.push_back(s.CurrentPosition()); },
+       "TextOutA(12, 34, \"Hi \\\"x\\\"\\r\\n\") -> 1"},
+      // ArcTo ends where the ray towards the end point meets the ellipse: the
+      // top of a circle; (100, 50) + (200, 100) / sqrt(8) = (170.7, 85.4); on
+      // a degenerate ellipse, the end point itself.
+      {[&] { arcTo(0, 0, 100, 100, 100, 50, 50, -100); }, "ArcTo(0, 0, 100, 100, 100, 50, 50, -100) -> 1"},
+      {[&] { arcTo(0, 0, 200, 100, 0, 50, 300, 150); }, "ArcTo(0, 0, 200, 100, 0, 50, 300, 150) -> 1"},
+      {[&] { arcTo(10, 10, 10, 50, 0, 0, 33, 44); }, "ArcTo(10, 10, 10, 50, 0, 0, 33, 44) -> 1"},
+      {[&] { s.SetArcDirection(kAdClockwise); }, "SetArcDirection(2) -> 1"},
+      {[&] { s.SetArcDirection(7); }, "SetArcDirection(7) -> 0"},
+      {[&] { s.SetPixel(10, 10, Rgb(1, 2, 3)); }, "SetPixel(10, 10, 0x030201) -> 0x030201"},
+      {[&] { s.SetPixelV(4799, 6813, 0xABCDEF); }, "SetPixelV(4799, 6813, 0xABCDEF) -> 1"},
+      {[&] { s.SetPixel(0, 0, 0xFF000000); }, "SetPixel(0, 0, 0xFF000000) -> 0x000000"},  // the colour bits only
+      {[&] { s.GetPixel(10, 10); }, "GetPixel(10, 10) -> 0x030201"},
+      {[&] { s.GetPixel(11, 11); }, "GetPixel(11, 11) -> 0xFFFFFF"},  // never set: white
+      {[&] { s.GetPixel(4800, 0); }, "GetPixel(4800, 0) -> 0xFFFFFFFF"},
+      {[&] { s.SetPixel(0, 6814, 0); }, "SetPixel(0, 6814, 0x000000) -> 0xFFFFFFFF"},
+      {[&] { s.SetPixelV(-1, 0, 0); }, "SetPixelV(-1, 0, 0x000000) -> 0"},
+      {[&] { s.SetTextColor(Rgb(70, 70, 70)); }, "SetTextColor(0x464646) -> 0x000000"},
+      {[&] { s.SetBkColor(0x00FF00); }, "SetBkColor(0x00FF00) -> 0xFFFFFF"},
+      {[&] { s.SetBkMode(kTransparent); }, "SetBkMode(1) -> 2"},
+      {[&] { s.SetBkMode(3); }, "SetBkMode(3) -> 0"},
+      // Failures injected: no effect on the state.
+      {[&] { s.FailNext("LineTo"); s.LineTo(5, 5); }, "LineTo(5, 5) -> 0"},
+      {[&] { s.FailNext("SetTextColor"); s.SetTextColor(0x123456); }, "SetTextColor(0x123456) -> 0xFFFFFFFF"},
+      {[&] { s.FailNext("CreatePen", 2); s.CreatePen(PenStyle::Solid, 1, 0); }, "CreatePen(0, 1, 0x000000) -> 0"},
+      {[&] { s.CreatePen(PenStyle::Solid, 1, 0); }, "CreatePen(0, 1, 0x000000) -> 0"},
+  };
+  std::string expected;
+  for (const auto& [call, line] : script) {
+    call();
+    expected += std::string(line) + "\n";
   }
-  s.SetArcDirection(kAdClockwise);
-  s.SetArcDirection(7);
-  s.SetPixel(10, 10, Rgb(1, 2, 3));
-  s.SetPixelV(4799, 6813, 0xABCDEF);
-  s.SetPixel(0, 0, 0xFF000000);  // only the colour bits are kept
-  s.GetPixel(10, 10);
-  s.GetPixel(11, 11);  // a page pixel never set is white
-  s.GetPixel(4800, 0);
-  s.SetPixel(0, 6814, 0);
-  s.SetPixelV(-1, 0, 0);
-  s.SetTextColor(Rgb(70, 70, 70));
-  s.SetBkColor(0x00FF00);
-  s.SetBkMode(kTransparent);
-  s.SetBkMode(3);
-  s.FailNext("LineTo");
-  s.LineTo(5, 5);  // a failed call has no effect
-  s.FailNext("SetTextColor");
-  s.SetTextColor(0x123456);
-  s.FailNext("CreatePen", 2);
-  s.CreatePen(PenStyle::Solid, 1, 0);
-  s.CreatePen(PenStyle::Solid, 1, 0);
-  EXPECT_EQ(s.Dump(),
-            "GetTextExtentPoint32A(\"a &\\r\\n\") -> 1\n"
-            "CreatePen(1, 3, 0x0000FF) -> 1\n"
-            "CreatePen(42, 1, 0x000000) -> 0\n"
-            "CreateBrushIndirect(2, 0xFF0000, 3) -> 2\n"
-            "CreateBrushIndirect(3, 0x000000, 0) -> 0\n"
-            "CreateBrushIndirect(2, 0x000000, 6) -> 0\n"
-            "GetStockObject(7) -> 1000007\n"
-            "GetStockObject(9) -> 0\n"
-            "SelectObject(1) -> 1000007\n"
-            "SelectObject(4242) -> 0\n"
-            "MoveToEx(10, 20) -> 1\n"
-            "LineTo(100, 200) -> 1\n"
-            "Rectangle(1, 2, 3, 4) -> 1\n"
-            "Ellipse(5, 6, 7, 8) -> 1\n"
-            "Arc(1, 2, 3, 4, 5, 6, 7, 8) -> 1\n"
-            "Chord(8, 7, 6, 5, 4, 3, 2, 1) -> 1\n"
-            "PolyBezier(0, 0, 1, 2, 3, 4, 5, 6) -> 1\n"
-            "PolyBezier(0, 0, 1, 2, 3, 4) -> 0\n"
-            "PolyBezier(0, 0, 0, 0, 0, 0, 0, 0, 0, 0) -> 0\n"
-            "TextOutA(12, 34, \"Hi \\\"x\\\"\\r\\n\") -> 1\n"
-            "ArcTo(0, 0, 100, 100, 100, 50, 50, -100) -> 1\n"
-            "ArcTo(0, 0, 200, 100, 0, 50, 300, 150) -> 1\n"
-            "ArcTo(10, 10, 10, 50, 0, 0, 33, 44) -> 1\n"
-            "SetArcDirection(2) -> 1\n"
-            "SetArcDirection(7) -> 0\n"
-            "SetPixel(10, 10, 0x030201) -> 0x030201\n"
-            "SetPixelV(4799, 6813, 0xABCDEF) -> 1\n"
-            "SetPixel(0, 0, 0xFF000000) -> 0x000000\n"
-            "GetPixel(10, 10) -> 0x030201\n"
-            "GetPixel(11, 11) -> 0xFFFFFF\n"
-            "GetPixel(4800, 0) -> 0xFFFFFFFF\n"
-            "SetPixel(0, 6814, 0x000000) -> 0xFFFFFFFF\n"
-            "SetPixelV(-1, 0, 0x000000) -> 0\n"
-            "SetTextColor(0x464646) -> 0x000000\n"
-            "SetBkColor(0x00FF00) -> 0xFFFFFF\n"
-            "SetBkMode(1) -> 2\n"
-            "SetBkMode(3) -> 0\n"
-            "LineTo(5, 5) -> 0\n"
-            "SetTextColor(0x123456) -> 0xFFFFFFFF\n"
-            "CreatePen(0, 1, 0x000000) -> 0\n"
-            "CreatePen(0, 1, 0x000000) -> 0\n");
+  EXPECT_EQ(s.Dump(), expected);
+  EXPECT_EQ(size, (Size{125, 50})) << "every byte alike";
   EXPECT_EQ(previous, (Point{0, 0}));
   EXPECT_EQ(positions, (std::vector<Point>{{100, 200}, {50, 0}, {171, 85}, {33, 44}})) << "shapes and text stay put";
-  EXPECT_EQ(s.CurrentPosition(), (Point{33, 44}));
-  EXPECT_EQ(s.Selected(ObjectKind::Pen), pen);
-  EXPECT_EQ(s.Object(pen)->penStyle, PenStyle::Dash);
-  EXPECT_EQ(s.Object(brush)->brush.lbHatch, 3u);
+  EXPECT_EQ(s.Object(ObjectHandle{1})->penStyle, PenStyle::Dash);
+  EXPECT_EQ(s.Object(ObjectHandle{2})->brush.lbHatch, 3u);
   EXPECT_EQ(s.ArcDirection(), kAdClockwise);
   EXPECT_EQ(s.PixelsSet(), 3u);
   EXPECT_EQ(s.GetPixel(4799, 6813), 0xABCDEFu);
@@ -138,7 +104,7 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
   EXPECT_TRUE(s.Records().empty());
   EXPECT_EQ(s.CurrentPosition(), (Point{33, 44})) << "clearing the records keeps the state";
   s.SelectObject(RecordingSurface::StockHandle(StockObject::BlackPen));
-  EXPECT_TRUE(s.DeleteObject(pen) && s.DeleteObject(brush));
+  EXPECT_TRUE(s.DeleteObject(ObjectHandle{1}) && s.DeleteObject(ObjectHandle{2}));
   EXPECT_EQ(s.HygieneReport(), "");
 }
 
