@@ -19,10 +19,7 @@ class TestHost final : public PrintHost {
   std::deque<double> clock{0, 0, 0};
   HostFacts facts{{2010, 3, 5, 5, 9, 7, 3, 45}, "BENCH-PC", "tester"};  // Friday 5 March 2010, 9:07:03.045
   std::string programPath = "/nonexistent/veltrim";  // no data files beside it
-  struct Message {
-    std::string text, caption;
-    MessageIcon icon;
-  };
+  struct Message { std::string text, caption; MessageIcon icon; };
   std::vector<Message> messages;
   std::vector<int> reads;
   std::string report;

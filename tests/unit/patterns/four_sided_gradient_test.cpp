@@ -1,74 +1,76 @@
 // The four-sided gradient squares: CMYK (Advanced 13) and Custom item 4.
-#include "patterns/four_sided_gradient.hpp"
-
 #include <gtest/gtest.h>
 
-#include "advanced_page.hpp"
+#include "pattern_page.hpp"
 
 namespace veltrim::test {
 namespace {
 
-TEST(CmykFourSidedGradient, PortraitSquareOf262By262CellsWithTheCaptionBelow) {
-  AdvancedPage page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 297, 0, 0));
-  page.Advanced(13, 10);  // the offset does not apply
-  const auto rects = FilledRects(page.dc);
+TEST(CmykFourSidedGradient, PortraitSquareOf262By262Cells) {
+  Page page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 297, 0, 0));
+  page.Tick(Tab::Advanced, {13}).Draw(10);  // the offset does not apply
+  const auto boxes = page.Boxes();
   // m = 4960, cell = 4960 / 255 = 19: starts 0, 19, ... 4959 in each direction.
-  ASSERT_EQ(rects.size(), 262u * 262u);
-  EXPECT_EQ(rects.front(), (FilledRect{{0, 0, 19, 19}, Rgb(0, 255, 255), Rgb(0, 255, 255), 1}));
-  EXPECT_EQ(rects[261].rect, (Rect{4959, 0, 4978, 19}));
-  EXPECT_EQ(rects[262].rect, (Rect{0, 19, 19, 38}));
-  // 4959 / 4960 of the way to yellow in both directions, truncated.
-  EXPECT_EQ(rects.back(), (FilledRect{{4959, 4959, 4978, 4978}, Rgb(254, 253, 1), Rgb(254, 253, 1), 1}));
-  EXPECT_EQ(rects[261].brush, Rgb(254, 1, 255)) << "top-right cell, nearly magenta";
-  EXPECT_EQ(rects[261 * 262].brush, Rgb(0, 1, 1)) << "bottom-left cell, nearly black";
-
-  const auto captions = page.dc.RecordsOf("DrawTextA");
-  ASSERT_EQ(captions.size(), 1u);
-  // pxPerMmX = 4960 / 210 = 23: ten millimetres below the square.
-  EXPECT_EQ(captions[0].args, (std::vector<std::int64_t>{0, 4960 + 230, 4960, 7014, 0x2810}));
-  EXPECT_EQ(captions[0].text, "QORVEL Veltrim version 2 / Printer: Queue 7");
-  EXPECT_EQ(page.dc.HygieneReport(), "");
+  ASSERT_EQ(boxes.size(), 262u * 262u);
+  EXPECT_EQ(boxes.front().box, (Rect{0, 0, 19, 19}));
+  EXPECT_EQ(boxes[261].box, (Rect{4959, 0, 4978, 19}));
+  EXPECT_EQ(boxes[262].box, (Rect{0, 19, 19, 38}));
+  EXPECT_EQ(boxes.back().box, (Rect{4959, 4959, 4978, 4978}));
+  // Corner colours; 4959 / 4960 of the way to yellow in both directions, truncated.
+  const std::pair<std::size_t, ColorRef> corners[] = {
+      {0, Rgb(0, 255, 255)}, {261, Rgb(254, 1, 255)}, {261 * 262, Rgb(0, 1, 1)}, {262 * 262 - 1, Rgb(254, 253, 1)}};
+  for (const auto& [index, colour] : corners) {
+    EXPECT_EQ(boxes[index].brush, colour) << index;
+    EXPECT_EQ(boxes[index].pen, colour) << index;
+    EXPECT_EQ(boxes[index].penWidth, 1) << index;
+  }
 }
 
-TEST(CmykFourSidedGradient, LandscapeCaptionStandsBesideTheSquare) {
-  AdvancedPage page(RecordingDevice::Printer(600, 600, 7014, 4960, 297, 210, 0, 0));
-  page.printerName.clear();
-  page.Advanced(13);
-  const auto captions = page.dc.RecordsOf("DrawTextA");
-  ASSERT_EQ(captions.size(), 1u);
-  // pxPerMmX = 7014 / 297 = 23.
-  EXPECT_EQ(captions[0].args, (std::vector<std::int64_t>{4960 + 230, 0, 7014, 4960, 0x2810}));
-  EXPECT_EQ(captions[0].text, "QORVEL Veltrim version 2 / Printer: ");
-  const auto rects = FilledRects(page.dc);
-  EXPECT_EQ(rects.back().rect, (Rect{4959, 4959, 4978, 4978})) << "the square stays on the shorter side";
+TEST(FourSidedGradient, CaptionTenHorizontalMillimetresBelowOrBesideTheSquare) {
+  const struct { RecordingDevice device; const char* printer; Rect caption; Rect lastCell; } cases[] = {
+      // 4800 x 3150, 23 units a horizontal mm: landscape, the caption to the right.
+      {Skewed(), "Queue 7", {3150 + 230, 0, 4800, 3150}, {3144, 3144, 3156, 3156}},
+      // The same turned: 3150 x 4800, 3150 / 266 = 11 a horizontal mm; below.
+      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), "", {0, 3150 + 110, 3150, 4800},
+       {3144, 3144, 3156, 3156}},
+  };
+  for (const auto& c : cases) {
+    Page page(c.device);
+    page.printerName = c.printer;
+    page.Tick(Tab::Advanced, {13}).Draw();
+    const auto captions = page.dc.RecordsOf("DrawTextA");
+    ASSERT_EQ(captions.size(), 1u);
+    EXPECT_EQ(captions[0].args, (Args{c.caption.left, c.caption.top, c.caption.right, c.caption.bottom, 0x2810}));
+    EXPECT_EQ(captions[0].text, std::string("QORVEL Veltrim version 2 / Printer: ") + c.printer);
+    EXPECT_EQ(page.Boxes().back().box, c.lastCell) << "the square stays on the shorter side";
+  }
 }
 
 TEST(CustomFourSidedGradient, CornersFromSlotsFourThreeTwoOneHeldToTheByte) {
-  AdvancedPage page(RecordingDevice::Printer(300, 300, 510, 600, 43, 50, 0, 0));
-  auto& slots = page.selection.customColours;
-  slots[4] = {500, -20, 0};  // typed past the byte: (255, 0, 0), not 500 & 0xFF
-  slots[3] = {0, 200, 0};
-  slots[2] = {0, 0, 0};
-  slots[1] = {100, 100, 100};
-  page.Draw(4, 4);
-  const auto rects = FilledRects(page.dc);
+  Page page(RecordingDevice::Printer(300, 300, 510, 600, 43, 50, 0, 0));
+  page.selection.customColours[4] = {500, -20, 0};  // typed past the byte: (255, 0, 0), not 500 & 0xFF
+  page.selection.customColours[3] = {0, 200, 0};
+  page.selection.customColours[2] = {0, 0, 0};
+  page.selection.customColours[1] = {100, 100, 100};
+  page.Tick(Tab::Custom, {4}).Draw();
+  const auto boxes = page.Boxes();
   // m = 510, cell = 2: starts 0 ... 510, 256 a side.
-  ASSERT_EQ(rects.size(), 256u * 256u);
-  EXPECT_EQ(rects.front().brush, Rgb(255, 0, 0));
-  EXPECT_EQ(rects[255].brush, Rgb(0, 200, 0));
-  EXPECT_EQ(rects[128 * 256].brush, Rgb(127, 0, 0)) << "y = 256: 255 - 255 x 256 / 510";
-  EXPECT_EQ(rects.back(), (FilledRect{{510, 510, 512, 512}, Rgb(100, 100, 100), Rgb(100, 100, 100), 1}));
-  EXPECT_EQ(page.dc.HygieneReport(), "");
+  ASSERT_EQ(boxes.size(), 256u * 256u);
+  EXPECT_EQ(boxes.front().brush, Rgb(255, 0, 0));
+  EXPECT_EQ(boxes[255].brush, Rgb(0, 200, 0));
+  EXPECT_EQ(boxes[128 * 256].brush, Rgb(127, 0, 0)) << "y = 256: 255 - 255 x 256 / 510";
+  EXPECT_EQ(boxes.back().box, (Rect{510, 510, 512, 512}));
+  EXPECT_EQ(boxes.back().brush, Rgb(100, 100, 100));
 }
 
 TEST(FourSidedGradient, SmallDeviceGetsOneUnitCells) {
   // 200 x 100 units: 100 / 255 = 0, taken as one unit; 101 cells a side.
-  AdvancedPage page(RecordingDevice::Printer(96, 96, 200, 100, 52, 26, 0, 0));
-  page.Advanced(13);
-  const auto rects = FilledRects(page.dc);
-  ASSERT_EQ(rects.size(), 101u * 101u);
-  EXPECT_EQ(rects.back().rect, (Rect{100, 100, 101, 101}));
-  EXPECT_EQ(rects.back().brush, Rgb(255, 255, 0));
+  Page page(RecordingDevice::Printer(96, 96, 200, 100, 52, 26, 0, 0));
+  page.Tick(Tab::Advanced, {13}).Draw();
+  const auto boxes = page.Boxes();
+  ASSERT_EQ(boxes.size(), 101u * 101u);
+  EXPECT_EQ(boxes.back().box, (Rect{100, 100, 101, 101}));
+  EXPECT_EQ(boxes.back().brush, Rgb(255, 255, 0));
 }
 
 }  // namespace

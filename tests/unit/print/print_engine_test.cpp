@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <map>
-#include <ostream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "recording_surface.hpp"
-#include "test_print_host.hpp"
+#include "pattern_page.hpp"
 
 namespace veltrim {
 namespace {
@@ -19,33 +17,25 @@ namespace {
 using test::TestHost;
 
 // The results the spooler gives, call by call; success once a list runs out.
-struct SpoolerScript {
-  std::deque<int> startDoc, startPage, endPage, endDoc;
-};
+struct SpoolerScript { std::deque<int> startDoc, startPage, endPage, endDoc; };
 
 class ScriptedDevice final : public PrintDevice {
  public:
   ScriptedDevice(RecordingSurface& surface, SpoolerScript script, std::vector<std::string>& calls)
       : surface_(surface), script_(std::move(script)), calls_(calls) {}
   Surface& Page() override { return surface_; }
-  int StartDocA(const char* name) override {
-    calls_.push_back(std::string("StartDoc ") + name);
-    return Next(script_.startDoc, 1);
-  }
+  int StartDocA(const char* name) override { return Call(std::string("StartDoc ") + name, script_.startDoc); }
   int StartPage() override { return Call("StartPage", script_.startPage); }
   int EndPage() override { return Call("EndPage", script_.endPage); }
   int EndDoc() override { return Call("EndDoc", script_.endDoc); }
 
  private:
-  static int Next(std::deque<int>& results, int otherwise) {
-    if (results.empty()) return otherwise;
+  int Call(std::string name, std::deque<int>& results) {
+    calls_.push_back(std::move(name));
+    if (results.empty()) return 1;
     const int result = results.front();
     results.pop_front();
     return result;
-  }
-  int Call(const char* name, std::deque<int>& results) {
-    calls_.push_back(name);
-    return Next(results, 1);
   }
   RecordingSurface& surface_;
   SpoolerScript script_;
@@ -59,8 +49,7 @@ class ScriptedTarget final : public PrintTarget {
   RecordingDevice device;
   SpoolerScript script;
   std::vector<std::string> calls;
-  // The page surface outlives the device, which the job deletes.
-  std::unique_ptr<RecordingSurface> surface;
+  std::unique_ptr<RecordingSurface> surface;  // outlives the device, which the job deletes
 
   PrintChoice Choose() override {
     calls.push_back("PrintDlg");
@@ -78,12 +67,6 @@ class ScriptedTarget final : public PrintTarget {
 
 const std::string kHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
 
-std::string Repeat(const std::string& text, int times) {
-  std::string result;
-  for (int i = 0; i < times; ++i) result += text;
-  return result;
-}
-
 struct Job {
   TestHost host;
   ScriptedTarget target;
@@ -99,12 +82,23 @@ struct Job {
   }
 };
 
-TEST(PrintReport, CancelledDialogGivesHeaderFailureAndTime) {
-  Job job;
-  job.target.accept = false;
-  job.host.clock = {1000, 1250};
-  EXPECT_EQ(job.Run(), kHeader + "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.");
-  EXPECT_EQ(job.printerName, "") << "a refused dialog leaves the printer name alone";
+TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
+  // A refused dialog counts its own time and leaves the printer name alone;
+  // the report shows every digit of the float (0.001f is not 0.001).
+  const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer; } cases[] = {
+      {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", ""},
+      {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", ""},
+      {true, false, {0, 10, 110},
+       "[v] PrintDlg()\r\n[x] pd.hDC\r\n\r\nPrint Time: 0.100000001490116119384765625 seconds.", "Queue 7"},
+  };
+  for (const auto& c : cases) {
+    Job job;
+    job.target.accept = c.accept;
+    job.target.withDevice = c.withDevice;
+    job.host.clock = c.clock;
+    EXPECT_EQ(job.Run(), kHeader + c.expected);
+    EXPECT_EQ(job.printerName, c.printer);
+  }
 }
 
 TEST(PrintReport, TwoDocumentsOfThreePages) {
@@ -112,22 +106,25 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   job.host.boxes = {{kIdDocs, "2"}, {kIdPagesPerDoc, "3"}, {kIdPaperOffset, "0"}};
   // The dialog's own time is not counted: the clock starts again after it.
   job.host.clock = {0, 5000, 5500};
-  const std::string document =
-      "[v] StartDoc()\r\n" + Repeat("[v] StartPage()\r\n[v] EndPage()\r\n", 3) + "[v] EndDoc()\r\n";
+  job.selection.currentTab = -1;  // every page spooled blank, but started and ended
+  job.selection.bwTests.fill(1);
+  std::string document = "[v] StartDoc()\r\n";
+  std::vector<std::string> documentCalls = {"StartDoc QORVEL Veltrim v2"};
+  for (int page = 0; page < 3; ++page) {
+    document += "[v] StartPage()\r\n[v] EndPage()\r\n";
+    documentCalls.insert(documentCalls.end(), {"StartPage", "EndPage"});
+  }
+  document += "[v] EndDoc()\r\n";
+  documentCalls.push_back("EndDoc");
   EXPECT_EQ(job.Run(), kHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + document + document +
                            "\r\nPrint Time: 0.5 seconds.");
   EXPECT_EQ(job.printerName, "Queue 7");
-  EXPECT_EQ(job.target.calls,
-            (std::vector<std::string>{"PrintDlg", "StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage",
-                                      "EndPage", "StartPage", "EndPage", "EndDoc", "StartDoc QORVEL Veltrim v2",
-                                      "StartPage", "EndPage", "StartPage", "EndPage", "StartPage", "EndPage",
-                                      "EndDoc"}));
-}
-
-TEST(PrintReport, SettingsAreReadPagesFirstThenDocumentsThenOffset) {
-  Job job;
-  job.Run();
+  std::vector<std::string> calls = {"PrintDlg"};
+  for (int i = 0; i < 2; ++i) calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
+  EXPECT_EQ(job.target.calls, calls);
   EXPECT_EQ(job.host.reads, (std::vector<int>{kIdPagesPerDoc, kIdDocs, kIdPaperOffset}));
+  for (const Record& record : job.target.surface->Records())
+    EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
 }
 
 struct FailureCase {
@@ -137,9 +134,6 @@ struct FailureCase {
   SpoolerScript script;
   std::string expected;  // between "[v] pd.hDC\r\n" and the time line
 };
-
-// Test names and failure messages show the case by its name.
-void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class PrintReportFailures : public ::testing::TestWithParam<FailureCase> {};
 
@@ -175,41 +169,24 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NoPages", "2", "0", {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(PrintReport, DialogWithoutDeviceContext) {
-  Job job;
-  job.target.withDevice = false;
-  job.host.clock = {0, 10, 110};
-  EXPECT_EQ(job.Run(), kHeader + "[v] PrintDlg()\r\n[x] pd.hDC\r\n\r\nPrint Time: 0.100000001490116119384765625 seconds.");
-}
-
-TEST(PrintReport, TimeIsASinglePrecisionQuotientWithEveryDigit) {
-  Job job;
-  job.target.accept = false;
-  job.host.clock = {0, 1};
-  // 0.001f is not 0.001: the report shows the float's exact value.
-  EXPECT_EQ(job.Run(), kHeader + "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.");
-}
-
 TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
-  RecordingSurface surface(RecordingDevice::A4At600Dpi());
-  const PageGeometry geometry = ReadPageGeometry(surface);
-  const TextMetrics metrics = RecordingSurface::MetricsFor(surface.Device().DefaultFontHeight());
-  EXPECT_EQ(geometry.lineHeight, metrics.tmHeight + metrics.tmExternalLeading + 2);
-  EXPECT_EQ(geometry.pageWidth, 4800);
-  EXPECT_EQ(geometry.pageHeight, 6814);
-  // 4800 / 203 and 6814 / 288 are integer quotients: 23, not 23.6.
-  EXPECT_EQ(geometry.pxPerMmX, 23.0f);
-  EXPECT_EQ(geometry.pxPerMmY, 23.0f);
-  std::vector<std::int64_t> asked;
-  for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
-  EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
-}
-
-TEST(PageGeometry, ZeroMillimetreSizeGivesZeroNotADivisionByZero) {
-  RecordingSurface surface(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0));
-  const PageGeometry geometry = ReadPageGeometry(surface);
-  EXPECT_EQ(geometry.pxPerMmX, 0.0f);
-  EXPECT_EQ(geometry.pxPerMmY, 0.0f);
+  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6
+  // and 11.8; a device without millimetre sizes gives 0, not a division by
+  // zero.
+  const struct { RecordingDevice device; float x, y; } cases[] = {{test::Skewed(), 23, 11},
+               {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
+  for (const auto& c : cases) {
+    RecordingSurface surface(c.device);
+    const PageGeometry geometry = ReadPageGeometry(surface);
+    EXPECT_EQ(geometry.lineHeight, 25 + 0 + 2) << "tmHeight + tmExternalLeading + 2 of the default font";
+    EXPECT_EQ(geometry.pageWidth, 4800);
+    EXPECT_EQ(geometry.pageHeight, 3150);
+    EXPECT_EQ(geometry.pxPerMmX, c.x);
+    EXPECT_EQ(geometry.pxPerMmY, c.y);
+    std::vector<std::int64_t> asked;
+    for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
+    EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
+  }
 }
 
 TEST(PageGeometry, OffsetTruncatesTowardZeroByTheHorizontalFactor) {
@@ -219,41 +196,20 @@ TEST(PageGeometry, OffsetTruncatesTowardZeroByTheHorizontalFactor) {
   EXPECT_EQ(OffsetInDeviceUnits(-3, 11.8f), -35);  // toward zero, not down
 }
 
-TEST(PageDispatch, TenMillimetreOffsetPutsTheColorTitleAt230) {
+// The job hands each page the offset box and the printer and port the
+// dialog chose, asking the time afresh on every page.
+TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinter) {
   Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "1"}, {kIdPaperOffset, "10"}};
-  job.target.device = RecordingDevice::A4At600Dpi();
-  job.selection.currentTab = 1;
-  job.Run();
-  ASSERT_NE(job.target.surface, nullptr);
-  const auto titles = job.target.surface->RecordsOf("TextOutA");
-  ASSERT_EQ(titles.size(), 1u);
-  EXPECT_EQ(titles[0].args, (std::vector<std::int64_t>{0, 230}));
-  EXPECT_EQ(titles[0].text, "QORVEL Veltrim Program - version 2 / Printer: Queue 7");
-  EXPECT_EQ(job.target.surface->HygieneReport(), "");
-}
-
-TEST(PageDispatch, InfoBlockNamesThePrinterAndPortTheDialogChose) {
-  Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "0"}};
-  job.selection.currentTab = 0;
+  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "10"}};
+  job.target.device = test::Skewed();  // 23 units a horizontal mm, 11 a vertical one
   job.selection.bwTests[0] = 1;
   job.Run();
+  ASSERT_NE(job.target.surface, nullptr);
   const auto lines = job.target.surface->RecordsOf("TextOutA");
   ASSERT_EQ(lines.size(), 52u);
+  EXPECT_EQ(lines[0].args, (std::vector<std::int64_t>{0, 230}));
   EXPECT_EQ(lines[2].text, "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ");
-  EXPECT_EQ(job.host.factsRead, 2) << "the time is asked afresh on every page";
-}
-
-TEST(PageDispatch, NoCategorySpoolsBlankPages) {
-  Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "0"}};
-  job.selection.currentTab = -1;
-  job.selection.bwTests.fill(1);
-  EXPECT_NE(job.Run().find("[v] StartPage()\r\n[v] EndPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n"),
-            std::string::npos);
-  for (const Record& record : job.target.surface->Records())
-    EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
+  EXPECT_EQ(job.host.factsRead, 2);
 }
 
 }  // namespace

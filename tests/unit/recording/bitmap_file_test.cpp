@@ -47,36 +47,27 @@ class BitmapFile : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(BitmapFile, LoadsAndSizesABitmap) {
-  RecordingSurface surface;
-  const std::string path = Write("picture.bmp", Bitmap24(37, 21));
-  const ObjectHandle bitmap = surface.LoadBitmapFile(path.c_str());
-  ASSERT_TRUE(bitmap);
-  EXPECT_EQ(surface.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
-  Size size;
-  ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
-  EXPECT_EQ(size, (Size{37, 21}));
-  EXPECT_EQ(surface.Object(bitmap)->kind, ObjectKind::Bitmap);
-  EXPECT_EQ(surface.Object(bitmap)->path, path);
-
-  // A loaded bitmap is an object to delete. (The path is shown quoted, so
-  // Windows backslashes appear doubled; only its file name is checked.)
-  const std::string report = surface.HygieneReport();
-  EXPECT_EQ(report.rfind("bitmap " + std::to_string(bitmap.value) + " from LoadBitmapFile(\"", 0), 0u) << report;
-  EXPECT_NE(report.find("picture.bmp\") was never deleted\n"), std::string::npos) << report;
-  EXPECT_TRUE(surface.DeleteObject(bitmap));
-  EXPECT_FALSE(surface.GetBitmapSize(bitmap, size)) << "deleted";
-  EXPECT_EQ(surface.HygieneReport(), "");
-}
-
-TEST_F(BitmapFile, TopDownBitmap) {
-  RecordingSurface surface;
-  const ObjectHandle bitmap = surface.LoadBitmapFile(Write("top.bmp", Bitmap24(4, 9, true)).c_str());
-  ASSERT_TRUE(bitmap);
-  Size size;
-  ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
-  EXPECT_EQ(size, (Size{4, 9}));
-  surface.DeleteObject(bitmap);
+TEST_F(BitmapFile, LoadsAndSizesABitmapBottomUpOrTopDown) {
+  for (const bool topDown : {false, true}) {
+    RecordingSurface surface;
+    const std::string path = Write("picture.bmp", Bitmap24(37, 21, topDown));
+    const ObjectHandle bitmap = surface.LoadBitmapFile(path.c_str());
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(surface.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
+    Size size;
+    ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
+    EXPECT_EQ(size, (Size{37, 21}));
+    EXPECT_EQ(surface.Object(bitmap)->kind, ObjectKind::Bitmap);
+    EXPECT_EQ(surface.Object(bitmap)->path, path);
+    // A loaded bitmap is an object to delete. (The path is shown quoted, so
+    // Windows backslashes appear doubled; only its file name is checked.)
+    const std::string report = surface.HygieneReport();
+    EXPECT_EQ(report.rfind("bitmap " + std::to_string(bitmap.value) + " from LoadBitmapFile(\"", 0), 0u) << report;
+    EXPECT_NE(report.find("picture.bmp\") was never deleted\n"), std::string::npos) << report;
+    EXPECT_TRUE(surface.DeleteObject(bitmap));
+    EXPECT_FALSE(surface.GetBitmapSize(bitmap, size)) << "deleted";
+    EXPECT_EQ(surface.HygieneReport(), "");
+  }
 }
 
 TEST_F(BitmapFile, MissingOrBadFilesGiveNone) {
