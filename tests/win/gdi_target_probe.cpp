@@ -4,9 +4,6 @@
 //   gdi_target_probe.exe dialog QUEUE ok|cancel
 //       PrintDialogTarget; a second thread waits for the dialog, reports its
 //       controls, picks QUEUE in the printer list and presses OK or Cancel.
-//   gdi_target_probe.exe plain-dialog
-//       The same dialog without our hook, cancelled: how its controls show
-//       by themselves.
 //   gdi_target_probe.exe named NAME
 //       NamedPrinterTarget; when it gives a device, prints the test page
 //       with a bitmap file as well.
@@ -20,8 +17,6 @@
 // LOGPIXELSX LOGPIXELSY PHYSICALOFFSETX PHYSICALOFFSETY" and "job StartDoc
 // StartPage EndPage EndDoc" with the spooler's results.
 #include <windows.h>
-// After <windows.h>, which it needs.
-#include <commdlg.h>
 
 #include <array>
 #include <chrono>
@@ -58,8 +53,8 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-// Waits for the print dialog of `thread`, reports its controls and, with a
-// queue, picks it; then closes the dialog with `button`.
+// Waits for the print dialog of `thread`, reports its controls, picks the
+// queue and closes the dialog with `button`.
 std::thread DriveDialog(DWORD thread, std::string queue, int button, DialogReport& report) {
   return std::thread([thread, queue = std::move(queue), button, &report] {
     const HWND dialog = test::WaitForDialog(thread, test::kPrinterList, std::chrono::seconds(20));
@@ -70,10 +65,8 @@ std::thread DriveDialog(DWORD thread, std::string queue, int button, DialogRepor
       report.controls.push_back(std::to_string(id) + " exists " + (control ? "1" : "0") + " visible " +
                                 (control && ::IsWindowVisible(control) ? "1" : "0"));
     }
-    if (!queue.empty()) {
-      report.selected = test::PickPrinter(dialog, queue.c_str());
-      report.portShown = WindowText(::GetDlgItem(dialog, 1101));
-    }
+    report.selected = test::PickPrinter(dialog, queue.c_str());
+    report.portShown = WindowText(::GetDlgItem(dialog, 1101));
     test::PressDialogButton(dialog, button);
   });
 }
@@ -142,23 +135,6 @@ int RunDialog(const std::string& queue, bool accept) {
   return PrintChoiceAndPage(choice, nullptr);
 }
 
-// The dialog as the system shows it, without our hook.
-int RunPlainDialog() {
-  DialogReport report;
-  std::thread driver = DriveDialog(::GetCurrentThreadId(), {}, IDCANCEL, report);
-  PRINTDLGA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.Flags = PD_DISABLEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-  dialog.nCopies = 1;
-  const BOOL accepted = ::PrintDlgA(&dialog);
-  driver.join();
-  const win::OwnedGlobal devMode(dialog.hDevMode), devNames(dialog.hDevNames);
-  const win::OwnedDc dc(dialog.hDC);
-  PrintReport(report);
-  Line("accepted", accepted ? "1" : "0");
-  return 0;
-}
-
 // Writes the 2 x 2 picture beside the other temporary files; empty on failure.
 std::string WritePicture() {
   char folder[MAX_PATH];
@@ -190,14 +166,12 @@ int main(int argc, char** argv) {
   int result = 2;
   if (mode == "dialog" && argc == 4) {
     result = RunDialog(argv[2], std::strcmp(argv[3], "ok") == 0);
-  } else if (mode == "plain-dialog" && argc == 2) {
-    result = RunPlainDialog();
   } else if (mode == "named" && argc == 3) {
     result = RunNamed(argv[2]);
   } else if (mode == "printers" && argc == 2) {
     result = RunPrinters();
   } else {
-    std::fprintf(stderr, "usage: gdi_target_probe dialog QUEUE ok|cancel | plain-dialog | named NAME | printers\n");
+    std::fprintf(stderr, "usage: gdi_target_probe dialog QUEUE ok|cancel | named NAME | printers\n");
   }
   std::fflush(stdout);
   return result;
