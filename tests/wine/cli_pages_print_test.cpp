@@ -14,6 +14,7 @@
 #include "colour_page.hpp"
 #include "raster.hpp"
 #include "services.hpp"
+#include "test_picture.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -103,6 +104,23 @@ const PrintCase kCases[] = {
        for (int y = 2560; y < 2700; y += 4)
          for (int x = 110; x < 2450; x += 4) readout += Dark(page.At(x, y)) ? 1 : 0;
        EXPECT_GT(readout, 50) << "the centre colour's readout below the chart";
+     }},
+    // The picture beside the program stretched over the whole printable
+    // area: through a bitmap copy onto the printer's DC, every chart patch
+    // where the stretch puts it.
+    {"picture_page",
+     {"--category", "color", "--tests", "12"},
+     75,
+     [](const Page& page) {
+       std::vector<ColourProbe> probes;
+       for (int i = 0; i < static_cast<int>(art::kChartPatches.size()); ++i) {
+         const auto& patch = art::kChartPatches[static_cast<std::size_t>(i)];
+         const art::PatchBox box = art::ChartPatchBox(i);
+         probes.push_back({patch.name, (box.left + box.right) / 2 * 2450 / art::kTestPictureWidth,
+                           (box.top + box.bottom) / 2 * 3200 / art::kTestPictureHeight,
+                           (std::uint32_t{patch.red} << 16) | (patch.green << 8) | patch.blue});
+       }
+       ExpectProbes(page, probes, 10);
      }},
 };
 

@@ -52,7 +52,12 @@ TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
   CupsQueue queue(services, "wcli_info");
   const auto printers = RunWindowsProgram(services, kCli, {"printers"});
   ASSERT_EQ(printers.exitCode, 0) << printers.err;
-  EXPECT_NE(printers.out.find("wcli_info\tCUPS:wcli_info"), std::string::npos) << printers.out;
+  EXPECT_NE(printers.out.find(" wcli_info\tCUPS:wcli_info\n"), std::string::npos) << printers.out;
+  // One printer is marked as the default, and it is one of the listed.
+  const std::size_t star = printers.out.find("* ");
+  ASSERT_NE(star, std::string::npos) << printers.out;
+  EXPECT_TRUE(star == 0 || printers.out[star - 1] == '\n') << printers.out;
+  EXPECT_EQ(printers.out.find("* ", star + 1), std::string::npos) << printers.out;
   struct Query {
     std::vector<std::string> args;
     std::vector<std::string> parts;
