@@ -1,12 +1,14 @@
 // The program's resources as Windows loads them from the test driver, which
 // links them in: accelerator table 12 entry by entry and as the keys a user
-// presses, the selection menu and the version.
+// presses, every control's bitmaps, the selection menu and the version.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "app/main_window_layout.hpp"
 
 namespace {
 
@@ -71,6 +73,47 @@ TEST(Resources, AcceleratorTableTwelveIsExactlyTheKeyList) {
   ::SetKeyboardState(saved);
   ::DestroyWindow(window);
   ::DestroyAcceleratorTable(table);
+}
+
+// A bitmap's pixels, top-down, 0xRRGGBB; empty when it does not load.
+std::vector<DWORD> Pixels(int id, SIZE& size) {
+  const HBITMAP bitmap = static_cast<HBITMAP>(::LoadBitmapA(Self(), MAKEINTRESOURCEA(id)));
+  BITMAP info{};
+  if (!bitmap || ::GetObjectA(bitmap, sizeof info, &info) != sizeof info) return {};
+  size = {info.bmWidth, info.bmHeight};
+  BITMAPINFO header{};
+  header.bmiHeader = {sizeof header.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<DWORD> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
+  const HDC screen = ::GetDC(nullptr);
+  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
+  ::ReleaseDC(nullptr, screen);
+  ::DeleteObject(bitmap);
+  for (DWORD& p : pixels) p &= 0xFFFFFF;
+  return rows == info.bmHeight ? pixels : std::vector<DWORD>{};
+}
+
+// Every image of a control has the control's size, and any two states of
+// one control differ in a visible share of their pixels, not a stray one.
+TEST(Resources, EveryControlsBitmapsHaveItsSizeAndDistinctStates) {
+  int loaded = 0;
+  for (const veltrim::MainControl& control : veltrim::kMainControls) {
+    std::vector<std::vector<DWORD>> states;
+    for (int i = 0; i < control.BitmapCount(); ++i) {
+      SIZE size{};
+      states.push_back(Pixels(control.firstBitmap + i, size));
+      EXPECT_EQ(size.cx, control.width) << "bitmap " << control.firstBitmap + i << " of " << control.id;
+      EXPECT_EQ(size.cy, control.height) << "bitmap " << control.firstBitmap + i << " of " << control.id;
+      loaded += states.back().empty() ? 0 : 1;
+    }
+    for (std::size_t a = 0; a < states.size(); ++a)
+      for (std::size_t b = a + 1; b < states.size() && !states[a].empty(); ++b) {
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < states[a].size() && i < states[b].size(); ++i)
+          differing += states[a][i] != states[b][i] ? 1 : 0;
+        EXPECT_GT(differing, states[a].size() / 20) << "states " << a << " and " << b << " of " << control.id;
+      }
+  }
+  EXPECT_GT(loaded, 150);
 }
 
 TEST(Resources, SelectionMenuAndVersion) {
