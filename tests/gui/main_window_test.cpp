@@ -163,7 +163,9 @@ TEST_F(MainWindow, TickingFollowsTheExclusiveAndCustomRulesAndRepaints) {
   EXPECT_TRUE(ShowsItsImage(1274));
 }
 
-TEST_F(MainWindow, SelectionMenuCommandsPerTab) {
+// The menu's rules are the core's (tests/unit/app); here each command
+// reaches the current tab's items, and tabs 2 and 4 keep their choices.
+TEST_F(MainWindow, SelectionMenuCommandsActOnTheCurrentTab) {
   TestSelection& s = ui_.State().selection;
   struct Case {
     int tab;
@@ -171,17 +173,8 @@ TEST_F(MainWindow, SelectionMenuCommandsPerTab) {
     std::vector<int> ticked;
   };
   const Case cases[] = {
-      {0, 5000, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-      {0, 5002, {}},
-      {0, 5003, {0, 1, 2, 3, 5, 6, 7, 8}},
-      {0, 5002, {4}},
-      {0, 5001, {}},
-      {1, 5000, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-      {1, 5003, {0, 2, 5, 6, 9, 10, 11}},
-      {1, 5002, {1, 3, 4, 7, 8}},
-      {3, 5003, {4, 5, 6}},
-      {3, 5000, {0, 1, 2, 3, 4, 5, 6}},
-      {3, 5001, {}},
+      {0, 5000, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {0, 5002, {}}, {1, 5003, {0, 2, 5, 6, 9, 10, 11}},
+      {1, 5002, {1, 3, 4, 7, 8}},             {3, 5000, {0, 1, 2, 3, 4, 5, 6}}, {3, 5001, {}},
   };
   for (const Case& c : cases) {
     ui_.Command(TabCommand(c.tab));
@@ -192,8 +185,6 @@ TEST_F(MainWindow, SelectionMenuCommandsPerTab) {
       if (flags[i]) ticked.push_back(static_cast<int>(i));
     EXPECT_EQ(ticked, c.ticked) << "tab " << c.tab << ", command " << c.command;
   }
-
-  // Tabs 2 and 4 keep their choices.
   ui_.Command(TabCommand(4));
   ui_.Command(1240);
   ui_.Command(5000);
@@ -385,18 +376,17 @@ class MainWindowConfig : public ::testing::Test {
   const std::string path_ = ConfigPath(ProgramPath(::GetModuleHandleA(nullptr)));
 };
 
+// A field longer than the work area is read whole.
 TEST_F(MainWindowConfig, CalibrationComesFromTheFile) {
-  Write("10/20/30/40/50/60/70/");
-  MainWindowDriver ui;
-  ASSERT_TRUE(ui.Started());
-  EXPECT_EQ(ui.State().calibration, (CalibrationValues{10, 20, 30, 40, 50, 60, 70}));
-}
-
-TEST_F(MainWindowConfig, AFieldLongerThanTheWorkAreaIsReadWhole) {
-  Write(std::string(5000, '0') + "5/" + std::string(300, ' ') + "-3/");
-  MainWindowDriver ui;
-  ASSERT_TRUE(ui.Started());
-  EXPECT_EQ(ui.State().calibration, (CalibrationValues{5, -3, 0, 0, 0, 0, 0}));
+  const std::pair<std::string, CalibrationValues> files[] = {
+      {"10/20/30/40/50/60/70/", {10, 20, 30, 40, 50, 60, 70}},
+      {std::string(5000, '0') + "5/" + std::string(300, ' ') + "-3/", {5, -3, 0, 0, 0, 0, 0}}};
+  for (const auto& [text, values] : files) {
+    Write(text);
+    MainWindowDriver ui;
+    ASSERT_TRUE(ui.Started());
+    EXPECT_EQ(ui.State().calibration, values) << text.size();
+  }
 }
 
 }  // namespace

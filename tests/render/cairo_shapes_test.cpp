@@ -209,52 +209,37 @@ TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
 INSTANTIATE_TEST_SUITE_P(Cairo, ShapeTest, ::testing::ValuesIn(kShapes),
                          [](const ::testing::TestParamInfo<ShapeCase>& param) { return std::string(param.param.name); });
 
-TEST(CairoShapes, ArcToMovesTheCurrentPositionToTheArcEnd) {
+// The current position after each path call, as GDI leaves it; an arc
+// direction or a Bezier count GDI refuses draws nothing.
+TEST(CairoShapes, CurrentPositionArcDirectionAndBezierCounts) {
   PngPage page;
   ASSERT_TRUE(page.Started());
   Surface& s = page.S();
+  Point current;
   s.MoveToEx(130, 350, nullptr);
   ASSERT_TRUE(s.ArcTo(200, 300, 301, 401, 400, 350, 250, 200));
-  Point current;
-  s.MoveToEx(0, 0, &current);
-  EXPECT_EQ(current, (Point{250, 300}));
-}
-
-TEST(CairoShapes, LineToAndPolyBezierLeaveTheCurrentPositionAsGdiDoes) {
-  PngPage page;
-  ASSERT_TRUE(page.Started());
-  Surface& s = page.S();
-  Point current;
-  s.MoveToEx(5, 6, nullptr);
-  ASSERT_TRUE(s.LineTo(40, 7));
   s.MoveToEx(5, 6, &current);
-  EXPECT_EQ(current, (Point{40, 7}));
-
+  EXPECT_EQ(current, (Point{250, 300})) << "ArcTo ends at the arc's end";
+  ASSERT_TRUE(s.LineTo(40, 7));
   const std::array<Point, 4> curve{{{10, 10}, {20, 30}, {30, 30}, {40, 10}}};
   ASSERT_TRUE(s.PolyBezier(curve));
   s.MoveToEx(0, 0, &current);
-  EXPECT_EQ(current, (Point{5, 6}));
-}
+  EXPECT_EQ(current, (Point{40, 7})) << "LineTo moves it, PolyBezier does not";
 
-TEST(CairoShapes, PolyBezierRefusesACountThatIsNotOnePlusThreeN) {
-  PngPage page;
-  ASSERT_TRUE(page.Started());
-  const std::array<Point, 5> five{{{10, 10}, {20, 10}, {30, 10}, {40, 10}, {50, 10}}};
-  EXPECT_FALSE(page.S().PolyBezier(five));
-  EXPECT_FALSE(page.S().PolyBezier({}));
-  const RasterImage image = page.Finish();
-  EXPECT_EQ(page.At(image, 20, 10), kWhite);
-}
-
-TEST(CairoShapes, ArcDirectionAnswersThePreviousOneAndRefusesOthers) {
-  CairoSurface s(SmallCaps());
   EXPECT_EQ(s.SetArcDirection(kAdClockwise), kAdCounterClockwise);
   EXPECT_EQ(s.SetArcDirection(3), 0);
   EXPECT_EQ(s.SetArcDirection(0), 0);
   EXPECT_EQ(s.SetArcDirection(kAdCounterClockwise), kAdClockwise);
+  const std::array<Point, 5> five{{{10, 100}, {20, 100}, {30, 100}, {40, 100}, {50, 100}}};
+  EXPECT_FALSE(s.PolyBezier(five));
+  EXPECT_FALSE(s.PolyBezier({}));
+  const RasterImage image = page.Finish();
+  EXPECT_EQ(page.At(image, 20, 100), kWhite);
 }
 
-TEST(CairoShapes, GetPixelReadsTheImagePageWithinThePrintableArea) {
+// Pixels are read back from an image page within the printable area only;
+// a vector page keeps none, and without a page nothing draws.
+TEST(CairoShapes, PixelsAreReadFromImagePagesWithinThePrintableArea) {
   PngPage page;
   ASSERT_TRUE(page.Started());
   Surface& s = page.S();
@@ -264,33 +249,22 @@ TEST(CairoShapes, GetPixelReadsTheImagePageWithinThePrintableArea) {
     ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
     s.Rectangle(100, 100, 120, 120);
   }
-  EXPECT_EQ(s.GetPixel(500, 400), Rgb(255, 0, 0));
-  EXPECT_EQ(s.GetPixel(110, 110), Rgb(10, 20, 30));
-  EXPECT_EQ(s.GetPixel(501, 400), Rgb(255, 255, 255));
-  EXPECT_EQ(s.GetPixel(-1, 0), kInvalidColour);
-  EXPECT_EQ(s.GetPixel(580, 0), kInvalidColour);
-  EXPECT_EQ(s.GetPixel(0, 480), kInvalidColour);
+  const std::pair<Point, ColorRef> reads[] = {{{500, 400}, Rgb(255, 0, 0)}, {{110, 110}, Rgb(10, 20, 30)},
+                                              {{501, 400}, Rgb(255, 255, 255)}, {{-1, 0}, kInvalidColour},
+                                              {{580, 0}, kInvalidColour}, {{0, 480}, kInvalidColour}};
+  for (const auto& [at, colour] : reads) EXPECT_EQ(s.GetPixel(at.x, at.y), colour) << at.x << "," << at.y;
   EXPECT_EQ(s.SetPixel(-1, 0, Rgb(0, 0, 0)), kInvalidColour);
   EXPECT_FALSE(s.SetPixelV(580, 0, Rgb(0, 0, 0)));
-}
 
-TEST(CairoShapes, VectorPagesKeepNoPixelsToRead) {
   TempDir dir;
-  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "p.pdf", SmallCaps());
-  ASSERT_GT(device.StartDocA("pixels"), 0);
-  ASSERT_GT(device.StartPage(), 0);
-  EXPECT_EQ(device.Page().SetPixel(5, 5, Rgb(255, 0, 0)), Rgb(255, 0, 0));
-  EXPECT_EQ(device.Page().GetPixel(5, 5), kInvalidColour);
-  EXPECT_GT(device.EndPage(), 0);
-  EXPECT_GT(device.EndDoc(), 0);
-}
-
-TEST(CairoShapes, NothingDrawsWithoutAPage) {
-  CairoSurface s(SmallCaps());
-  EXPECT_FALSE(s.LineTo(10, 10));
-  EXPECT_FALSE(s.Rectangle(0, 0, 10, 10));
-  EXPECT_FALSE(s.TextOutA(0, 0, "x"));
-  EXPECT_EQ(s.GetPixel(0, 0), kInvalidColour);
+  CairoPrintDevice pdf(FileFormat::Pdf, dir.Path() / "p.pdf", SmallCaps());
+  EXPECT_FALSE(pdf.Page().LineTo(10, 10)) << "no page yet";
+  EXPECT_FALSE(pdf.Page().Rectangle(0, 0, 10, 10));
+  EXPECT_FALSE(pdf.Page().TextOutA(0, 0, "x"));
+  ASSERT_GT(pdf.StartDocA("pixels"), 0);
+  ASSERT_GT(pdf.StartPage(), 0);
+  EXPECT_EQ(pdf.Page().SetPixel(5, 5, Rgb(255, 0, 0)), Rgb(255, 0, 0));
+  EXPECT_EQ(pdf.Page().GetPixel(5, 5), kInvalidColour);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(DesktopProgram, F4ReportsOnTheChosenQueue) {
   const auto run = RunWindowsProgram(services, kGuiTests, {"--gtest_filter=PrinterInfoDialog.*"},
                                      std::chrono::seconds(180), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("[  PASSED  ] 3 tests"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("[  PASSED  ] 2 tests"), std::string::npos) << run.out;
   EXPECT_EQ(queue.CompletedJobs(), 0) << "a report prints nothing";
 }
 

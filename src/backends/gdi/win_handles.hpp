@@ -73,6 +73,8 @@ using OwnedMenu = UniqueHandle<HMENU, MenuCloser>;
 class WindowDc {
  public:
   explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  // Takes a DC that GetDC already gave for `window`.
+  WindowDc(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
   ~WindowDc() {
     if (dc_) ::ReleaseDC(window_, dc_);
   }

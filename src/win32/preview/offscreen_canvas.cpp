@@ -23,7 +23,9 @@ CanvasColour FromColorRef(COLORREF colour) {
 
 }  // namespace
 
-OffscreenCanvas::OffscreenCanvas() : surface_(std::in_place, nullptr) {}
+OffscreenCanvas::OffscreenCanvas() : OffscreenCanvas(Calls{}) {}
+
+OffscreenCanvas::OffscreenCanvas(const Calls& calls) : calls_(calls), surface_(std::in_place, nullptr) {}
 
 OffscreenCanvas::~OffscreenCanvas() { Release(); }
 
@@ -34,9 +36,9 @@ int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
   // whatever was made before it.
   RECT rect{};
   if (!::GetWindowRect(window, &rect)) return kGetWindowRectFailed;
-  win::WindowDc windowDc(window);
+  win::WindowDc windowDc(window, calls_.getDc(window));
   if (!windowDc) return kGetDcFailed;
-  win::OwnedDc memoryDc(::CreateCompatibleDC(windowDc.Get()));
+  win::OwnedDc memoryDc(calls_.createCompatibleDc(windowDc.Get()));
   if (!memoryDc) return kCreateMemoryDcFailed;
   // Compatible with the window, not the memory DC: a fresh memory DC is
   // monochrome.
@@ -46,7 +48,7 @@ int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
   const SavedObjects saved{::GetCurrentObject(memoryDc.Get(), OBJ_PEN), ::GetCurrentObject(memoryDc.Get(), OBJ_BRUSH),
                            ::GetCurrentObject(memoryDc.Get(), OBJ_PAL), ::GetCurrentObject(memoryDc.Get(), OBJ_FONT),
                            ::GetCurrentObject(memoryDc.Get(), OBJ_BITMAP)};
-  if (!Selected(::SelectObject(memoryDc.Get(), bitmap.Get()))) return kSelectBitmapFailed;
+  if (!Selected(calls_.selectObject(memoryDc.Get(), bitmap.Get()))) return kSelectBitmapFailed;
 
   window_ = window;
   rect_ = rect;
@@ -118,7 +120,7 @@ int OffscreenCanvas::DrawLine(int x1, int y1, int x2, int y2, int penWidth, Canv
 
 int OffscreenCanvas::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height, DWORD rasterOperation) {
   if (!Attached()) return kTransferFailed;
-  win::OwnedDc source(::CreateCompatibleDC(memoryDc_.Get()));
+  win::OwnedDc source(calls_.createCompatibleDc(memoryDc_.Get()));
   if (!source) return kNoTemporaryDc;
   bool copied = false;
   {
@@ -128,7 +130,7 @@ int OffscreenCanvas::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int hei
     copied = selection && ::BitBlt(memoryDc_.Get(), x, y, width, height, source.Get(), 0, 0, rasterOperation);
     if (copied) PresentIfEach();
   }
-  const bool deleted = ::DeleteDC(source.Release()) != 0;
+  const bool deleted = calls_.deleteDc(source.Release()) != 0;
   if (!copied) return kTransferFailed;
   return deleted ? kOk : kTemporaryDcNotDeleted;
 }
@@ -152,7 +154,7 @@ int OffscreenCanvas::Release() {
   count(Selected(::SelectObject(dc, saved_.bitmap)));
   surface_.emplace(nullptr);
   count(::DeleteObject(bitmap_.Release()) != 0);
-  count(::DeleteDC(memoryDc_.Release()) != 0);
+  count(calls_.deleteDc(memoryDc_.Release()) != 0);
   windowDc_.reset();  // ReleaseDC to the window the DC came from
   // The saved objects are a fresh memory DC's defaults, all stock objects:
   // deleting them changes nothing and succeeds. They are forgotten below,

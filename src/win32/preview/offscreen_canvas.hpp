@@ -61,7 +61,18 @@ class OffscreenCanvas {
     HGDIOBJ bitmap = nullptr;
   };
 
+  // The GDI calls whose failures Attach and DrawBitmap answer with codes of
+  // their own. The program uses the system's; tests put in ones that fail,
+  // since a real GDI does not fail on demand.
+  struct Calls {
+    HDC(WINAPI* getDc)(HWND) = ::GetDC;
+    HDC(WINAPI* createCompatibleDc)(HDC) = ::CreateCompatibleDC;
+    HGDIOBJ(WINAPI* selectObject)(HDC, HGDIOBJ) = ::SelectObject;
+    BOOL(WINAPI* deleteDc)(HDC) = ::DeleteDC;
+  };
+
   OffscreenCanvas();
+  explicit OffscreenCanvas(const Calls& calls);
   // An attached canvas is released when it goes.
   ~OffscreenCanvas();
   // The canvas hands its memory DC to a Surface and is kept in one place
@@ -119,6 +130,7 @@ class OffscreenCanvas {
   bool FillWithBackground();
   void PresentIfEach();
 
+  Calls calls_;
   HWND window_ = nullptr;
   std::optional<win::WindowDc> windowDc_;
   win::OwnedDc memoryDc_;

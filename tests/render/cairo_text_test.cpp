@@ -1,0 +1,262 @@
+// Text on the cairo backend: LOGFONT heights and widths as metrics, faces
+// mapped by the project's own fontconfig aliases, and text drawn on a PNG
+// page read back where the cell, the background mode, the styles and the
+// escapement put it.
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "platform/scoped_object.hpp"
+#include "render_support.hpp"
+
+namespace veltrim::test {
+namespace {
+
+LogFont Font(const char* face, int height, int weight = 400, bool italic = false) {
+  LogFont font;
+  font.lfHeight = height;
+  font.lfWeight = weight;
+  font.lfItalic = italic ? 1 : 0;
+  std::strncpy(font.lfFaceName, face, kLfFaceSize - 1);
+  return font;
+}
+
+TextMetrics MetricsOf(Surface& s, const LogFont& font) {
+  ScopedObject selected = ScopedFont(s, font);
+  TextMetrics tm;
+  EXPECT_TRUE(s.GetTextMetricsA(tm));
+  return tm;
+}
+
+int Extent(Surface& s, const char* text) {
+  Size size;
+  EXPECT_TRUE(s.GetTextExtentPoint32A(text, size));
+  return size.cx;
+}
+
+// A negative height is the character height, a positive one the cell; the
+// face's own proportions are ascent 0.905 em and descent 0.212 em. A width
+// stretches the average character; advances add up without kerning, as in
+// TextOut; the fixed faces are fixed.
+TEST(CairoText, MetricsFollowTheLogFont) {
+  CairoSurface s(SmallCaps());
+  const TextMetrics character = MetricsOf(s, Font("Arial", -100)), cell = MetricsOf(s, Font("Arial", 100));
+  EXPECT_EQ(character.tmHeight - character.tmInternalLeading, 100);
+  EXPECT_EQ(character.tmAscent, 91);
+  EXPECT_EQ(character.tmDescent, 21);
+  EXPECT_EQ(cell.tmHeight, 100);
+  EXPECT_GT(cell.tmInternalLeading, 0);
+  EXPECT_EQ(cell.tmHeight, cell.tmAscent + cell.tmDescent);
+
+  LogFont wide = Font("Arial", -50);
+  const TextMetrics natural = MetricsOf(s, wide);
+  int naturalExtent = 0, wideExtent = 0;
+  {
+    ScopedObject font = ScopedFont(s, wide);
+    naturalExtent = Extent(s, "Stretch me");
+    EXPECT_EQ(Extent(s, "AV"), Extent(s, "A") + Extent(s, "V"));
+    Size empty;
+    ASSERT_TRUE(s.GetTextExtentPoint32A("", empty));
+    EXPECT_EQ(empty, (Size{0, natural.tmHeight}));
+  }
+  wide.lfWidth = natural.tmAveCharWidth * 2;
+  const TextMetrics stretched = MetricsOf(s, wide);
+  {
+    ScopedObject font = ScopedFont(s, wide);
+    wideExtent = Extent(s, "Stretch me");
+  }
+  EXPECT_EQ(stretched.tmAveCharWidth, wide.lfWidth);
+  EXPECT_EQ(stretched.tmHeight, natural.tmHeight);
+  EXPECT_NEAR(wideExtent, 2 * naturalExtent, 10);
+
+  ScopedObject lucida = ScopedFont(s, Font("Lucida Console", -50));
+  EXPECT_EQ(Extent(s, "iiii"), Extent(s, "WWWW"));
+}
+
+// The default font before any page: a monospaced 12-point face, and no file
+// is made before StartDoc.
+TEST(CairoText, DefaultFontIsAMonospacedTwelvePointFaceReadableBeforeAnyPage) {
+  TempDir dir;
+  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "x.pdf", SmallCaps());
+  Surface& s = device.Page();
+  TextMetrics tm;
+  ASSERT_TRUE(s.GetTextMetricsA(tm));
+  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 42);  // 12 pt at 254 dpi
+  EXPECT_EQ(tm.tmWeight, 400);
+  EXPECT_EQ(Extent(s, "iiii"), 4 * tm.tmAveCharWidth);
+  EXPECT_EQ(Extent(s, "WWWW"), 4 * tm.tmAveCharWidth);
+  EXPECT_EQ(device.Canvas().FontFaceName(s.GetStockObject(StockObject::DeviceDefaultFont)), "Liberation Mono Regular");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.pdf"));
+}
+
+TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
+  struct Mapping {
+    const char* face;
+    int weight;
+    bool italic;
+    std::uint8_t pitchAndFamily;
+    const char* expected;
+  };
+  const Mapping mappings[] = {
+      {"Times New Roman", 400, false, 0, "Liberation Serif Regular"},
+      {"Arial", 400, false, 0, "Liberation Sans Regular"},
+      {"Arial", 700, false, 0, "Liberation Sans Bold"},
+      {"Arial", 400, true, 0, "Liberation Sans Italic"},
+      {"Courier New", 400, false, 0, "Liberation Mono Regular"},
+      {"Courier", 700, true, 0, "Liberation Mono Bold Italic"},
+      {"Lucida Console", 400, false, 0, "DejaVu Sans Mono Book"},
+      {"lucida console", 400, false, 0, "DejaVu Sans Mono Book"},
+      {"MS Sans Serif", 400, false, 0, "Liberation Sans Regular"},
+      {"No Such Face", 400, false, 0, "Liberation Sans Regular"},
+      {"No Such Face", 400, false, 0x31 /* fixed, modern */, "Liberation Mono Regular"},
+      {"", 400, false, 0x12 /* variable, roman */, "Liberation Serif Regular"},
+      {"", 0, false, 0, "Liberation Sans Regular"},
+  };
+  CairoSurface s(SmallCaps());
+  for (const Mapping& m : mappings) {
+    LogFont logFont = Font(m.face, -50, m.weight, m.italic);
+    logFont.lfPitchAndFamily = m.pitchAndFamily;
+    const ObjectHandle font = s.CreateFontIndirectA(logFont);
+    EXPECT_EQ(s.FontFaceName(font), m.expected) << "face \"" << m.face << "\"";
+    EXPECT_TRUE(s.DeleteObject(font));
+  }
+}
+
+// TextOut puts the cell's top-left at the point: the letters stand on the
+// baseline (top + ascent) in the text colour, capitals 0.688 em tall; an
+// opaque background fills exactly the cell, a transparent one nothing.
+TEST(CairoText, TextOutFillsItsCellInTheTextAndBackgroundColours) {
+  for (const int mode : {kOpaque, kTransparent}) {
+    SCOPED_TRACE(mode == kOpaque ? "opaque" : "transparent");
+    PngPage page;
+    ASSERT_TRUE(page.Started());
+    Surface& s = page.S();
+    ScopedObject font = ScopedFont(s, Font("Arial", -60));
+    TextMetrics tm;
+    ASSERT_TRUE(s.GetTextMetricsA(tm));
+    const int width = Extent(s, "HHH");
+    EXPECT_EQ(s.SetTextColor(Rgb(255, 0, 0)), Rgb(0, 0, 0));
+    EXPECT_EQ(s.SetBkColor(Rgb(0, 0, 255)), Rgb(255, 255, 255));
+    EXPECT_EQ(s.SetBkMode(mode), kOpaque);  // a new context is opaque
+    ASSERT_TRUE(s.TextOutA(100, 100, "HHH"));
+    const RasterImage image = page.Finish();
+    const std::uint32_t background = mode == kOpaque ? kBlue : kWhite;
+    EXPECT_EQ(page.At(image, 100, 100), background);
+    EXPECT_EQ(page.At(image, 100 + width - 1, 100 + tm.tmHeight - 1), background);
+    for (const auto& [x, y] : {std::pair{99, 100}, {100, 99}, {100 + width, 100}, {100, 100 + tm.tmHeight}})
+      EXPECT_EQ(page.At(image, x, y), kWhite) << x << "," << y;
+    int red = 0, top = 1000, bottom = -1;
+    for (int y = 100; y < 100 + tm.tmHeight; ++y)
+      for (int x = 100; x < 100 + width; ++x)
+        if (ColourNear(page.At(image, x, y), kRed, 8)) {
+          ++red;
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    EXPECT_GT(red, 500);
+    EXPECT_NEAR(bottom, 100 + tm.tmAscent - 1, 1);
+    EXPECT_NEAR(bottom - top + 1, 0.688 * 60, 2);
+  }
+}
+
+// Ink in the column through the middle of the spaces of "H   H": one run
+// below the baseline for the underline, one above it for the strike-out.
+TEST(CairoText, UnderlineRunsBelowTheBaselineAndStrikeOutThroughTheLetters) {
+  for (const int style : {0, 1, 2, 3}) {
+    SCOPED_TRACE(style);
+    PngPage page;
+    ASSERT_TRUE(page.Started());
+    Surface& s = page.S();
+    LogFont logFont = Font("Arial", -60);
+    logFont.lfUnderline = style & 1;
+    logFont.lfStrikeOut = (style & 2) >> 1;
+    ScopedObject font = ScopedFont(s, logFont);
+    TextMetrics tm;
+    s.GetTextMetricsA(tm);
+    const int column = 50 + Extent(s, "H") + Extent(s, "   ") / 2;
+    s.TextOutA(50, 50, "H   H");
+    const RasterImage image = page.Finish();
+    int below = 0, above = 0;
+    bool inRun = false;
+    for (int y = 50; y < 50 + tm.tmHeight; ++y) {
+      const bool inked = page.At(image, column, y) != kWhite;
+      if (inked && !inRun) ++(y >= 50 + tm.tmAscent ? below : above);
+      inRun = inked;
+    }
+    EXPECT_EQ(below, style & 1);
+    EXPECT_EQ(above, (style & 2) >> 1);
+  }
+}
+
+// Ink boxes of text drawn at (200, 300): turned counter-clockwise by the
+// escapement, smaller letters for the same height as a cell, centred by
+// DrawText through the shared layout routine.
+TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
+  struct Case {
+    const char* what;
+    LogFont font;
+    std::function<void(Surface&)> draw;
+    std::function<void(const InkBox&, const TextMetrics&, int extent)> check;
+  };
+  const auto escaped = [](int escapement) {
+    LogFont font = Font("Arial", -40);
+    font.lfEscapement = escapement;
+    return font;
+  };
+  const auto text = [](Surface& s) { s.TextOutA(200, 300, "HHHH"); };
+  const Case cases[] = {
+      {"900: up the page, the body to the right", escaped(900), text,
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+         EXPECT_GE(ink.left, 200);
+         EXPECT_LT(ink.right, 200 + tm.tmHeight);
+         EXPECT_LE(ink.bottom, 300);
+         EXPECT_GT(ink.top, 300 - extent - 1);
+       }},
+      {"2700: down the page, the body to the left", escaped(2700), text,
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+         EXPECT_LE(ink.right, 200);
+         EXPECT_GT(ink.left, 200 - tm.tmHeight);
+         EXPECT_GE(ink.top, 300);
+         EXPECT_LT(ink.bottom, 300 + extent + 1);
+       }},
+      {"height -100: capitals of 0.688 em", Font("Arial", -100), [](Surface& s) { s.TextOutA(50, 50, "H"); },
+       [](const InkBox& ink, const TextMetrics&, int) { EXPECT_NEAR(ink.bottom - ink.top + 1, 69, 2); }},
+      {"height 100: the cell, so 100 / 112 of that", Font("Arial", 100), [](Surface& s) { s.TextOutA(50, 50, "H"); },
+       [](const InkBox& ink, const TextMetrics&, int) { EXPECT_NEAR(ink.bottom - ink.top + 1, 69 * 100 / 112, 2); }},
+      {"DrawText centred on one line", Font("Arial", -30),
+       [](Surface& s) {
+         Rect rect{100, 100, 400, 200};
+         TextMetrics tm;
+         s.GetTextMetricsA(tm);
+         EXPECT_EQ(s.DrawTextA("HHHH", rect, kDtCenter | kDtSingleLine | kDtNoPrefix), tm.tmHeight);
+       },
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         const int cellLeft = 100 + (300 - extent) / 2;
+         EXPECT_GE(ink.left, cellLeft - 1);
+         EXPECT_LE(ink.right, cellLeft + extent);
+         EXPECT_GE(ink.top, 100);
+         EXPECT_LT(ink.bottom, 100 + tm.tmHeight);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PngPage page;
+    ASSERT_TRUE(page.Started());
+    ScopedObject font = ScopedFont(page.S(), c.font);
+    TextMetrics tm;
+    page.S().GetTextMetricsA(tm);
+    const int extent = Extent(page.S(), "HHHH");
+    page.S().SetBkMode(kTransparent);
+    c.draw(page.S());
+    const InkBox ink = FindInk(page.Finish(), 10, 10);
+    ASSERT_FALSE(ink.Empty());
+    c.check(ink, tm, extent);
+  }
+}
+
+}  // namespace
+}  // namespace veltrim::test
