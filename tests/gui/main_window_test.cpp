@@ -3,7 +3,6 @@
 // selection menu's commands, the number boxes, the outline and the ways out.
 #include <gtest/gtest.h>
 
-
 #include <windows.h>
 // After <windows.h>, which it needs.
 #include <commctrl.h>
@@ -54,13 +53,20 @@ class MainWindow : public ::testing::Test {
   MainWindowDriver ui_;
 };
 
+// Only tab 0's items, the tab and command buttons, the menu button, the
+// number boxes with their spins, the report box, the preview and the banner,
+// each where the layout puts it (a spin moves beside its box).
 TEST_F(MainWindow, StartUpShowsTabZeroWithEverythingCleared) {
-  // Only tab 0's items, the tab and command buttons, the menu button, the
-  // number boxes with their spins, the report box, the preview and the banner.
+  ExpectTabShown(0);
   for (const MainControl& control : kMainControls) {
-    const bool expected = control.tabs == kAllTabs || control.OnTab(0);
-    EXPECT_EQ(ui_.Visible(control.id), expected) << control.id << " " << control.role;
     EXPECT_EQ(ui_.Visible(control.id), control.shown) << control.id;
+    if (control.kind == ControlKind::Spin) continue;
+    RECT rect{};
+    ::GetWindowRect(ui_.Control(control.id), &rect);
+    ::MapWindowPoints(nullptr, ui_.Window(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, control.x) << control.id;
+    EXPECT_EQ(rect.top, control.y) << control.id;
+    EXPECT_EQ(rect.bottom - rect.top, control.height) << control.id;
   }
   RECT window{};
   ::GetWindowRect(ui_.Window(), &window);
@@ -73,35 +79,22 @@ TEST_F(MainWindow, StartUpShowsTabZeroWithEverythingCleared) {
   const DesktopState& state = ui_.State();
   const TestSelection& s = state.selection;
   EXPECT_EQ(s.currentTab, 0);
-  EXPECT_TRUE(std::all_of(s.bwTests.begin(), s.bwTests.end(), [](auto f) { return f == 0; }));
-  EXPECT_TRUE(std::all_of(s.colorTests.begin(), s.colorTests.end(), [](auto f) { return f == 0; }));
-  EXPECT_TRUE(std::all_of(s.calibrationTests.begin(), s.calibrationTests.end(), [](auto f) { return f == 0; }));
-  EXPECT_TRUE(std::all_of(s.customTests.begin(), s.customTests.end(), [](auto f) { return f == 0; }));
+  for (const int tab : {0, 1, 3, 4}) {
+    const auto flags = s.FlagsOf(tab);
+    EXPECT_EQ(std::count(flags.begin(), flags.end(), 0), static_cast<std::ptrdiff_t>(flags.size())) << "tab " << tab;
+  }
   EXPECT_EQ(s.advancedOption, 0);
   EXPECT_EQ(s.gradientLayout, 0);
   for (const ColourTriple& colour : s.customColours) EXPECT_EQ(colour, kStartColour);
   EXPECT_EQ(state.calibration, CalibrationValues{}) << "no configuration file beside the program";
   EXPECT_EQ(state.sharedText.Length(), 0);
-
   for (const NumberBox& box : kNumberBoxes)
     EXPECT_EQ(ui_.Text(box.boxId), std::to_string(box.start)) << "number box " << box.boxId;
 
-  // Every image loaded, and every visible image button painted with its own.
-  // (1176 is left out: item 1200 overlaps its top rows.)
+  // Every visible image button painted with its own image (1176 is left
+  // out: item 1200 overlaps its top rows).
   for (const int id : {1165, 1166, 1167, 1172, 1175, 1191, 1200}) EXPECT_TRUE(ShowsItsImage(id)) << id;
   EXPECT_TRUE(MainWindowDriver::Shows(ui_.Control(1166), state.Bitmap(4505))) << "tab 0 shows as current";
-}
-
-TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
-  for (const MainControl& control : kMainControls) {
-    if (control.kind == ControlKind::Spin) continue;  // the spin moves beside its box
-    RECT rect{};
-    ::GetWindowRect(ui_.Control(control.id), &rect);
-    ::MapWindowPoints(nullptr, ui_.Window(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, control.x) << control.id;
-    EXPECT_EQ(rect.top, control.y) << control.id;
-    EXPECT_EQ(rect.bottom - rect.top, control.height) << control.id;
-  }
 }
 
 TEST_F(MainWindow, TabsShowTheirGroupsAndFunctionKeysWrapAround) {

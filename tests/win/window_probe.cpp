@@ -6,13 +6,10 @@
 //       Esc pressed, the close button clicked, or the window closed
 //       (WM_CLOSE). Prints "posted" and exits 0, or exits 1 when no such
 //       window appeared within a minute.
-//   window_probe.exe command ID
-//       The command a click on control ID sends (for pictures of each tab).
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -56,16 +53,13 @@ HWND FindMainWindow() {
 
 int main(int argc, char** argv) {
   const std::string how = argc >= 2 ? argv[1] : "";
-  const bool command = how == "command" && argc == 3;
-  if (!command && (argc != 2 || (how != "esc" && how != "button" && how != "close"))) {
-    std::fprintf(stderr, "usage: window_probe esc|button|close | command ID\n");
+  if (argc != 2 || (how != "esc" && how != "button" && how != "close")) {
+    std::fprintf(stderr, "usage: window_probe esc|button|close\n");
     return 2;
   }
   const HWND window = FindMainWindow();
   if (!window) return 1;
-  if (command) {
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
-  } else if (how == "esc") {
+  if (how == "esc") {
     ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
   } else if (how == "button") {
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(1165, BN_CLICKED),

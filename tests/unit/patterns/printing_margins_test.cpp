@@ -12,7 +12,9 @@ namespace {
 // 3150 units over 266 mm: u = 118, pitch 59, pen 2; 4838 units wide (82
 // pitches exactly, so no line stands on the right edge) over 203 mm: 23
 // units a horizontal mm, 11 a vertical one.
-RecordingDevice MarginsDevice() { return Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100); }
+RecordingDevice MarginsDevice() {
+  return Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100);
+}
 
 TEST(PagePrintingMargins, GridEveryFiveMillimetresWithAGreyPen) {
   Page page(MarginsDevice());
@@ -39,12 +41,12 @@ TEST(PagePrintingMargins, TextsOneCentimetreInWithTheMargins) {
   // (230) and lines of 27 (default font 25 + 2).
   EXPECT_EQ(page.ArgsOf("TextOutA"), (std::vector<Args>{{110, 230}, {110, 284}, {110, 311}, {110, 338}, {110, 392}}));
   EXPECT_EQ(page.TextsOf(), (std::vector<std::string>{
-                                "QORVEL Veltrim v2 / Printer: Queue 7      ",
-                                "Total printable area: 203 mm x 266 mm     ",
-                                "Left margin: 6 mm     ",  // 150 / (5100 / 203 = 25)
-                                "Top margin: 8 mm     ",   // 100 / (3300 / 266 = 12)
-                                "This printer is able to print only inside this checkerboard but never outside it !     ",
-                            }));
+      "QORVEL Veltrim v2 / Printer: Queue 7      ",
+      "Total printable area: 203 mm x 266 mm     ",
+      "Left margin: 6 mm     ",  // 150 / (5100 / 203 = 25)
+      "Top margin: 8 mm     ",   // 100 / (3300 / 266 = 12)
+      "This printer is able to print only inside this checkerboard but never outside it !     ",
+  }));
   EXPECT_TRUE(page.dc.RecordsOf("SetBkMode").empty()) << "opaque, as the context starts";
   // VERTRES, VERTSIZE, HORZRES, VERTRES for the grid; then in the texts' order.
   EXPECT_EQ(page.ArgsOf("GetDeviceCaps"),

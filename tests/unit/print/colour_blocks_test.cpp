@@ -63,7 +63,8 @@ TEST(Gradient, BoxWidthsRowEndsAndColours) {
     std::vector<std::pair<int, ColorRef>> samples;  // box index, its colour
   } cases[] = {
       {RecordingDevice::A4At600Dpi(), 2, 9, 4608,
-       {{0, 0x000000}, {255, 0xFFFF00}, {300, 0xFFFF2C}, {512 + 300, 0xFF2CFF}, {1024 + 100, 0x006464}, {1535, 0xFFFFFF}}},
+       {{0, 0x000000}, {255, 0xFFFF00}, {300, 0xFFFF2C}, {512 + 300, 0xFF2CFF}, {1024 + 100, 0x006464},
+        {1535, 0xFFFFFF}}},
       {RecordingDevice::A4At600Dpi(), 3, 9, 4608,
        {{100, 0x000064}, {300, 0x2C2CFF}, {512 + 300, 0x2CFF2C}, {1024 + 100, 0x640000}}},
       {RecordingDevice::A4At600Dpi(), 5, 18, 4608, {{0, 0x000000}, {128, 0x808080}, {255, 0xFFFFFF}}},

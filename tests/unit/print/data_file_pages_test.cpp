@@ -59,7 +59,8 @@ TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
   Print(Tab::BlackWhite, {0, 9});
   EXPECT_TRUE(page_.host.messages.empty());
   EXPECT_EQ(Ops(), (std::vector<std::string>{"CreateFontIndirectA", "SelectObject", "DrawTextA", "SelectObject",
-                                             "DeleteObject"})) << "nothing else of the category is drawn:\n" << surface_.Dump();
+                                             "DeleteObject"}))
+      << "nothing else of the category is drawn:\n" << surface_.Dump();
 
   const Record font = surface_.RecordsOf("CreateFontIndirectA").at(0);
   EXPECT_EQ(font.args.at(0), -102) << "23 units a millimetre x 3999 / -900";
@@ -109,7 +110,8 @@ TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
   Print(Tab::Color, {0, 12});
   EXPECT_TRUE(page_.host.messages.empty());
   EXPECT_EQ(Ops(), (std::vector<std::string>{"LoadBitmapFile", "StretchBlt", "SetBkMode", "DrawTextA", "SetBkMode",
-                                             "DeleteObject"})) << "no title line of the category, no other block:\n" << surface_.Dump();
+                                             "DeleteObject"}))
+      << "no title line of the category, no other block:\n" << surface_.Dump();
 
   const Record load = surface_.RecordsOf("LoadBitmapFile").at(0);
   EXPECT_EQ(fs::path(load.text), folder_ / "myimg.qrv");

@@ -62,7 +62,8 @@ TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
          const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 1, 0);
          s.SelectObject(pen);
          return "pen " + N(pen) + " from CreatePen(solid, 1, 0x000000) was never deleted (still selected)\n" +
-                "the pen selection was not restored: pen " + N(pen) + " is selected, stock BLACK_PEN was at the start\n";
+                "the pen selection was not restored: pen " + N(pen) +
+                " is selected, stock BLACK_PEN was at the start\n";
        }},
       {"deleted while selected, then properly",
        [](RecordingSurface& s) {
