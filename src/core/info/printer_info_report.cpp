@@ -224,7 +224,7 @@ void AppendCapabilitySection(DynString& report, std::string_view printerName, st
 
 void AppendDeviceModeSection(DynString& report, const DeviceMode& mode) {
   report.Append("\r\n\r\n\r\n[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: ").Append(mode.dmDeviceName);
-  report.Append("\r\n  Initialisation Data Version: ").AppendNumber(mode.dmSpecVersion);
+  report.Append("\r\n  Initialisation Data Specification Version: ").AppendNumber(mode.dmSpecVersion);
   report.Append("\r\n  Driver Version: ").AppendNumber(mode.dmDriverVersion);
   report.Append("\r\n  Hex Code of Bit Flags of Initialized Property Fields: ")
       .Append(FormatMessageText("?D", mode.dmFields).View());

@@ -1,0 +1,29 @@
+#pragma once
+// A fresh directory under the temporary one, the current directory while it lives (so short relative paths stay
+// inside it), removed with its files at the end.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace veltrim::test {
+
+class ScratchDir {
+ public:
+  ScratchDir() { std::filesystem::create_directories(dir_); std::filesystem::current_path(dir_); }
+  ~ScratchDir() { std::filesystem::current_path(previous_); std::filesystem::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+ private:
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  const std::filesystem::path dir_ =
+      std::filesystem::temp_directory_path() / ("veltrim_" + std::to_string(std::random_device()()));
+};
+
+}  // namespace veltrim::test
