@@ -1,0 +1,241 @@
+// The preview drawn on the recording surface: the worked cases of the
+// stacking, the offset, the pictures and the dot pattern, and object
+// hygiene on every tab.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "preview/preview_renderer.hpp"
+#include "recording_surface.hpp"
+#include "test_bitmap.hpp"
+
+namespace veltrim {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Pictures of the sizes the main window's resources have, as files.
+class FilePictures final : public PreviewPictures {
+ public:
+  FilePictures() : folder_(fs::temp_directory_path() / "veltrim-preview-pictures") {
+    fs::create_directories(folder_);
+    const std::map<int, Size> sizes = {{20, {167, 239}}, {21, {167, 239}}, {22, {167, 239}}, {23, {167, 239}},
+                                       {24, {167, 239}}, {25, {167, 23}},  {26, {167, 23}},  {27, {167, 7}},
+                                       {28, {167, 10}},  {29, {167, 32}},  {30, {167, 31}},  {31, {167, 32}},
+                                       {32, {167, 18}},  {33, {167, 31}},  {34, {167, 31}},  {35, {167, 31}},
+                                       {36, {60, 60}},   {37, {60, 60}}};
+    for (const auto& [id, size] : sizes) {
+      const std::vector<std::uint32_t> rgb(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
+      const auto bytes = test::BmpBytes(size.cx, size.cy, rgb);
+      std::ofstream(Path(id), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                      static_cast<std::streamsize>(bytes.size()));
+    }
+  }
+  ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
+
+ private:
+  std::string Path(int id) const { return (folder_ / (std::to_string(id) + ".bmp")).string(); }
+  fs::path folder_;
+};
+
+struct Drawn {
+  std::vector<Record> records;  // the drawing calls, without object bookkeeping
+  std::string hygiene;
+  bool known = true;
+};
+
+// Draws the preview of `tab` with the items ticked on a 167 x 239 canvas.
+Drawn Preview(int tab, std::vector<int> items, int offset = 0, int option = 0, int layout = 0, bool setPixelV = false) {
+  static FilePictures pictures;
+  TestSelection selection;
+  selection.currentTab = tab;
+  selection.advancedOption = option;
+  selection.gradientLayout = layout;
+  // The Custom items are no selection-menu flags: FlagsOf leaves them out.
+  const std::span<std::uint8_t> flags = tab == 4 ? std::span<std::uint8_t>(selection.customTests)
+                                      : tab >= 0 && tab <= 3 ? selection.FlagsOf(tab) : std::span<std::uint8_t>();
+  for (const int item : items) flags[static_cast<std::size_t>(item)] = 1;
+  RecordingSurface surface(RecordingDevice::Screen(167, 239));
+  Drawn drawn;
+  drawn.known = DrawPreview({surface, 167, 239, setPixelV}, selection, offset, pictures);
+  drawn.hygiene = surface.HygieneReport();
+  static const std::vector<std::string> kDrawing = {"MoveToEx", "LineTo", "Rectangle", "Arc",       "Chord",
+                                                    "PolyBezier", "BitBlt", "DrawTextA", "SetPixel", "SetPixelV"};
+  for (Record record : surface.Records()) {
+    if (record.nested || std::find(kDrawing.begin(), kDrawing.end(), record.op) == kDrawing.end()) continue;
+    if (record.op == "BitBlt") record.args[4] = 0;  // the picture's handle: which picture is in the size
+    drawn.records.push_back(record);
+  }
+  return drawn;
+}
+
+std::vector<std::string> Lines(const std::vector<Record>& records) {
+  std::vector<std::string> lines;
+  for (const Record& record : records) lines.push_back(record.ToString());
+  return lines;
+}
+
+// The arguments of each drawing call that are rows of the canvas.
+std::vector<std::size_t> RowArgs(const Record& record) {
+  if (record.op == "MoveToEx" || record.op == "LineTo" || record.op == "BitBlt") return {1};
+  if (record.op == "Rectangle" || record.op == "DrawTextA") return {1, 3};
+  if (record.op == "Arc" || record.op == "Chord") return {1, 3};
+  std::vector<std::size_t> rows;
+  for (std::size_t i = 1; i < record.args.size(); i += 2) rows.push_back(i);  // PolyBezier
+  return rows;
+}
+
+TEST(Preview, AnOffsetOfTenMovesBlackWhiteAndColourDownEightPixelsButNotAdvanced) {
+  struct Case {
+    int tab;
+    std::vector<int> items;
+    int shift;
+  };
+  for (const Case& c : {Case{0, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 8}, Case{1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 8},
+                        Case{3, {0, 1, 2, 3, 4, 5, 6}, 8}, Case{2, {}, 0}}) {
+    const Drawn still = Preview(c.tab, c.items), moved = Preview(c.tab, c.items, 10);
+    ASSERT_EQ(still.records.size(), moved.records.size()) << "tab " << c.tab;
+    for (std::size_t i = 0; i < still.records.size(); ++i) {
+      Record expected = still.records[i];
+      if (expected.op == "Chord")  // its radial points are figured from absolute rows, so they are no shift
+        std::copy(moved.records[i].args.begin() + 4, moved.records[i].args.end(), expected.args.begin() + 4);
+      for (const std::size_t row : RowArgs(expected))
+        if (expected.op != "DrawTextA" || row == 1) expected.args[row] += c.shift;  // text boxes end at H
+      EXPECT_EQ(Lines({moved.records[i]}), Lines({expected})) << "tab " << c.tab << ", call " << i;
+    }
+  }
+}
+
+TEST(Preview, StackingOfBlackWhiteItems) {
+  // After Info text every item starts at 80, whatever the text's length.
+  const Drawn afterInfo = Preview(0, {0, 3});
+  ASSERT_EQ(afterInfo.records.size(), 2u);
+  EXPECT_EQ(afterInfo.records[0].args, (std::vector<std::int64_t>{0, 0, 167, 239, kDtWordBreak | kDtEditControl}));
+  EXPECT_EQ(afterInfo.records[1].ToString(), "Rectangle(0, 80, 167, 81) -> 1");
+  // Simple Text wins over every other item.
+  const Drawn text = Preview(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+  ASSERT_EQ(text.records.size(), 1u);
+  EXPECT_EQ(text.records[0].op, "DrawTextA");
+  EXPECT_EQ(text.records[0].text.rfind("QORVEL Software - Veltrim Program - version 2 - ", 0), 0u);
+  // Lines, Ellipses and Small Black Rectangle: cursor 11 after the lines,
+  // 28 after the ellipse (t(11 + 17.094)).
+  EXPECT_EQ(Lines(Preview(0, {2, 3}).records),
+            (std::vector<std::string>{"Arc(0, 0, 110, 16, 0, 0, 0, 0) -> 1", "Rectangle(0, 17, 167, 18) -> 1"}));
+  const Drawn lines = Preview(0, {1, 2});
+  EXPECT_EQ(lines.records.back().ToString(), "Arc(0, 11, 110, 27, 0, 0, 0, 0) -> 1");
+  // The chord's radial points in single precision: a = 41, y 0..28, m = 14.
+  const Drawn chord = Preview(0, {6});
+  ASSERT_EQ(chord.records.size(), 1u);
+  const auto radial = [](float theta, int a, int m) {
+    return std::vector<std::int64_t>{static_cast<int>(a + a * std::cos(theta)), static_cast<int>(m - m * std::sin(theta))};
+  };
+  const auto start = radial(4.0707965f, 41, 14), end = radial(0.4596852f, 41, 14);
+  EXPECT_EQ(chord.records[0].args, (std::vector<std::int64_t>{0, 0, 83, 28, start[0], start[1], end[0], end[1]}));
+}
+
+TEST(Preview, WeightCombWidthsAccumulateInSinglePrecision) {
+  RecordingSurface surface(RecordingDevice::Screen(167, 239));
+  TestSelection selection;
+  selection.bwTests[8] = 1;
+  FilePictures pictures;
+  DrawPreview({surface, 167, 239}, selection, 0, pictures);
+  std::vector<int> widths;
+  for (const Record& record : surface.RecordsOf("CreatePen")) widths.push_back(static_cast<int>(record.args[1]));
+  ASSERT_EQ(widths.size(), 34u);  // x = 0, 5, ..., 165
+  // Summed in double precision lines 5 and 20 would be 1 and 5 wide.
+  EXPECT_EQ(widths[0], 1);
+  EXPECT_EQ(widths[5], 2);
+  EXPECT_EQ(widths[20], 4);
+  EXPECT_EQ(widths[33], 7);
+}
+
+TEST(Preview, ColourPicturesAndCrossovers) {
+  // Both crossovers share one row, the second flush with the right edge.
+  EXPECT_EQ(Lines(Preview(1, {6, 7}).records),
+            (std::vector<std::string>{"BitBlt(0, 0, 60, 60, 0, 0, 0) -> 1", "BitBlt(107, 0, 60, 60, 0, 0, 0) -> 1"}));
+  EXPECT_EQ(Preview(1, {7}).records.at(0).args[0], 107);
+  // CMY bars, then the gradients' picture at 24 and the black bar at 49.
+  EXPECT_EQ(Lines(Preview(1, {0, 2, 4}).records),
+            (std::vector<std::string>{"Rectangle(0, 0, 167, 8) -> 1", "Rectangle(0, 8, 167, 16) -> 1",
+                                      "Rectangle(0, 16, 167, 24) -> 1", "BitBlt(0, 24, 167, 23, 0, 0, 0) -> 1",
+                                      "Rectangle(0, 49, 167, 57) -> 1"}));
+  // Bitmapped Image is drawn last over the whole canvas.
+  const Drawn image = Preview(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+  EXPECT_EQ(image.records.back().op, "BitBlt");
+  EXPECT_EQ(std::vector<std::int64_t>(image.records.back().args.begin(), image.records.back().args.begin() + 4),
+            (std::vector<std::int64_t>{0, 0, 167, 239}));
+}
+
+TEST(Preview, AdvancedOptions) {
+  // Option 2: three full-height bands split at W / 3 and 2 x (W / 3).
+  EXPECT_EQ(Lines(Preview(2, {}, 0, 2).records),
+            (std::vector<std::string>{"Rectangle(0, 0, 55, 239) -> 1", "Rectangle(55, 0, 110, 239) -> 1",
+                                      "Rectangle(110, 0, 167, 239) -> 1"}));
+  // Option 0: bands of t(y + 8.047) down to the bottom: 0, 8, 16, ...
+  const Drawn bands = Preview(2, {}, 0, 0);
+  ASSERT_EQ(bands.records.size(), 30u);
+  EXPECT_EQ(bands.records.back().ToString(), "Rectangle(0, 232, 167, 240) -> 1");
+  EXPECT_EQ(Preview(2, {}, 0, 4).records.size(), 2u * (30 + 21)) << "a move and a line every 8 pixels both ways";
+  EXPECT_EQ(Lines(Preview(2, {}, 0, 11).records), (std::vector<std::string>{"Rectangle(0, 0, 167, 239) -> 1"}));
+  EXPECT_EQ(Preview(2, {}, 0, 13).records.at(0).op, "BitBlt");
+  EXPECT_TRUE(Preview(2, {}, 0, 15).records.empty());
+}
+
+TEST(Preview, CalibrationStripsAdvanceTheCursor) {
+  // Title at 0, black at 12 then c = 32, cyan at 32, +35, magenta at 67.
+  const Drawn strips = Preview(3, {0, 1, 2});
+  std::vector<std::int64_t> rows;
+  for (const Record& record : strips.records) rows.push_back(record.args[1]);
+  EXPECT_EQ(rows, (std::vector<std::int64_t>{0, 12, 32, 67}));
+  // The graph alone, whatever else is ticked.
+  EXPECT_EQ(Preview(3, {0, 1, 7}).records.size(), 1u);
+}
+
+TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
+  // Layout 1: the box path with a 62-wide pen, then the diagonal.
+  const Drawn gradient = Preview(4, {1}, 0, 0, 1);
+  EXPECT_EQ(Lines(gradient.records),
+            (std::vector<std::string>{"MoveToEx(0, 0) -> 1", "LineTo(167, 0) -> 1", "LineTo(167, 239) -> 1",
+                                      "LineTo(0, 239) -> 1", "LineTo(0, 0) -> 1", "MoveToEx(0, 239) -> 1",
+                                      "LineTo(167, 0) -> 1"}));
+  // Layout 0 is a strip t(o) .. t((N + 10) x 0.8047): 8 .. 16 for N = 10.
+  EXPECT_EQ(Preview(4, {1}, 10, 0, 0).records.at(2).ToString(), "LineTo(167, 16) -> 1");
+  EXPECT_TRUE(Preview(4, {1}, 0, 0, 3).records.empty()) << "no such layout";
+  // Every item of the selection, in order, the dots last: every fifth
+  // raster index of 167 x 239, 7983 pixels.
+  for (const bool v : {false, true}) {
+    const Drawn all = Preview(4, {0, 1, 2, 3, 4, 5}, 0, 0, 0, v);
+    int dots = 0, wrong = 0;
+    for (const Record& record : all.records)
+      if (record.op == (v ? "SetPixelV" : "SetPixel")) {
+        ++dots;
+        wrong += (167 * record.args[1] + record.args[0]) % 5 != 0;
+      }
+    EXPECT_EQ(dots, 7983);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(all.records.front().ToString(), "Rectangle(0, 0, 167, 239) -> 1");
+  }
+}
+
+TEST(Preview, EveryTabLeavesTheSurfaceCleanAndAnUnknownTabDrawsNothing) {
+  for (const Drawn& drawn : {Preview(0, {0, 1, 2, 3, 4, 5, 6, 7, 8}), Preview(0, {9}),
+                             Preview(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), Preview(2, {}, 0, 1),
+                             Preview(2, {}, 0, 4), Preview(2, {}, 0, 14), Preview(3, {0, 1, 2, 3, 4, 5, 6}),
+                             Preview(3, {7}), Preview(4, {0, 1, 2, 3, 4, 5}, 3, 0, 2)}) {
+    EXPECT_TRUE(drawn.known);
+    EXPECT_EQ(drawn.hygiene, "");
+  }
+  const Drawn unknown = Preview(5, {});
+  EXPECT_FALSE(unknown.known);
+  EXPECT_TRUE(unknown.records.empty());
+}
+
+}  // namespace
+}  // namespace veltrim
