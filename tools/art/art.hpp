@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
+#include "platform/device_caps.hpp"
 #include "platform/surface.hpp"
 
 namespace veltrim::art {
@@ -68,6 +70,18 @@ struct Picture {
 Picture RenderRecipe(const Recipe& recipe);
 Picture RenderIcon(int size);
 Picture RenderTestPicture();
+
+// `draw` on an image page of the device's printable area, one unit a pixel.
+Picture RenderOn(const DeviceCaps& caps, const std::function<void(Surface&)>& draw);
+
+// The main window's preview pictures, ids 20 to 37 in ascending order: the
+// real pages drawn at full size, the part each shows averaged down to its
+// size.
+struct PreviewPicture {
+  int id = 0;
+  Picture picture;
+};
+std::vector<PreviewPicture> DrawPreviewPictures();
 
 // 24-bit Windows bitmap file.
 bool WriteBmp(const std::filesystem::path& file, const Picture& picture);

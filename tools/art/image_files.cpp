@@ -22,6 +22,13 @@ Picture Render(int width, int height, const std::function<void(Surface&)>& draw)
   caps.dpiX = caps.dpiY = 96;
   caps.physicalWidth = caps.horzRes = width;
   caps.physicalHeight = caps.vertRes = height;
+  return RenderOn(caps, draw);
+}
+
+}  // namespace
+
+Picture RenderOn(const DeviceCaps& caps, const std::function<void(Surface&)>& draw) {
+  const int width = caps.horzRes, height = caps.vertRes;
   CairoSurface surface(caps);
   cairo_detail::CairoSurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
   cairo_detail::CairoPtr cr(cairo_create(image.get()));
@@ -40,6 +47,8 @@ Picture Render(int width, int height, const std::function<void(Surface&)>& draw)
   }
   return picture;
 }
+
+namespace {
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }

@@ -1,4 +1,5 @@
-// veltrim_art OUTDIR: draws every bitmap of the main window and the program
+// veltrim_art OUTDIR: draws every bitmap of the main window (the preview
+// pictures among them) and the program
 // icon into OUTDIR, with veltrim_art.rc, the resource statements that name
 // them (absolute paths, so the resource compiler finds them from anywhere).
 #include <cstdio>
@@ -38,6 +39,13 @@ int main(int argc, char** argv) {
     const fs::path file = out / (std::to_string(recipe.id) + ".bmp");
     if (!WriteBmp(file, RenderRecipe(recipe))) return Fail("cannot write", file.string());
     statements += std::to_string(recipe.id) + " BITMAP \"" + file.generic_string() + "\"\n";
+  }
+
+  for (const PreviewPicture& preview : DrawPreviewPictures()) {
+    if (!ids.insert(preview.id).second) return Fail("bitmap id twice", std::to_string(preview.id));
+    const fs::path file = out / (std::to_string(preview.id) + ".bmp");
+    if (!WriteBmp(file, preview.picture)) return Fail("cannot write", file.string());
+    statements += std::to_string(preview.id) + " BITMAP \"" + file.generic_string() + "\"\n";
   }
 
   std::vector<Picture> icons;
