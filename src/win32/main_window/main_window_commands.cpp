@@ -14,6 +14,7 @@
 #include "gdi_print.hpp"
 #include "main_window/dialog_print_host.hpp"
 #include "main_window/main_window.hpp"
+#include "preview/preview_window.hpp"
 #include "print/print_engine.hpp"
 #include "printer_info/printer_info_dialog.hpp"
 
@@ -109,6 +110,7 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       return;
     case CommandKind::SwitchTab:
       SwitchTab(window, state, command.index);
+      RefreshPreview(window, state);
       return;
     case CommandKind::NextTab:
       ::SendMessageA(window, WM_COMMAND, TabCommand(NextTab(selection.currentTab)), 0);
@@ -117,6 +119,7 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       ::SendMessageA(window, WM_COMMAND, TabCommand(PreviousTab(selection.currentTab)), 0);
       return;
     case CommandKind::Print:
+      RefreshPreview(window, state);
       StartPrinting(window, state);
       return;
     case CommandKind::Help:
@@ -131,18 +134,22 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
     case CommandKind::TestItem:
       ToggleItem(selection, command.tab, command.index);
       RedrawControls(window, TabItemIds(command.tab));
+      RefreshPreview(window, state);
       return;
     case CommandKind::AdvancedOption:
       selection.advancedOption = command.index;
       RedrawControls(window, TabItemIds(2));
+      RefreshPreview(window, state);
       return;
     case CommandKind::CustomItem:
       ClickCustomItem(selection, command.index);
       RedrawControls(window, TabItemIds(4));
+      RefreshPreview(window, state);
       return;
     case CommandKind::LayoutOption:
       selection.gradientLayout = command.index;
       RedrawControls(window, {1272, 1274});
+      RefreshPreview(window, state);
       return;
     case CommandKind::ColourButton:
       ChooseColour(window, state, command.index);
@@ -150,13 +157,16 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
     case CommandKind::SelectMenu:
       ApplySelectCommand(selection, static_cast<SelectCommand>(command.index));
       RedrawControls(window, TabItemIds(selection.currentTab));
+      RefreshPreview(window, state);
       return;
     case CommandKind::PrinterInfo:
       ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kPrinterInfoDialog), window, PrinterInfoProc, 0);
       return;
     case CommandKind::Preview:
+      RefreshPreview(window, state);
+      return;
     case CommandKind::About:
-      // Their windows are not part of the program yet.
+      // Its window is not part of the program yet.
       return;
   }
 }

@@ -1,0 +1,116 @@
+// The preview area as the screen shows it after each command that asks for
+// a preview, compared pixel for pixel with the core's drawing of the same
+// selection on a GDI memory surface of the canvas's size.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_window_layout.hpp"
+#include "gdi_surface.hpp"
+#include "main_window_driver.hpp"
+#include "preview/preview_renderer.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim::test {
+namespace {
+
+class ModulePictures final : public PreviewPictures {
+ public:
+  ObjectHandle Load(Surface&, int id) override {
+    return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)))};
+  }
+};
+
+// 0x00RRGGBB pixels of a 32-bit top-down DIB section filled by `fill`.
+std::vector<std::uint32_t> Pixels(int width, int height, const std::function<void(HDC)>& fill) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const win::WindowDc screen(nullptr);
+  const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
+  const win::OwnedBitmap section(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || !bits) return {};
+  {
+    const win::SelectGuard selection(memory.Get(), section.Get());
+    fill(memory.Get());
+    ::GdiFlush();
+  }
+  const auto* data = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(data, data + static_cast<std::size_t>(width) * height);
+  for (auto& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// What the display shows in the control's rectangle.
+std::vector<std::uint32_t> OnScreen(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  return Pixels(rect.right - rect.left, rect.bottom - rect.top, [&](HDC memory) {
+    const win::WindowDc screen(nullptr);
+    ::BitBlt(memory, 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(), rect.left, rect.top, SRCCOPY);
+  });
+}
+
+// The core's drawing of the window's selection on a cleared canvas.
+std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
+  const OffscreenCanvas& canvas = state.swatches[kPreviewCanvas];
+  return Pixels(canvas.Width(), canvas.Height(), [&](HDC memory) {
+    const win::OwnedBrush background(::CreateSolidBrush(ToColorRef(canvas.Background())));
+    const RECT all{0, 0, canvas.Width(), canvas.Height()};
+    ::FillRect(memory, &all, background.Get());
+    GdiSurface surface(memory);
+    ModulePictures pictures;
+    DrawPreview({surface, canvas.Width(), canvas.Height(), (canvas.Flags() & OffscreenCanvas::kUseSetPixelV) != 0},
+                state.selection, offset, pictures);
+  });
+}
+
+struct Case {
+  const char* name;
+  int offset;
+  std::vector<int> commands;  // each one previews
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+class PreviewArea : public ::testing::TestWithParam<Case> {};
+
+TEST_P(PreviewArea, ShowsWhatTheCoreDrawsAfterEachCommand) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.SetText(1186, std::to_string(GetParam().offset));
+  int drawnAt = -1;
+  for (const int command : GetParam().commands) {
+    ui.Command(command);
+    ui.Pump();
+    const auto shown = OnScreen(ui.Control(kPreviewControl));
+    const auto expected = Expected(ui.State(), GetParam().offset);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(shown == expected) << "after command " << command;
+    if (shown != std::vector<std::uint32_t>(shown.size(), shown.front())) drawnAt = command;
+  }
+  EXPECT_NE(drawnAt, -1) << "the preview stayed blank";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, PreviewArea,
+    ::testing::Values(Case{"BlackWhiteItems", 0, {1166, 1191, 1192, 1193, 1194, 1195, 1196, 1197, 1198, 1199}},
+                      Case{"BlackWhiteMostCommonOffset", 10, {1166, 5003, 1171}},
+                      Case{"BlackWhiteSimpleText", 0, {1166, 1192, 1200}},
+                      Case{"ColourAll", 0, {1167, 5000}},
+                      Case{"ColourCrossoversOffset", 25, {1167, 1207, 1208, 1201, 1171}},
+                      Case{"ColourBitmappedImage", 0, {1167, 1202, 1213}},
+                      Case{"AdvancedOptions", 0, {1168, 1215, 1216, 1218, 1227, 1228}},
+                      Case{"AdvancedIgnoresTheOffset", 40, {1168, 1216, 1171}},
+                      Case{"CalibrationInks", 0, {1169, 5000}},
+                      Case{"CalibrationOffsetAndGraph", 10, {1169, 1229, 1230, 1236}},
+                      Case{"CustomItems", 0, {1170, 1237, 1239, 1240, 1241, 1242}},
+                      Case{"CustomGradientLayoutsOffset", 10, {1170, 1238, 1273, 1274, 1272}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace veltrim::test
