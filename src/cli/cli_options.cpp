@@ -12,6 +12,7 @@ namespace veltrim::cli {
 
 const char* const kUsage =
     "usage: veltrim print [options]    run a print job and write its report to stdout\n"
+    "       veltrim preview [options]  draw the main window's preview of the selection into a PNG\n"
     "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
     "       veltrim --help | --version\n"
@@ -36,6 +37,9 @@ const char* const kUsage =
     "  --dpi N               file targets: 72..2400 (default 300)\n"
     "  --margins MM          file targets: 0..50, decimals allowed (default 5)\n"
     "  --report FILE         also write the report into FILE, byte for byte\n"
+    "\n"
+    "preview options: --category, --tests, --select, --option, --layout, --colour, --offset as\n"
+    "  for print, and --output FILE.png (default veltrim-preview.png): 167 x 239 pixels\n"
     "\n"
     "info options:\n"
     "  --printer NAME        report on this printer\n"
@@ -177,6 +181,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     o.command = Command::Printers;
   } else if (command == "print") {
     o.command = Command::Print;
+  } else if (command == "preview") {
+    o.command = Command::Preview;
   } else if (command == "info") {
     o.command = Command::Info;
   } else {
@@ -206,9 +212,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
 
   // What describes a printer; the job's settings mean nothing to info.
   static const std::set<std::string> kInfoOptions = {"--printer", "--output", "--paper", "--dpi", "--margins"};
+  // What the main window's preview reads.
+  static const std::set<std::string> kPreviewOptions = {"--output", "--category", "--tests", "--select",
+                                                        "--option", "--layout",   "--colour", "--offset"};
   while (i < args.size()) {
     const std::string& arg = args[i++];
-    if (o.command != Command::Print && o.command != Command::Info)
+    if (o.command != Command::Print && o.command != Command::Info && o.command != Command::Preview)
       return {std::nullopt, "unexpected argument \"" + arg + "\""};
     if (arg == "--json" && o.command == Command::Info) {
       o.json = true;
@@ -225,6 +234,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     if (handler == handlers.end()) return {std::nullopt, "unknown option \"" + arg + "\""};
     if (o.command == Command::Info && !kInfoOptions.contains(name))
       return {std::nullopt, name + " does not apply to info"};
+    if (o.command == Command::Preview && !kPreviewOptions.contains(name))
+      return {std::nullopt, name + " does not apply to preview"};
     if (!inlineValue) {
       if (i >= args.size()) return {std::nullopt, name + ": missing value"};
       value = args[i++];

@@ -10,7 +10,7 @@
 
 namespace veltrim::cli {
 
-enum class Command { Print, Info, Printers, Help, Version };
+enum class Command { Print, Preview, Info, Printers, Help, Version };
 
 struct Settings {
   int docs = 1;          // 1..100
@@ -38,6 +38,7 @@ struct Options {
 };
 
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";
+inline constexpr const char* kDefaultPreviewOutput = "veltrim-preview.png";
 
 struct ParseResult {
   std::optional<Options> options;

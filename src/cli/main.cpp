@@ -2,6 +2,7 @@
 // window headless on a printer or into files, reports on a printer, and
 // lists the printers.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "cli_host.hpp"
 #include "cli_info.hpp"
 #include "cli_options.hpp"
+#include "cli_preview.hpp"
 #include "cli_targets.hpp"
 #include "print/print_engine.hpp"
 #include "progress.hpp"
@@ -65,6 +67,20 @@ int RunInfo(const Options& options) {
   return written && error.empty() ? kExitOk : kExitFailed;
 }
 
+int RunPreview(const Options& options) {
+  const std::filesystem::path output = options.output.empty() ? kDefaultPreviewOutput : options.output;
+  if (output.extension() != ".png") {
+    std::fprintf(stderr, "veltrim: --output: %s: the preview is a PNG file\n", output.string().c_str());
+    return kExitUsage;
+  }
+  std::string error;
+  if (!WritePreviewPng(options.selection, options.settings.offsetMm, output, error)) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
 int RunPrinters() {
   std::vector<PrinterEntry> printers;
   std::string error;
@@ -97,6 +113,7 @@ int main(int argc, char** argv) {
     case Command::Version: std::printf("veltrim %s\n", VELTRIM_VERSION); return kExitOk;
     case Command::Printers: return RunPrinters();
     case Command::Info: return RunInfo(*parsed.options);
+    case Command::Preview: return RunPreview(*parsed.options);
     case Command::Print: break;
   }
   return RunPrint(*parsed.options);

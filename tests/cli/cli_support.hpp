@@ -46,6 +46,13 @@ class CliTest : public Base {
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProcess(argv);
   }
+  // Runs `veltrim preview ARGS...` inside the folder.
+  ProcessResult Preview(const std::vector<std::string>& args) const {
+    std::vector<std::string> argv{"sh", "-c", "cd \"$1\" && shift && exec \"$@\"", "sh", folder_.string(), kVeltrim,
+                                  "preview"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return RunProcess(argv);
+  }
   // The same, expecting success; the first page.
   RasterImage PrintPng(const std::vector<std::string>& args) const {
     const ProcessResult run = Print(args);

@@ -1,6 +1,7 @@
 // veltrim_data_files OUTDIR TEXT: writes the data files that lie beside the
 // programs into OUTDIR: myimg.qrv, the test picture as a 24-bit Windows
-// bitmap, and fperc.qrv, the text TEXT with CR LF line ends. Each file is
+// bitmap, fperc.qrv, the text TEXT with CR LF line ends, and the preview
+// pictures preview-20.bmp ... preview-37.bmp for the command line's preview. Each file is
 // written under a temporary name and renamed when complete, so a failed
 // run never leaves a half file that looks finished.
 #include <cstdio>
@@ -73,5 +74,10 @@ int main(int argc, char** argv) {
   if (picture.width != kTestPictureWidth || picture.height != kTestPictureHeight ||
       !WriteBmp(imageTemporary, picture) || !Publish(imageTemporary, imageFile))
     return Fail("cannot write", imageFile);
+  for (const PreviewPicture& preview : DrawPreviewPictures()) {
+    const std::string name = "preview-" + std::to_string(preview.id) + ".bmp";
+    const fs::path file = out / name, temporary = out / (name + ".tmp");
+    if (!WriteBmp(temporary, preview.picture) || !Publish(temporary, file)) return Fail("cannot write", file);
+  }
   return 0;
 }

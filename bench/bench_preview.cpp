@@ -1,0 +1,46 @@
+// One full redraw of the heaviest preview, the dot pattern over every other
+// Custom item, on the cairo backend: cleared, drawn, flushed. The pictures
+// are the files beside the programs, loaded on every redraw as the program
+// loads them.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "cairo_surface.hpp"
+#include "preview/preview_renderer.hpp"
+
+namespace {
+
+using namespace veltrim;
+
+class BuiltPictures final : public PreviewPictures {
+ public:
+  ObjectHandle Load(Surface& surface, int id) override {
+    return surface.LoadBitmapFile((std::string(VELTRIM_PICTURES_DIR "/preview-") + std::to_string(id) + ".bmp").c_str());
+  }
+};
+
+void BM_PreviewHeaviestRedrawCairo(benchmark::State& state) {
+  DeviceCaps caps;
+  caps.dpiX = caps.dpiY = 96;
+  caps.physicalWidth = caps.horzRes = 167;
+  caps.physicalHeight = caps.vertRes = 239;
+  CairoSurface surface(caps);
+  cairo_detail::CairoSurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 167, 239));
+  cairo_detail::CairoPtr cr(cairo_create(image.get()));
+  surface.BeginPage(cr.get(), 1.0, 1.0, image.get());
+  TestSelection selection;
+  selection.currentTab = 4;
+  selection.customTests.fill(1);
+  BuiltPictures pictures;
+  for (auto _ : state) {
+    cairo_set_source_rgb(cr.get(), 1, 1, 1);
+    cairo_paint(cr.get());
+    DrawPreview({surface, 167, 239}, selection, 0, pictures);
+    cairo_surface_flush(image.get());
+  }
+  surface.EndPage();
+}
+BENCHMARK(BM_PreviewHeaviestRedrawCairo)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
