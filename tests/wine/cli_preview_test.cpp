@@ -20,7 +20,8 @@ TEST(WindowsCliPreview, SamePixelsAsTheLinuxPreview) {
       {"--category", "color", "--tests", "12"},
       {"--category", "advanced", "--option", "2"},
       {"--category", "calibration", "--tests", "0,1,2,3", "--offset", "-5"},
-      {"--category", "custom", "--tests", "4"}};
+      {"--category", "custom", "--tests", "4"},
+      {"--category", "custom", "--tests", "5", "--colour", "0=200,10,90"}};
   int index = 0;
   for (const auto& selection : selections) {
     SCOPED_TRACE(::testing::PrintToString(selection));

@@ -152,6 +152,7 @@ class CairoSurface final : public Surface {
   DeviceCaps caps_;
   cairo_t* cr_ = nullptr;  // the bound page's context, not owned
   cairo_surface_t* readable_ = nullptr;
+  bool directPixels_ = false;  // readable_ is the target at one unit a pixel: pixels are written in place
 
   std::unordered_map<std::uintptr_t, Object> objects_;
   std::uintptr_t nextHandle_ = 1;
