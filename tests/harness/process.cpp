@@ -18,43 +18,28 @@ extern char** environ;
 namespace veltrim::test {
 namespace {
 
-class Pipe {
- public:
+// Both ends close-on-exec: a grandchild that outlives the child must not
+// hold our pipe open (Wine leaves helper processes running).
+struct Pipe {
   Pipe() {
-    // Close-on-exec: a grandchild that outlives the child must not hold our
-    // pipe open (Wine leaves helper processes running).
-    if (pipe2(fds_.data(), O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    if (pipe2(fd, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   }
-  ~Pipe() { CloseAll(); }
+  ~Pipe() { Close(0), Close(1); }
   Pipe(const Pipe&) = delete;
   Pipe& operator=(const Pipe&) = delete;
-  int Read() const { return fds_[0]; }
-  int Write() const { return fds_[1]; }
-  void CloseWrite() { Close(fds_[1]); }
-  void CloseRead() { Close(fds_[0]); }
-
- private:
-  static void Close(int& fd) {
-    if (fd >= 0) close(fd);
-    fd = -1;
+  void Close(int end) {
+    if (fd[end] >= 0) close(fd[end]);
+    fd[end] = -1;
   }
-  void CloseAll() {
-    Close(fds_[0]);
-    Close(fds_[1]);
-  }
-  std::array<int, 2> fds_{-1, -1};
+  int fd[2] = {-1, -1};
 };
 
-class SpawnActions {
- public:
-  SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
+struct SpawnActions {
+  SpawnActions() { posix_spawn_file_actions_init(&actions); }
+  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions); }
   SpawnActions(const SpawnActions&) = delete;
   SpawnActions& operator=(const SpawnActions&) = delete;
-  posix_spawn_file_actions_t* Get() { return &actions_; }
-
- private:
-  posix_spawn_file_actions_t actions_;
+  posix_spawn_file_actions_t actions;
 };
 
 std::vector<std::string> MergedEnvironment(const EnvironmentOverrides& overrides) {
@@ -84,9 +69,9 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const Environment
   ProcessResult result;
   Pipe out, err;
   SpawnActions actions;
-  posix_spawn_file_actions_addopen(actions.Get(), 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(actions.Get(), out.Write(), 1);
-  posix_spawn_file_actions_adddup2(actions.Get(), err.Write(), 2);
+  posix_spawn_file_actions_addopen(&actions.actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions.actions, out.fd[1], 1);
+  posix_spawn_file_actions_adddup2(&actions.actions, err.fd[1], 2);
 
   std::vector<std::string> args = argv;
   std::vector<std::string> envTexts = MergedEnvironment(env);
@@ -94,16 +79,16 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const Environment
   auto envPointers = Pointers(envTexts);
   pid_t pid = 0;
   const int spawnError =
-      posix_spawnp(&pid, args.at(0).c_str(), actions.Get(), nullptr, argPointers.data(), envPointers.data());
-  out.CloseWrite();
-  err.CloseWrite();
+      posix_spawnp(&pid, args.at(0).c_str(), &actions.actions, nullptr, argPointers.data(), envPointers.data());
+  out.Close(1);
+  err.Close(1);
   if (spawnError != 0) {
     result.err = "cannot start " + args[0] + ": " + std::strerror(spawnError);
     return result;
   }
 
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  std::array<pollfd, 2> fds{{{out.Read(), POLLIN, 0}, {err.Read(), POLLIN, 0}}};
+  std::array<pollfd, 2> fds{{{out.fd[0], POLLIN, 0}, {err.fd[0], POLLIN, 0}}};
   std::array<std::string*, 2> sinks{&result.out, &result.err};
   int open = 2;
   while (open > 0) {
