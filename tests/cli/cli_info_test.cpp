@@ -82,13 +82,7 @@ TEST(CliInfo, FileTargetReportsItsSimulatedPrinter) {
   // Sizes in millimetres are rounded as drivers round them: A4 without
   // margins is 210 x 297 whatever the resolution; a 4.23 mm margin is
   // 50 dots at 300 dpi.
-  struct Simulated {
-    const char* dpi;
-    const char* margins;
-    const char* width;
-    const char* height;
-    const char* offset;
-  };
+  struct Simulated { const char *dpi, *margins, *width, *height, *offset; };
   for (const Simulated& c : {Simulated{"150", "0", "210", "297", "0"}, Simulated{"300", "0", "210", "297", "0"},
                              Simulated{"300", "4.23", "202", "289", "50"}}) {
     SCOPED_TRACE(std::string(c.dpi) + " dpi, margins " + c.margins);

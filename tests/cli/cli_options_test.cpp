@@ -30,9 +30,6 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(o.printer.empty());
   EXPECT_TRUE(o.output.empty());
-  EXPECT_EQ(Parse({"printers"}).command, Command::Printers);
-  EXPECT_EQ(Parse({"--help"}).command, Command::Help);
-  EXPECT_EQ(Parse({"--version"}).command, Command::Version);
 }
 
 TEST(CommandLine, SettingsAndDeviceOptions) {
@@ -81,10 +78,7 @@ TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
   EXPECT_EQ(advanced.selection.advancedOption, 14);
 }
 
-struct Refusal {
-  std::vector<std::string> args;
-  const char* mentions;
-};
+struct Refusal { std::vector<std::string> args; const char* mentions; };
 
 class CommandLineRefusals : public ::testing::TestWithParam<Refusal> {};
 

@@ -52,19 +52,6 @@ TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
   }
 }
 
-// A5 at 100 dpi: 148 x 210 mm are 583 x 827 dots, a file a page.
-TEST_F(CliRun, PngPerPage) {
-  const auto run =
-      RunVeltrim({"print", "--output", folder_ / "p.png", "--pages", "2", "--paper", "a5", "--dpi", "100"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  for (const char* page : {"p-1.png", "p-2.png"}) {
-    const RasterImage image = RasterImage::LoadPng(folder_ / page);
-    EXPECT_EQ(image.Width(), 583) << page;
-    EXPECT_EQ(image.Height(), 827) << page;
-  }
-  EXPECT_FALSE(fs::exists(folder_ / "p-3.png"));
-}
-
 // What the report and the exit status say when the job cannot start.
 TEST_F(CliRun, UnwritableOutputAndUnknownPrinterAreFailedCalls) {
   const auto unwritable = RunVeltrim({"print", "--output", folder_ / "missing" / "x.pdf"});

@@ -69,11 +69,7 @@ TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
   fs::copy_file(kVeltrim, program);
   const std::string pages =
       "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n";
-  struct Case {
-    const char* category;
-    const char* item;
-    const char* message;
-  };
+  struct Case { const char *category, *item, *message; };
   const Case cases[] = {
       {"bw", "9", "Could not load text file ! Reinstalling this application might fix this problem."},
       {"color", "12",

@@ -60,10 +60,7 @@ TEST(CairoDevice, A4At600DpiWithFiveMillimetreMarginsAnswersAsAPrinter) {
 }
 
 TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
-  struct Bad {
-    SimulatedDevice device;
-    const char* why;
-  };
+  struct Bad { SimulatedDevice device; const char* why; };
   const Bad bad[] = {
       {{{210, 297}, 0, {5, 5, 5, 5}}, "resolution"},
       {{{210, 297}, 10000, {5, 5, 5, 5}}, "resolution"},
@@ -82,10 +79,7 @@ TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
 }
 
 TEST(CairoDevice, PaperNames) {
-  struct Named {
-    const char* name;
-    double width, height;
-  };
+  struct Named { const char* name; double width, height; };
   const Named good[] = {
       {"a4", 210, 297},        {"A4", 210, 297},          {"a3", 297, 420},          {"a5", 148, 210},
       {"letter", 215.9, 279.4}, {"Legal", 215.9, 355.6},   {"210x297mm", 210, 297},   {"100.5x50mm", 100.5, 50},

@@ -11,10 +11,7 @@
 namespace veltrim::test {
 namespace {
 
-struct Probe {
-  int x, y;
-  std::uint32_t rgb;
-};
+struct Probe { int x, y; std::uint32_t rgb; };
 
 struct ShapeCase {
   const char* name;

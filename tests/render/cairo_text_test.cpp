@@ -17,9 +17,7 @@ namespace {
 
 // The bounding box, in device units, of the pixels that are not white;
 // empty when right < left.
-struct InkBox {
-  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-};
+struct InkBox { int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1; };
 
 InkBox FindInk(const RasterImage& image, int offsetX, int offsetY) {
   InkBox box;
@@ -109,13 +107,8 @@ TEST(CairoText, DefaultFontIsAMonospacedTwelvePointFaceReadableBeforeAnyPage) {
 }
 
 TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
-  struct Mapping {
-    const char* face;
-    int weight;
-    bool italic;
-    std::uint8_t pitchAndFamily;  // 0x31 fixed and modern, 0x12 variable and roman
-    const char* expected;
-  };
+  // Pitch and family 0x31 are fixed and modern, 0x12 variable and roman.
+  struct Mapping { const char* face; int weight; bool italic; std::uint8_t pitchAndFamily; const char* expected; };
   const Mapping mappings[] = {
       {"Times New Roman", 400, false, 0, "Liberation Serif Regular"},
       {"Arial", 400, false, 0, "Liberation Sans Regular"},
@@ -224,7 +217,6 @@ TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
     return font;
   };
   const auto text = [](Surface& s) { s.TextOutA(200, 300, "HHHH"); };
-  const auto oneH = [](Surface& s) { s.TextOutA(50, 50, "H"); };
   const Case cases[] = {
       {"900: up the page, the body to the right", escaped(900), text,
        [](const InkBox& ink, const TextMetrics& tm, int extent) {
@@ -238,9 +230,8 @@ TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
          EXPECT_TRUE(ink.left > 200 - tm.tmHeight && ink.right <= 200) << ink.left << ".." << ink.right;
          EXPECT_TRUE(ink.top >= 300 && ink.bottom < 300 + extent + 1) << ink.top << ".." << ink.bottom;
        }},
-      {"height -100: capitals of 0.688 em", Font("Arial", -100), oneH,
-       [](const InkBox& ink, const TextMetrics&, int) { EXPECT_NEAR(ink.bottom - ink.top + 1, 69, 2); }},
-      {"height 100: the cell, so 100 / 112 of that", Font("Arial", 100), oneH,
+      {"height 100: the cell, so 100 / 112 of 0.688 em", Font("Arial", 100),
+       [](Surface& s) { s.TextOutA(50, 50, "H"); },
        [](const InkBox& ink, const TextMetrics&, int) { EXPECT_NEAR(ink.bottom - ink.top + 1, 69 * 100 / 112, 2); }},
       {"DrawText centred on one line", Font("Arial", -30),
        [](Surface& s) {
