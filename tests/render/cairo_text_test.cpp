@@ -51,6 +51,11 @@ int Extent(Surface& s, const char* text) {
   return size.cx;
 }
 
+int ExtentIn(Surface& s, const LogFont& font, const char* text) {
+  ScopedObject selected = ScopedFont(s, font);
+  return Extent(s, text);
+}
+
 // A negative height is the character height, a positive one the cell; the
 // face's own proportions are ascent 0.905 em and descent 0.212 em. A width
 // stretches the average character; advances add up without kerning, as in
@@ -58,19 +63,17 @@ int Extent(Surface& s, const char* text) {
 TEST(CairoText, MetricsFollowTheLogFont) {
   CairoSurface s(SmallCaps());
   const TextMetrics character = MetricsOf(s, Font("Arial", -100)), cell = MetricsOf(s, Font("Arial", 100));
-  EXPECT_EQ(character.tmHeight - character.tmInternalLeading, 100);
-  EXPECT_EQ(character.tmAscent, 91);
-  EXPECT_EQ(character.tmDescent, 21);
+  EXPECT_EQ(std::tuple(character.tmHeight - character.tmInternalLeading, character.tmAscent, character.tmDescent),
+            std::tuple(100, 91, 21));
   EXPECT_EQ(cell.tmHeight, 100);
   EXPECT_GT(cell.tmInternalLeading, 0);
   EXPECT_EQ(cell.tmHeight, cell.tmAscent + cell.tmDescent);
 
   LogFont wide = Font("Arial", -50);
   const TextMetrics natural = MetricsOf(s, wide);
-  int naturalExtent = 0, wideExtent = 0;
+  const int naturalExtent = ExtentIn(s, wide, "Stretch me");
   {
     ScopedObject font = ScopedFont(s, wide);
-    naturalExtent = Extent(s, "Stretch me");
     EXPECT_EQ(Extent(s, "AV"), Extent(s, "A") + Extent(s, "V"));
     Size empty;
     ASSERT_TRUE(s.GetTextExtentPoint32A("", empty));
@@ -78,16 +81,10 @@ TEST(CairoText, MetricsFollowTheLogFont) {
   }
   wide.lfWidth = natural.tmAveCharWidth * 2;
   const TextMetrics stretched = MetricsOf(s, wide);
-  {
-    ScopedObject font = ScopedFont(s, wide);
-    wideExtent = Extent(s, "Stretch me");
-  }
   EXPECT_EQ(stretched.tmAveCharWidth, wide.lfWidth);
   EXPECT_EQ(stretched.tmHeight, natural.tmHeight);
-  EXPECT_NEAR(wideExtent, 2 * naturalExtent, 10);
-
-  ScopedObject lucida = ScopedFont(s, Font("Lucida Console", -50));
-  EXPECT_EQ(Extent(s, "iiii"), Extent(s, "WWWW"));
+  EXPECT_NEAR(ExtentIn(s, wide, "Stretch me"), 2 * naturalExtent, 10);
+  EXPECT_EQ(ExtentIn(s, Font("Lucida Console", -50), "iiii"), ExtentIn(s, Font("Lucida Console", -50), "WWWW"));
 }
 
 // The default font before any page: a monospaced 12-point face, and no file
