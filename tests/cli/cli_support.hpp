@@ -17,6 +17,16 @@ namespace veltrim::test {
 
 inline const std::string kVeltrim = VELTRIM_CLI;
 inline const std::string kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
+// The report's start once a printer was chosen.
+inline const std::string kPrinterChosen = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
+
+// The report's lines of `documents` documents of `pages` pages, every call successful.
+inline std::string Documents(int documents, int pages) {
+  std::string page, all;
+  for (int p = 0; p < pages; ++p) page += "[v] StartPage()\r\n[v] EndPage()\r\n";
+  for (int d = 0; d < documents; ++d) all += "[v] StartDoc()\r\n" + page + "[v] EndDoc()\r\n";
+  return all;
+}
 
 // The report up to the time line, whose seconds vary.
 inline std::string WithoutTime(const std::string& report) {

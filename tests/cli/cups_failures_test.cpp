@@ -3,7 +3,6 @@
 #include <cups/cups.h>
 
 #include <optional>
-#include <ostream>
 
 #include "cli_support.hpp"
 #include "cups_print.hpp"
@@ -11,29 +10,20 @@
 namespace veltrim::test {
 namespace {
 
-const std::string kHead = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-
-// `command` puts the queue into the state; the test is named after it.
-struct QueueStateCase { const char *name, *command; };
-void PrintTo(const QueueStateCase& c, std::ostream* out) { *out << c.name; }
-
-class UnwillingQueue : public ::testing::TestWithParam<QueueStateCase> {};
-
-TEST_P(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
-  const std::string server = CupsServerFromEnvironment();
-  CupsQueue queue(server, StateFromEnvironment(), std::string("unwilling_") + GetParam().name);
-  const auto state = RunProcess({GetParam().command, queue.Name()}, {{"CUPS_SERVER", server}});
-  ASSERT_EQ(state.exitCode, 0) << state.err;
-  const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(WithoutTime(run.out), kHead + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
-  EXPECT_EQ(queue.CompletedJobs(), 0);
+// A queue that refuses jobs and a stopped one: every document is a failed
+// StartDoc and no job completes.
+TEST(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
+  for (const auto& [name, command] : {std::pair{"refusing", "cupsreject"}, std::pair{"stopped", "cupsdisable"}}) {
+    SCOPED_TRACE(name);
+    CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + name);
+    const auto state = RunProcess({command, queue.Name()}, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+    ASSERT_EQ(state.exitCode, 0) << state.err;
+    const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
+    EXPECT_EQ(queue.CompletedJobs(), 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, UnwillingQueue,
-                         ::testing::Values(QueueStateCase{"refusing", "cupsreject"},
-                                           QueueStateCase{"stopped", "cupsdisable"}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 // A scheduler of the test's own, so that it can be stopped mid-job.
 class LostScheduler : public ::testing::Test {
