@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace veltrim::cli {
@@ -23,20 +24,9 @@ std::string Ticks(std::span<const std::uint8_t> flags) {
 TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
   const Options o = Parse({"print"});
   EXPECT_EQ(o.command, Command::Print);
-  EXPECT_EQ(o.settings.docs, 1);
-  EXPECT_EQ(o.settings.pages, 1);
-  EXPECT_EQ(o.settings.coverage, 100);
-  EXPECT_EQ(o.settings.offsetMm, 0);
-  EXPECT_EQ(o.settings.dotCoverage, 1);
+  const Settings& d = o.settings;
+  EXPECT_EQ(std::tuple(d.docs, d.pages, d.coverage, d.offsetMm, d.dotCoverage), std::tuple(1, 1, 100, 0, 1));
   EXPECT_EQ(o.selection.currentTab, 0);
-  // Nothing chosen: the category's "Select Most Common Used" set, so a bare
-  // run prints a real page; each choice of the user's replaces it.
-  EXPECT_EQ(Ticks(o.selection.bwTests), "1111011110");
-  EXPECT_EQ(Ticks(Parse({"print", "--category", "color"}).selection.colorTests), "1010011001110");
-  EXPECT_EQ(Ticks(Parse({"print", "--select", "none"}).selection.bwTests), "0000000000");
-  EXPECT_EQ(Ticks(Parse({"print", "--tests", "4"}).selection.bwTests), "0000100000");
-  EXPECT_EQ(Ticks(Parse({"print", "--category", "calibration", "--option", "3"}).selection.calibrationTests),
-            "00000000");
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(o.printer.empty());
   EXPECT_TRUE(o.output.empty());
@@ -45,53 +35,50 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
 TEST(CommandLine, SettingsAndDeviceOptions) {
   const Options o = Parse({"print", "--docs", "2", "--pages=3", "--offset", "-1000", "--coverage", "1",
                            "--dot-coverage", "100", "--paper", "letter", "--dpi", "600", "--margins", "4.23",
-                           "--output", "x.pdf", "--report", "r.txt"});
-  EXPECT_EQ(o.settings.docs, 2);
-  EXPECT_EQ(o.settings.pages, 3);
-  EXPECT_EQ(o.settings.offsetMm, -1000);
-  EXPECT_EQ(o.settings.coverage, 1);
-  EXPECT_EQ(o.settings.dotCoverage, 100);
-  EXPECT_EQ(o.device.paper, "letter");
-  EXPECT_EQ(o.device.dpi, 600);
+                           "--output", "x.pdf", "--report", "r.txt", "--colour", "0=255,0,10", "--colour=9=1,2,3"});
+  const Settings& d = o.settings;
+  EXPECT_EQ(std::tuple(d.docs, d.pages, d.offsetMm, d.coverage, d.dotCoverage), std::tuple(2, 3, -1000, 1, 100));
+  EXPECT_EQ(std::tuple(o.device.paper, o.device.dpi, o.output, o.report), std::tuple("letter", 600, "x.pdf", "r.txt"));
   EXPECT_DOUBLE_EQ(o.device.marginsMm, 4.23);
-  EXPECT_EQ(o.output, "x.pdf");
-  EXPECT_EQ(o.report, "r.txt");
-}
-
-TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
-  // Simple Text clears the items before it, and a later item clears it.
-  EXPECT_EQ(Ticks(Parse({"print", "--tests", "0,1,9"}).selection.bwTests), "0000000001");
-  EXPECT_EQ(Ticks(Parse({"print", "--tests", "9,2"}).selection.bwTests), "0010000000");
-  const Options color = Parse({"print", "--category", "color", "--select", "common"});
-  EXPECT_EQ(color.selection.currentTab, 1);
-  EXPECT_EQ(Ticks(color.selection.colorTests), "1010011001110");
-  const Options inverse = Parse({"print", "--category", "calibration", "--tests", "0", "--select", "inverse"});
-  EXPECT_EQ(Ticks(inverse.selection.calibrationTests), "01111110");
-  const Options custom = Parse({"print", "--category", "custom", "--tests", "1,4", "--layout", "2"});
-  EXPECT_EQ(Ticks(custom.selection.customTests), "000010");
-  EXPECT_EQ(custom.selection.gradientLayout, 2);
-  const Options advanced = Parse({"print", "--category", "advanced", "--option", "14"});
-  EXPECT_EQ(advanced.selection.currentTab, 2);
-  EXPECT_EQ(advanced.selection.advancedOption, 14);
-}
-
-TEST(CommandLine, ColoursBySlot) {
-  const Options o = Parse({"print", "--colour", "0=255,0,10", "--colour=9=1,2,3"});
   EXPECT_EQ(o.selection.customColours[0], (ColourTriple{255, 0, 10}));
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{1, 2, 3}));
   EXPECT_EQ(o.selection.customColours[5], (ColourTriple{79, 84, 87}));
 }
 
-TEST(CommandLine, OtherCommands) {
-  EXPECT_EQ(Parse({"printers"}).command, Command::Printers);
-  EXPECT_EQ(Parse({"--help"}).command, Command::Help);
-  EXPECT_EQ(Parse({"--version"}).command, Command::Version);
+// Nothing chosen: the category's "Select Most Common Used" set, so a bare
+// run prints a real page; each choice of the user's replaces it. Tests are
+// clicked in order, then the menu applies: Simple Text (9) clears the items
+// before it, and a later item clears it.
+TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
+  const struct {
+    std::vector<std::string> args;
+    std::string ticks;
+    int tab;
+  } cases[] = {
+      {{"print"}, "1111011110", 0},
+      {{"print", "--select", "none"}, "0000000000", 0},
+      {{"print", "--tests", "4"}, "0000100000", 0},
+      {{"print", "--tests", "0,1,9"}, "0000000001", 0},
+      {{"print", "--tests", "9,2"}, "0010000000", 0},
+      {{"print", "--category", "color"}, "1010011001110", 1},
+      {{"print", "--category", "color", "--select", "common"}, "1010011001110", 1},
+      {{"print", "--category", "calibration", "--option", "3"}, "00000000", 3},
+      {{"print", "--category", "calibration", "--tests", "0", "--select", "inverse"}, "01111110", 3},
+      {{"print", "--category", "custom", "--tests", "1,4", "--layout", "2"}, "000010", 4},
+  };
+  for (const auto& c : cases) {
+    const TestSelection s = Parse(c.args).selection;
+    EXPECT_EQ(s.currentTab, c.tab) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(Ticks(c.tab == 4 ? std::span<const std::uint8_t>(s.customTests) : s.FlagsOf(c.tab)), c.ticks)
+        << ::testing::PrintToString(c.args);
+  }
+  EXPECT_EQ(Parse({"print", "--category", "custom", "--layout", "2"}).selection.gradientLayout, 2);
+  const Options advanced = Parse({"print", "--category", "advanced", "--option", "14"});
+  EXPECT_EQ(advanced.selection.currentTab, 2);
+  EXPECT_EQ(advanced.selection.advancedOption, 14);
 }
 
-struct Refusal {
-  std::vector<std::string> args;
-  const char* mentions;
-};
+struct Refusal { std::vector<std::string> args; const char* mentions; };
 
 class CommandLineRefusals : public ::testing::TestWithParam<Refusal> {};
 
@@ -101,34 +88,27 @@ TEST_P(CommandLineRefusals, SayWhy) {
   EXPECT_NE(result.error.find(GetParam().mentions), std::string::npos) << result.error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BadInput, CommandLineRefusals,
-    ::testing::Values(Refusal{{"frobnicate"}, "unknown command"},
-                      Refusal{{"print", "--bogus", "1"}, "unknown option"},
-                      Refusal{{"print", "--docs"}, "missing value"},
-                      Refusal{{"print", "--docs", "0"}, "out of range 1..100"},
-                      Refusal{{"print", "--docs", "101"}, "out of range"},
-                      Refusal{{"print", "--pages", "3x"}, "not a whole number"},
-                      Refusal{{"print", "--offset", "1001"}, "out of range -1000..1000"},
-                      Refusal{{"print", "--coverage", ""}, "not a whole number"},
-                      Refusal{{"print", "--option", "15"}, "out of range 0..14"},
-                      Refusal{{"print", "--layout", "3"}, "out of range 0..2"},
-                      Refusal{{"print", "--category", "sepia"}, "unknown category"},
-                      Refusal{{"print", "--select", "most"}, "unknown selection"},
-                      Refusal{{"print", "--tests", "1,,2"}, "not a list"},
-                      Refusal{{"print", "--tests", "10"}, "out of range 0..9"},
-                      Refusal{{"print", "--category", "custom", "--tests", "6"}, "out of range 0..5"},
-                      Refusal{{"print", "--category", "advanced", "--tests", "1"}, "use --option"},
-                      Refusal{{"print", "--colour", "10=1,2,3"}, "--colour slot: 10 is out of range 0..9"},
-                      Refusal{{"print", "--colour", "1=1,2"}, "SLOT=R,G,B"},
-                      Refusal{{"print", "--colour", "1=1,2,256"}, "out of range 0..255"},
-                      Refusal{{"print", "--colour", "1=1,2,3,4"}, "SLOT=R,G,B"},
-                      Refusal{{"print", "--dpi", "10"}, "out of range 72..2400"},
-                      Refusal{{"print", "--margins", "50.5"}, "out of range 0..50"},
-                      Refusal{{"print", "--margins", "-1"}, "not a number of millimetres"},
-                      Refusal{{"print", "--margins", "4,2"}, "not a number of millimetres"},
-                      Refusal{{"print", "--printer", "p", "--output", "x.pdf"}, "exclude each other"},
-                      Refusal{{"printers", "--docs", "2"}, "unexpected argument"}));
+const Refusal kRefusals[] = {
+    {{"frobnicate"}, "unknown command"}, {{"print", "--bogus", "1"}, "unknown option"},
+    {{"print", "--docs"}, "missing value"}, {{"print", "--docs", "0"}, "out of range 1..100"},
+    {{"print", "--docs", "101"}, "out of range"}, {{"print", "--pages", "3x"}, "not a whole number"},
+    {{"print", "--offset", "1001"}, "out of range -1000..1000"}, {{"print", "--coverage", ""}, "not a whole number"},
+    {{"print", "--option", "15"}, "out of range 0..14"}, {{"print", "--layout", "3"}, "out of range 0..2"},
+    {{"print", "--category", "sepia"}, "unknown category"}, {{"print", "--select", "most"}, "unknown selection"},
+    {{"print", "--tests", "1,,2"}, "not a list"}, {{"print", "--tests", "10"}, "out of range 0..9"},
+    {{"print", "--category", "custom", "--tests", "6"}, "out of range 0..5"},
+    {{"print", "--category", "advanced", "--tests", "1"}, "use --option"},
+    {{"print", "--colour", "10=1,2,3"}, "--colour slot: 10 is out of range 0..9"},
+    {{"print", "--colour", "1=1,2"}, "SLOT=R,G,B"}, {{"print", "--colour", "1=1,2,256"}, "out of range 0..255"},
+    {{"print", "--colour", "1=1,2,3,4"}, "SLOT=R,G,B"}, {{"print", "--dpi", "10"}, "out of range 72..2400"},
+    {{"print", "--margins", "50.5"}, "out of range 0..50"},
+    {{"print", "--margins", "-1"}, "not a number of millimetres"},
+    {{"print", "--margins", "4,2"}, "not a number of millimetres"},
+    {{"print", "--printer", "p", "--output", "x.pdf"}, "exclude each other"},
+    {{"printers", "--docs", "2"}, "unexpected argument"},
+};
+
+INSTANTIATE_TEST_SUITE_P(BadInput, CommandLineRefusals, ::testing::ValuesIn(kRefusals));
 
 }  // namespace
 }  // namespace veltrim::cli

@@ -10,34 +10,39 @@
 
 #include "process.hpp"
 #include "raster.hpp"
+#include "services.hpp"
+#include "temp_dir.hpp"
 
 namespace veltrim::test {
 
-namespace fs = std::filesystem;
-
 inline const std::string kVeltrim = VELTRIM_CLI;
 inline const std::string kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
+// The report's start once a printer was chosen.
+inline const std::string kPrinterChosen = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
+
+// The report's lines of `documents` documents of `pages` pages, every call successful.
+inline std::string Documents(int documents, int pages) {
+  std::string page, all;
+  for (int p = 0; p < pages; ++p) page += "[v] StartPage()\r\n[v] EndPage()\r\n";
+  for (int d = 0; d < documents; ++d) all += "[v] StartDoc()\r\n" + page + "[v] EndDoc()\r\n";
+  return all;
+}
 
 // The report up to the time line, whose seconds vary.
 inline std::string WithoutTime(const std::string& report) {
   return report.substr(0, report.find("\r\nPrint Time: "));
 }
 
+// `veltrim ARGS...` on the fixtures' scheduler.
+inline ProcessResult RunVeltrim(std::vector<std::string> args, const std::string& program = kVeltrim) {
+  args.insert(args.begin(), program);
+  return RunProcess(args, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+}
+
 // A test with an empty temporary folder of its own, removed when it ends.
 template <class Base = ::testing::Test>
 class CliTest : public Base {
  protected:
-  void SetUp() override {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("veltrim-cli-") + test->test_suite_name() + "-" + test->name();
-    for (char& c : name)
-      if (c == '/') c = '-';
-    folder_ = fs::temp_directory_path() / name;
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // Runs `program print --output p.png ARGS...` inside the folder (so the
   // title names the short file) and returns what it did.
   ProcessResult Print(const std::vector<std::string>& args, const fs::path& program = kVeltrim) const {
@@ -60,7 +65,8 @@ class CliTest : public Base {
     return RasterImage::LoadPng(folder_ / "p-1.png");
   }
 
-  fs::path folder_;
+  TempDir dir_;
+  const fs::path folder_ = dir_.Path();
 };
 
 }  // namespace veltrim::test

@@ -1,56 +1,36 @@
 // What the report says when the scheduler will not take the job: a queue
 // that refuses jobs, a stopped queue, a scheduler that goes away.
-#include <gtest/gtest.h>
-
 #include <cups/cups.h>
 
 #include <optional>
-#include <ostream>
-#include <string>
 
-#include "cups_print.hpp"
 #include "cli_support.hpp"
-#include "services.hpp"
+#include "cups_print.hpp"
 
 namespace veltrim::test {
 namespace {
 
-const std::string kHead = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-
-struct QueueStateCase {
-  const char* name;
-  const char* command;  // puts the queue into the state
-};
-
-// Test names and failure messages show the case by its name.
-void PrintTo(const QueueStateCase& c, std::ostream* out) { *out << c.name; }
-
-class UnwillingQueue : public ::testing::TestWithParam<QueueStateCase> {};
-
-TEST_P(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
-  const std::string server = CupsServerFromEnvironment();
-  CupsQueue queue(server, StateFromEnvironment(), std::string("unwilling_") + GetParam().name);
-  const auto state = RunProcess({GetParam().command, queue.Name()}, {{"CUPS_SERVER", server}});
-  ASSERT_EQ(state.exitCode, 0) << state.err;
-  const auto run = RunProcess({kVeltrim, "print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"},
-                              {{"CUPS_SERVER", server}});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(WithoutTime(run.out), kHead + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
-  EXPECT_EQ(queue.CompletedJobs(), 0);
+// A queue that refuses jobs and a stopped one: every document is a failed
+// StartDoc and no job completes.
+TEST(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
+  for (const auto& [name, command] : {std::pair{"refusing", "cupsreject"}, std::pair{"stopped", "cupsdisable"}}) {
+    SCOPED_TRACE(name);
+    CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + name);
+    const auto state = RunProcess({command, queue.Name()}, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+    ASSERT_EQ(state.exitCode, 0) << state.err;
+    const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
+    EXPECT_EQ(queue.CompletedJobs(), 0);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, UnwillingQueue,
-                         ::testing::Values(QueueStateCase{"refusing", "cupsreject"},
-                                           QueueStateCase{"stopped", "cupsdisable"}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 // A scheduler of the test's own, so that it can be stopped mid-job.
 class LostScheduler : public ::testing::Test {
  protected:
   void SetUp() override {
-    state_ = fs::temp_directory_path() / ("veltrim-lost-" + std::string(::testing::UnitTest::GetInstance()
-                                                                            ->current_test_info()
-                                                                            ->name()));
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    state_ = fs::temp_directory_path() / ("veltrim-lost-" + test);
     fs::remove_all(state_);
     const auto started = RunProcess({kCupsFixture, "start", state_.string()});
     ASSERT_EQ(started.exitCode, 0) << started.err;

@@ -30,9 +30,7 @@ TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
   // A4 at 300 dpi with 5 mm margins: the printable area starts at 59 dots.
   EXPECT_TRUE(AnyDark(page, 59, 59, 1200, 100)) << "the first line, at the top of the printable area";
   EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), 58)) << "nothing in the top margin";
-  const double coverage = Coverage(page);
-  EXPECT_GT(coverage, 0.04);
-  EXPECT_LT(coverage, 0.06);
+  EXPECT_NEAR(Coverage(page), 0.05, 0.01);
 }
 
 TEST_F(DataFilePages, PicturePageShowsTheColourChartWhereTheStretchPutsIt) {
@@ -67,13 +65,7 @@ TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
   const fs::path program = folder_ / "bin" / "veltrim";
   fs::create_directories(program.parent_path());
   fs::copy_file(kVeltrim, program);
-  const std::string pages =
-      "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n";
-  struct Case {
-    const char* category;
-    const char* item;
-    const char* message;
-  };
+  struct Case { const char *category, *item, *message; };
   const Case cases[] = {
       {"bw", "9", "Could not load text file ! Reinstalling this application might fix this problem."},
       {"color", "12",
@@ -84,7 +76,7 @@ TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
     SCOPED_TRACE(c.category);
     const auto run = Print({"--category", c.category, "--tests", c.item, "--dpi", "72", "--pages", "2"}, program);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("[v] pd.hDC\r\n" + pages), std::string::npos) << run.out;
+    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(1, 2));
     const std::string line = std::string("Application ERROR: ") + c.message + "\n";
     EXPECT_EQ(run.err, line + line) << "the message once for every page";
     for (const char* file : {"p-1.png", "p-2.png"}) {

@@ -22,14 +22,11 @@ std::vector<ColourProbe> ColourPageLayout::Probes() const {
   const auto cell = [&](int left, int c, int r) { return std::pair{left + c * u + mid, squares + r * u + mid}; };
 
   std::vector<ColourProbe> probes = {
-      {"cyan bar, left end", 3, cmyBars + mid, 0x00FFFF},
-      {"cyan bar, right end", width - 4, cmyBars + mid, 0x00FFFF},
+      {"cyan bar, left end", 3, cmyBars + mid, 0x00FFFF}, {"cyan bar, right end", width - 4, cmyBars + mid, 0x00FFFF},
       {"magenta bar", width / 2, cmyBars + u + mid, 0xFF00FF},
       {"yellow bar", width / 2, cmyBars + 2 * u + mid, 0xFFFF00},
-      {"gap below the bars", width / 2, cmyBars + 3 * u + 2, kWhite},
-      {"red bar", width / 2, rgbBars + mid, 0xFF0000},
-      {"green bar", width / 2, rgbBars + u + mid, 0x00FF00},
-      {"blue bar", width / 2, rgbBars + 2 * u + mid, 0x0000FF},
+      {"gap below the bars", width / 2, cmyBars + 3 * u + 2, kWhite}, {"red bar", width / 2, rgbBars + mid, 0xFF0000},
+      {"green bar", width / 2, rgbBars + u + mid, 0x00FF00}, {"blue bar", width / 2, rgbBars + 2 * u + mid, 0x0000FF},
       {"black to cyan, step 64", box(64, step), cmyRows + mid, Rgb(0, 64, 64)},
       {"cyan to white, step 128", box(384, step), cmyRows + mid, Rgb(128, 255, 255)},
       {"black to magenta, step 64", box(64, step), cmyRows + u + mid, Rgb(64, 0, 64)},

@@ -1,136 +1,96 @@
 #include "process.hpp"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstring>
-#include <map>
 #include <stdexcept>
-
-extern char** environ;
+#include <thread>
 
 namespace veltrim::test {
 namespace {
 
-class Pipe {
+// The child's output goes to unlinked files rather than pipes, so a
+// grandchild that outlives it (Wine leaves helper processes running) cannot
+// keep us waiting; close-on-exec keeps them out of other children.
+class OutputFile {
  public:
-  Pipe() {
-    // Close-on-exec: a grandchild that outlives the child must not hold our
-    // pipe open (Wine leaves helper processes running).
-    if (pipe2(fds_.data(), O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  OutputFile() {
+    char name[] = "/tmp/veltrim-output-XXXXXX";
+    fd_ = mkostemp(name, O_CLOEXEC);
+    if (fd_ < 0) throw std::runtime_error("cannot make a temporary file");
+    unlink(name);
   }
-  ~Pipe() { CloseAll(); }
-  Pipe(const Pipe&) = delete;
-  Pipe& operator=(const Pipe&) = delete;
-  int Read() const { return fds_[0]; }
-  int Write() const { return fds_[1]; }
-  void CloseWrite() { Close(fds_[1]); }
-  void CloseRead() { Close(fds_[0]); }
+  ~OutputFile() { close(fd_); }
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+  int Fd() const { return fd_; }
+  std::string Text() const {
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = pread(fd_, buffer, sizeof buffer, static_cast<off_t>(text.size()))) > 0;)
+      text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+  }
 
  private:
-  static void Close(int& fd) {
-    if (fd >= 0) close(fd);
-    fd = -1;
-  }
-  void CloseAll() {
-    Close(fds_[0]);
-    Close(fds_[1]);
-  }
-  std::array<int, 2> fds_{-1, -1};
+  int fd_ = -1;
 };
 
-class SpawnActions {
- public:
-  SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
+struct SpawnActions {
+  SpawnActions() { posix_spawn_file_actions_init(&actions); }
+  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions); }
   SpawnActions(const SpawnActions&) = delete;
   SpawnActions& operator=(const SpawnActions&) = delete;
-  posix_spawn_file_actions_t* Get() { return &actions_; }
-
- private:
-  posix_spawn_file_actions_t actions_;
+  posix_spawn_file_actions_t actions;
 };
-
-std::vector<std::string> MergedEnvironment(const EnvironmentOverrides& overrides) {
-  std::map<std::string, std::string> merged;
-  for (char** entry = environ; *entry; ++entry) {
-    const std::string text = *entry;
-    const auto eq = text.find('=');
-    if (eq != std::string::npos) merged[text.substr(0, eq)] = text.substr(eq + 1);
-  }
-  for (const auto& [name, value] : overrides) merged[name] = value;
-  std::vector<std::string> result;
-  for (const auto& [name, value] : merged) result.push_back(name + "=" + value);
-  return result;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (auto& text : texts) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 }  // namespace
 
 ProcessResult RunProcess(const std::vector<std::string>& argv, const EnvironmentOverrides& env,
                          std::chrono::seconds timeout) {
   ProcessResult result;
-  Pipe out, err;
+  OutputFile out, err;
   SpawnActions actions;
-  posix_spawn_file_actions_addopen(actions.Get(), 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(actions.Get(), out.Write(), 1);
-  posix_spawn_file_actions_adddup2(actions.Get(), err.Write(), 2);
+  posix_spawn_file_actions_addopen(&actions.actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions.actions, out.Fd(), 1);
+  posix_spawn_file_actions_adddup2(&actions.actions, err.Fd(), 2);
 
-  std::vector<std::string> args = argv;
-  std::vector<std::string> envTexts = MergedEnvironment(env);
-  auto argPointers = Pointers(args);
-  auto envPointers = Pointers(envTexts);
+  // `env` sets the overrides on top of this process's environment.
+  std::vector<std::string> args{"env"};
+  for (const auto& [name, value] : env) args.push_back(name + "=" + value);
+  args.insert(args.end(), argv.begin(), argv.end());
+  std::vector<char*> pointers;
+  for (auto& arg : args) pointers.push_back(arg.data());
+  pointers.push_back(nullptr);
   pid_t pid = 0;
-  const int spawnError =
-      posix_spawnp(&pid, args.at(0).c_str(), actions.Get(), nullptr, argPointers.data(), envPointers.data());
-  out.CloseWrite();
-  err.CloseWrite();
+  const int spawnError = posix_spawnp(&pid, "env", &actions.actions, nullptr, pointers.data(), environ);
   if (spawnError != 0) {
-    result.err = "cannot start " + args[0] + ": " + std::strerror(spawnError);
+    result.err = "cannot start " + argv.at(0) + ": " + std::strerror(spawnError);
     return result;
   }
 
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  std::array<pollfd, 2> fds{{{out.Read(), POLLIN, 0}, {err.Read(), POLLIN, 0}}};
-  std::array<std::string*, 2> sinks{&result.out, &result.err};
-  int open = 2;
-  while (open > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) {
+  int status = 0;
+  for (pid_t done = 0; done != pid;) {
+    done = waitpid(pid, &status, WNOHANG);
+    if (done < 0 && errno != EINTR) break;
+    if (done == 0 && std::chrono::steady_clock::now() > deadline) {
       result.timedOut = true;
       kill(pid, SIGKILL);
+      while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+      }
       break;
     }
-    const int ready = poll(fds.data(), fds.size(), static_cast<int>(left.count()));
-    if (ready < 0 && errno == EINTR) continue;
-    for (std::size_t i = 0; i < fds.size(); ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-      char buffer[4096];
-      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-      if (n > 0) {
-        sinks[i]->append(buffer, static_cast<std::size_t>(n));
-      } else {
-        fds[i].fd = -1;
-        --open;
-      }
-    }
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    if (done == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   if (!result.timedOut && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  result.out = out.Text();
+  result.err = err.Text();
   return result;
 }
 

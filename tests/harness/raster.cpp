@@ -79,6 +79,12 @@ int PostScriptPages(const std::filesystem::path& file) {
   return pages;
 }
 
+int PdfPages(const std::filesystem::path& pdf) {
+  const auto info = RunProcess({"pdfinfo", pdf.string()}).out;
+  const auto at = info.find("\nPages:");
+  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 7);
+}
+
 std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
                          int divisor, int tolerance) {
   std::string missed;

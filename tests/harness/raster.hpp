@@ -36,6 +36,8 @@ std::string ColourText(std::uint32_t rgb);
 
 // The number of "%%Page: " comment lines of a PostScript file: its pages.
 int PostScriptPages(const std::filesystem::path& file);
+// The pages of a PDF file as pdfinfo counts them; -1 when it names none.
+int PdfPages(const std::filesystem::path& pdf);
 
 // True when every channel differs by at most `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);

@@ -26,25 +26,23 @@ struct Services {
 
 // The fixtures' state folder (VELTRIM_TEST_STATE); throws when unset.
 fs::path StateFromEnvironment();
-// The unix socket of the private scheduler whose state is in `state`; throws
-// when it did not start or the address is not that scheduler's own.
+// The unix socket of the private scheduler whose state is in `state` (or
+// the fixtures'); throws when it did not start or is not that scheduler's.
 std::string CupsServerOf(const fs::path& state);
-// The same for the fixtures' scheduler.
 std::string CupsServerFromEnvironment();
 
 // A scratch folder of the test's own under the state folder, emptied first.
 fs::path ScratchFolder(const Services& services, const std::string& name);
 
-// Runs a Windows program in the fixtures' prefix, on their display and
-// scheduler.
+// Runs a Windows program in the fixtures' prefix, display and scheduler.
 ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
                                 const std::vector<std::string>& args,
                                 std::chrono::seconds timeout = std::chrono::seconds(120),
                                 const EnvironmentOverrides& env = {});
 
 // A queue of the private scheduler printing into a file through the generic
-// PostScript driver. Removed again when the owner goes. Throws when the
-// scheduler that answers is not the one whose state folder was given.
+// PostScript driver, removed when the owner goes. Throws when the scheduler
+// is not the one whose state folder was given.
 class CupsQueue {
  public:
   CupsQueue(const Services& services, std::string name);
