@@ -43,26 +43,28 @@ inline ProcessResult RunVeltrim(std::vector<std::string> args, const std::string
 template <class Base = ::testing::Test>
 class CliTest : public Base {
  protected:
-  // Runs `program print --output p.png ARGS...` inside the folder (so the
-  // title names the short file) and returns what it did.
-  ProcessResult Print(const std::vector<std::string>& args, const fs::path& program = kVeltrim) const {
+  // Runs `program ARGS...` inside the folder, so that pages name short files.
+  ProcessResult InFolder(const fs::path& program, const std::vector<std::string>& args) const {
     std::vector<std::string> argv{"sh", "-c", "cd \"$1\" && shift && exec \"$@\"", "sh", folder_.string(),
-                                  program.string(), "print", "--output", "p.png"};
+                                  program.string()};
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProcess(argv);
   }
-  // Runs `veltrim preview ARGS...` inside the folder.
-  ProcessResult Preview(const std::vector<std::string>& args) const {
-    std::vector<std::string> argv{"sh", "-c", "cd \"$1\" && shift && exec \"$@\"", "sh", folder_.string(), kVeltrim,
-                                  "preview"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return RunProcess(argv);
+  // `program print --output p.png ARGS...` in the folder.
+  ProcessResult Print(std::vector<std::string> args, const fs::path& program = kVeltrim) const {
+    args.insert(args.begin(), {"print", "--output", "p.png"});
+    return InFolder(program, args);
   }
   // The same, expecting success; the first page.
   RasterImage PrintPng(const std::vector<std::string>& args) const {
     const ProcessResult run = Print(args);
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     return RasterImage::LoadPng(folder_ / "p-1.png");
+  }
+  // `veltrim preview ARGS...` in the folder.
+  ProcessResult Preview(std::vector<std::string> args) const {
+    args.insert(args.begin(), "preview");
+    return InFolder(kVeltrim, args);
   }
 
   TempDir dir_;
