@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "../support/scratch_dir.hpp"
+#include "scratch_dir.hpp"
 #include "app/program_paths.hpp"
 
 namespace veltrim {
