@@ -1,7 +1,5 @@
-// The Custom pages on the recording surface of the 600 x 300 dpi printer
-// (4800 x 3150 units, 23 a horizontal and 11 a vertical millimetre): what
-// each paints, and how each treats values typed by hand that its boxes do
-// not offer.
+// The Custom pages on the recording surface of the 600 x 300 dpi printer (4800 x 3150 units, 23 a horizontal and 11 a
+// vertical millimetre): what each paints, and how each treats values typed by hand that its boxes do not offer.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,10 +33,9 @@ TEST(FullPageCustomColor, FillsThePageLightenedByTheCoverage) {
 }
 
 TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
-  // From slot 7 toward slot 6: slice 256 is halfway (127.5 truncated), the
-  // last a step short of slot 6. Sizes 4800 / 512 = 9.375 across and
-  // 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the
-  // offset (10 mm = 230).
+  // From slot 7 toward slot 6: slice 256 is halfway (127.5 truncated), the last a step short of slot 6. Sizes
+  // 4800 / 512 = 9.375 across and 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the offset
+  // (10 mm = 230).
   const struct { int layout; Rect first, middle, last; } cases[] = {
       {kSingleBar, {0, 230, 9, 348}, {2400, 230, 2409, 348}, {4790, 230, 4800, 348}},
       {kFullPageVertical, {0, 0, 4800, 6}, {0, 1575, 4800, 1581}, {0, 3143, 4800, 3150}},
@@ -134,8 +131,7 @@ TEST(ColorCoverage, InksEveryStepthCellOrLeavesItWhite) {
 }
 
 TEST(ColorCoverage, TypedPercentagesOutsideTheBoxRange) {
-  // 0 and below ink nothing; 100 and above cover the page with no white
-  // cell: 100 - s is never a divisor of 0.
+  // 0 and below ink nothing; 100 and above cover the page with no white cell: 100 - s is never a divisor of 0.
   for (const auto& [typed, boxes] : {std::pair{"0", 0u}, {"", 0u}, {"-7", 0u}, {"100", 1u}, {"150", 1u}}) {
     Page page;
     page.Box(kIdDotCoverage, typed).Tick(Tab::Custom, {5}).Draw();
@@ -149,8 +145,8 @@ TEST(ColorCoverage, TypedPercentagesOutsideTheBoxRange) {
 TEST(ColorCoverage, CellsAreAtLeastOneUnitOnCoarseOrSizelessDevices) {
   // 2 units a millimetre would give half-unit cells, every second one
   // truncated to nothing; no millimetre size would give cells of size 0.
-  for (const RecordingDevice& device :
-       {RecordingDevice::Printer(72, 72, 40, 30, 20, 15, 0, 0), RecordingDevice::Printer(600, 600, 40, 30, 0, 0, 0, 0)}) {
+  for (const RecordingDevice& device : {RecordingDevice::Printer(72, 72, 40, 30, 20, 15, 0, 0),
+                                        RecordingDevice::Printer(600, 600, 40, 30, 0, 0, 0, 0)}) {
     Page page(device);
     page.Box(kIdDotCoverage, "50").Tick(Tab::Custom, {5}).Draw();
     const auto boxes = page.Boxes();

@@ -42,9 +42,8 @@ TEST(FullPageText, BreakingCountsTheBlanksAlreadyInserted) {
   for (const auto& c : cases) EXPECT_EQ(BreakIntoLines(c.text, c.n), c.broken) << c.text << " by " << c.n;
 }
 
-// 4960 units wide, ten millimetres = 7014 x 10 / 701 = 100 units; the
-// recording surface gives every layer's font an average width of 100, so
-// n = 49 for each.
+// 4960 units wide, ten millimetres = 7014 x 10 / 701 = 100 units; the recording surface gives every layer's font an
+// average width of 100, so n = 49 for each.
 TEST(FullPageText, FourLayersEachBrokenAfresh) {
   Page page(RecordingDevice::Printer(600, 600, 4960, 7014, 210, 701, 0, 0));
   page.Tick(Tab::Advanced, {14}).Draw(10);
@@ -54,8 +53,7 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
 
   EXPECT_EQ(page.TextsOf("CreateFontIndirectA"),
             (std::vector<std::string>{"Times New Roman", "Courier", "Arial", "Lucida Console"}));
-  // Height, width, escapement, orientation, weight, italic, underline,
-  // strike-out, charset, precisions, quality, pitch.
+  // Height, width, escapement, orientation, weight, italic, underline, strike-out, charset, precisions, quality, pitch.
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(page.ArgsOf("CreateFontIndirectA").at(i), (Args{(4 - i) * 100, 100, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0}));
 

@@ -11,8 +11,7 @@ namespace {
 constexpr int kY0 = 100;
 
 TEST(ThicknessLines, CombOfFiftyFourStrokesEachOneUnitWider) {
-  // 4960 wide, 23 dots a vertical millimetre: a stroke every 92 dots; the
-  // gap and the length go by the horizontal 20.
+  // 4960 wide, 23 dots a vertical millimetre: a stroke every 92 dots; the gap and the length go by the horizontal 20.
   Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzRes, 4960).With(DeviceCap::HorzSize, 248));
   EXPECT_EQ(page.Run(DrawBlackThicknessLines, kY0), kY0) << "the last block of its page leaves the cursor";
   const auto lines = page.Lines();
@@ -43,8 +42,7 @@ TEST(ThicknessLines, ColourCombsStackElevenMillimetresApart) {
 }
 
 TEST(InclinedLines, TwentyLinesFiveOfEachColour) {
-  // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal
-  // millimetre for the step after the block.
+  // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal millimetre for the step after the block.
   for (const auto& [vertRes, vertSize, band10, penWidth] : {std::tuple{6814, 288, 236, 4}, {490, 100, 49, 0}}) {
     Page page(RecordingDevice::A4At600Dpi()
                   .With(DeviceCap::VertRes, vertRes)

@@ -1,6 +1,5 @@
-// DrawTextByWords on deterministic metrics: a RecordingSurface with a font
-// of cell height 20 and 10 units per character (so a 100-wide rectangle
-// holds 10 characters), and a small surface with uneven character widths.
+// DrawTextByWords on deterministic metrics: a RecordingSurface with a font of cell height 20 and 10 units per character
+// (so a 100-wide rectangle holds 10 characters), and a small surface with uneven character widths.
 
 #include "platform/draw_text.hpp"
 
@@ -174,9 +173,8 @@ TEST(DrawTextByWords, UsesOnlyTheThreeTextCalls) {
   }
 }
 
-// A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything
-// else 8; tmAveCharWidth 8, tmHeight 10. Every other hook fails, so the
-// layout can only use the three text calls.
+// A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything else 8; tmAveCharWidth 8, tmHeight 10. Every
+// other hook fails, so the layout can only use the three text calls.
 class UnevenSurface final : public Surface {
  public:
   std::vector<Line> lines;

@@ -1,7 +1,6 @@
-// The two pages that print a data file beside the program: the Simple Text
-// page and the Bitmapped Image page, on the 600-dpi A4 recording printer
-// (4800 x 6814 units, 23 units a millimetre), with real files in a scratch
-// folder standing in for the program's folder.
+// The two pages that print a data file beside the program: the Simple Text page and the Bitmapped Image page, on the
+// 600-dpi A4 recording printer (4800 x 6814 units, 23 units a millimetre), with real files in a scratch folder standing
+// in for the program's folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>

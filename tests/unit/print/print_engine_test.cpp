@@ -155,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"StartPageFails", "1", "3", {{}, {1, 0, 1}, {}, {}},
                     "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[x] StartPage()\r\n"
                     "[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
-        FailureCase{"StartPageNegative", "1", "1", {{}, {-5}, {}, {}}, "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
+        FailureCase{"StartPageNegative", "1", "1", {{}, {-5}, {}, {}},
+                    "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
         // SP_ERROR skips the document: no pages, no EndDoc; the next one runs.
         FailureCase{"StartDocFails", "2", "1", {{-1}, {}, {}, {}},
                     "[x] StartDoc()\r\n[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
@@ -170,9 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
-  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6
-  // and 11.8; a device without millimetre sizes gives 0, not a division by
-  // zero.
+  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6 and 11.8; a device without millimetre sizes
+  // gives 0, not a division by zero.
   const struct { RecordingDevice device; float x, y; } cases[] = {{test::Skewed(), 23, 11},
                {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
   for (const auto& c : cases) {
