@@ -25,10 +25,7 @@ TEST(FullPageCustomColor, FillsThePageLightenedByTheCoverage) {
     Page page;
     page.selection.customColours[kFullPageColourSlot] = c.colour;
     page.Box(kIdCoverage, c.coverage).Tick(Tab::Custom, {0}).Draw(10);
-    const auto boxes = page.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].box, (Rect{0, 0, 4800, 3150}));
-    EXPECT_EQ(boxes[0].brush, c.expected) << c.coverage;
+    EXPECT_EQ(page.Boxes(), (std::vector<PaintedBox>{{{0, 0, 4800, 3150}, c.expected, c.expected, 1}})) << c.coverage;
   }
 }
 
@@ -59,14 +56,12 @@ TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
   for (const int layout : {3, -1}) {
     Page page;
     page.selection.gradientLayout = layout;
-    page.Tick(Tab::Custom, {1}).Draw();
-    EXPECT_TRUE(page.dc.Records().empty()) << "layout " << layout << " draws nothing";
+    EXPECT_TRUE(page.Tick(Tab::Custom, {1}).Draw().dc.Records().empty()) << "layout " << layout << " draws nothing";
   }
 }
 
 TEST(DrawXOnWholePaper, BothDiagonalsWithAPenOfSevenTenthsOfAVerticalMillimetre) {
-  Page page;
-  page.Tick(Tab::Custom, {2}).Draw(10);
+  const Page page(Tab::Custom, {2}, Skewed(), 10);
   EXPECT_EQ(page.ArgsOf("CreatePen"), (std::vector<Args>{{0, 7, 0}})) << "0.7 x 11, truncated";
   EXPECT_EQ(page.ArgsOf("MoveToEx"), (std::vector<Args>{{0, 0}, {4800, 0}}));
   EXPECT_EQ(page.ArgsOf("LineTo"), (std::vector<Args>{{4800, 3150}, {0, 3150}}));
@@ -85,15 +80,9 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
       {723, {4796, 0}, {4796, 3150}, 1}, {724, {0, 0}, {4800, 0}, 3},     {725, {0, 55}, {4800, 55}, 3},
       {782, {0, 0}, {0, 3150}, 3},    {869, {4785, 0}, {4785, 3150}, 3},
   };
-  for (const auto& e : expected) {
-    EXPECT_EQ(lines[e.index].from, e.from) << e.index;
-    EXPECT_EQ(lines[e.index].to, e.to) << e.index;
-    EXPECT_EQ(lines[e.index].width, e.width) << e.index;
-    EXPECT_EQ(lines[e.index].colour, Rgb(10, 20, 30)) << e.index;
-  }
-  Page sizeless(Skewed().With(DeviceCap::VertSize, 0));
-  sizeless.Tick(Tab::Custom, {3}).Draw();
-  EXPECT_TRUE(sizeless.Lines().empty()) << "no millimetre to step by: no grid, and the page ends";
+  for (const auto& e : expected) EXPECT_EQ(lines[e.index], (DrawnLine{e.from, e.to, e.width, Rgb(10, 20, 30)}));
+  EXPECT_TRUE(Page(Tab::Custom, {3}, Skewed().With(DeviceCap::VertSize, 0)).Lines().empty())
+      << "no millimetre to step by: no grid, and the page ends";
 }
 
 // Color Coverage: cells 0.25 x 11 = 2.75 wide and 0.25 x 23 = 5.75 high,

@@ -76,15 +76,9 @@ TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
       {243, {0, 3150}, {115, 3150}, 2}, {245, {414, 0}, {414, 184}, 4}, {254, {3150, 0}, {3150, 184}, 4},
       {256, {0, 522}, {184, 522}, 4},  {265, {0, 3150}, {184, 3150}, 4},
   };
-  for (const auto& t : ticks) {
-    EXPECT_EQ(lines[t.index].from, t.from) << t.index;
-    EXPECT_EQ(lines[t.index].to, t.to) << t.index;
-    EXPECT_EQ(lines[t.index].width, t.width) << t.index;
-  }
+  for (const auto& t : ticks) EXPECT_EQ(lines[t.index], (DrawnLine{t.from, t.to, t.width})) << t.index;
   // Labels gw / 200 and gh / 200 past their ticks, 5 horizontal and 4 vertical mm from the edge.
-  std::vector<Record> labels;  // not the lines of the text block
-  for (const Record& record : page.dc.TopLevelRecords())
-    if (record.op == "TextOutA") labels.push_back(record);
+  const std::vector<Record> labels = page.TopLevel("TextOutA");  // not the lines of the text block
   ASSERT_EQ(labels.size(), 22u);
   EXPECT_EQ(labels[0], (Record{"TextOutA", {125, 115}, "0  ", 1}));
   EXPECT_EQ(labels[10], (Record{"TextOutA", {3165, 115}, "100  ", 1}));
