@@ -174,7 +174,6 @@ TEST(DrawTextByWords, UsesOnlyTheThreeTextCalls) {
 class UnevenSurface final : public Surface {
  public:
   std::vector<Line> lines;
-  int extentCalls = 0;
 
   bool GetTextMetricsA(TextMetrics& metrics) override {
     metrics = TextMetrics{};
@@ -183,7 +182,6 @@ class UnevenSurface final : public Surface {
     return true;
   }
   bool GetTextExtentPoint32A(std::string_view text, Size& size) override {
-    ++extentCalls;
     size = Size{0, 10};
     for (const char c : text) size.cx += c == 'i' ? 2 : c == 'm' ? 14 : c == ' ' ? 4 : 8;
     return true;
@@ -222,34 +220,22 @@ class UnevenSurface final : public Surface {
   int SetBkMode(int) override { return 0; }
 };
 
-TEST(DrawTextByWords, MeasuresUnevenWidths) {
-  UnevenSurface surface;
-  // Width 40: "iiii iiii" = 8 + 4 + 8 = 20 fits, "iiii iiii mmm" = 20 + 4 + 42 = 66 does not.
-  Rect rect{0, 0, 40, 100};
-  // "mmm" (42) is wider than the line: broken after "mm"; "m mm" (46) wraps again.
-  EXPECT_EQ(DrawTextByWords(surface, "iiii iiii mmm mm", rect, kEdit), 40);
-  EXPECT_EQ(surface.lines,
-            (std::vector<Line>{{0, 0, "iiii iiii "}, {0, 10, "mm"}, {0, 20, "m "}, {0, 30, "mm"}}));
-}
-
-TEST(DrawTextByWords, FindsTheFitWhenTheGuessIsFarOff) {
-  UnevenSurface surface;
-  // Guess from the average width: 80 / 8 = 10 characters; 40 'i' (80 wide) fit.
-  Rect rect{0, 0, 80, 100};
-  const std::string text = std::string(41, 'i');
-  EXPECT_EQ(DrawTextByWords(surface, text, rect, kEdit), 20);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{0, 0, std::string(40, 'i')}, {0, 10, "i"}}));
-  surface.lines.clear();
-  // Guess 10, but only 5 'm' (70 wide) fit.
-  EXPECT_EQ(DrawTextByWords(surface, "mmmmmmmmmmmm", rect, kEdit), 30);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{0, 0, "mmmmm"}, {0, 10, "mmmmm"}, {0, 20, "mm"}}));
-}
-
-TEST(DrawTextByWords, CentresOnMeasuredWidth) {
-  UnevenSurface surface;
-  Rect rect{0, 0, 100, 100};
-  DrawTextByWords(surface, "im", rect, kDtSingleLine | kDtCenter);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{42, 0, "im"}}));  // (100 - 16) / 2
+TEST(DrawTextByWords, MeasuresUnevenWidthsAndFindsTheFitWhenTheGuessIsFarOff) {
+  const struct { std::string text; int width; std::uint32_t format; std::vector<Line> lines; int height; } cases[] = {
+      // Width 40: "iiii iiii" = 8 + 4 + 8 = 20 fits, "iiii iiii mmm" = 20 + 4 + 42 = 66 does not; "mmm" (42) is wider
+      // than the line: broken after "mm"; "m mm" (46) wraps again.
+      {"iiii iiii mmm mm", 40, kEdit, {{0, 0, "iiii iiii "}, {0, 10, "mm"}, {0, 20, "m "}, {0, 30, "mm"}}, 40},
+      // The guess from the average width is 80 / 8 = 10 characters: 40 'i' (80 wide) fit, 5 'm' (70 wide) only.
+      {std::string(41, 'i'), 80, kEdit, {{0, 0, std::string(40, 'i')}, {0, 10, "i"}}, 20},
+      {"mmmmmmmmmmmm", 80, kEdit, {{0, 0, "mmmmm"}, {0, 10, "mmmmm"}, {0, 20, "mm"}}, 30},
+      {"im", 100, kDtSingleLine | kDtCenter, {{42, 0, "im"}}, 10},  // centred on its measure: (100 - 16) / 2
+  };
+  for (const auto& c : cases) {
+    UnevenSurface surface;
+    Rect rect{0, 0, c.width, 100};
+    EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height) << c.text;
+    EXPECT_EQ(surface.lines, c.lines) << c.text;
+  }
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ TEST(ColourBars, FullWidthInTheirOrder) {
     const auto boxes = page.Boxes();
     ASSERT_EQ(boxes.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(boxes[i].box, (Rect{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236})) << item;
-      EXPECT_EQ(boxes[i].brush, colours[i]) << item << " bar " << i;
+      const Rect bar{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236};
+      EXPECT_EQ(boxes[i], (PaintedBox{bar, colours[i], colours[i], 1})) << item << " bar " << i;
     }
   }
 }
