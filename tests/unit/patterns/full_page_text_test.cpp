@@ -73,10 +73,8 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
 
   // The title is the last thing drawn, on its white box: x by the vertical
   // factor (7014 / 701 = 10), y by the horizontal one (4960 / 210 = 23).
-  const Record title = page.dc.TopLevelRecords().back();
-  EXPECT_EQ(title.op, "TextOutA");
-  EXPECT_EQ(title.args, (Args{20, 46}));
-  EXPECT_EQ(title.text, "QORVEL Veltrim Program - version 2 / Printer: Queue 7");
+  EXPECT_EQ(page.dc.TopLevelRecords().back(),
+            (Record{"TextOutA", {20, 46}, "QORVEL Veltrim Program - version 2 / Printer: Queue 7", 1}));
   EXPECT_EQ(page.dc.BkMode(), kOpaque);
 }
 

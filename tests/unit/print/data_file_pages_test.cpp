@@ -52,9 +52,8 @@ TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
       << "nothing else of the category is drawn:\n" << surface_.Dump();
 
   const Record font = surface_.RecordsOf("CreateFontIndirectA").at(0);
-  EXPECT_EQ(font.args.at(0), -102) << "23 units a millimetre x 3999 / -900";
-  EXPECT_EQ(font.args.at(4), 400);
-  EXPECT_EQ(font.text, "Times New Roman");
+  // Height 23 units a millimetre x 3999 / -900, weight 400.
+  EXPECT_EQ(std::tuple(font.args.at(0), font.args.at(4), font.text), std::tuple(-102, 400, "Times New Roman"));
   // At y = 0 whatever the paper offset; the ampersand is not a prefix.
   const Record text = surface_.RecordsOf("DrawTextA").at(0);
   EXPECT_EQ(text.text, "abc & more");

@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pattern_page.hpp"
@@ -177,12 +178,10 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
                {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
   for (const auto& c : cases) {
     RecordingSurface surface(c.device);
-    const PageGeometry geometry = ReadPageGeometry(surface);
-    EXPECT_EQ(geometry.lineHeight, 25 + 0 + 2) << "tmHeight + tmExternalLeading + 2 of the default font";
-    EXPECT_EQ(geometry.pageWidth, 4800);
-    EXPECT_EQ(geometry.pageHeight, 3150);
-    EXPECT_EQ(geometry.pxPerMmX, c.x);
-    EXPECT_EQ(geometry.pxPerMmY, c.y);
+    const PageGeometry g = ReadPageGeometry(surface);
+    // The line: tmHeight + tmExternalLeading + 2 of the default font.
+    EXPECT_EQ(std::tuple(g.lineHeight, g.pageWidth, g.pageHeight, g.pxPerMmX, g.pxPerMmY),
+              std::tuple(25 + 0 + 2, 4800, 3150, c.x, c.y));
     std::vector<std::int64_t> asked;
     for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
     EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
