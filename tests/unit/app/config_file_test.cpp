@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "scratch_dir.hpp"
+#include "../support/scratch_dir.hpp"
 #include "app/program_paths.hpp"
 
 namespace veltrim {

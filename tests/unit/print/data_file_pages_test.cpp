@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "../support/scratch_dir.hpp"
 #include "pattern_page.hpp"
 #include "patterns/bitmapped_image_page.hpp"
 #include "patterns/simple_text_page.hpp"
-#include "scratch_dir.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim::test {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "../support/scratch_dir.hpp"
 #include "recording_surface.hpp"
-#include "scratch_dir.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {
