@@ -1,6 +1,5 @@
-// One page on a recording surface, drawn through the page dispatch (or one
-// pattern alone) with the job's geometry of the device, and what it painted
-// read back from the records.
+// One page on a recording surface, drawn through the page dispatch (or one pattern alone) with the job's geometry of
+// the device, and what it painted read back from the records.
 #pragma once
 
 #include <initializer_list>
@@ -28,19 +27,37 @@ namespace veltrim::test {
 
 using Args = std::vector<std::int64_t>;
 
-// 600 x 300 dpi US Letter: 4800 x 3150 units over 203 x 266 mm, so
-// pxPerMmX = 23 and pxPerMmY = 11 (integer quotients); the default font is
-// 300 / 12 = 25 high, a line 27. A factor taken for the other fails.
+// 600 x 300 dpi US Letter: 4800 x 3150 units over 203 x 266 mm, so pxPerMmX = 23 and pxPerMmY = 11 (integer quotients);
+// the default font is 300 / 12 = 25 high, a line 27. A factor taken for the other fails.
 inline RecordingDevice Skewed() { return RecordingDevice::Printer(600, 300, 4800, 3150, 203, 266, 150, 75); }
-// 600 dpi Letter: 4800 x 6600 over 203 x 279 mm: 23 both ways, cm1 236,
-// cm2 473, cm4 946.
+// 600 dpi Letter: 4800 x 6600 over 203 x 279 mm: 23 both ways, cm1 236, cm2 473, cm4 946.
 inline RecordingDevice LetterAt600Dpi() { return RecordingDevice::Printer(600, 600, 4800, 6600, 203, 279, 75, 75); }
 
 // A Rectangle with the pen and brush selected when it was drawn.
-struct PaintedBox { Rect box; ColorRef pen = 0, brush = 0; int penWidth = 0; std::uint32_t brushStyle = kBsSolid; };
+struct PaintedBox {
+  Rect box;
+  ColorRef pen = 0, brush = 0;
+  int penWidth = 0;
+  std::uint32_t brushStyle = kBsSolid;
+  friend bool operator==(const PaintedBox&, const PaintedBox&) = default;
+  friend void PrintTo(const PaintedBox& b, std::ostream* out) {
+    PrintTo(b.box, out);
+    *out << std::hex << " pen " << b.pen << " brush " << b.brush << std::dec << " width " << b.penWidth;
+  }
+};
 
 // A MoveToEx followed by a LineTo, with the pen's width and colour.
-struct DrawnLine { Point from, to; int width = 0; ColorRef colour = 0; };
+struct DrawnLine {
+  Point from, to;
+  int width = 0;
+  ColorRef colour = 0;
+  friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
+  friend void PrintTo(const DrawnLine& l, std::ostream* out) {
+    PrintTo(l.from, out);
+    PrintTo(l.to, out);
+    *out << " width " << l.width << std::hex << " colour " << l.colour << std::dec;
+  }
+};
 
 struct Page {
   RecordingSurface dc;
@@ -53,6 +70,11 @@ struct Page {
   // The job's geometry queries are cleared: the records start with the page.
   explicit Page(const RecordingDevice& device = Skewed()) : dc(device), geometry(ReadPageGeometry(dc)) {
     dc.ClearRecords();
+  }
+  // The page of `tab` with `items` ticked, drawn at once.
+  Page(Tab tab, std::initializer_list<int> items, const RecordingDevice& device = Skewed(), int offsetMm = 0)
+      : Page(device) {
+    Tick(tab, items).Draw(offsetMm);
   }
 
   // `tab` current with `items` ticked (the option of Advanced).
@@ -89,6 +111,13 @@ struct Page {
     std::vector<Args> args;
     for (const Record& record : dc.RecordsOf(op)) args.push_back(record.args);
     return args;
+  }
+  // The records of `op` made by the page itself, not by its DrawTextA calls.
+  std::vector<Record> TopLevel(std::string_view op) const {
+    std::vector<Record> records;
+    for (const Record& record : dc.TopLevelRecords())
+      if (record.op == op) records.push_back(record);
+    return records;
   }
   std::vector<std::string> TextsOf(std::string_view op = "TextOutA") const {
     std::vector<std::string> texts;

@@ -1,6 +1,5 @@
-// A print host with scripted answers: number boxes, clock, the machine's
-// facts and the program's path are what the test sets; the report, the
-// boxes read and the messages shown are kept.
+// A print host with scripted answers: number boxes, clock, the machine's facts and the program's path are what the test
+// sets; the report, the boxes read and the messages shown are kept.
 #pragma once
 
 #include <deque>

@@ -187,7 +187,7 @@ TEST(PointerOver, OnlyVisibleChangedButtonsAreRedrawn) {
   EXPECT_EQ(flags[12], 1);  // hidden: kept as it was
 }
 
-TEST(NumberBoxes, PartOneThreesRangesAndStartsDigitsOnly) {
+TEST(NumberBoxes, RangesStartsAndDigitsOnly) {
   const NumberBox expected[] = {{1180, 1181, 1, 100, 1}, {1182, 1183, 1, 100, 1}, {1184, 1185, 1, 100, 100},
                             {1186, 1187, -1000, 1000, 0}, {1268, 1269, 1, 100, 1}};
   ASSERT_EQ(std::size(kNumberBoxes), std::size(expected));

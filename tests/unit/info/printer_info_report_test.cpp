@@ -155,7 +155,7 @@ const BitCase kBitCases[] = {
 // The text after the four unconditional lines.
 std::string Lines(const DeviceMode& mode) { return DeviceModeSection(mode).substr(DeviceModeSection({}).size()); }
 
-TEST(DeviceModeReport, EachBitWritesItsLineWithItsCodeInWordsAndAllInPartThreeTwosOrder) {
+TEST(DeviceModeReport, EachBitWritesItsLineWithItsCodeInWordsAndAllInTheReportsOrder) {
   const std::string note = " (please note that this may override the dimensions found at \"Paper Size\")";
   std::string allOnes;  // every field 1: a line for each bit
   for (const BitCase& c : kBitCases) {

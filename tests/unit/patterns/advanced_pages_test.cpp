@@ -1,5 +1,5 @@
-// Advanced options 0 to 3 (process-colour bars and stripes) and 5 to 12
-// (the whole printable area in one colour at the Coverage (%) intensity).
+// Advanced options 0 to 3 (process-colour bars and stripes) and 5 to 12 (the whole printable area in one colour at
+// the Coverage (%) intensity).
 #include <gtest/gtest.h>
 
 #include "pattern_page.hpp"
@@ -31,12 +31,9 @@ std::vector<int> Every(int from, int step, int count) {
 }
 
 TEST(RepetitiveBars, EachColourDownThePageBeforeTheNextOne) {
-  // Four colours on 7014 units: 8, 8, 7 and 7 bands (yellow's at 6608 + 472
-  // = 7080 would start below the page); three repeat every 708. The offset
-  // does not move them.
-  Page four(A4Page()), three(A4Page());
-  four.Tick(Tab::Advanced, {1}).Draw(10);
-  three.Tick(Tab::Advanced, {0}).Draw(10);
+  // Four colours on 7014 units: 8, 8, 7 and 7 bands (yellow's at 6608 + 472 = 7080 would start below the page);
+  // three repeat every 708. The offset does not move them.
+  const Page four(Tab::Advanced, {1}, A4Page(), 10), three(Tab::Advanced, {0}, A4Page(), 10);
   EXPECT_EQ(BandTops(four, 236), (std::vector<std::pair<ColorRef, std::vector<int>>>{
                                      {kCyan, Every(0, 944, 8)},
                                      {kMagenta, Every(236, 944, 8)},
@@ -48,28 +45,20 @@ TEST(RepetitiveBars, EachColourDownThePageBeforeTheNextOne) {
                                       {kYellow, Every(472, 708, 10)}}));
   EXPECT_EQ(four.Boxes()[0].box, (Rect{0, 0, 4960, 236}));
   // VERTSIZE 0: no ten millimetres to measure; bars one unit high, none lost.
-  Page sizeless(RecordingDevice::Printer(600, 600, 40, 30, 10, 0, 0, 0));
-  sizeless.Tick(Tab::Advanced, {1}).Draw();
+  const Page sizeless(Tab::Advanced, {1}, RecordingDevice::Printer(600, 600, 40, 30, 10, 0, 0, 0));
   EXPECT_EQ(BandTops(sizeless, 1).size(), 4u);
   EXPECT_EQ(sizeless.Boxes().size(), 30u);
 }
 
 TEST(VerticalStripes, LastStripeTakesTheRemainderAndMeetsTheRightEdge) {
-  const struct {
-    int option, width;
-    std::vector<int> edges;
-  } cases[] = {{2, 4961, {0, 1653, 3306, 4961}}, {3, 4963, {0, 1240, 2480, 3720, 4963}}};
+  const struct { int option, width; std::vector<int> edges; } cases[] = {
+      {2, 4961, {0, 1653, 3306, 4961}}, {3, 4963, {0, 1240, 2480, 3720, 4963}}};
   const ColorRef colours[] = {kCyan, kMagenta, kYellow, kBlack};
   for (const auto& c : cases) {
-    Page page(A4Page(c.width));
-    page.Tick(Tab::Advanced, {c.option}).Draw(10);
-    const auto boxes = page.Boxes();
+    const auto boxes = Page(Tab::Advanced, {c.option}, A4Page(c.width), 10).Boxes();
     ASSERT_EQ(boxes.size() + 1, c.edges.size());
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-      EXPECT_EQ(boxes[i].box, (Rect{c.edges[i], 0, c.edges[i + 1], 7014})) << c.option;
-      EXPECT_EQ(boxes[i].brush, colours[i]);
-      EXPECT_EQ(boxes[i].pen, colours[i]);
-    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      EXPECT_EQ(boxes[i], (PaintedBox{{c.edges[i], 0, c.edges[i + 1], 7014}, colours[i], colours[i], 1})) << c.option;
   }
 }
 
@@ -86,8 +75,7 @@ TEST(FullPageFills, WholePrintableAreaInTheColourOfTheCoverage) {
       {7, "1", Rgb(255, 255, 252)},  // 99 x 255 / 100 = 252: almost white
       {10, "75", Rgb(63, 255, 63)},
       {11, "25", Rgb(191, 191, 255)},
-      // Typed by hand past the spin's range: held to 1..100, so the tint
-      // stays a colour component.
+      // Typed past the spin's range: held to 1..100, so the tint stays a colour component.
       {9, "0", Rgb(255, 252, 252)},
       {8, "500", Rgb(0, 0, 0)},
       {5, "-40", Rgb(252, 255, 255)},
@@ -99,12 +87,7 @@ TEST(FullPageFills, WholePrintableAreaInTheColourOfTheCoverage) {
     Page page;
     page.Box(kIdCoverage, c.coverage).Tick(Tab::Advanced, {c.option}).Draw(10);  // the offset does not apply
     EXPECT_EQ(page.host.reads, c.option == 12 ? std::vector<int>{} : std::vector<int>{kIdCoverage});
-    const auto boxes = page.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].box, (Rect{0, 0, 4800, 3150}));
-    EXPECT_EQ(boxes[0].brush, c.colour);
-    EXPECT_EQ(boxes[0].pen, c.colour);
-    EXPECT_EQ(boxes[0].penWidth, 1);
+    EXPECT_EQ(page.Boxes(), (std::vector<PaintedBox>{{{0, 0, 4800, 3150}, c.colour, c.colour, 1}}));
   }
 }
 

@@ -1,5 +1,4 @@
-// The Black&White shapes on recording surfaces: where the strokes land and
-// how far each band moves the cursor.
+// The Black&White shapes on recording surfaces: where the strokes land and how far each band moves the cursor.
 #include "patterns/bw_shapes.hpp"
 
 #include <gtest/gtest.h>
@@ -27,8 +26,7 @@ TEST(Lines, RulesThenACombThatStopsBeforeTheLastColumn) {
 }
 
 TEST(Ellipses, FanOfOutlinesOneCentimetreWiderEach) {
-  // 5d = 2365: no fan on a page no wider; the first may end on the edge;
-  // k = 1, 231, ..., 2301 on the 4800-wide page.
+  // 5d = 2365: no fan on a page no wider; the first may end on the edge; k = 1, 231, ..., 2301 on the 4800-wide page.
   for (const auto& [width, fan] : {std::pair{4800, 11}, {2365, 0}, {2366, 1}, {2596, 1}, {2597, 2}}) {
     Page page(LetterAt600Dpi().With(DeviceCap::HorzRes, width).With(DeviceCap::HorzSize, width / 23));
     EXPECT_EQ(page.Run(DrawEllipses, kY0), kY0 + 473 + 4);

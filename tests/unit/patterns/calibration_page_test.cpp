@@ -1,6 +1,5 @@
-// The colour calibration page on the 600 x 300 dpi recording printer
-// (4800 units wide, 23 a horizontal and 11 a vertical millimetre, lines of
-// 27): its ruler, the strips of the ticked inks and their spacing.
+// The colour calibration page on the 600 x 300 dpi printer (4800 units wide, 23 a horizontal and 11 a vertical
+// millimetre, lines of 27): its ruler, the strips of the ticked inks and their spacing.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,12 +15,6 @@ namespace {
 constexpr ColorRef kPure[kCalibrationInks] = {Rgb(0, 0, 0),   Rgb(0, 255, 255), Rgb(255, 0, 255), Rgb(255, 255, 0),
                                               Rgb(255, 0, 0), Rgb(0, 255, 0),   Rgb(0, 0, 255)};
 
-struct InkPage : Page {
-  explicit InkPage(std::initializer_list<int> inks = {}, const RecordingDevice& device = Skewed()) : Page(device) {
-    Tick(Tab::Calibration, inks).Draw();
-  }
-};
-
 // The first box whose top is `top`.
 Rect FirstAt(const Page& page, int top) {
   for (const PaintedBox& b : page.Boxes())
@@ -30,22 +23,16 @@ Rect FirstAt(const Page& page, int top) {
 }
 
 TEST(CalibrationPage, WithNoInkTheTitleAndAPercentRulerOnly) {
-  const InkPage page;
+  const Page page(Tab::Calibration, {});
   EXPECT_TRUE(page.Boxes().empty());
-  // Ticks from t = 27 every 48 units (1 %), 240 (5 %) and 480 (10 %), 3, 5
-  // and 8 horizontal mm long, with pens of 0.2 and 0.4 vertical mm.
+  // Ticks from t = 27 every 48 units (1 %), 240 (5 %) and 480 (10 %), 3, 5 and 8 horizontal mm long, with pens of
+  // 0.2 and 0.4 vertical mm.
   const auto lines = page.Lines();
   ASSERT_EQ(lines.size(), 101u + 21u + 11u);
-  const struct {
-    std::size_t index;
-    int x, bottom, width;
-  } ticks[] = {{0, 0, 96, 2}, {1, 48, 96, 2}, {100, 4800, 96, 2}, {101, 0, 142, 2}, {102, 240, 142, 2},
-               {121, 4800, 142, 2}, {122, 0, 211, 4}, {123, 480, 211, 4}, {132, 4800, 211, 4}};
-  for (const auto& t : ticks) {
-    EXPECT_EQ(lines[t.index].from, (Point{t.x, 27})) << t.index;
-    EXPECT_EQ(lines[t.index].to, (Point{t.x, t.bottom})) << t.index;
-    EXPECT_EQ(lines[t.index].width, t.width) << t.index;
-  }
+  const struct { std::size_t index; int x, bottom, width; } ticks[] = {
+      {0, 0, 96, 2},       {1, 48, 96, 2},  {100, 4800, 96, 2}, {101, 0, 142, 2},   {102, 240, 142, 2},
+      {121, 4800, 142, 2}, {122, 0, 211, 4}, {123, 480, 211, 4}, {132, 4800, 211, 4}};
+  for (const auto& t : ticks) EXPECT_EQ(lines[t.index], (DrawnLine{{t.x, 27}, {t.x, t.bottom}, t.width})) << t.index;
   const auto texts = page.dc.RecordsOf("TextOutA");
   ASSERT_EQ(texts.size(), 12u);
   EXPECT_EQ(texts[0], (Record{"TextOutA", {0, 0}, "QORVEL Veltrim version 2 / Printer: Queue 7    ", 1}));
@@ -55,8 +42,7 @@ TEST(CalibrationPage, WithNoInkTheTitleAndAPercentRulerOnly) {
 }
 
 TEST(CalibrationPage, StripsTenMillimetresBelowTheRulerEachAfterTheLast) {
-  // BLACK's strip is 25 horizontal mm high, the others 41; BLACK and BLUE
-  // alone put BLUE 25 mm lower.
+  // BLACK's strip is 25 horizontal mm high, the others 41; BLACK and BLUE alone put BLUE 25 mm lower.
   const std::pair<std::vector<int>, std::map<int, int>> cases[] = {
       {{0, 1, 2, 3, 4, 5, 6}, {{0, 257}, {1, 832}, {2, 1775}, {3, 2718}, {4, 3661}, {5, 4604}, {6, 5547}}},
       {{0, 6}, {{0, 257}, {6, 257 + 25 * 23}}},
@@ -75,11 +61,10 @@ TEST(CalibrationPage, StripsTenMillimetresBelowTheRulerEachAfterTheLast) {
 }
 
 TEST(CalibrationPage, CheckerboardCellsAndGreyRamp) {
-  const InkPage page({0});
+  const Page page(Tab::Calibration, {0});
   const auto boxes = page.Boxes();
-  // Cells 0.4 vertical mm (4.4) wide and a step of rows, 0.4 horizontal mm
-  // (9.2) high; columns 8.8 apart, 546 to a row; the second row starts half
-  // a period in.
+  // Cells 0.4 vertical mm (4.4) wide and a step of rows, 0.4 horizontal mm (9.2) high; columns 8.8 apart, 546 to a
+  // row; the second row starts half a period in.
   ASSERT_GT(boxes.size(), 600u);
   EXPECT_EQ(boxes[0].box, (Rect{0, 257, 4, 266}));
   EXPECT_EQ(boxes[1].box, (Rect{8, 257, 13, 266}));
@@ -96,9 +81,8 @@ TEST(CalibrationPage, CheckerboardCellsAndGreyRamp) {
 }
 
 TEST(CalibrationPage, RowPhaseCarriesFromBandToBand) {
-  // A band is 8 horizontal mm (184) of rows 0.4 vertical mm apart: 42 rows
-  // at 11 units a mm, 39 at 12. After an odd count the next band of the
-  // strip starts half a period in; after the next, back at 0.
+  // A band is 8 horizontal mm (184) of rows 0.4 vertical mm apart: 42 rows at 11 units a mm, 39 at 12. After an odd
+  // count the next band of the strip starts half a period in; after the next, back at 0.
   const struct {
     RecordingDevice device;
     Rect second, third;  // the first cells of the bands at 16 and 32 mm
@@ -107,7 +91,7 @@ TEST(CalibrationPage, RowPhaseCarriesFromBandToBand) {
       {Skewed().With(DeviceCap::VertRes, 3200), {4, 625, 9, 634}, {0, 993, 4, 1002}},
   };
   for (const auto& c : cases) {
-    const InkPage page({1}, c.device);
+    const Page page(Tab::Calibration, {1}, c.device);
     EXPECT_EQ(FirstAt(page, 257 + 16 * 23), c.second);
     EXPECT_EQ(FirstAt(page, 257 + 32 * 23), c.third);
   }

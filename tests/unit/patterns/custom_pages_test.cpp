@@ -1,7 +1,5 @@
-// The Custom pages on the recording surface of the 600 x 300 dpi printer
-// (4800 x 3150 units, 23 a horizontal and 11 a vertical millimetre): what
-// each paints, and how each treats values typed by hand that its boxes do
-// not offer.
+// The Custom pages on the recording surface of the 600 x 300 dpi printer (4800 x 3150 units, 23 a horizontal and 11 a
+// vertical millimetre): what each paints, and how each treats values typed by hand that its boxes do not offer.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,18 +25,14 @@ TEST(FullPageCustomColor, FillsThePageLightenedByTheCoverage) {
     Page page;
     page.selection.customColours[kFullPageColourSlot] = c.colour;
     page.Box(kIdCoverage, c.coverage).Tick(Tab::Custom, {0}).Draw(10);
-    const auto boxes = page.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].box, (Rect{0, 0, 4800, 3150}));
-    EXPECT_EQ(boxes[0].brush, c.expected) << c.coverage;
+    EXPECT_EQ(page.Boxes(), (std::vector<PaintedBox>{{{0, 0, 4800, 3150}, c.expected, c.expected, 1}})) << c.coverage;
   }
 }
 
 TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
-  // From slot 7 toward slot 6: slice 256 is halfway (127.5 truncated), the
-  // last a step short of slot 6. Sizes 4800 / 512 = 9.375 across and
-  // 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the
-  // offset (10 mm = 230).
+  // From slot 7 toward slot 6: slice 256 is halfway (127.5 truncated), the last a step short of slot 6. Sizes
+  // 4800 / 512 = 9.375 across and 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the offset
+  // (10 mm = 230).
   const struct { int layout; Rect first, middle, last; } cases[] = {
       {kSingleBar, {0, 230, 9, 348}, {2400, 230, 2409, 348}, {4790, 230, 4800, 348}},
       {kFullPageVertical, {0, 0, 4800, 6}, {0, 1575, 4800, 1581}, {0, 3143, 4800, 3150}},
@@ -62,14 +56,12 @@ TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
   for (const int layout : {3, -1}) {
     Page page;
     page.selection.gradientLayout = layout;
-    page.Tick(Tab::Custom, {1}).Draw();
-    EXPECT_TRUE(page.dc.Records().empty()) << "layout " << layout << " draws nothing";
+    EXPECT_TRUE(page.Tick(Tab::Custom, {1}).Draw().dc.Records().empty()) << "layout " << layout << " draws nothing";
   }
 }
 
 TEST(DrawXOnWholePaper, BothDiagonalsWithAPenOfSevenTenthsOfAVerticalMillimetre) {
-  Page page;
-  page.Tick(Tab::Custom, {2}).Draw(10);
+  const Page page(Tab::Custom, {2}, Skewed(), 10);
   EXPECT_EQ(page.ArgsOf("CreatePen"), (std::vector<Args>{{0, 7, 0}})) << "0.7 x 11, truncated";
   EXPECT_EQ(page.ArgsOf("MoveToEx"), (std::vector<Args>{{0, 0}, {4800, 0}}));
   EXPECT_EQ(page.ArgsOf("LineTo"), (std::vector<Args>{{4800, 3150}, {0, 3150}}));
@@ -88,15 +80,9 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
       {723, {4796, 0}, {4796, 3150}, 1}, {724, {0, 0}, {4800, 0}, 3},     {725, {0, 55}, {4800, 55}, 3},
       {782, {0, 0}, {0, 3150}, 3},    {869, {4785, 0}, {4785, 3150}, 3},
   };
-  for (const auto& e : expected) {
-    EXPECT_EQ(lines[e.index].from, e.from) << e.index;
-    EXPECT_EQ(lines[e.index].to, e.to) << e.index;
-    EXPECT_EQ(lines[e.index].width, e.width) << e.index;
-    EXPECT_EQ(lines[e.index].colour, Rgb(10, 20, 30)) << e.index;
-  }
-  Page sizeless(Skewed().With(DeviceCap::VertSize, 0));
-  sizeless.Tick(Tab::Custom, {3}).Draw();
-  EXPECT_TRUE(sizeless.Lines().empty()) << "no millimetre to step by: no grid, and the page ends";
+  for (const auto& e : expected) EXPECT_EQ(lines[e.index], (DrawnLine{e.from, e.to, e.width, Rgb(10, 20, 30)}));
+  EXPECT_TRUE(Page(Tab::Custom, {3}, Skewed().With(DeviceCap::VertSize, 0)).Lines().empty())
+      << "no millimetre to step by: no grid, and the page ends";
 }
 
 // Color Coverage: cells 0.25 x 11 = 2.75 wide and 0.25 x 23 = 5.75 high,
@@ -134,8 +120,7 @@ TEST(ColorCoverage, InksEveryStepthCellOrLeavesItWhite) {
 }
 
 TEST(ColorCoverage, TypedPercentagesOutsideTheBoxRange) {
-  // 0 and below ink nothing; 100 and above cover the page with no white
-  // cell: 100 - s is never a divisor of 0.
+  // 0 and below ink nothing; 100 and above cover the page with no white cell: 100 - s is never a divisor of 0.
   for (const auto& [typed, boxes] : {std::pair{"0", 0u}, {"", 0u}, {"-7", 0u}, {"100", 1u}, {"150", 1u}}) {
     Page page;
     page.Box(kIdDotCoverage, typed).Tick(Tab::Custom, {5}).Draw();
@@ -149,8 +134,8 @@ TEST(ColorCoverage, TypedPercentagesOutsideTheBoxRange) {
 TEST(ColorCoverage, CellsAreAtLeastOneUnitOnCoarseOrSizelessDevices) {
   // 2 units a millimetre would give half-unit cells, every second one
   // truncated to nothing; no millimetre size would give cells of size 0.
-  for (const RecordingDevice& device :
-       {RecordingDevice::Printer(72, 72, 40, 30, 20, 15, 0, 0), RecordingDevice::Printer(600, 600, 40, 30, 0, 0, 0, 0)}) {
+  for (const RecordingDevice& device : {RecordingDevice::Printer(72, 72, 40, 30, 20, 15, 0, 0),
+                                        RecordingDevice::Printer(600, 600, 40, 30, 0, 0, 0, 0)}) {
     Page page(device);
     page.Box(kIdDotCoverage, "50").Tick(Tab::Custom, {5}).Draw();
     const auto boxes = page.Boxes();

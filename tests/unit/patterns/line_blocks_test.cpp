@@ -11,25 +11,19 @@ namespace {
 constexpr int kY0 = 100;
 
 TEST(ThicknessLines, CombOfFiftyFourStrokesEachOneUnitWider) {
-  // 4960 wide, 23 dots a vertical millimetre: a stroke every 92 dots; the
-  // gap and the length go by the horizontal 20.
+  // 4960 wide, 23 dots a vertical millimetre: a stroke every 92 dots; the gap and the length go by the horizontal 20.
   Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzRes, 4960).With(DeviceCap::HorzSize, 248));
   EXPECT_EQ(page.Run(DrawBlackThicknessLines, kY0), kY0) << "the last block of its page leaves the cursor";
   const auto lines = page.Lines();
   ASSERT_EQ(lines.size(), 54u);
   const int top = kY0 + 3 * 20, bottom = top + 25 * 20;
-  for (int i = 0; i < 54; ++i) {
-    EXPECT_EQ(lines[i].from, (Point{92 * i, top})) << i;
-    EXPECT_EQ(lines[i].to, (Point{92 * i, bottom})) << i;
-    EXPECT_EQ(lines[i].width, i + 1) << i;
-  }
+  for (int i = 0; i < 54; ++i) EXPECT_EQ(lines[i], (DrawnLine{{92 * i, top}, {92 * i, bottom}, i + 1})) << i;
 }
 
 TEST(ThicknessLines, ColourCombsStackElevenMillimetresApart) {
   // The Color page with the cyan and yellow combs only; strokes every 4
   // vertical mm (44) to 4796, 23 units a horizontal mm down the page.
-  Page page;
-  page.Tick(Tab::Color, {9, 11}).Draw();
+  const Page page(Tab::Color, {9, 11});
   const auto lines = page.Lines();
   ASSERT_EQ(lines.size(), 2u * 110u);
   const int cyanTop = page.geometry.lineHeight + 23;
@@ -43,8 +37,7 @@ TEST(ThicknessLines, ColourCombsStackElevenMillimetresApart) {
 }
 
 TEST(InclinedLines, TwentyLinesFiveOfEachColour) {
-  // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal
-  // millimetre for the step after the block.
+  // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal millimetre for the step after the block.
   for (const auto& [vertRes, vertSize, band10, penWidth] : {std::tuple{6814, 288, 236, 4}, {490, 100, 49, 0}}) {
     Page page(RecordingDevice::A4At600Dpi()
                   .With(DeviceCap::VertRes, vertRes)
@@ -58,10 +51,7 @@ TEST(InclinedLines, TwentyLinesFiveOfEachColour) {
     ASSERT_EQ(lines.size(), 20u);
     for (int i = 0; i < 20; ++i) {
       const int y = kY0 + band10 + i * (band10 / 20);
-      EXPECT_EQ(lines[i].from, (Point{0, y}));
-      EXPECT_EQ(lines[i].to, (Point{4800, y + band10 / 5}));
-      EXPECT_EQ(lines[i].width, penWidth);
-      EXPECT_EQ(lines[i].colour, colours[i / 5]);
+      EXPECT_EQ(lines[i], (DrawnLine{{0, y}, {4800, y + band10 / 5}, penWidth, colours[i / 5]})) << i;
     }
   }
 }

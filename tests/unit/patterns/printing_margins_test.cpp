@@ -1,5 +1,4 @@
-// Advanced option 4, Page Printing Margins: the 5 mm grid and the margin
-// texts.
+// Advanced option 4, Page Printing Margins: the 5 mm grid and the margin texts.
 #include "patterns/printing_margins.hpp"
 
 #include <gtest/gtest.h>
@@ -9,9 +8,8 @@
 namespace veltrim::test {
 namespace {
 
-// 3150 units over 266 mm: u = 118, pitch 59, pen 2; 4838 units wide (82
-// pitches exactly, so no line stands on the right edge) over 203 mm: 23
-// units a horizontal mm, 11 a vertical one.
+// 3150 units over 266 mm: u = 118, pitch 59, pen 2; 4838 units wide (82 pitches exactly, so no line stands on the right
+// edge) over 203 mm: 23 units a horizontal mm, 11 a vertical one.
 RecordingDevice MarginsDevice() {
   return Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100);
 }
@@ -22,8 +20,7 @@ TEST(PagePrintingMargins, GridEveryFiveMillimetresWithAGreyPen) {
   EXPECT_EQ(page.ArgsOf("CreatePen"), (std::vector<Args>{{0, 2, 0x464646}}));
   EXPECT_EQ(page.ArgsOf("CreateBrushIndirect"), (std::vector<Args>{{0, 0x464646, 0}}));
   const auto lines = page.Lines();
-  // Horizontal: y = 0, 59, ... 3127 (54 lines); vertical: x = 0 ... 4779
-  // (82 lines), none at x = 4838.
+  // Horizontal: y = 0, 59, ... 3127 (54 lines); vertical: x = 0 ... 4779 (82 lines), none at x = 4838.
   ASSERT_EQ(lines.size(), 54u + 82u);
   EXPECT_EQ(lines[1].from, (Point{0, 59}));
   EXPECT_EQ(lines[1].to, (Point{4838, 59}));

@@ -1,7 +1,6 @@
-// The saturation - lightness graph page: the centre readouts, the rulers,
-// where the chart and text stand, and the clamped halves. On the 600 x 300
-// dpi printer (4800 x 3150, landscape) the chart spans x 110..3150 and
-// y 230..3150 (3040 x 2920 units), its centre at (1630, 1690).
+// The saturation - lightness graph page: the centre readouts, the rulers, where the chart and text stand, and the
+// clamped halves. On the 600 x 300 dpi printer (4800 x 3150, landscape) the chart spans x 110..3150 and y 230..3150
+// (3040 x 2920 units), its centre at (1630, 1690).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -47,8 +46,7 @@ TEST(GraphReadouts, CentreColourInRgbHslAndCmyk) {
 
 TEST(GraphPage, ChartFrameAndTextByThePageShape) {
   const struct { RecordingDevice device; Rect frame; Args text; } cases[] = {
-      // Landscape: the chart H wide less 10 vertical mm, the text 4
-      // horizontal mm right of it.
+      // Landscape: the chart H wide less 10 vertical mm, the text 4 horizontal mm right of it.
       {Skewed(), {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}},
       // Portrait (the same turned, 11 units a horizontal mm and 23 a
       // vertical one): the chart W wide less the margin, the text below it.
@@ -68,9 +66,8 @@ TEST(GraphPage, ChartFrameAndTextByThePageShape) {
 TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
   const GraphPage page({255, 0, 0});
   const auto lines = page.Lines();
-  // Minor ticks every 30.4 across and 29.2 down (the float sums stop just
-  // short of 3150), medium every 152 and 146, major every 304 and 292; 3, 5
-  // and 8 horizontal mm long, pens of 0.2 and 0.4 vertical mm.
+  // Minor ticks every 30.4 across and 29.2 down (the float sums stop just short of 3150), medium every 152 and 146,
+  // major every 304 and 292; 3, 5 and 8 horizontal mm long, pens of 0.2 and 0.4 vertical mm.
   ASSERT_EQ(lines.size(), 2u * (101 + 21 + 11));
   const struct { std::size_t index; Point from, to; int width; } ticks[] = {
       {0, {110, 0}, {110, 69}, 2},     {1, {140, 0}, {140, 69}, 2},     {100, {3149, 0}, {3149, 69}, 2},
@@ -79,16 +76,9 @@ TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
       {243, {0, 3150}, {115, 3150}, 2}, {245, {414, 0}, {414, 184}, 4}, {254, {3150, 0}, {3150, 184}, 4},
       {256, {0, 522}, {184, 522}, 4},  {265, {0, 3150}, {184, 3150}, 4},
   };
-  for (const auto& t : ticks) {
-    EXPECT_EQ(lines[t.index].from, t.from) << t.index;
-    EXPECT_EQ(lines[t.index].to, t.to) << t.index;
-    EXPECT_EQ(lines[t.index].width, t.width) << t.index;
-  }
-  // Labels gw / 200 and gh / 200 past their ticks, 5 horizontal and 4
-  // vertical mm from the edge.
-  std::vector<Record> labels;  // not the lines of the text block
-  for (const Record& record : page.dc.TopLevelRecords())
-    if (record.op == "TextOutA") labels.push_back(record);
+  for (const auto& t : ticks) EXPECT_EQ(lines[t.index], (DrawnLine{t.from, t.to, t.width})) << t.index;
+  // Labels gw / 200 and gh / 200 past their ticks, 5 horizontal and 4 vertical mm from the edge.
+  const std::vector<Record> labels = page.TopLevel("TextOutA");  // not the lines of the text block
   ASSERT_EQ(labels.size(), 22u);
   EXPECT_EQ(labels[0], (Record{"TextOutA", {125, 115}, "0  ", 1}));
   EXPECT_EQ(labels[10], (Record{"TextOutA", {3165, 115}, "100  ", 1}));

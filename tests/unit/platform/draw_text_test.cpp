@@ -1,6 +1,5 @@
-// DrawTextByWords on deterministic metrics: a RecordingSurface with a font
-// of cell height 20 and 10 units per character (so a 100-wide rectangle
-// holds 10 characters), and a small surface with uneven character widths.
+// DrawTextByWords on deterministic metrics: a RecordingSurface with a font of cell height 20 and 10 units per character
+// (so a 100-wide rectangle holds 10 characters), and a small surface with uneven character widths.
 
 #include "platform/draw_text.hpp"
 
@@ -43,10 +42,10 @@ RecordingDevice TenWide() {
 struct Case {
   const char* name;
   std::string text;
-  Rect rect;
   std::uint32_t format;
   std::vector<Line> lines;
   int height;
+  Rect rect = {0, 0, 100, 200};
 };
 
 constexpr std::uint32_t kWrap = kDtWordBreak | kDtNoPrefix;
@@ -69,69 +68,65 @@ TEST_P(DrawTextCases, DrawsTheExpectedLines) {
 INSTANTIATE_TEST_SUITE_P(
     Layouts, DrawTextCases,
     ::testing::Values(
-        Case{"fits_on_one_line", "hello", {0, 0, 100, 200}, kWrap, {{0, 0, "hello"}}, 20},
-        Case{"offset_rectangle", "hello", {10, 5, 110, 200}, kWrap, {{10, 5, "hello"}}, 20},
+        Case{"fits_on_one_line", "hello", kWrap, {{0, 0, "hello"}}, 20},
+        Case{"offset_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
         // "hello world" is 11 characters: the break is before "world"; the
         // blank that fits stays on the left-aligned line.
-        Case{"wraps_before_the_word_that_passes", "hello world", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "hello "}, {0, 20, "world"}}, 40},
+        Case{"wraps_before_the_word_that_passes", "hello world", kWrap, {{0, 0, "hello "}, {0, 20, "world"}}, 40},
         // Exactly 10 characters fit and the 11th is the blank: it is dropped.
-        Case{"blank_at_the_edge_is_dropped", "abcdefghij klm", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
+        Case{"blank_at_the_edge_is_dropped", "abcdefghij klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
         // Only one leading blank of a wrapped line is dropped.
-        Case{"one_leading_blank_dropped", "abcdefghij  klm", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
-        Case{"several_wraps", "aaa bbb ccc ddd eee", {0, 0, 80, 200}, kWrap,
-             {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}}, 60},
-        Case{"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy", {0, 0, 100, 200}, kEdit,
-             {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
-        Case{"long_word_moves_to_its_own_line_first", "ab cdefghijklmno", {0, 0, 100, 200}, kEdit,
-             {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
-        Case{"long_word_whole_without_edit_control", "abcdefghijklmnop qr", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
-        Case{"narrow_rectangle_one_character_per_line", "abc", {0, 0, 5, 200}, kEdit,
-             {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60},
-        Case{"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
-        Case{"lf_cr_is_one_break", "one\n\rtwo", {0, 0, 100, 200}, kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
-        Case{"empty_line_between", "a\r\n\r\nb", {0, 0, 100, 200}, kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
-        Case{"double_lf_is_two_breaks", "a\n\nb", {0, 0, 100, 200}, kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
-        Case{"trailing_break_adds_no_line", "a\r\n", {0, 0, 100, 200}, kWrap, {{0, 0, "a"}}, 20},
-        Case{"wrapped_paragraphs", "hello world\r\nsecond one", {0, 0, 100, 200}, kWrap,
-             {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
-        Case{"no_word_break_no_wrap", "hello world", {0, 0, 50, 200}, kDtNoPrefix, {{0, 0, "hello world"}}, 20},
-        Case{"no_word_break_still_breaks_at_lf", "ab\ncd", {0, 0, 50, 200}, kDtNoPrefix,
-             {{0, 0, "ab"}, {0, 20, "cd"}}, 40},
+        Case{"one_leading_blank_dropped", "abcdefghij  klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
+        Case{"several_wraps", "aaa bbb ccc ddd eee",
+             kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}}, 60, {0, 0, 80, 200}},
+        Case{"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy",
+             kEdit, {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
+        Case{"long_word_moves_to_its_own_line_first", "ab cdefghijklmno",
+             kEdit, {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
+        Case{"long_word_whole_without_edit_control", "abcdefghijklmnop qr",
+             kWrap, {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
+        Case{"narrow_rectangle_one_character_per_line", "abc",
+             kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60, {0, 0, 5, 200}},
+        Case{"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour",
+             kWrap, {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
+        Case{"lf_cr_is_one_break", "one\n\rtwo", kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
+        Case{"empty_line_between", "a\r\n\r\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
+        Case{"double_lf_is_two_breaks", "a\n\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
+        Case{"trailing_break_adds_no_line", "a\r\n", kWrap, {{0, 0, "a"}}, 20},
+        Case{"wrapped_paragraphs", "hello world\r\nsecond one",
+             kWrap, {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
+        Case{"no_word_break_no_wrap", "hello world", kDtNoPrefix, {{0, 0, "hello world"}}, 20, {0, 0, 50, 200}},
+        Case{"no_word_break_still_breaks_at_lf", "ab\ncd",
+             kDtNoPrefix, {{0, 0, "ab"}, {0, 20, "cd"}}, 40, {0, 0, 50, 200}},
         // Height 50 is two and a half lines.
-        Case{"edit_control_drops_partial_last_line", "1\n2\n3\n4", {0, 0, 100, 50}, kEdit,
-             {{0, 0, "1"}, {0, 20, "2"}}, 40},
-        Case{"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4", {0, 0, 100, 60}, kEdit,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60},
-        Case{"without_edit_control_partial_line_drawn", "1\n2\n3\n4", {0, 0, 100, 50}, kWrap,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60},
-        Case{"first_line_always_laid_out", "1\n2", {0, 0, 100, 10}, kEdit, {{0, 0, "1"}}, 20},
-        Case{"no_clip_draws_everything", "1\n2\n3\n4", {0, 0, 100, 30}, kEdit | kDtNoClip,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80},
-        Case{"prefix_removed", "&File", {0, 0, 100, 200}, kDtWordBreak, {{0, 0, "File"}}, 20},
-        Case{"double_prefix_is_ampersand", "a&&b", {0, 0, 100, 200}, kDtWordBreak, {{0, 0, "a&b"}}, 20},
-        Case{"trailing_prefix_kept", "a&", {0, 0, 100, 200}, kDtWordBreak, {{0, 0, "a&"}}, 20},
-        Case{"no_prefix_keeps_ampersands", "&File && a&", {0, 0, 200, 200}, kWrap, {{0, 0, "&File && a&"}}, 20},
+        Case{"edit_control_drops_partial_last_line", "1\n2\n3\n4",
+             kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40, {0, 0, 100, 50}},
+        Case{"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4",
+             kEdit, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
+        Case{"without_edit_control_partial_line_drawn", "1\n2\n3\n4",
+             kWrap, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
+        Case{"first_line_always_laid_out", "1\n2", kEdit, {{0, 0, "1"}}, 20, {0, 0, 100, 10}},
+        Case{"no_clip_draws_everything", "1\n2\n3\n4",
+             kEdit | kDtNoClip, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80, {0, 0, 100, 30}},
+        Case{"prefix_removed", "&File", kDtWordBreak, {{0, 0, "File"}}, 20},
+        Case{"double_prefix_is_ampersand", "a&&b", kDtWordBreak, {{0, 0, "a&b"}}, 20},
+        Case{"trailing_prefix_kept", "a&", kDtWordBreak, {{0, 0, "a&"}}, 20},
+        Case{"no_prefix_keeps_ampersands", "&File && a&", kWrap, {{0, 0, "&File && a&"}}, 20, {0, 0, 200, 200}},
         // Prefixes are taken out before the line is measured: "&a&b&c&d&e&f&g&h&i&j" is 10 characters.
-        Case{"prefixes_do_not_take_room", "&a&b&c&d&e&f&g&h&i&j", {0, 0, 100, 200}, kDtWordBreak,
-             {{0, 0, "abcdefghij"}}, 20},
-        Case{"centred", "abc", {0, 0, 100, 200}, kWrap | kDtCenter, {{35, 0, "abc"}}, 20},
-        Case{"right_aligned", "abc", {0, 0, 100, 200}, kWrap | kDtRight, {{70, 0, "abc"}}, 20},
+        Case{"prefixes_do_not_take_room", "&a&b&c&d&e&f&g&h&i&j", kDtWordBreak, {{0, 0, "abcdefghij"}}, 20},
+        Case{"centred", "abc", kWrap | kDtCenter, {{35, 0, "abc"}}, 20},
+        Case{"right_aligned", "abc", kWrap | kDtRight, {{70, 0, "abc"}}, 20},
         // Centred and right-aligned lines drop the blank before the break.
-        Case{"centred_wrap_drops_trailing_blank", "hello world", {0, 0, 100, 200}, kWrap | kDtCenter,
-             {{25, 0, "hello"}, {25, 20, "world"}}, 40},
-        Case{"right_wrap_drops_trailing_blank", "hello world", {10, 0, 110, 200}, kWrap | kDtRight,
-             {{60, 0, "hello"}, {60, 20, "world"}}, 40},
-        Case{"single_line_vcenter", "abc", {0, 0, 100, 100}, kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60},
-        Case{"single_line_bottom", "abc", {0, 0, 100, 100}, kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100},
-        Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx", {0, 0, 50, 100},
-             kDtSingleLine | kDtWordBreak | kDtNoPrefix, {{0, 0, "hello world\r\nx"}}, 20},
-        Case{"vcenter_needs_single_line", "abc", {0, 0, 100, 100}, kDtVCenter, {{0, 0, "abc"}}, 20},
-        Case{"empty_text_draws_nothing", "", {0, 0, 100, 100}, kWrap, {}, 20}),
+        Case{"centred_wrap_drops_trailing_blank", "hello world",
+             kWrap | kDtCenter, {{25, 0, "hello"}, {25, 20, "world"}}, 40},
+        Case{"right_wrap_drops_trailing_blank", "hello world",
+             kWrap | kDtRight, {{60, 0, "hello"}, {60, 20, "world"}}, 40, {10, 0, 110, 200}},
+        Case{"single_line_vcenter", "abc", kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60, {0, 0, 100, 100}},
+        Case{"single_line_bottom", "abc", kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100, {0, 0, 100, 100}},
+        Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx",
+             kDtSingleLine | kDtWordBreak | kDtNoPrefix, {{0, 0, "hello world\r\nx"}}, 20, {0, 0, 50, 100}},
+        Case{"vcenter_needs_single_line", "abc", kDtVCenter, {{0, 0, "abc"}}, 20, {0, 0, 100, 100}},
+        Case{"empty_text_draws_nothing", "", kWrap, {}, 20, {0, 0, 100, 100}}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(DrawTextByWords, CalcRectMeasuresWithoutDrawing) {
@@ -174,13 +169,11 @@ TEST(DrawTextByWords, UsesOnlyTheThreeTextCalls) {
   }
 }
 
-// A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything
-// else 8; tmAveCharWidth 8, tmHeight 10. Every other hook fails, so the
-// layout can only use the three text calls.
+// A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything else 8; tmAveCharWidth 8, tmHeight 10. Every
+// other hook fails, so the layout can only use the three text calls.
 class UnevenSurface final : public Surface {
  public:
   std::vector<Line> lines;
-  int extentCalls = 0;
 
   bool GetTextMetricsA(TextMetrics& metrics) override {
     metrics = TextMetrics{};
@@ -189,7 +182,6 @@ class UnevenSurface final : public Surface {
     return true;
   }
   bool GetTextExtentPoint32A(std::string_view text, Size& size) override {
-    ++extentCalls;
     size = Size{0, 10};
     for (const char c : text) size.cx += c == 'i' ? 2 : c == 'm' ? 14 : c == ' ' ? 4 : 8;
     return true;
@@ -228,34 +220,22 @@ class UnevenSurface final : public Surface {
   int SetBkMode(int) override { return 0; }
 };
 
-TEST(DrawTextByWords, MeasuresUnevenWidths) {
-  UnevenSurface surface;
-  // Width 40: "iiii iiii" = 8 + 4 + 8 = 20 fits, "iiii iiii mmm" = 20 + 4 + 42 = 66 does not.
-  Rect rect{0, 0, 40, 100};
-  // "mmm" (42) is wider than the line: broken after "mm"; "m mm" (46) wraps again.
-  EXPECT_EQ(DrawTextByWords(surface, "iiii iiii mmm mm", rect, kEdit), 40);
-  EXPECT_EQ(surface.lines,
-            (std::vector<Line>{{0, 0, "iiii iiii "}, {0, 10, "mm"}, {0, 20, "m "}, {0, 30, "mm"}}));
-}
-
-TEST(DrawTextByWords, FindsTheFitWhenTheGuessIsFarOff) {
-  UnevenSurface surface;
-  // Guess from the average width: 80 / 8 = 10 characters; 40 'i' (80 wide) fit.
-  Rect rect{0, 0, 80, 100};
-  const std::string text = std::string(41, 'i');
-  EXPECT_EQ(DrawTextByWords(surface, text, rect, kEdit), 20);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{0, 0, std::string(40, 'i')}, {0, 10, "i"}}));
-  surface.lines.clear();
-  // Guess 10, but only 5 'm' (70 wide) fit.
-  EXPECT_EQ(DrawTextByWords(surface, "mmmmmmmmmmmm", rect, kEdit), 30);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{0, 0, "mmmmm"}, {0, 10, "mmmmm"}, {0, 20, "mm"}}));
-}
-
-TEST(DrawTextByWords, CentresOnMeasuredWidth) {
-  UnevenSurface surface;
-  Rect rect{0, 0, 100, 100};
-  DrawTextByWords(surface, "im", rect, kDtSingleLine | kDtCenter);
-  EXPECT_EQ(surface.lines, (std::vector<Line>{{42, 0, "im"}}));  // (100 - 16) / 2
+TEST(DrawTextByWords, MeasuresUnevenWidthsAndFindsTheFitWhenTheGuessIsFarOff) {
+  const struct { std::string text; int width; std::uint32_t format; std::vector<Line> lines; int height; } cases[] = {
+      // Width 40: "iiii iiii" = 8 + 4 + 8 = 20 fits, "iiii iiii mmm" = 20 + 4 + 42 = 66 does not; "mmm" (42) is wider
+      // than the line: broken after "mm"; "m mm" (46) wraps again.
+      {"iiii iiii mmm mm", 40, kEdit, {{0, 0, "iiii iiii "}, {0, 10, "mm"}, {0, 20, "m "}, {0, 30, "mm"}}, 40},
+      // The guess from the average width is 80 / 8 = 10 characters: 40 'i' (80 wide) fit, 5 'm' (70 wide) only.
+      {std::string(41, 'i'), 80, kEdit, {{0, 0, std::string(40, 'i')}, {0, 10, "i"}}, 20},
+      {"mmmmmmmmmmmm", 80, kEdit, {{0, 0, "mmmmm"}, {0, 10, "mmmmm"}, {0, 20, "mm"}}, 30},
+      {"im", 100, kDtSingleLine | kDtCenter, {{42, 0, "im"}}, 10},  // centred on its measure: (100 - 16) / 2
+  };
+  for (const auto& c : cases) {
+    UnevenSurface surface;
+    Rect rect{0, 0, c.width, 100};
+    EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height) << c.text;
+    EXPECT_EQ(surface.lines, c.lines) << c.text;
+  }
 }
 
 }  // namespace

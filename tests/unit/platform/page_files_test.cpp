@@ -6,12 +6,10 @@ namespace veltrim {
 namespace {
 
 TEST(PageFiles, FormatByExtensionInAnyCase) {
-  EXPECT_EQ(FileFormatOf("job.pdf"), FileFormat::Pdf);
-  EXPECT_EQ(FileFormatOf("JOB.PS"), FileFormat::PostScript);
-  EXPECT_EQ(FileFormatOf("dir.v2/page.Png"), FileFormat::Png);
-  EXPECT_EQ(FileFormatOf("job.txt"), std::nullopt);
-  EXPECT_EQ(FileFormatOf("pdf"), std::nullopt);
-  EXPECT_EQ(FileFormatOf("job.pdf.gz"), std::nullopt);
+  const std::pair<const char*, std::optional<FileFormat>> cases[] = {
+      {"job.pdf", FileFormat::Pdf}, {"JOB.PS", FileFormat::PostScript}, {"dir.v2/page.Png", FileFormat::Png},
+      {"job.txt", std::nullopt},    {"pdf", std::nullopt},              {"job.pdf.gz", std::nullopt}};
+  for (const auto& [path, format] : cases) EXPECT_EQ(FileFormatOf(path), format) << path;
 }
 
 TEST(PageFiles, PngPagesAreNumberedBeforeTheExtension) {

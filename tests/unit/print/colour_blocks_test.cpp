@@ -1,7 +1,6 @@
-// The Color page's bars, gradients and crossover squares on the 600 dpi A4
-// printer (u = 6814 x 10 / 288 = 236, W = 4800): where each box lands, in
-// which colour, and how far each block moves the cursor. The blocks start
-// one line below the title at y = 0.
+// The Color page's bars, gradients and crossover squares on the 600 dpi A4 printer (u = 6814 x 10 / 288 = 236,
+// W = 4800): where each box lands, in which colour, and how far each block moves the cursor. The blocks start one
+// line below the title at y = 0.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,11 +23,10 @@ struct ColourPage : Page {
 };
 
 TEST(ColourBlock, MovesTheCursorAndPaintsWithoutOutline) {
-  const struct {
-    int item, boxes, step;
-  } cases[] = {{0, 3, 3 * 236 + 5},   {1, 3, 3 * 236 + 5}, {2, 3 * 512, 3 * 236 + 5}, {3, 3 * 512, 3 * 236 + 5},
-               {4, 1, 236},  // the Black Bar has no gap
-               {5, 256, 236 + 5},     {6, 19, 7 * 236 + 5}, {7, 19, 7 * 236 + 5}};
+  const struct { int item, boxes, step; } cases[] = {
+      {0, 3, 3 * 236 + 5}, {1, 3, 3 * 236 + 5}, {2, 3 * 512, 3 * 236 + 5}, {3, 3 * 512, 3 * 236 + 5},
+      {4, 1, 236},  // the Black Bar has no gap
+      {5, 256, 236 + 5},   {6, 19, 7 * 236 + 5}, {7, 19, 7 * 236 + 5}};
   for (const auto& c : cases) {
     const ColourPage page({c.item});
     EXPECT_EQ(page.Step(), c.step) << c.item;
@@ -48,15 +46,14 @@ TEST(ColourBars, FullWidthInTheirOrder) {
     const auto boxes = page.Boxes();
     ASSERT_EQ(boxes.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(boxes[i].box, (Rect{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236})) << item;
-      EXPECT_EQ(boxes[i].brush, colours[i]) << item << " bar " << i;
+      const Rect bar{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236};
+      EXPECT_EQ(boxes[i], (PaintedBox{bar, colours[i], colours[i], 1})) << item << " bar " << i;
     }
   }
 }
 
 TEST(Gradient, BoxWidthsRowEndsAndColours) {
-  // W = 4800: 4800 / 512 = 9 and 4800 / 256 = 18, rows ending at 4608;
-  // W = 2400: 2400 / 256 = 9, ending at 2304.
+  // W = 4800: 4800 / 512 = 9 and 4800 / 256 = 18, rows ending at 4608; W = 2400: 2400 / 256 = 9, ending at 2304.
   const struct {
     RecordingDevice device;
     int item, boxWidth, rowEnd;

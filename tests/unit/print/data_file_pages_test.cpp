@@ -1,15 +1,13 @@
-// The two pages that print a data file beside the program: the Simple Text
-// page and the Bitmapped Image page, on the 600-dpi A4 recording printer
-// (4800 x 6814 units, 23 units a millimetre), with real files in a scratch
-// folder standing in for the program's folder.
+// The two pages that print a data file beside the program: the Simple Text page and the Bitmapped Image page, on the
+// 600-dpi A4 recording printer (4800 x 6814 units, 23 units a millimetre), with real files in a scratch folder standing
+// in for the program's folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "../support/scratch_dir.hpp"
 #include "pattern_page.hpp"
 #include "patterns/bitmapped_image_page.hpp"
 #include "patterns/simple_text_page.hpp"
@@ -18,19 +16,10 @@
 namespace veltrim::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 class DataFilePage : public ::testing::Test {
  protected:
-  DataFilePage() {
-    fs::create_directories(folder_);
-    page_.host.programPath = (folder_ / "veltrim").string();
-  }
-  ~DataFilePage() override { fs::remove_all(folder_); }
+  DataFilePage() { page_.host.programPath = dir_.Path("veltrim"); }
 
-  void Put(const char* name, const std::string& bytes) const {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-  }
   // One page of `tab` with `items` ticked, the paper offset at 10 mm.
   void Print(Tab tab, std::initializer_list<int> items) {
     page_.dc.ClearRecords();
@@ -49,13 +38,13 @@ class DataFilePage : public ::testing::Test {
     EXPECT_EQ(page_.host.messages[0].icon, MessageIcon::Stop);
   }
 
-  const fs::path folder_ = fs::temp_directory_path() / ("veltrim_data_" + std::to_string(std::random_device()()));
+  const ScratchDir dir_;
   Page page_{RecordingDevice::A4At600Dpi()};
   RecordingSurface& surface_ = page_.dc;
 };
 
 TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
-  Put("fperc.qrv", "abc & more");
+  dir_.Write("fperc.qrv", "abc & more");
   Print(Tab::BlackWhite, {0, 9});
   EXPECT_TRUE(page_.host.messages.empty());
   EXPECT_EQ(Ops(), (std::vector<std::string>{"CreateFontIndirectA", "SelectObject", "DrawTextA", "SelectObject",
@@ -63,9 +52,8 @@ TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
       << "nothing else of the category is drawn:\n" << surface_.Dump();
 
   const Record font = surface_.RecordsOf("CreateFontIndirectA").at(0);
-  EXPECT_EQ(font.args.at(0), -102) << "23 units a millimetre x 3999 / -900";
-  EXPECT_EQ(font.args.at(4), 400);
-  EXPECT_EQ(font.text, "Times New Roman");
+  // Height 23 units a millimetre x 3999 / -900, weight 400.
+  EXPECT_EQ(std::tuple(font.args.at(0), font.args.at(4), font.text), std::tuple(-102, 400, "Times New Roman"));
   // At y = 0 whatever the paper offset; the ampersand is not a prefix.
   const Record text = surface_.RecordsOf("DrawTextA").at(0);
   EXPECT_EQ(text.text, "abc & more");
@@ -88,8 +76,8 @@ TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    fs::remove(folder_ / "fperc.qrv");
-    if (c.present) Put("fperc.qrv", std::string(c.bytes, 'x'));
+    std::filesystem::remove(dir_.Path("fperc.qrv"));
+    if (c.present) dir_.Write("fperc.qrv", std::string(c.bytes, 'x'));
     Print(Tab::BlackWhite, {9});
     const auto drawn = surface_.RecordsOf("DrawTextA");
     if (c.message) {
@@ -106,7 +94,7 @@ TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
 
 TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
   const std::vector<std::uint32_t> pixels(4 * 2, 0x336699);
-  ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 4, 2, pixels));
+  ASSERT_TRUE(WriteBmp24(dir_.Path("myimg.qrv"), 4, 2, pixels));
   Print(Tab::Color, {0, 12});
   EXPECT_TRUE(page_.host.messages.empty());
   EXPECT_EQ(Ops(), (std::vector<std::string>{"LoadBitmapFile", "StretchBlt", "SetBkMode", "DrawTextA", "SetBkMode",
@@ -114,7 +102,7 @@ TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
       << "no title line of the category, no other block:\n" << surface_.Dump();
 
   const Record load = surface_.RecordsOf("LoadBitmapFile").at(0);
-  EXPECT_EQ(fs::path(load.text), folder_ / "myimg.qrv");
+  EXPECT_EQ(load.text, dir_.Path("myimg.qrv"));
   const Record blit = surface_.RecordsOf("StretchBlt").at(0);
   EXPECT_EQ(blit.args, (std::vector<std::int64_t>{0, 0, 4800, 6814, load.result, 0, 0, 1240, 1754}))
       << "the offset does not apply; the source is the picture's 1240 x 1754";
@@ -137,10 +125,10 @@ TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
   const std::vector<std::uint32_t> pixel(1, 0xFFFFFF);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    fs::remove(folder_ / "myimg.qrv");
-    if (c.file == File::Text) Put("myimg.qrv", "just some text");
+    std::filesystem::remove(dir_.Path("myimg.qrv"));
+    if (c.file == File::Text) dir_.Write("myimg.qrv", "just some text");
     if (c.file == File::Bitmap) {
-      ASSERT_TRUE(test::WriteBmp24(folder_ / "myimg.qrv", 1, 1, pixel));
+      ASSERT_TRUE(WriteBmp24(dir_.Path("myimg.qrv"), 1, 1, pixel));
     }
     if (c.failCopy) surface_.FailNext("StretchBlt");
     Print(Tab::Color, {12});

@@ -62,8 +62,7 @@ TEST(PageDispatch, OutOfRangeSelectionsLeaveThePageBlank) {
 }
 
 TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
-  // Custom draws only its first ticked item; the graph page is drawn alone
-  // when colours are ticked with it.
+  // Custom draws only its first ticked item; the graph page is drawn alone when colours are ticked with it.
   const struct { Tab tab; std::vector<int> ticked; int alone; } cases[] = {
       {Tab::Custom, {1, 2, 3, 4, 5}, 1},
       {Tab::Custom, {5, 2, 4}, 2},
@@ -80,9 +79,8 @@ TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
 }
 
 TEST(PageDispatch, OffsetIsMillimetresOfTheHorizontalFactor) {
-  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230. The
-  // first line: the information block's, or the title of the Color and the
-  // Color Calibration pages.
+  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230. The first line: the information block's, or the
+  // title of the Color and the Color Calibration pages.
   const struct { Tab tab; int item, offsetMm, y; const char* text; } cases[] = {
       {Tab::BlackWhite, 0, 10, 230, "QORVEL Veltrim Program - version 2 - www.qorvel.com    "},
       {Tab::Color, 4, 10, 230, "QORVEL Veltrim Program - version 2 / Printer: Queue 7"},

@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pattern_page.hpp"
@@ -155,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"StartPageFails", "1", "3", {{}, {1, 0, 1}, {}, {}},
                     "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[x] StartPage()\r\n"
                     "[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
-        FailureCase{"StartPageNegative", "1", "1", {{}, {-5}, {}, {}}, "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
+        FailureCase{"StartPageNegative", "1", "1", {{}, {-5}, {}, {}},
+                    "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
         // SP_ERROR skips the document: no pages, no EndDoc; the next one runs.
         FailureCase{"StartDocFails", "2", "1", {{-1}, {}, {}, {}},
                     "[x] StartDoc()\r\n[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
@@ -170,19 +172,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
-  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6
-  // and 11.8; a device without millimetre sizes gives 0, not a division by
-  // zero.
+  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6 and 11.8; a device without millimetre sizes
+  // gives 0, not a division by zero.
   const struct { RecordingDevice device; float x, y; } cases[] = {{test::Skewed(), 23, 11},
                {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
   for (const auto& c : cases) {
     RecordingSurface surface(c.device);
-    const PageGeometry geometry = ReadPageGeometry(surface);
-    EXPECT_EQ(geometry.lineHeight, 25 + 0 + 2) << "tmHeight + tmExternalLeading + 2 of the default font";
-    EXPECT_EQ(geometry.pageWidth, 4800);
-    EXPECT_EQ(geometry.pageHeight, 3150);
-    EXPECT_EQ(geometry.pxPerMmX, c.x);
-    EXPECT_EQ(geometry.pxPerMmY, c.y);
+    const PageGeometry g = ReadPageGeometry(surface);
+    // The line: tmHeight + tmExternalLeading + 2 of the default font.
+    EXPECT_EQ(std::tuple(g.lineHeight, g.pageWidth, g.pageHeight, g.pxPerMmX, g.pxPerMmY),
+              std::tuple(25 + 0 + 2, 4800, 3150, c.x, c.y));
     std::vector<std::int64_t> asked;
     for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
     EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));

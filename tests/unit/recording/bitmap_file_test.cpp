@@ -1,26 +1,20 @@
-// Bitmap files on the recording surface: decoded with stb_image, sized,
-// blitted, selected and deleted. The files are written here, into the
-// temporary folder, so the test runs the same natively and under Wine.
+// Bitmap files on the recording surface: decoded, sized, blitted, selected and deleted. The files are written
+// into a scratch folder, so the test runs the same natively and under Wine.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "../support/scratch_dir.hpp"
 #include "recording_surface.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A 24-bit bottom-up (or top-down when `topDown`) Windows bitmap file of a
-// varied picture.
+// A 24-bit bitmap file of a varied picture, bottom-up or top-down.
 std::string Bitmap24(int width, int height, bool topDown = false) {
   std::vector<std::uint32_t> rgb(static_cast<std::size_t>(width) * height);
   for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint32_t>(i * 0x0D0701) & 0xFFFFFF;
@@ -30,21 +24,8 @@ std::string Bitmap24(int width, int height, bool topDown = false) {
 
 class BitmapFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("veltrim_recording_" + std::to_string(std::random_device()()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-  std::string Write(const char* name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-
-  fs::path dir_;
+  std::string Write(const char* name, const std::string& bytes) const { return dir_.Write(name, bytes); }
+  const test::ScratchDir dir_;
 };
 
 TEST_F(BitmapFile, LoadsAndSizesABitmapBottomUpOrTopDown) {
@@ -72,7 +53,7 @@ TEST_F(BitmapFile, LoadsAndSizesABitmapBottomUpOrTopDown) {
 
 TEST_F(BitmapFile, MissingOrBadFilesGiveNone) {
   RecordingSurface surface;
-  EXPECT_FALSE(surface.LoadBitmapFile((dir_ / "missing.bmp").string().c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile(dir_.Path("missing.bmp").c_str()));
   EXPECT_FALSE(surface.LoadBitmapFile(Write("empty.bmp", "").c_str()));
   EXPECT_FALSE(surface.LoadBitmapFile(Write("text.bmp", "this is no bitmap at all, only words").c_str()));
   std::string header = Bitmap24(8, 8).substr(0, 20);

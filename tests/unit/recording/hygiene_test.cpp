@@ -139,25 +139,6 @@ TEST(ScopedObject, PenIsSelectedThenRestoredAndDeleted) {
   EXPECT_EQ(surface.HygieneReport(), "");
 }
 
-TEST(ScopedObject, NestedBrushesAndFontRestoreInTurn) {
-  RecordingSurface surface;
-  {
-    const ScopedObject outer = ScopedBrush(surface, Rgb(255, 0, 0));
-    {
-      const ScopedObject inner = ScopedBrush(surface, Rgb(0, 255, 0));
-      LogFont font;
-      font.lfHeight = 30;
-      const ScopedObject text = ScopedFont(surface, font);
-      EXPECT_EQ(surface.Selected(ObjectKind::Brush), inner.Get());
-      EXPECT_EQ(surface.Selected(ObjectKind::Font), text.Get());
-    }
-    EXPECT_EQ(surface.Selected(ObjectKind::Brush), outer.Get()) << "the outer brush comes back";
-    EXPECT_EQ(surface.Selected(ObjectKind::Font), RecordingSurface::StockHandle(StockObject::SystemFont));
-  }
-  EXPECT_EQ(surface.Selected(ObjectKind::Brush), RecordingSurface::StockHandle(StockObject::WhiteBrush));
-  EXPECT_EQ(surface.HygieneReport(), "");
-}
-
 TEST(ScopedObject, MovedOnceDeletedOnceAndAFailedCreationLeavesTheSurfaceAlone) {
   RecordingSurface surface;
   {

@@ -1,5 +1,4 @@
-// The bitmap decoder's size limit holds for bitmaps stored either way up:
-// a top-down header gives its height negative.
+// The bitmap decoder's size limit holds for bitmaps stored either way up: a top-down header gives its height negative.
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// Number text and the placeholder formatter (Parts 7.1 and 7.2).
+// Number text and the placeholder formatter.
 #include "support/format_message.hpp"
 
 #include <gtest/gtest.h>

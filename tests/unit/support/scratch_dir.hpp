@@ -15,6 +15,11 @@ class ScratchDir {
   ~ScratchDir() { std::filesystem::current_path(previous_); std::filesystem::remove_all(dir_); }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+  // `bytes` as the file `name` in the directory; answers its path.
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    Put(Path(name), bytes);
+    return Path(name);
+  }
   static std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
