@@ -149,12 +149,7 @@ TEST_F(PrinterInfoDialog, F4ShowsTheChosenQueuesReport) {
 
 // Esc ends the dialog with IDCANCEL and Close with IDOK; a cancelled print dialog ends it with 0 before it shows.
 TEST_F(PrinterInfoDialog, EachWayOutHasItsResult) {
-  struct Way {
-    const char* queue;
-    UINT key;
-    int command;
-    INT_PTR result;
-  };
+  struct Way { const char* queue; UINT key; int command; INT_PTR result; };
   for (const Way way : {Way{Queue(), VK_ESCAPE, 0, IDCANCEL}, Way{Queue(), 0, IDOK, IDOK}, Way{nullptr, 0, 0, 0}}) {
     Answer answer(way.queue, way.key, way.command);
     EXPECT_EQ(::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPrinterInfoDialog), ui_.Window(),

@@ -109,10 +109,7 @@ TEST_F(MainWindow, ClickedItemsTickAndRepaint) {
 
 // Each of the four commands reaches the current tab's items.
 TEST_F(MainWindow, SelectionMenuCommandsActOnTheCurrentTab) {
-  struct Case {
-    int tab, command;
-    std::vector<int> ticked;
-  };
+  struct Case { int tab, command; std::vector<int> ticked; };
   for (const Case& c : {Case{0, 5000, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {1, 5003, {0, 2, 5, 6, 9, 10, 11}},
                         {1, 5002, {1, 3, 4, 7, 8}}, {3, 5000, {0, 1, 2, 3, 4, 5, 6}}, {3, 5001, {}}}) {
     ui_.Command(TabCommand(c.tab));
@@ -131,12 +128,7 @@ TEST_F(MainWindow, NumberBoxesTakeDigitsOnlyAndSpinsClamp) {
   ::SendMessageA(docs, EM_SETSEL, 0, -1);
   for (const char c : std::string("a-4x2")) ::SendMessageA(docs, WM_CHAR, static_cast<unsigned char>(c), 1);
   EXPECT_EQ(ui_.Text(1180), "42");
-  struct Case {
-    int box;
-    const char* start;
-    UINT key;
-    const char* expected;
-  };
+  struct Case { int box; const char* start; UINT key; const char* expected; };
   for (const Case& c : {Case{1180, "1", VK_DOWN, "1"}, {1180, "100", VK_UP, "100"}, {1180, "99", VK_UP, "100"},
                         {1182, "1", VK_DOWN, "1"}, {1184, "100", VK_UP, "100"}, {1186, "0", VK_DOWN, "-1"},
                         {1186, "1000", VK_UP, "1000"}, {1268, "1", VK_DOWN, "1"}, {1268, "100", VK_UP, "100"}}) {
@@ -224,12 +216,7 @@ TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrRemembersItsKind) {
   }
 }
 
-struct Ending {
-  const char* how;
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
+struct Ending { const char* how; UINT message; WPARAM wParam; LPARAM lParam; };
 
 class MainWindowEnding : public ::testing::TestWithParam<Ending> {};
 

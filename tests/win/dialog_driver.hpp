@@ -13,10 +13,7 @@ namespace veltrim::test {
 
 inline constexpr int kPrinterList = 1139;  // the print dialog's printer combo box
 
-struct DialogSearch {
-  int required;
-  HWND found;
-};
+struct DialogSearch { int required; HWND found; };
 
 // A window procedure's calling convention, which a lambda cannot have on 32-bit Windows.
 inline BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {

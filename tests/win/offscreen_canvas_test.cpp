@@ -107,17 +107,14 @@ class OffscreenCanvasTest : public ::testing::Test {
 TEST_F(OffscreenCanvasTest, AttachTakesTheWindowsSizeAndBlueBackgroundOnceOnly) {
   OffscreenCanvas canvas;
   ASSERT_EQ(canvas.Attach(window_.Get(), 0), OffscreenCanvas::kOk);
-  EXPECT_EQ(canvas.Window(), window_.Get());
   const RECT expected{10, 20, 74, 68};
   EXPECT_TRUE(::EqualRect(&canvas.WindowRect(), &expected));
-  EXPECT_EQ(canvas.Background(), kBlue);
-  EXPECT_EQ(canvas.Spare(), 0);
+  EXPECT_EQ(std::tuple(canvas.Window(), canvas.Background(), canvas.Spare()), std::tuple(window_.Get(), kBlue, 0));
   for (const POINT p : {POINT{0, 0}, POINT{63, 47}}) EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), Hex(kBlue));
   const auto& saved = canvas.Saved();  // the memory DC's own defaults
-  EXPECT_EQ(saved.pen, ::GetStockObject(BLACK_PEN));
-  EXPECT_EQ(saved.brush, ::GetStockObject(WHITE_BRUSH));
-  EXPECT_EQ(saved.palette, ::GetStockObject(DEFAULT_PALETTE));
-  EXPECT_EQ(saved.font, ::GetStockObject(SYSTEM_FONT));
+  const std::tuple<HGDIOBJ, HGDIOBJ, HGDIOBJ, HGDIOBJ> defaults(saved.pen, saved.brush, saved.palette, saved.font);
+  EXPECT_EQ(defaults, std::tuple(::GetStockObject(BLACK_PEN), ::GetStockObject(WHITE_BRUSH),
+                                 ::GetStockObject(DEFAULT_PALETTE), ::GetStockObject(SYSTEM_FONT)));
   EXPECT_EQ(::GetCurrentObject(canvas.MemoryDc(), OBJ_BITMAP), canvas.Bitmap());
 
   ASSERT_EQ(canvas.FillRect(0, 0, 64, 48, 1, kRed, kRed), 0);
@@ -148,11 +145,10 @@ TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
     EXPECT_EQ(canvas.Flags(), OffscreenCanvas::kAttached | (each ? OffscreenCanvas::kPresentAfterEach : 0u) | caps);
     ASSERT_EQ(canvas.FillRect(0, 0, 20, 20, 1, kRed, kRed), 0);
     ASSERT_EQ(canvas.DrawLine(0, 30, 40, 30, 1, kYellow), 0);
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kRed : kBlue));
-    EXPECT_EQ(window_.Pixel(10, 30), Hex(each ? kYellow : kBlue));
+    const auto shown = [this] { return std::pair(window_.Pixel(5, 5), window_.Pixel(10, 30)); };
+    EXPECT_EQ(shown(), std::pair(Hex(each ? kRed : kBlue), Hex(each ? kYellow : kBlue)));
     EXPECT_TRUE(canvas.Present());
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(kRed));
-    EXPECT_EQ(window_.Pixel(10, 30), Hex(kYellow));
+    EXPECT_EQ(shown(), std::pair(Hex(kRed), Hex(kYellow)));
     EXPECT_NE(canvas.Clear(), 0);
     EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kBlue : kRed));
     EXPECT_TRUE(canvas.Present());
@@ -162,10 +158,7 @@ TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
   }
 }
 
-struct Probe {
-  int x, y;
-  CanvasColour colour;
-};
+struct Probe { int x, y; CanvasColour colour; };
 
 struct DrawCase {
   const char* name;
@@ -246,12 +239,7 @@ TEST_F(OffscreenCanvasTest, EveryFailedAttachHasItsCodeAndKeepsNothing) {
   gone.Destroy();
   ASSERT_TRUE(huge.Get() && stale);
   const int base = test::LiveGdiObjects();
-  struct Case {
-    const char* what;
-    HWND window;
-    OffscreenCanvas::Calls calls;
-    int result;
-  };
+  struct Case { const char* what; HWND window; OffscreenCanvas::Calls calls; int result; };
   const Case cases[] = {
       {"destroyed window", stale, {}, OffscreenCanvas::kGetWindowRectFailed},
       {"no window", nullptr, {}, OffscreenCanvas::kGetWindowRectFailed},

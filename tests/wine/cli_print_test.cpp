@@ -10,7 +10,6 @@
 
 #include "raster.hpp"
 #include "services.hpp"
-#include "test_picture.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -57,10 +56,7 @@ TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
   ASSERT_NE(star, std::string::npos) << printers.out;
   EXPECT_TRUE(star == 0 || printers.out[star - 1] == '\n') << printers.out;
   EXPECT_EQ(printers.out.find("* ", star + 1), std::string::npos) << printers.out;
-  struct Query {
-    std::vector<std::string> args;
-    std::vector<std::string> parts;
-  };
+  struct Query { std::vector<std::string> args; std::vector<std::string> parts; };
   const Query queries[] = {
       {{"info", "--printer", queue.Name()},
        // The report's lines, field by field, are checked in tests/gui/chosen_queue_test.cpp.
@@ -78,11 +74,7 @@ TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
 }
 
 // A box of a rendered page that holds something dark, or nothing; a right or bottom of 0 is the page's edge.
-struct Box {
-  int left, top, right, bottom;
-  bool dark;
-  const char* what;
-};
+struct Box { int left, top, right, bottom; bool dark; const char* what; };
 
 struct FileCase {
   const char* name;
@@ -130,21 +122,6 @@ const FileCase kFileCases[] = {
     {"unknown_file_kind", {"--output", "FOLDER/x.tiff"}, 2, nullptr, 0, 0, 0, 0, {},
      [](const fs::path&, const RasterImage&, const ProcessResult& run) {
        EXPECT_NE(run.err.find("must end in .pdf, .ps or .png"), std::string::npos) << run.err;
-     }},
-    // 150 dpi on A4 without margins: the printable area is the picture's own 1240 x 1754, so each picture pixel is
-    // one page pixel.
-    {"picture_file",
-     {"--output", "FOLDER/p.png", "--category", "color", "--tests", "12", "--dpi", "150", "--margins", "0"},
-     0, "p-1.png", 0, 0, art::kTestPictureWidth, art::kTestPictureHeight, {},
-     [](const fs::path&, const RasterImage& page, const ProcessResult& run) {
-       EXPECT_EQ(run.err, "");
-       for (int i = 0; i < static_cast<int>(art::kChartPatches.size()); ++i) {
-         const auto& patch = art::kChartPatches[static_cast<std::size_t>(i)];
-         const art::PatchBox box = art::ChartPatchBox(i);
-         const std::uint32_t actual = page.Pixel((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-         EXPECT_TRUE(ColourNear(actual, (patch.red << 16) | (patch.green << 8) | patch.blue, 2))
-             << patch.name << ": " << ColourText(actual);
-       }
      }},
     // 5 mm margins at 100 dpi are 20 dots; the 50 mm offset does not apply.
     {"text_file", {"--output", "FOLDER/p.png", "--category", "bw", "--tests", "9", "--dpi", "100", "--offset", "50"},
