@@ -11,6 +11,8 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <vector>
 
 #include "app/config_file.hpp"
 #include "app/control_images.hpp"
