@@ -1,28 +1,9 @@
 #include "main_window_driver.hpp"
 
-#include <vector>
-
+#include "bitmap_pixels.hpp"
 #include "win_handles.hpp"
 
 namespace veltrim::test {
-namespace {
-
-// The pixels of a bitmap as 32-bit top-down rows; empty when it cannot be read.
-std::vector<std::uint32_t> Pixels(HDC like, HBITMAP bitmap, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  if (::GetDIBits(like, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) != height) return {};
-  for (auto& p : pixels) p &= 0xFFFFFF;
-  return pixels;
-}
-
-}  // namespace
 
 MainWindowDriver::MainWindowDriver() : app_(Application::Start(::GetModuleHandleA(nullptr), SW_SHOWNORMAL)) {
   if (app_) {
@@ -41,20 +22,14 @@ void MainWindowDriver::Key(UINT virtualKey) {
   app_->PumpPending();
 }
 
-std::string MainWindowDriver::Text(int id) const {
-  char text[512] = {};
-  ::GetWindowTextA(Control(id), text, sizeof text);
-  return text;
-}
-
 int MainWindowDriver::EndWith(UINT message, WPARAM wParam, LPARAM lParam,
                               const std::function<void()>& beforeDestroy) {
   ::PostMessageA(window_, message, wParam, lParam);
   const int result = app_->Run();
   if (beforeDestroy) beforeDestroy();
   ::DestroyWindow(window_);
-  // Destroying posts another quit message, which must not end the next
-  // test's loop; what the controls posted while going is handled.
+  // Destroying posts another quit message, which must not end the next test's loop; what the controls posted while
+  // going is handled.
   MSG pending{};
   while (::PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE))
     if (pending.message != WM_QUIT) ::DispatchMessageA(&pending);
@@ -72,8 +47,8 @@ bool MainWindowDriver::Shows(HWND control, HBITMAP bitmap) {
     const win::SelectGuard selection(memory.Get(), copy.Get());
     ::BitBlt(memory.Get(), 0, 0, size.bmWidth, size.bmHeight, screen.Get(), 0, 0, SRCCOPY);
   }
-  const auto shown = Pixels(screen.Get(), copy.Get(), size.bmWidth, size.bmHeight);
-  const auto expected = Pixels(screen.Get(), bitmap, size.bmWidth, size.bmHeight);
+  const auto shown = BitmapPixels(screen.Get(), copy.Get(), size.bmWidth, size.bmHeight);
+  const auto expected = BitmapPixels(screen.Get(), bitmap, size.bmWidth, size.bmHeight);
   return !shown.empty() && shown == expected;
 }
 

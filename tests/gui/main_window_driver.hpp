@@ -1,5 +1,5 @@
-// Runs the desktop program's main window inside a test, the way Veltrim.exe
-// runs it, and drives it with the messages a user's actions produce.
+// Runs the desktop program's main window inside a test, the way Veltrim.exe runs it, and drives it with the
+// messages a user's actions produce.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/application.hpp"
+#include "dialog_driver.hpp"
 
 namespace veltrim::test {
 
@@ -31,12 +32,11 @@ class MainWindowDriver {
   void Pump() { app_->PumpPending(); }
 
   bool Visible(int id) const { return ::IsWindowVisible(Control(id)) != FALSE; }
-  std::string Text(int id) const;
+  std::string Text(int id) const { return WindowText(Control(id)); }
   void SetText(int id, const std::string& text) { ::SetWindowTextA(Control(id), text.c_str()); }
 
-  // Posts `message` and runs the loop until the program ends, as Veltrim.exe
-  // does; returns the loop's exit value. The window is then destroyed as the
-  // process's end would destroy it, after `beforeDestroy`.
+  // Posts `message` and runs the loop until the program ends, as Veltrim.exe does; returns the loop's exit value.
+  // The window is then destroyed as the process's end would destroy it, after `beforeDestroy`.
   int EndWith(UINT message, WPARAM wParam, LPARAM lParam, const std::function<void()>& beforeDestroy = {});
 
   // Whether `control` currently shows exactly the pixels of `bitmap`.

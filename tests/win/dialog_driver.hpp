@@ -1,22 +1,21 @@
-// Finding and answering a modal dialog of the thread under test from a
-// second thread, as a user at the screen would.
+// Finding and answering a modal dialog of the thread under test from a second thread, as a user at the screen would.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
 #include <cstring>
+#include <functional>
+#include <string>
 #include <thread>
 
 namespace veltrim::test {
 
-struct DialogSearch {
-  int required;
-  HWND found;
-};
+inline constexpr int kPrinterList = 1139;  // the print dialog's printer combo box
 
-// A window procedure's calling convention, which a lambda cannot have on
-// 32-bit Windows.
+struct DialogSearch { int required; HWND found; };
+
+// A window procedure's calling convention, which a lambda cannot have on 32-bit Windows.
 inline BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
   auto& search = *reinterpret_cast<DialogSearch*>(lParam);
   char className[16] = {};
@@ -27,15 +26,14 @@ inline BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
-// The first visible dialog (#32770) of `thread` that holds control
-// `requiredControl` (any dialog for 0), or null after `timeout`.
+// The first visible dialog (#32770) of `thread` that holds control `requiredControl` (any dialog for 0), or null
+// after `timeout`.
 inline HWND WaitForDialog(DWORD thread, int requiredControl, std::chrono::milliseconds timeout) {
   DialogSearch search{requiredControl, nullptr};
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
+  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
+       std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
     ::EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return nullptr;
 }
@@ -46,19 +44,30 @@ inline void PressDialogButton(HWND dialog, int button) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
 }
 
-// The print dialog holds the printer list, combo box 1139. Picks `queue` in
-// it; returns its index, or -1 when the list does not hold it.
+inline std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// Waits up to 20 s for the dialog holding `requiredControl`, lets `read` see it, then presses `button`.
+inline void AnswerDialog(DWORD thread, int requiredControl, int button, const std::function<void(HWND)>& read = {}) {
+  const HWND dialog = WaitForDialog(thread, requiredControl, std::chrono::seconds(20));
+  if (!dialog) return;
+  if (read) read(dialog);
+  PressDialogButton(dialog, button);
+}
+
+// Picks `queue` in the print dialog's printer list; returns its index, or -1 when the list does not hold it.
 inline long PickPrinter(HWND printDialog, const char* queue) {
-  const HWND combo = ::GetDlgItem(printDialog, 1139);
+  const HWND combo = ::GetDlgItem(printDialog, kPrinterList);
   const LRESULT index =
       ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(queue));
   if (index >= 0) {
     ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    ::SendMessageA(printDialog, WM_COMMAND, MAKEWPARAM(1139, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    ::SendMessageA(printDialog, WM_COMMAND, MAKEWPARAM(kPrinterList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   }
   return static_cast<long>(index);
 }
-
-inline constexpr int kPrinterList = 1139;
 
 }  // namespace veltrim::test

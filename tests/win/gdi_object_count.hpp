@@ -1,5 +1,4 @@
-// The number of live GDI objects of this process, for tests that check
-// nothing is left behind.
+// The number of live GDI objects of this process, for tests that check nothing is left behind.
 #pragma once
 
 #include <windows.h>
@@ -8,9 +7,8 @@
 
 namespace veltrim::test {
 
-// Wine answers 0 to GetGuiResources, but its handles carry their table
-// index in the low word and a handle with a zero high word matches any
-// generation, so every index can be asked.
+// Wine answers 0 to GetGuiResources, but its handles carry their table index in the low word and a handle with a zero
+// high word matches any generation, so every index can be asked.
 inline int LiveGdiObjects() {
   ::SetLastError(0);
   const DWORD count = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

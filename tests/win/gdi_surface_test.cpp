@@ -1,7 +1,6 @@
-// GdiSurface on a memory DC over a 24-bit DIB section filled with a
-// sentinel grey: what the surface adds to GDI (object hygiene, the whole
-// outline of an Arc with equal radial points, a bounded face name, counted
-// text, bitmaps copied through a DC of their own) read back from the bits.
+// GdiSurface on a memory DC over a 24-bit DIB section filled with a sentinel grey: what the surface adds to GDI (object
+// hygiene, the whole outline of an Arc with equal radial points, a bounded face name, counted text, bitmaps copied
+// through a DC of their own) read back from the bits.
 #include "gdi_surface.hpp"
 
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -63,45 +61,6 @@ LogFont Arial(int height) {
   return font;
 }
 
-struct ScopedCase {
-  const char* name;
-  DWORD kind;
-  std::function<ScopedObject(Surface&)> make;
-};
-
-class GdiScopedObjects : public ::testing::TestWithParam<ScopedCase> {};
-
-// Nested scopes select in turn, put back what they replaced and delete
-// their own.
-TEST_P(GdiScopedObjects, RestoreTheOldObjectAndDeleteTheirOwn) {
-  DibCanvas canvas(8, 8);
-  GdiSurface surface(canvas.Dc());
-  const DWORD kind = GetParam().kind;
-  const HGDIOBJ before = ::GetCurrentObject(canvas.Dc(), kind);
-  HGDIOBJ outer = nullptr, inner = nullptr;
-  {
-    const ScopedObject first = GetParam().make(surface);
-    outer = ToGdi(first.Get());
-    ASSERT_TRUE(outer);
-    {
-      const ScopedObject second = GetParam().make(surface);
-      inner = ToGdi(second.Get());
-      EXPECT_EQ(::GetCurrentObject(canvas.Dc(), kind), inner);
-    }
-    EXPECT_EQ(::GetCurrentObject(canvas.Dc(), kind), outer);
-    EXPECT_EQ(::GetObjectType(inner), 0u) << "inner object not deleted";
-  }
-  EXPECT_EQ(::GetCurrentObject(canvas.Dc(), kind), before);
-  EXPECT_EQ(::GetObjectType(outer), 0u) << "outer object not deleted";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Surface, GdiScopedObjects,
-    ::testing::Values(ScopedCase{"Pen", OBJ_PEN, [](Surface& s) { return ScopedPen(s, PenStyle::Dot, 1, kRed); }},
-                      ScopedCase{"Brush", OBJ_BRUSH, [](Surface& s) { return ScopedBrush(s, kBlue); }},
-                      ScopedCase{"Font", OBJ_FONT, [](Surface& s) { return ScopedFont(s, Arial(-15)); }}),
-    [](const auto& param) { return std::string(param.param.name); });
-
 class GdiSurfaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -142,9 +101,8 @@ void RunEveryOperation(Surface& s, const std::string& bitmapFile, int round) {
   s.DeleteObject(bitmap);
 }
 
-// Every pen, brush, font and bitmap the surface makes is deselected and
-// deleted: after many runs of every operation the process's GDI object
-// count is where it started, and the count does see one object kept.
+// Every pen, brush, font and bitmap the surface makes is deselected and deleted: after many runs of every operation the
+// process's GDI object count is where it started, and the count does see one object kept.
 TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   DibCanvas canvas(120, 120);
   GdiSurface surface(canvas.Dc());
@@ -156,8 +114,8 @@ TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   EXPECT_EQ(test::LiveGdiObjects(), start + 1);
 }
 
-// Equal radial points are the whole outline, drawn in two halves; from the
-// centre itself there is no direction, and the start moves to the right.
+// Equal radial points are the whole outline, drawn in two halves; from the centre itself there is no direction, and the
+// start moves to the right.
 TEST_F(GdiSurfaceTest, ArcWithEqualRadialPointsDrawsTheWholeOutline) {
   for (const Point start : {Point{109, 60}, Point{60, 60}, Point{20, 20}}) {
     DibCanvas canvas(120, 120);
@@ -205,7 +163,8 @@ TEST_F(GdiSurfaceTest, BitmapsAreCopiedFromTheirOwnDcOrRefused) {
       EXPECT_EQ(canvas.At(45 + 10 * column, 25 + 10 * row), PictureAt(column, row)) << column << "," << row;
     }
   EXPECT_EQ(canvas.At(100, 6), PictureAt(2, 1));
-  for (const Point p : {Point{8, 6}, Point{70, 25}, Point{45, 40}, Point{101, 6}}) EXPECT_EQ(canvas.At(p.x, p.y), kSentinel);
+  for (const Point p : {Point{8, 6}, Point{70, 25}, Point{45, 40}, Point{101, 6}})
+    EXPECT_EQ(canvas.At(p.x, p.y), kSentinel) << p.x << "," << p.y;
   EXPECT_TRUE(surface.DeleteObject(bitmap)) << "the copies left it selected somewhere";
 
   EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "missing.bmp").string().c_str()));

@@ -1,11 +1,10 @@
-// A Windows program for the harness: runs the gdi backend's print dialog
-// target for real and tells what it chose, one "key value" line each.
+// A Windows program for the harness: runs the gdi backend's print dialog target for real and tells what it chose, one
+// "key value" line each.
 //
 //   gdi_target_probe.exe QUEUE ok|cancel
-//       PrintDialogTarget; a second thread waits for the dialog, reports its
-//       controls, picks QUEUE in the printer list and presses OK or Cancel.
-//       A device it gives runs one empty page, and "job StartDoc StartPage
-//       EndPage EndDoc" tells the spooler's results.
+//       PrintDialogTarget; a second thread waits for the dialog, reports its controls, picks QUEUE in the printer
+//       list and presses OK or Cancel. A device it gives runs one empty page, and "job StartDoc StartPage EndPage
+//       EndDoc" tells the spooler's results.
 #include <windows.h>
 
 #include <chrono>

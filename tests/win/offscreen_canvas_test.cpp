@@ -1,9 +1,7 @@
-// OffscreenCanvas on real windows: a borderless popup painted blue, so a
-// canvas that wrongly starts white, or reaches the window before it should,
-// shows at once. Canvas pixels are read from the memory DC, window pixels
-// from the window's own DC. Every result code is reached, the failing ones
-// with a GDI call that fails in place of the real one, and each leaves the
-// process's GDI object count where it was.
+// OffscreenCanvas on real windows: a borderless popup painted blue, so a canvas that wrongly starts white, or reaches
+// the window before it should, shows at once. Canvas pixels are read from the memory DC, window pixels from the
+// window's own DC. Every result code is reached, the failing ones with a GDI call that fails in place of the real one,
+// and each leaves the process's GDI object count where it was.
 #include "preview/offscreen_canvas.hpp"
 
 #include <gtest/gtest.h>
@@ -11,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -30,24 +29,15 @@ std::string Hex(COLORREF c) {
 }
 std::string Hex(CanvasColour colour) { return Hex(ToColorRef(colour)); }
 
-LRESULT CALLBACK BlueWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_ERASEBKGND) return ::DefWindowProcA(window, message, wParam, lParam);
-  RECT client{};
-  ::GetClientRect(window, &client);
-  const win::OwnedBrush blue(::CreateSolidBrush(ToColorRef(kBlue)));
-  ::FillRect(reinterpret_cast<HDC>(wParam), &client, blue.Get());
-  return 1;
-}
-
-// A shown, borderless top-level window painted blue; its window and client
-// rectangles are the same.
+// A shown, borderless top-level window painted blue (its class brush); its window and client rectangles are the same.
 class BlueWindow {
  public:
   BlueWindow(int x, int y, int width, int height, DWORD style = WS_POPUP | WS_VISIBLE) {
     static const ATOM atom = [] {
       WNDCLASSA windowClass{};
-      windowClass.lpfnWndProc = BlueWindowProc;
+      windowClass.lpfnWndProc = ::DefWindowProcA;
       windowClass.hInstance = ::GetModuleHandleA(nullptr);
+      windowClass.hbrBackground = ::CreateSolidBrush(ToColorRef(kBlue));  // the class's for the process's life
       windowClass.lpszClassName = "VeltrimBlueWindow";
       return ::RegisterClassA(&windowClass);
     }();
@@ -85,8 +75,8 @@ win::OwnedBitmap MakePicture(HDC like) {
   return bitmap;
 }
 
-// GDI calls that fail, for the codes a real GDI never gives on demand. The
-// failing DeleteDC deletes all the same, so nothing leaks through it.
+// GDI calls that fail, for the codes a real GDI never gives on demand. The failing DeleteDC deletes all the same, so
+// nothing leaks through it.
 bool gFailDcs = false;
 HDC WINAPI NoWindowDc(HWND) { return nullptr; }
 HDC WINAPI NoMemoryDc(HDC) { return nullptr; }
@@ -102,8 +92,7 @@ class OffscreenCanvasTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(window_.Get());
     ASSERT_EQ(window_.Pixel(0, 0), Hex(kBlue)) << "the test window is not blue";
-    // A first canvas lets the system make what it keeps for the window; it
-    // never presents, so the window stays blue.
+    // A first canvas lets the system make what it keeps for the window; it never presents, so the window stays blue.
     OffscreenCanvas warmUp;
     ASSERT_EQ(warmUp.Attach(window_.Get(), 0), 0);
     warmUp.DrawBitmap(MakePicture(warmUp.WindowDcHandle()).Get(), 0, 0, 4, 3, SRCCOPY);
@@ -118,43 +107,34 @@ class OffscreenCanvasTest : public ::testing::Test {
 TEST_F(OffscreenCanvasTest, AttachTakesTheWindowsSizeAndBlueBackgroundOnceOnly) {
   OffscreenCanvas canvas;
   ASSERT_EQ(canvas.Attach(window_.Get(), 0), OffscreenCanvas::kOk);
-  EXPECT_EQ(canvas.Window(), window_.Get());
   const RECT expected{10, 20, 74, 68};
   EXPECT_TRUE(::EqualRect(&canvas.WindowRect(), &expected));
-  EXPECT_EQ(canvas.Background(), kBlue);
-  EXPECT_EQ(canvas.Spare(), 0);
+  EXPECT_EQ(std::tuple(canvas.Window(), canvas.Background(), canvas.Spare()), std::tuple(window_.Get(), kBlue, 0));
   for (const POINT p : {POINT{0, 0}, POINT{63, 47}}) EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), Hex(kBlue));
   const auto& saved = canvas.Saved();  // the memory DC's own defaults
-  EXPECT_EQ(saved.pen, ::GetStockObject(BLACK_PEN));
-  EXPECT_EQ(saved.brush, ::GetStockObject(WHITE_BRUSH));
-  EXPECT_EQ(saved.palette, ::GetStockObject(DEFAULT_PALETTE));
-  EXPECT_EQ(saved.font, ::GetStockObject(SYSTEM_FONT));
+  const std::tuple<HGDIOBJ, HGDIOBJ, HGDIOBJ, HGDIOBJ> defaults(saved.pen, saved.brush, saved.palette, saved.font);
+  EXPECT_EQ(defaults, std::tuple(::GetStockObject(BLACK_PEN), ::GetStockObject(WHITE_BRUSH),
+                                 ::GetStockObject(DEFAULT_PALETTE), ::GetStockObject(SYSTEM_FONT)));
   EXPECT_EQ(::GetCurrentObject(canvas.MemoryDc(), OBJ_BITMAP), canvas.Bitmap());
 
   ASSERT_EQ(canvas.FillRect(0, 0, 64, 48, 1, kRed, kRed), 0);
   EXPECT_NE(canvas.Clear(), 0);
   EXPECT_EQ(CanvasPixel(canvas, 30, 20), Hex(kBlue)) << "Clear fills with the window's colour, not white";
   ASSERT_TRUE(::SetWindowPos(window_.Get(), nullptr, 0, 0, 100, 90, SWP_NOMOVE | SWP_NOZORDER));
-  EXPECT_EQ(canvas.Width(), 64) << "the size is the one at Attach";
-  EXPECT_EQ(canvas.Height(), 48);
+  EXPECT_EQ(std::pair(canvas.Width(), canvas.Height()), std::pair(64, 48)) << "the size is the one at Attach";
 
   // A second Attach, to another window, returns 10 and changes nothing.
   BlueWindow other(100, 100, 30, 30);
-  const HDC windowDc = canvas.WindowDcHandle(), memoryDc = canvas.MemoryDc();
-  const HBITMAP bitmap = canvas.Bitmap();
-  const std::uint32_t flags = canvas.Flags();
+  const auto state = [&canvas] {
+    return std::tuple(canvas.Window(), canvas.WindowDcHandle(), canvas.MemoryDc(), canvas.Bitmap(), canvas.Width(),
+                      canvas.Flags(), CanvasPixel(canvas, 30, 20));
+  };
+  const auto before = state();
   EXPECT_EQ(canvas.Attach(other.Get(), 1), OffscreenCanvas::kAlreadyAttached);
-  EXPECT_EQ(canvas.Window(), window_.Get());
-  EXPECT_EQ(canvas.WindowDcHandle(), windowDc);
-  EXPECT_EQ(canvas.MemoryDc(), memoryDc);
-  EXPECT_EQ(canvas.Bitmap(), bitmap);
-  EXPECT_EQ(canvas.Width(), 64);
-  EXPECT_EQ(canvas.Flags(), flags);
-  EXPECT_EQ(CanvasPixel(canvas, 30, 20), Hex(kBlue));
+  EXPECT_EQ(state(), before);
 }
 
-// Only 1 presents after each operation; otherwise the window keeps its own
-// pixels until Present copies the canvas.
+// Only 1 presents after each operation; otherwise the window keeps its own pixels until Present copies the canvas.
 TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
   for (const int presentAfterEach : {1, 0, 2, -1}) {
     SCOPED_TRACE(presentAfterEach);
@@ -165,11 +145,10 @@ TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
     EXPECT_EQ(canvas.Flags(), OffscreenCanvas::kAttached | (each ? OffscreenCanvas::kPresentAfterEach : 0u) | caps);
     ASSERT_EQ(canvas.FillRect(0, 0, 20, 20, 1, kRed, kRed), 0);
     ASSERT_EQ(canvas.DrawLine(0, 30, 40, 30, 1, kYellow), 0);
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kRed : kBlue));
-    EXPECT_EQ(window_.Pixel(10, 30), Hex(each ? kYellow : kBlue));
+    const auto shown = [this] { return std::pair(window_.Pixel(5, 5), window_.Pixel(10, 30)); };
+    EXPECT_EQ(shown(), std::pair(Hex(each ? kRed : kBlue), Hex(each ? kYellow : kBlue)));
     EXPECT_TRUE(canvas.Present());
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(kRed));
-    EXPECT_EQ(window_.Pixel(10, 30), Hex(kYellow));
+    EXPECT_EQ(shown(), std::pair(Hex(kRed), Hex(kYellow)));
     EXPECT_NE(canvas.Clear(), 0);
     EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kBlue : kRed));
     EXPECT_TRUE(canvas.Present());
@@ -179,10 +158,7 @@ TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
   }
 }
 
-struct Probe {
-  int x, y;
-  CanvasColour colour;
-};
+struct Probe { int x, y; CanvasColour colour; };
 
 struct DrawCase {
   const char* name;
@@ -224,7 +200,8 @@ const DrawCase kDrawCases[] = {
        Surface& s = c.Canvas();
        const auto pen = ScopedPen(s, PenStyle::Solid, 1, ToColorRef(kRed));
        const auto brush = ScopedBrush(s, ToColorRef(kYellow));
-       return s.Rectangle(2, 40, 8, 46) ? 0 : -1;
+       const auto font = ScopedFont(s, LogFont{});
+       return pen.Get() && brush.Get() && font.Get() && s.Rectangle(2, 40, 8, 46) ? 0 : -1;
      },
      0, {{2, 40, kRed}, {5, 43, kYellow}, {8, 43, kBlue}}},
 };
@@ -237,12 +214,14 @@ TEST_P(OffscreenCanvasDraws, AtPredictedPixelsAndPutBackWhatTheySelected) {
     ASSERT_EQ(canvas.Attach(window_.Get(), 0), 0);
     const win::OwnedBitmap picture = MakePicture(canvas.WindowDcHandle());
     const HDC dc = canvas.MemoryDc();
-    const HGDIOBJ pen = ::GetCurrentObject(dc, OBJ_PEN), brush = ::GetCurrentObject(dc, OBJ_BRUSH);
+    const HGDIOBJ pen = ::GetCurrentObject(dc, OBJ_PEN), brush = ::GetCurrentObject(dc, OBJ_BRUSH),
+                  font = ::GetCurrentObject(dc, OBJ_FONT);
     EXPECT_EQ(GetParam().draw(canvas, picture.Get()), GetParam().result);
     for (const Probe& p : GetParam().probes)
       EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), Hex(p.colour)) << p.x << "," << p.y;
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), pen);
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), brush);
+    EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), font);
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_BITMAP), canvas.Bitmap());
     EXPECT_EQ(window_.Pixel(50, 30), Hex(kBlue)) << "reached the window without Present";
   }
@@ -252,8 +231,7 @@ TEST_P(OffscreenCanvasDraws, AtPredictedPixelsAndPutBackWhatTheySelected) {
 INSTANTIATE_TEST_SUITE_P(Canvas, OffscreenCanvasDraws, ::testing::ValuesIn(kDrawCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// Each failure of Attach gives back what it made before and leaves the
-// canvas free to attach again.
+// Each failure of Attach gives back what it made before and leaves the canvas free to attach again.
 TEST_F(OffscreenCanvasTest, EveryFailedAttachHasItsCodeAndKeepsNothing) {
   BlueWindow huge(0, 0, 60000, 60000, WS_POPUP);  // too large for any bitmap
   BlueWindow gone(200, 200, 20, 20);
@@ -261,12 +239,7 @@ TEST_F(OffscreenCanvasTest, EveryFailedAttachHasItsCodeAndKeepsNothing) {
   gone.Destroy();
   ASSERT_TRUE(huge.Get() && stale);
   const int base = test::LiveGdiObjects();
-  struct Case {
-    const char* what;
-    HWND window;
-    OffscreenCanvas::Calls calls;
-    int result;
-  };
+  struct Case { const char* what; HWND window; OffscreenCanvas::Calls calls; int result; };
   const Case cases[] = {
       {"destroyed window", stale, {}, OffscreenCanvas::kGetWindowRectFailed},
       {"no window", nullptr, {}, OffscreenCanvas::kGetWindowRectFailed},
@@ -288,9 +261,8 @@ TEST_F(OffscreenCanvasTest, EveryFailedAttachHasItsCodeAndKeepsNothing) {
   EXPECT_EQ(canvas.Attach(window_.Get(), 0), OffscreenCanvas::kOk) << "a failure leaves the canvas free";
 }
 
-// Release puts the memory DC's own objects back, deletes the canvas bitmap
-// and DC, leaves the stock objects alive and counts the clean-up calls that
-// failed; a detached canvas draws nothing and gives back nothing.
+// Release puts the memory DC's own objects back, deletes the canvas bitmap and DC, leaves the stock objects alive and
+// counts the clean-up calls that failed; a detached canvas draws nothing and gives back nothing.
 TEST_F(OffscreenCanvasTest, ReleaseLeavesNothingBehindAndCountsFailures) {
   const win::OwnedBitmap picture = MakePicture(win::WindowDc(window_.Get()).Get());
   const int base = test::LiveGdiObjects();
@@ -306,10 +278,8 @@ TEST_F(OffscreenCanvasTest, ReleaseLeavesNothingBehindAndCountsFailures) {
   EXPECT_EQ(::GetObjectType(bitmap), 0u) << "canvas bitmap not deleted";
   EXPECT_EQ(::GetObjectType(saved.pen), static_cast<DWORD>(OBJ_PEN)) << "a stock pen was deleted";
   EXPECT_EQ(test::LiveGdiObjects(), base);
-  EXPECT_EQ(canvas.Flags(), 0u);
-  EXPECT_EQ(canvas.Window(), nullptr);
+  EXPECT_EQ(std::tuple(canvas.Flags(), canvas.Window(), canvas.Background()), std::tuple(0u, nullptr, CanvasColour{}));
   EXPECT_TRUE(::IsRectEmpty(&canvas.WindowRect()));
-  EXPECT_EQ(canvas.Background(), CanvasColour{});
 
   EXPECT_EQ(canvas.Release(), 0);
   EXPECT_EQ(canvas.FillRect(0, 0, 5, 5, 1, kRed, kRed), OffscreenCanvas::kDrawFailed);

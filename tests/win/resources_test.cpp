@@ -1,14 +1,16 @@
-// The program's resources as Windows loads them from the test driver, which
-// links them in: accelerator table 12 entry by entry and as the keys a user
-// presses, every control's bitmaps, the selection menu and the version.
+// The program's resources as Windows loads them from the test driver, which links them in: accelerator table 12
+// entry by entry and as the keys a user presses, every control's bitmaps, the selection menu and the version.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/main_window_layout.hpp"
+#include "bitmap_pixels.hpp"
+#include "win_handles.hpp"
 
 namespace {
 
@@ -29,11 +31,9 @@ TEST(Resources, AcceleratorTableTwelveIsExactlyTheKeyList) {
   const ACCEL expected[] = {{kKey, VK_ESCAPE, 10}, {kAltChar, '/', 17},   {kAltChar, '?', 17}, {kKey, VK_F4, 1173},
                             {kKey, VK_F12, 1172},  {kAltChar, 'h', 1174}, {kKey, VK_F5, 1164}, {kKey, VK_F6, 1163}};
   ASSERT_EQ(entries.size(), std::size(expected));
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    EXPECT_EQ(entries[i].fVirt & 0x7F, expected[i].fVirt) << i;  // 0x80 marks the table's end
-    EXPECT_EQ(entries[i].key, expected[i].key) << i;
-    EXPECT_EQ(entries[i].cmd, expected[i].cmd) << i;
-  }
+  for (std::size_t i = 0; i < entries.size(); ++i)  // 0x80 marks the table's end
+    EXPECT_EQ(std::tuple(entries[i].fVirt & 0x7F, entries[i].key, entries[i].cmd),
+              std::tuple(expected[i].fVirt, expected[i].key, expected[i].cmd)) << i;
 
   // The messages the keys make, as the program's loop translates them.
   WNDCLASSA windowClass{};
@@ -76,33 +76,25 @@ TEST(Resources, AcceleratorTableTwelveIsExactlyTheKeyList) {
 }
 
 // A bitmap's pixels, top-down, 0xRRGGBB; empty when it does not load.
-std::vector<DWORD> Pixels(int id, SIZE& size) {
-  const HBITMAP bitmap = static_cast<HBITMAP>(::LoadBitmapA(Self(), MAKEINTRESOURCEA(id)));
+std::vector<std::uint32_t> Pixels(int id, SIZE& size) {
+  const veltrim::win::OwnedBitmap bitmap(static_cast<HBITMAP>(::LoadBitmapA(Self(), MAKEINTRESOURCEA(id))));
   BITMAP info{};
-  if (!bitmap || ::GetObjectA(bitmap, sizeof info, &info) != sizeof info) return {};
+  if (!bitmap || ::GetObjectA(bitmap.Get(), sizeof info, &info) != sizeof info) return {};
   size = {info.bmWidth, info.bmHeight};
-  BITMAPINFO header{};
-  header.bmiHeader = {sizeof header.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<DWORD> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-  const HDC screen = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
-  ::DeleteObject(bitmap);
-  for (DWORD& p : pixels) p &= 0xFFFFFF;
-  return rows == info.bmHeight ? pixels : std::vector<DWORD>{};
+  return veltrim::test::BitmapPixels(veltrim::win::WindowDc(nullptr).Get(), bitmap.Get(), info.bmWidth, info.bmHeight);
 }
 
-// Every image of a control has the control's size, and any two states of
-// one control differ in a visible share of their pixels, not a stray one.
+// Every image of a control has the control's size, and any two states of one control differ in a visible share of
+// their pixels, not a stray one.
 TEST(Resources, EveryControlsBitmapsHaveItsSizeAndDistinctStates) {
   int loaded = 0;
   for (const veltrim::MainControl& control : veltrim::kMainControls) {
-    std::vector<std::vector<DWORD>> states;
+    std::vector<std::vector<std::uint32_t>> states;
     for (int i = 0; i < control.BitmapCount(); ++i) {
       SIZE size{};
       states.push_back(Pixels(control.firstBitmap + i, size));
-      EXPECT_EQ(size.cx, control.width) << "bitmap " << control.firstBitmap + i << " of " << control.id;
-      EXPECT_EQ(size.cy, control.height) << "bitmap " << control.firstBitmap + i << " of " << control.id;
+      EXPECT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(control.width, control.height)))
+          << "bitmap " << control.firstBitmap + i << " of " << control.id;
       loaded += states.back().empty() ? 0 : 1;
     }
     for (std::size_t a = 0; a < states.size(); ++a)

@@ -1,5 +1,5 @@
-// The owners of Win32 handles close exactly once, whichever way the handle
-// travels; the selection guard puts back what it replaced.
+// The owners of Win32 handles close exactly once, whichever way the handle travels; the selection guard puts back what
+// it replaced.
 #include "win_handles.hpp"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,9 @@
-// A Windows program for the harness: finds the main window of a running
-// Veltrim.exe (not a test's window of the same title) and ends it the way a
-// user would.
+// A Windows program for the harness: finds the main window of a running Veltrim.exe (not a test's window of the same
+// title) and ends it the way a user would.
 //
 //   window_probe.exe esc|button|close
-//       Esc pressed, the close button clicked, or the window closed
-//       (WM_CLOSE). Prints "posted" and exits 0, or exits 1 when no such
-//       window appeared within a minute.
+//       Esc pressed, the close button clicked, or the window closed (WM_CLOSE). Prints "posted" and exits 0, or
+//       exits 1 when no such window appeared within a minute.
 #include <windows.h>
 
 #include <chrono>
@@ -19,14 +17,12 @@ bool OfVeltrimExe(HWND window) {
   DWORD processId = 0;
   ::GetWindowThreadProcessId(window, &processId);
   const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-  if (!process) return false;
   char image[MAX_PATH] = {};
   DWORD size = MAX_PATH;
-  const bool named = ::QueryFullProcessImageNameA(process, 0, image, &size) != 0;
-  ::CloseHandle(process);
+  const bool named = process && ::QueryFullProcessImageNameA(process, 0, image, &size) != 0;
+  if (process) ::CloseHandle(process);
   const std::string path(image, named ? size : 0);
-  const std::string name = path.substr(path.find_last_of("\\/") + 1);
-  return name == "Veltrim.exe";
+  return path.substr(path.find_last_of("\\/") + 1) == "Veltrim.exe";
 }
 
 BOOL CALLBACK MatchMainWindow(HWND window, LPARAM result) {

@@ -1,8 +1,7 @@
-// Pages printed by veltrim-cli.exe under Wine through the Windows spooler
-// into a queue of our scheduler, rendered back by Ghostscript and read at
-// the points the page geometry predicts. The generic PostScript queue at
-// 300 dpi: a printable area of 2450 x 3200 units, 207 x 270 mm (11 units a
-// millimetre, 118 a vertical centimetre), starting 50 units into the sheet.
+// Pages printed by veltrim-cli.exe under Wine through the Windows spooler into a queue of our scheduler, rendered back
+// by Ghostscript and read at the points the page geometry predicts. The generic PostScript queue at 300 dpi: a
+// printable area of 2450 x 3200 units, 207 x 270 mm (11 units a millimetre, 118 a vertical centimetre), starting 50
+// units into the sheet.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,9 +45,8 @@ struct PrintCase {
 void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.name; }
 
 const PrintCase kCases[] = {
-    // The default font is about 100 units high, so the 26 information lines
-    // alone would push the shapes off the sheet: the page goes 170 mm up
-    // and the top lines fall off instead.
+    // The default font is about 100 units high, so the 26 information lines alone would push the shapes off the sheet:
+    // the page goes 170 mm up and the top lines fall off instead.
     {"bw_items_0_to_8",
      {"--category", "bw", "--tests", "0,1,2,3,4,5,6,7,8", "--offset", "-170"},
      kDpi,
@@ -70,8 +68,7 @@ const PrintCase kCases[] = {
        for (int y = top - 4; y < top + 4; ++y)
          EXPECT_FALSE(ColourNear(page.At(x, y), 0xFFFFFF, 30)) << "white line between the black bar and the grey row";
      }},
-    // The square is 2450 a side in cells of 2450 / 255 = 9 units; the
-    // caption starts 10 mm (110 units) below it.
+    // The square is 2450 a side in cells of 2450 / 255 = 9 units; the caption starts 10 mm (110 units) below it.
     {"cmyk_square",
      {"--category", "advanced", "--option", "13"},
      75,
@@ -87,8 +84,7 @@ const PrintCase kCases[] = {
        ExpectProbes(page, {{"", 8, 8, 0xFF7F7F}, {"", 1225, 1600, 0xFF7F7F}, {"", 2440, 3190, 0xFF7F7F},
                            {"", -30, -30, 0xFFFFFF}}, 10);
      }},
-    // The chart spans 110..2450 both ways around its centre at 1280; the
-    // readout starts at 2450 + 110.
+    // The chart spans 110..2450 both ways around its centre at 1280; the readout starts at 2450 + 110.
     {"graph_red_centre",
      {"--category", "calibration", "--tests", "7", "--colour", "9=255,0,0"},
      75,
@@ -105,9 +101,8 @@ const PrintCase kCases[] = {
          for (int x = 110; x < 2450; x += 4) readout += Dark(page.At(x, y)) ? 1 : 0;
        EXPECT_GT(readout, 50) << "the centre colour's readout below the chart";
      }},
-    // The picture beside the program stretched over the whole printable
-    // area: through a bitmap copy onto the printer's DC, every chart patch
-    // where the stretch puts it.
+    // The picture beside the program stretched over the whole printable area: through a bitmap copy onto the printer's
+    // DC, every chart patch where the stretch puts it.
     {"picture_page",
      {"--category", "color", "--tests", "12"},
      75,

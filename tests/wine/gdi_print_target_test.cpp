@@ -1,7 +1,6 @@
-// The gdi backend's print dialog target under Wine, on queues of our own
-// scheduler; the Windows side is tests/win/gdi_target_probe.cpp. The named
-// printer and the printer list are veltrim-cli.exe's --printer and
-// printers, tested in cli_print_test.cpp and cli_pages_print_test.cpp.
+// The gdi backend's print dialog target under Wine, on queues of our own scheduler; the Windows side is
+// tests/win/gdi_target_probe.cpp. The named printer and the printer list are veltrim-cli.exe's --printer and printers,
+// tested in cli_print_test.cpp and cli_pages_print_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,11 +10,9 @@
 namespace veltrim::test {
 namespace {
 
-// Two queues, and the second by name is chosen (Wine preselects the first):
-// accepted, the hook reports the chosen one and the job lands in its queue
-// alone; cancelled, nothing is chosen or printed. Either way the hook has
-// hidden the copies and collate controls and left the printer list and the
-// port shown.
+// Two queues, and the second by name is chosen (Wine preselects the first): accepted, the hook reports the chosen one
+// and the job lands in its queue alone; cancelled, nothing is chosen or printed. Either way the hook has hidden the
+// copies and collate controls and left the printer list and the port shown.
 TEST(GdiPrintTarget, DialogAcceptedOnAChosenQueueOrCancelled) {
   const Services services = Services::FromEnvironment();
   CupsQueue first(services, "gdi_dlg_a");
