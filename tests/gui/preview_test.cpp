@@ -7,9 +7,11 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main_window_layout.hpp"
+#include "dialog_driver.hpp"
 #include "gdi_surface.hpp"
 #include "main_window_driver.hpp"
 #include "preview/preview_renderer.hpp"
@@ -94,6 +96,33 @@ TEST_P(PreviewArea, ShowsWhatTheCoreDrawsAfterEachCommand) {
     if (shown != std::vector<std::uint32_t>(shown.size(), shown.front())) drawnAt = command;
   }
   EXPECT_NE(drawnAt, -1) << "the preview stayed blank";
+}
+
+// Choosing a colour changes the slot, not the preview: a selection changed
+// behind the window's back stays unseen after the colour dialog.
+TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.Command(1170);
+  ui.Command(1237);  // Full Page Custom Color
+  ui.Pump();
+  const auto before = Expected(ui.State(), 0);
+  ASSERT_TRUE(OnScreen(ui.Control(kPreviewControl)) == before);
+  ui.State().selection.customTests.fill(0);
+  std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
+  ui.Command(1247);  // slot 8's colour button
+  cancel.join();
+  // The closed dialog's area is painted again from the canvas a moment later.
+  bool unchanged = false;
+  for (int i = 0; i < 100 && !unchanged; ++i, ::Sleep(20)) {
+    ui.Pump();
+    unchanged = OnScreen(ui.Control(kPreviewControl)) == before;
+  }
+  EXPECT_TRUE(unchanged);
+  ui.Command(1171);  // Generate preview shows the changed selection: nothing
+  ui.Pump();
+  const auto after = OnScreen(ui.Control(kPreviewControl));
+  EXPECT_TRUE(after == std::vector<std::uint32_t>(after.size(), after.front()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
