@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
@@ -123,6 +124,36 @@ TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
   ui.Pump();
   const auto after = OnScreen(ui.Control(kPreviewControl));
   EXPECT_TRUE(after == std::vector<std::uint32_t>(after.size(), after.front()));
+}
+
+// A tab the program does not know: the message box, then the canvas still
+// presented, cleared.
+TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.Command(1167);
+  ui.Command(1201);  // something on screen to be cleared
+  ui.State().selection.currentTab = 7;
+  std::string caption, text;
+  std::thread answer([&, thread = ::GetCurrentThreadId()] {
+    AnswerDialog(thread, 0xFFFF, IDOK, [&](HWND box) {
+      caption = WindowText(box);
+      text = WindowText(::GetDlgItem(box, 0xFFFF));
+    });
+  });
+  ui.Command(1171);
+  answer.join();
+  EXPECT_EQ(caption, "Application ERROR");
+  EXPECT_EQ(text, "Oups. Internal error ... You should not see this !");
+  bool cleared = false;
+  for (int i = 0; i < 100 && !cleared; ++i, ::Sleep(20)) {
+    ui.Pump();
+    const auto shown = OnScreen(ui.Control(kPreviewControl));
+    const CanvasColour background = ui.State().swatches[kPreviewCanvas].Background();
+    const std::uint32_t rgb = (std::uint32_t{background.red} << 16) | (background.green << 8) | background.blue;
+    cleared = !shown.empty() && std::all_of(shown.begin(), shown.end(), [rgb](std::uint32_t p) { return p == rgb; });
+  }
+  EXPECT_TRUE(cleared);
 }
 
 INSTANTIATE_TEST_SUITE_P(
