@@ -9,8 +9,10 @@
 #include <thread>
 #include <vector>
 
+#include "app/main_window_layout.hpp"
 #include "dialog_driver.hpp"
 #include "main_window_driver.hpp"
+#include "preview_pixels.hpp"
 #include "printer_info/printer_info_dialog.hpp"
 
 namespace veltrim::test {
@@ -97,9 +99,13 @@ TEST_F(MainWindowPrint, F12PrintsTwoDocumentsOfThreePagesOnTheChosenQueue) {
   ui_.Command(1192);
   ui_.SetText(1180, "2");
   ui_.SetText(1182, "3");
+  // Changed behind the window's back: F12 previews it before the job starts.
+  ui_.State().selection.bwTests[4] = 1;
   Answer answer(Queue());
   ui_.Key(VK_F12);
   answer.Join();
+  ui_.Pump();
+  EXPECT_TRUE(OnScreen(ui_.Control(kPreviewControl)) == Expected(ui_.State(), 0)) << "the preview before printing";
   ASSERT_GE(answer.picked, 0) << "the print dialog did not list " << queue_;
 
   const std::string expected =

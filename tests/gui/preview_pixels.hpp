@@ -1,0 +1,69 @@
+// The preview area's pixels as the screen shows them, and as the core draws
+// the same selection on a GDI memory surface of the canvas's size.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "app/desktop_state.hpp"
+#include "gdi_surface.hpp"
+#include "preview/preview_renderer.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim::test {
+
+class ModulePictures final : public PreviewPictures {
+ public:
+  ObjectHandle Load(Surface&, int id) override {
+    return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)))};
+  }
+};
+
+// 0x00RRGGBB pixels of a 32-bit top-down DIB section filled by `fill`.
+inline std::vector<std::uint32_t> Pixels(int width, int height, const std::function<void(HDC)>& fill) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const win::WindowDc screen(nullptr);
+  const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
+  const win::OwnedBitmap section(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || !bits) return {};
+  {
+    const win::SelectGuard selection(memory.Get(), section.Get());
+    fill(memory.Get());
+    ::GdiFlush();
+  }
+  const auto* data = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(data, data + static_cast<std::size_t>(width) * height);
+  for (auto& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// What the display shows in the control's rectangle.
+inline std::vector<std::uint32_t> OnScreen(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  return Pixels(rect.right - rect.left, rect.bottom - rect.top, [&](HDC memory) {
+    const win::WindowDc screen(nullptr);
+    ::BitBlt(memory, 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen.Get(), rect.left, rect.top, SRCCOPY);
+  });
+}
+
+// The core's drawing of the window's selection on a cleared canvas.
+inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
+  const OffscreenCanvas& canvas = state.swatches[kPreviewCanvas];
+  return Pixels(canvas.Width(), canvas.Height(), [&](HDC memory) {
+    const win::OwnedBrush background(::CreateSolidBrush(ToColorRef(canvas.Background())));
+    const RECT all{0, 0, canvas.Width(), canvas.Height()};
+    ::FillRect(memory, &all, background.Get());
+    GdiSurface surface(memory);
+    ModulePictures pictures;
+    DrawPreview({surface, canvas.Width(), canvas.Height(), (canvas.Flags() & OffscreenCanvas::kUseSetPixelV) != 0},
+                state.selection, offset, pictures);
+  });
+}
+
+}  // namespace veltrim::test
