@@ -4,21 +4,13 @@
 // loads them.
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 #include "cairo_surface.hpp"
+#include "cli_preview.hpp"
 #include "preview/preview_renderer.hpp"
 
 namespace {
 
 using namespace veltrim;
-
-class BuiltPictures final : public PreviewPictures {
- public:
-  ObjectHandle Load(Surface& surface, int id) override {
-    return surface.LoadBitmapFile((std::string(VELTRIM_PICTURES_DIR "/preview-") + std::to_string(id) + ".bmp").c_str());
-  }
-};
 
 void BM_PreviewHeaviestRedrawCairo(benchmark::State& state) {
   DeviceCaps caps;
@@ -32,7 +24,7 @@ void BM_PreviewHeaviestRedrawCairo(benchmark::State& state) {
   TestSelection selection;
   selection.currentTab = 4;
   selection.customTests.fill(1);
-  BuiltPictures pictures;
+  cli::PicturesBesideProgram pictures(VELTRIM_PICTURES_DIR "/veltrim");
   for (auto _ : state) {
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());

@@ -11,23 +11,11 @@
 #include <vector>
 
 #include "gdi_surface.hpp"
-#include "preview/preview_renderer.hpp"
+#include "preview/preview_window.hpp"
 #include "win_handles.hpp"
 
-namespace {
-
-using namespace veltrim;
-
-class ResourcePictures final : public PreviewPictures {
- public:
-  ObjectHandle Load(Surface&, int id) override {
-    return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)))};
-  }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  using namespace veltrim;
   const int redraws = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
   const win::WindowDc screen(nullptr);
   const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
@@ -38,7 +26,7 @@ int main(int argc, char** argv) {
   TestSelection selection;
   selection.currentTab = 4;
   selection.customTests.fill(1);
-  ResourcePictures pictures;
+  ResourcePictures pictures(::GetModuleHandleA(nullptr));
   const RECT all{0, 0, 167, 239};
   LARGE_INTEGER frequency{}, start{}, end{};
   ::QueryPerformanceFrequency(&frequency);

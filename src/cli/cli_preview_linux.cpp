@@ -1,9 +1,6 @@
 // The preview drawn by the cairo backend on an image the preview's size.
-#include <vector>
-
 #include "cairo_surface.hpp"
 #include "cli_preview.hpp"
-#include "platform/raster_files.hpp"
 #include "program_file.hpp"
 
 namespace veltrim::cli {
@@ -29,20 +26,8 @@ bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::fi
   surface.EndPage();
   cairo_surface_flush(image.get());
 
-  // Cairo keeps 0x00RRGGBB words; the PNG takes red-green-blue bytes.
-  const unsigned char* data = cairo_image_surface_get_data(image.get());
-  const int stride = cairo_image_surface_get_stride(image.get());
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kPreviewWidth) * kPreviewHeight * 3);
-  for (int y = 0; y < kPreviewHeight; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < kPreviewWidth; ++x) {
-      std::uint8_t* out = &rgb[(static_cast<std::size_t>(y) * kPreviewWidth + x) * 3];
-      out[0] = static_cast<std::uint8_t>(row[x] >> 16);
-      out[1] = static_cast<std::uint8_t>(row[x] >> 8);
-      out[2] = static_cast<std::uint8_t>(row[x]);
-    }
-  }
-  if (!WritePngFile(output, {rgb.data(), kPreviewWidth, kPreviewHeight, kPreviewWidth * 3, false})) {
+  // As the cairo backend writes its PNG pages.
+  if (cairo_surface_write_to_png(image.get(), output.c_str()) != CAIRO_STATUS_SUCCESS) {
     error = "cannot write " + output.string();
     return false;
   }

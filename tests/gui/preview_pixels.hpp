@@ -10,17 +10,10 @@
 
 #include "app/desktop_state.hpp"
 #include "gdi_surface.hpp"
-#include "preview/preview_renderer.hpp"
+#include "preview/preview_window.hpp"
 #include "win_handles.hpp"
 
 namespace veltrim::test {
-
-class ModulePictures final : public PreviewPictures {
- public:
-  ObjectHandle Load(Surface&, int id) override {
-    return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)))};
-  }
-};
 
 // 0x00RRGGBB pixels of a 32-bit top-down DIB section filled by `fill`.
 inline std::vector<std::uint32_t> Pixels(int width, int height, const std::function<void(HDC)>& fill) {
@@ -60,7 +53,7 @@ inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
     const RECT all{0, 0, canvas.Width(), canvas.Height()};
     ::FillRect(memory, &all, background.Get());
     GdiSurface surface(memory);
-    ModulePictures pictures;
+    ResourcePictures pictures(::GetModuleHandleA(nullptr));
     DrawPreview({surface, canvas.Width(), canvas.Height(), (canvas.Flags() & OffscreenCanvas::kUseSetPixelV) != 0},
                 state.selection, offset, pictures);
   });

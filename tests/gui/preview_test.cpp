@@ -6,18 +6,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/main_window_layout.hpp"
 #include "dialog_driver.hpp"
-#include "gdi_surface.hpp"
 #include "main_window_driver.hpp"
 #include "preview_pixels.hpp"
-#include "preview/preview_renderer.hpp"
-#include "win_handles.hpp"
 
 namespace veltrim::test {
 namespace {

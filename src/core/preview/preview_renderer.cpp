@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "app/main_commands.hpp"
@@ -27,6 +28,14 @@ void DrawPicture(Surface& dc, PreviewPictures& pictures, int id, int x, int y) {
   Size size;
   if (dc.GetBitmapSize(bitmap, size)) dc.BitBlt(x, y, size.cx, size.cy, bitmap, 0, 0);
   dc.DeleteObject(bitmap);
+}
+
+// Columns of equal width w / n across [top, bottom), one colour each, the
+// last one reaching the right edge.
+void Columns(Surface& dc, std::span<const ColorRef> colours, int width, int top, int bottom) {
+  const int n = static_cast<int>(colours.size()), step = width / n;
+  for (int i = 0; i < n; ++i)
+    FillBox(dc, colours[static_cast<std::size_t>(i)], Rect{i * step, top, i == n - 1 ? width : (i + 1) * step, bottom});
 }
 
 void Line(Surface& dc, int x0, int y0, int x1, int y1) {
@@ -109,11 +118,8 @@ void BlackWhite(const PreviewCanvas& canvas, const TestSelection& selection, int
     c = T(c + 9.047);
   }
   if (ticked[5]) {
-    const double d = o + c;
-    const int q = w / 4;
-    const std::array<int, 5> edges{0, q, 2 * q, 3 * q, w};
-    for (int i = 0; i < 4; ++i)
-      FillBox(dc, Rgb(204 - 51 * i, 204 - 51 * i, 204 - 51 * i), Rect{edges[i], T(d), edges[i + 1], T(d + 8.047)});
+    static constexpr ColorRef kGreys[] = {Rgb(204, 204, 204), Rgb(153, 153, 153), Rgb(102, 102, 102), Rgb(51, 51, 51)};
+    Columns(dc, kGreys, w, T(o + c), T(o + c + 8.047));
     c = T(c + 9.047);
   }
   if (ticked[6]) {
@@ -151,6 +157,10 @@ void Colour(const PreviewCanvas& canvas, const TestSelection& selection, int n, 
   const double o = n * kPxPerMm;
   int c = 0;
   const auto bar = [&](ColorRef colour, int top) { FillBox(dc, colour, Rect{0, T(o + top), w, T(o + top + 8.047)}); };
+  const auto picture = [&](int id, int x, int advance) {
+    DrawPicture(dc, pictures, id, x, T(c + o));
+    c += advance;
+  };
   if (ticked[0]) {
     bar(kCyan, 0);
     bar(kMagenta, 8);
@@ -165,30 +175,17 @@ void Colour(const PreviewCanvas& canvas, const TestSelection& selection, int n, 
     bar(kBlue, c2);
     c = T(c2 + 8.047);
   }
-  if (ticked[2]) {
-    DrawPicture(dc, pictures, kPreviewCmyGradients, 0, T(c + o));
-    c += 25;
-  }
-  if (ticked[3]) {
-    DrawPicture(dc, pictures, kPreviewRgbGradients, 0, T(c + o));
-    c += 25;
-  }
+  if (ticked[2]) picture(kPreviewCmyGradients, 0, 25);
+  if (ticked[3]) picture(kPreviewRgbGradients, 0, 25);
   if (ticked[4]) {
     bar(kBlack, c);
     c = T(c + 8.047);
   }
-  if (ticked[5]) {
-    DrawPicture(dc, pictures, kPreviewBlackGradient, 0, T(c + o));
-    c += 8;
-  }
-  if (ticked[6]) {
-    DrawPicture(dc, pictures, kPreviewCmyCrossover, 0, T(c + o));
-    c += 60;
-  }
+  if (ticked[5]) picture(kPreviewBlackGradient, 0, 8);
+  if (ticked[6]) picture(kPreviewCmyCrossover, 0, 60);
   if (ticked[7]) {
     if (ticked[6]) c -= 60;  // both squares share one row
-    DrawPicture(dc, pictures, kPreviewRgbCrossover, w - 60, T(c + o));
-    c += 60;
+    picture(kPreviewRgbCrossover, w - 60, 60);
   }
   if (ticked[8]) {
     const int y0 = c + 2, a = T(o + y0), b = T(o + y0 + 4);
@@ -222,18 +219,8 @@ void Advanced(const PreviewCanvas& canvas, int option, PreviewPictures& pictures
   switch (option) {
     case 0: Bands(dc, w, h, kCmy); break;
     case 1: Bands(dc, w, h, kCmyk); break;
-    case 2: {
-      const int third = w / 3;
-      const std::array<int, 4> edges{0, third, 2 * third, w};
-      for (int i = 0; i < 3; ++i) FillBox(dc, kCmy[i], Rect{edges[i], 0, edges[i + 1], h});
-      break;
-    }
-    case 3: {
-      const int q = w / 4;
-      const std::array<int, 5> edges{0, q, 2 * q, 3 * q, w};
-      for (int i = 0; i < 4; ++i) FillBox(dc, kCmyk[i], Rect{edges[i], 0, edges[i + 1], h});
-      break;
-    }
+    case 2: Columns(dc, kCmy, w, 0, h); break;
+    case 3: Columns(dc, kCmyk, w, 0, h); break;
     case 4: Grid(dc, kBlack, w, h, 8); break;
     case 13: DrawPicture(dc, pictures, kPreviewCmykSquare, 0, 0); break;
     case 14: DrawPicture(dc, pictures, kPreviewTextOnly, 0, 0); break;

@@ -3,26 +3,14 @@
 #include <string>
 
 #include "app/main_window_layout.hpp"
-#include "preview/preview_renderer.hpp"
 #include "print/print_host.hpp"
 #include "support/number_text.hpp"
 
 namespace veltrim {
-namespace {
 
-// The pictures are the program's bitmap resources, loaded when drawn.
-class ResourcePictures final : public PreviewPictures {
- public:
-  explicit ResourcePictures(HINSTANCE instance) : instance_(instance) {}
-  ObjectHandle Load(Surface&, int id) override {
-    return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(instance_, MAKEINTRESOURCEA(id)))};
-  }
-
- private:
-  HINSTANCE instance_;
-};
-
-}  // namespace
+ObjectHandle ResourcePictures::Load(Surface&, int id) {
+  return ObjectHandle{reinterpret_cast<std::uintptr_t>(::LoadBitmapA(instance_, MAKEINTRESOURCEA(id)))};
+}
 
 void RefreshPreview(HWND window, DesktopState& state) {
   std::string offset(30001, '\0');

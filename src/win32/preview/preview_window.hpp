@@ -6,10 +6,21 @@
 #include <windows.h>
 
 #include "app/desktop_state.hpp"
+#include "preview/preview_renderer.hpp"
 
 namespace veltrim {
 
 inline constexpr const char* kUnknownTabText = "Oups. Internal error ... You should not see this !";
+
+// The pictures are the module's bitmap resources, loaded when drawn.
+class ResourcePictures final : public PreviewPictures {
+ public:
+  explicit ResourcePictures(HINSTANCE instance) : instance_(instance) {}
+  ObjectHandle Load(Surface& surface, int id) override;
+
+ private:
+  HINSTANCE instance_;
+};
 
 void RefreshPreview(HWND window, DesktopState& state);
 
