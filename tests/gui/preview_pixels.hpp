@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <functional>
 #include <vector>
 
@@ -57,6 +59,23 @@ inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
     DrawPreview({surface, canvas.Width(), canvas.Height(), (canvas.Flags() & OffscreenCanvas::kUseSetPixelV) != 0},
                 state.selection, offset, pictures);
   });
+}
+
+// Whether every pixel is `rgb` (0xRRGGBB), or one colour when none is named.
+inline bool Uniform(const std::vector<std::uint32_t>& pixels, std::optional<std::uint32_t> rgb = std::nullopt) {
+  return !pixels.empty() &&
+         std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == rgb.value_or(pixels.front()); });
+}
+
+// Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted
+// again from the canvas a moment after it goes.
+inline bool ShowsSoon(const std::function<void()>& pump, HWND control,
+                      const std::function<bool(const std::vector<std::uint32_t>&)>& shows) {
+  for (int i = 0; i < 100; ++i, ::Sleep(20)) {
+    pump();
+    if (shows(OnScreen(control))) return true;
+  }
+  return false;
 }
 
 }  // namespace veltrim::test

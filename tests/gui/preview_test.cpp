@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,7 +39,7 @@ TEST_P(PreviewArea, ShowsWhatTheCoreDrawsAfterEachCommand) {
     const auto expected = Expected(ui.State(), GetParam().offset);
     ASSERT_FALSE(expected.empty());
     EXPECT_TRUE(shown == expected) << "after command " << command;
-    if (shown != std::vector<std::uint32_t>(shown.size(), shown.front())) drawnAt = command;
+    if (!Uniform(shown)) drawnAt = command;
   }
   EXPECT_NE(drawnAt, -1) << "the preview stayed blank";
 }
@@ -59,17 +58,11 @@ TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
   std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
   ui.Command(1247);  // slot 8's colour button
   cancel.join();
-  // The closed dialog's area is painted again from the canvas a moment later.
-  bool unchanged = false;
-  for (int i = 0; i < 100 && !unchanged; ++i, ::Sleep(20)) {
-    ui.Pump();
-    unchanged = OnScreen(ui.Control(kPreviewControl)) == before;
-  }
-  EXPECT_TRUE(unchanged);
+  const auto pump = [&] { ui.Pump(); };
+  EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return shown == before; }));
   ui.Command(1171);  // Generate preview shows the changed selection: nothing
   ui.Pump();
-  const auto after = OnScreen(ui.Control(kPreviewControl));
-  EXPECT_TRUE(after == std::vector<std::uint32_t>(after.size(), after.front()));
+  EXPECT_TRUE(Uniform(OnScreen(ui.Control(kPreviewControl))));
 }
 
 // A tab the program does not know: the message box, then the canvas still
@@ -91,15 +84,10 @@ TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
   answer.join();
   EXPECT_EQ(caption, "Application ERROR");
   EXPECT_EQ(text, "Oups. Internal error ... You should not see this !");
-  bool cleared = false;
-  for (int i = 0; i < 100 && !cleared; ++i, ::Sleep(20)) {
-    ui.Pump();
-    const auto shown = OnScreen(ui.Control(kPreviewControl));
-    const CanvasColour background = ui.State().swatches[kPreviewCanvas].Background();
-    const std::uint32_t rgb = (std::uint32_t{background.red} << 16) | (background.green << 8) | background.blue;
-    cleared = !shown.empty() && std::all_of(shown.begin(), shown.end(), [rgb](std::uint32_t p) { return p == rgb; });
-  }
-  EXPECT_TRUE(cleared);
+  const CanvasColour background = ui.State().swatches[kPreviewCanvas].Background();
+  const std::uint32_t rgb = (std::uint32_t{background.red} << 16) | (background.green << 8) | background.blue;
+  const auto pump = [&] { ui.Pump(); };
+  EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return Uniform(shown, rgb); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(

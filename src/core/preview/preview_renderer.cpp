@@ -91,7 +91,8 @@ void BlackWhite(const PreviewCanvas& canvas, const TestSelection& selection, int
   const double o = n * kPxPerMm;
   int c = 0;
   if (ticked[0]) {
-    Paragraph(dc, "QORVEL Software - Veltrim Program - version 2 - Some info about your printer will be displayed here !",
+    Paragraph(dc,
+              "QORVEL Software - Veltrim Program - version 2 - Some info about your printer will be displayed here !",
               Rect{0, T(o), w, h});
     c = 80;
   }
