@@ -51,9 +51,8 @@ TEST(CliInfo, QueueReportFollowsItsDefaultMediaAndResolution) {
   EXPECT_NE(both.find("\"port\":\"CUPS:cli_info\""), std::string::npos);
   EXPECT_EQ(both.find("\"ttOption\""), std::string::npos) << "a queue has no TrueType option to tell";
 
-  const std::vector<std::string> lpadmin{"lpadmin", "-p", queue.Name(), "-o", "PageSize=A4", "-o",
-                                         "printer-resolution-default=600dpi"};
-  const auto changed = RunProcess(lpadmin, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+  const auto changed =
+      RunOnScheduler({"lpadmin", "-p", queue.Name(), "-o", "PageSize=A4", "-o", "printer-resolution-default=600dpi"});
   ASSERT_EQ(changed.exitCode, 0) << changed.err;
   both = ReportAndJson({"--printer", queue.Name()});
   EXPECT_NE(both.find("Paper Size (as predefined type): A4 Sheet, 210- by 297-millimeters\t"), std::string::npos)

@@ -8,8 +8,6 @@ namespace {
 
 using CliPreview = CliTest<>;
 
-constexpr std::uint32_t kWhite = 0xFFFFFF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00;
-
 struct Band {
   int from, to;  // rows, or columns when `across`
   std::uint32_t colour;

@@ -44,8 +44,8 @@ TEST_F(CliRun, TwoDocumentsOfThreePagesToAFileAndToAQueue) {
 // the most common Black&White patterns; "--select none" leaves it blank.
 TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
   for (const bool blank : {false, true}) {
-    const auto run = RunProcess({"sh", "-c", "cd '" + folder_.string() + "' && exec '" + kVeltrim + "' print" +
-                                                 (blank ? " --select none" : "")});
+    const auto run = InFolder(kVeltrim, blank ? std::vector<std::string>{"print", "--select", "none"}
+                                              : std::vector<std::string>{"print"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(1, 1));
     const auto pages = RenderPages(folder_ / "veltrim-job.pdf", 20, folder_ / (blank ? "blank" : "bare"));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 namespace veltrim::test {
 
 inline const std::string kVeltrim = VELTRIM_CLI;
+inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kCyan = 0x00FFFF, kMagenta = 0xFF00FF,
+                               kYellow = 0xFFFF00;
 inline const std::string kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
 // The report's start once a printer was chosen.
 inline const std::string kPrinterChosen = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
@@ -33,10 +36,15 @@ inline std::string WithoutTime(const std::string& report) {
   return report.substr(0, report.find("\r\nPrint Time: "));
 }
 
+// `argv` on the fixtures' scheduler.
+inline ProcessResult RunOnScheduler(const std::vector<std::string>& argv) {
+  return RunProcess(argv, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+}
+
 // `veltrim ARGS...` on the fixtures' scheduler.
 inline ProcessResult RunVeltrim(std::vector<std::string> args, const std::string& program = kVeltrim) {
   args.insert(args.begin(), program);
-  return RunProcess(args, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+  return RunOnScheduler(args);
 }
 
 // A test with an empty temporary folder of its own, removed when it ends.
@@ -55,10 +63,11 @@ class CliTest : public Base {
     args.insert(args.begin(), {"print", "--output", "p.png"});
     return InFolder(program, args);
   }
-  // The same, expecting success; the first page.
+  // The same, expecting success and no message; the first page.
   RasterImage PrintPng(const std::vector<std::string>& args) const {
     const ProcessResult run = Print(args);
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_EQ(run.err, "");
     return RasterImage::LoadPng(folder_ / "p-1.png");
   }
   // `veltrim preview ARGS...` in the folder.

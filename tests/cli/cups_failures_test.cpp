@@ -16,7 +16,7 @@ TEST(UnwillingQueue, EveryDocumentIsAFailedStartDoc) {
   for (const auto& [name, command] : {std::pair{"refusing", "cupsreject"}, std::pair{"stopped", "cupsdisable"}}) {
     SCOPED_TRACE(name);
     CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + name);
-    const auto state = RunProcess({command, queue.Name()}, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
+    const auto state = RunOnScheduler({command, queue.Name()});
     ASSERT_EQ(state.exitCode, 0) << state.err;
     const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
     EXPECT_EQ(run.exitCode, 1);

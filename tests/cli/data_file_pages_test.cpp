@@ -23,10 +23,7 @@ using DataFilePages = CliTest<>;
 
 TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
   // 50 mm of paper offset: the text page ignores it.
-  const auto run = Print({"--category", "bw", "--tests", "9", "--dpi", "300", "--offset", "50"});
-  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_EQ(run.err, "");
-  const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
+  const RasterImage page = PrintPng({"--category", "bw", "--tests", "9", "--dpi", "300", "--offset", "50"});
   // A4 at 300 dpi with 5 mm margins: the printable area starts at 59 dots.
   EXPECT_TRUE(AnyDark(page, 59, 59, 1200, 100)) << "the first line, at the top of the printable area";
   EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), 58)) << "nothing in the top margin";
@@ -34,10 +31,7 @@ TEST_F(DataFilePages, TextPageSetsTheTextFromTheTopAtAboutFivePerCent) {
 }
 
 TEST_F(DataFilePages, PicturePageShowsTheColourChartWhereTheStretchPutsIt) {
-  const auto run = Print({"--category", "color", "--tests", "12", "--dpi", "100"});
-  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_EQ(run.err, "");
-  const RasterImage page = RasterImage::LoadPng(folder_ / "p-1.png");
+  const RasterImage page = PrintPng({"--category", "color", "--tests", "12", "--dpi", "100"});
   const auto caps = MakeDeviceCaps({*PaperByName("a4"), 100, {5, 5, 5, 5}});
   ASSERT_TRUE(caps);
   ASSERT_EQ(page.Width(), caps->physicalWidth);

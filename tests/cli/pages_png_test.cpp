@@ -9,8 +9,6 @@
 namespace veltrim::test {
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00,
-                        kBlack = 0x000000;
 constexpr std::uint32_t kInk = 0xFFFFFFFF;  // any colour clearly not white
 
 bool White(std::uint32_t rgb) { return ColourNear(rgb, kWhite, 24); }

@@ -87,18 +87,14 @@ TEST(CairoObjects, StretchAndBitBltCopyTheLoadedBitmap) {
   EXPECT_TRUE(s.DeleteObject(bitmap));
   EXPECT_FALSE(s.BitBlt(0, 0, 2, 2, bitmap, 0, 0));
   EXPECT_FALSE(s.LoadBitmapFile((page.Dir() / "missing.bmp").c_str()));
-  const RasterImage image = page.Finish();
-  const struct {
-    int x, y;
-    std::uint32_t rgb;
-  } probes[] = {
+  const Probe probes[] = {
       {10, 10, kRed},     {29, 29, kRed},      {30, 10, kGreen},   {49, 29, kGreen},     {10, 30, kBlue},
       {49, 49, kYellow},  {9, 20, kWhite},     {50, 20, kWhite},   {20, 50, kWhite},     {20, 9, kWhite},
       {100, 100, kRed},   {101, 100, kGreen},  {100, 101, kBlue},  {101, 101, kYellow},  {102, 100, kWhite},
       {200, 200, kYellow}, {201, 200, kWhite}, {200, 201, kWhite}, {260, 10, kGreen},    {299, 10, kRed},
       {300, 10, kWhite},  {259, 10, kWhite},
   };
-  for (const auto& p : probes) EXPECT_EQ(page.At(image, p.x, p.y), p.rgb) << "(" << p.x << ", " << p.y << ")";
+  page.ExpectPixels(page.Finish(), probes);
 }
 
 }  // namespace

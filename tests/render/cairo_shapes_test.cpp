@@ -11,8 +11,6 @@
 namespace veltrim::test {
 namespace {
 
-struct Probe { int x, y; std::uint32_t rgb; };
-
 struct ShapeCase {
   const char* name;
   std::function<void(Surface&)> draw;
@@ -149,9 +147,7 @@ TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
   PngPage page;
   ASSERT_TRUE(page.Started());
   GetParam().draw(page.S());
-  const RasterImage image = page.Finish();
-  for (const Probe& probe : GetParam().probes)
-    EXPECT_EQ(ColourText(page.At(image, probe.x, probe.y)), ColourText(probe.rgb)) << probe.x << ", " << probe.y;
+  page.ExpectPixels(page.Finish(), GetParam().probes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cairo, ShapeTest, ::testing::ValuesIn(kShapes),

@@ -3,20 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 
 #include "art.hpp"
+#include "raster.hpp"
 
 namespace veltrim::art {
 namespace {
-
-bool Near(std::uint32_t pixel, std::uint32_t colour) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((colour >> shift) & 0xFF)) > 40)
-      return false;
-  return true;
-}
 
 TEST(PreviewPictures, SizesAndInks) {
   struct Expected {
@@ -46,7 +39,7 @@ TEST(PreviewPictures, SizesAndInks) {
         << "blank";
     for (const std::uint32_t ink : e.inks)
       EXPECT_TRUE(std::any_of(preview.picture.pixels.begin(), preview.picture.pixels.end(),
-                              [ink](std::uint32_t p) { return Near(p, ink); }))
+                              [ink](std::uint32_t p) { return test::ColourNear(p, ink, 40); }))
           << std::hex << ink;
   }
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "cairo_print_device.hpp"
 #include "raster.hpp"
@@ -21,6 +22,9 @@ inline constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0xFF
 // 60 x 50 mm at 254 dpi (10 dots a millimetre) with 1 mm margins: a
 // 600 x 500 sheet, printable area 580 x 480 from (10, 10).
 inline DeviceCaps SmallCaps() { return *MakeDeviceCaps(SimulatedDevice{{60, 50}, 254, {1, 1, 1, 1}}); }
+
+// A colour expected at a device point.
+struct Probe { int x, y; std::uint32_t rgb; };
 
 // One page on the PNG device, open for drawing from construction; Finish
 // ends it and reads it back.
@@ -44,6 +48,9 @@ class PngPage {
   // The image pixel of device point (x, y).
   std::uint32_t At(const RasterImage& image, int x, int y) const {
     return image.Pixel(x + caps_.offsetX, y + caps_.offsetY);
+  }
+  void ExpectPixels(const RasterImage& image, std::span<const Probe> probes) const {
+    for (const Probe& p : probes) EXPECT_EQ(ColourText(At(image, p.x, p.y)), ColourText(p.rgb)) << p.x << ", " << p.y;
   }
 
  private:
