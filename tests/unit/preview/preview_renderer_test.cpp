@@ -1,13 +1,11 @@
-// The preview drawn on the recording surface: the worked cases of the
-// stacking, the offset, the pictures and the dot pattern, and object
-// hygiene on every tab.
+// The preview on the recording surface: worked cases of the stacking, the offset, the pictures and the dots, and
+// object hygiene on every tab.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,10 +30,8 @@ class FilePictures final : public PreviewPictures {
                                        {32, {167, 18}},  {33, {167, 31}},  {34, {167, 31}},  {35, {167, 31}},
                                        {36, {60, 60}},   {37, {60, 60}}};
     for (const auto& [id, size] : sizes) {
-      const std::vector<std::uint32_t> rgb(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
-      const auto bytes = test::BmpBytes(size.cx, size.cy, rgb);
-      std::ofstream(Path(id), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                      static_cast<std::streamsize>(bytes.size()));
+      const std::vector<std::uint32_t> grey(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
+      test::WriteBmp24(Path(id), size.cx, size.cy, grey);
     }
   }
   ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
@@ -85,8 +81,7 @@ std::vector<std::string> Lines(const std::vector<Record>& records) {
 // The arguments of each drawing call that are rows of the canvas.
 std::vector<std::size_t> RowArgs(const Record& record) {
   if (record.op == "MoveToEx" || record.op == "LineTo" || record.op == "BitBlt") return {1};
-  if (record.op == "Rectangle" || record.op == "DrawTextA") return {1, 3};
-  if (record.op == "Arc" || record.op == "Chord") return {1, 3};
+  if (record.op == "Rectangle" || record.op == "DrawTextA" || record.op == "Arc" || record.op == "Chord") return {1, 3};
   std::vector<std::size_t> rows;
   for (std::size_t i = 1; i < record.args.size(); i += 2) rows.push_back(i);  // PolyBezier
   return rows;
@@ -124,8 +119,7 @@ TEST(Preview, StackingOfBlackWhiteItems) {
   ASSERT_EQ(text.records.size(), 1u);
   EXPECT_EQ(text.records[0].op, "DrawTextA");
   EXPECT_EQ(text.records[0].text.rfind("QORVEL Software - Veltrim Program - version 2 - ", 0), 0u);
-  // Lines, Ellipses and Small Black Rectangle: cursor 11 after the lines,
-  // 28 after the ellipse (t(11 + 17.094)).
+  // Lines, Ellipses and Small Black Rectangle: cursor 11 after the lines, 28 after the ellipse (t(11 + 17.094)).
   EXPECT_EQ(Lines(Preview(0, {2, 3}).records),
             (std::vector<std::string>{"Arc(0, 0, 110, 16, 0, 0, 0, 0) -> 1", "Rectangle(0, 17, 167, 18) -> 1"}));
   const Drawn lines = Preview(0, {1, 2});
@@ -133,11 +127,10 @@ TEST(Preview, StackingOfBlackWhiteItems) {
   // The chord's radial points in single precision: a = 41, y 0..28, m = 14.
   const Drawn chord = Preview(0, {6});
   ASSERT_EQ(chord.records.size(), 1u);
-  const auto radial = [](float theta, int a, int m) {
-    return std::vector<std::int64_t>{static_cast<int>(a + a * std::cos(theta)), static_cast<int>(m - m * std::sin(theta))};
-  };
-  const auto start = radial(4.0707965f, 41, 14), end = radial(0.4596852f, 41, 14);
-  EXPECT_EQ(chord.records[0].args, (std::vector<std::int64_t>{0, 0, 83, 28, start[0], start[1], end[0], end[1]}));
+  const auto x = [](float theta) { return static_cast<int>(41 + 41 * std::cos(theta)); };
+  const auto y = [](float theta) { return static_cast<int>(14 - 14 * std::sin(theta)); };
+  EXPECT_EQ(chord.records[0].args,
+            (std::vector<std::int64_t>{0, 0, 83, 28, x(4.0707965f), y(4.0707965f), x(0.4596852f), y(0.4596852f)}));
 }
 
 TEST(Preview, WeightCombWidthsAccumulateInSinglePrecision) {
@@ -208,8 +201,7 @@ TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
   // Layout 0 is a strip t(o) .. t((N + 10) x 0.8047): 8 .. 16 for N = 10.
   EXPECT_EQ(Preview(4, {1}, 10, 0, 0).records.at(2).ToString(), "LineTo(167, 16) -> 1");
   EXPECT_TRUE(Preview(4, {1}, 0, 0, 3).records.empty()) << "no such layout";
-  // Every item of the selection, in order, the dots last: every fifth
-  // raster index of 167 x 239, 7983 pixels.
+  // Every item of the selection, in order, the dots last: every fifth raster index of 167 x 239, 7983 pixels.
   for (const bool v : {false, true}) {
     const Drawn all = Preview(4, {0, 1, 2, 3, 4, 5}, 0, 0, 0, v);
     int dots = 0, wrong = 0;

@@ -1,5 +1,5 @@
-// The print job's report and geometry, on recording surfaces whose spooler
-// results are scripted so that every failure path can be taken on demand.
+// The print job's report and geometry, on recording surfaces whose spooler results are scripted so that every
+// failure path can be taken on demand.
 #include "print/print_engine.hpp"
 
 #include <gtest/gtest.h>
@@ -84,8 +84,8 @@ struct Job {
 };
 
 TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
-  // A refused dialog counts its own time and leaves the printer name alone;
-  // the report shows every digit of the float (0.001f is not 0.001).
+  // A refused dialog counts its own time and leaves the printer name alone; the report shows every digit of the float
+  // (0.001f is not 0.001).
   const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer; } cases[] = {
       {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", ""},
       {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", ""},
@@ -109,19 +109,16 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   job.host.clock = {0, 5000, 5500};
   job.selection.currentTab = -1;  // every page spooled blank, but started and ended
   job.selection.bwTests.fill(1);
-  std::string document = "[v] StartDoc()\r\n";
-  std::vector<std::string> documentCalls = {"StartDoc QORVEL Veltrim v2"};
-  for (int page = 0; page < 3; ++page) {
-    document += "[v] StartPage()\r\n[v] EndPage()\r\n";
-    documentCalls.insert(documentCalls.end(), {"StartPage", "EndPage"});
-  }
-  document += "[v] EndDoc()\r\n";
-  documentCalls.push_back("EndDoc");
+  const std::string page = "[v] StartPage()\r\n[v] EndPage()\r\n";
+  const std::string document = "[v] StartDoc()\r\n" + page + page + page + "[v] EndDoc()\r\n";
   EXPECT_EQ(job.Run(), kHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + document + document +
                            "\r\nPrint Time: 0.5 seconds.");
   EXPECT_EQ(job.printerName, "Queue 7");
+  const std::vector<std::string> documentCalls = {"StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage",
+                                                  "EndPage", "StartPage", "EndPage", "EndDoc"};
   std::vector<std::string> calls = {"PrintDlg"};
-  for (int i = 0; i < 2; ++i) calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
+  calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
+  calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
   EXPECT_EQ(job.target.calls, calls);
   EXPECT_EQ(job.host.reads, (std::vector<int>{kIdPagesPerDoc, kIdDocs, kIdPaperOffset}));
   for (const Record& record : job.target.surface->Records())
@@ -172,8 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
-  // 4800 / 203 and 3150 / 266 are integer quotients: 23 and 11, not 23.6 and 11.8; a device without millimetre sizes
-  // gives 0, not a division by zero.
+  // Integer quotients (see Skewed): 23 and 11, not 23.6 and 11.8; no millimetre sizes give 0, not a division by zero.
   const struct { RecordingDevice device; float x, y; } cases[] = {{test::Skewed(), 23, 11},
                {test::Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
   for (const auto& c : cases) {
@@ -195,8 +191,7 @@ TEST(PageGeometry, OffsetTruncatesTowardZeroByTheHorizontalFactor) {
   EXPECT_EQ(OffsetInDeviceUnits(-3, 11.8f), -35);  // toward zero, not down
 }
 
-// The job hands each page the offset box and the printer and port the
-// dialog chose, asking the time afresh on every page.
+// The job hands each page the offset box and the printer and port the dialog chose, asking the time afresh each page.
 TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinter) {
   Job job;
   job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "10"}};
