@@ -90,12 +90,6 @@ TEST(CliInfo, FileTargetReportsItsSimulatedPrinter) {
     EXPECT_EQ(After(report, "Printable Area's Height [mm]: "), c.height);
     EXPECT_EQ(After(report, "\"physicalOffsetX\":"), c.offset);
   }
-
-  for (const char* option : {"--docs", "--output"}) {
-    const auto refused = RunVeltrim({"info", option, option == std::string("--docs") ? "2" : "x.txt"});
-    EXPECT_EQ(refused.exitCode, 2) << option;
-    EXPECT_NE(refused.err.find(option), std::string::npos) << refused.err;
-  }
 }
 
 }  // namespace

@@ -66,14 +66,5 @@ TEST_F(CliPreview, BitmappedImageIsThePictureBesideTheProgram) {
   EXPECT_EQ(differ, 0);
 }
 
-TEST_F(CliPreview, RefusesWhatIsNoPreview) {
-  for (const auto& args : {std::vector<std::string>{"--docs", "2"}, {"--output", "p.pdf"}, {"--printer", "q"}}) {
-    const auto run = Preview(args);
-    EXPECT_EQ(run.exitCode, 2) << args[0];
-    EXPECT_NE(run.err.find("veltrim: "), std::string::npos) << run.err;
-  }
-  EXPECT_FALSE(fs::exists(folder_ / "p.pdf"));
-}
-
 }  // namespace
 }  // namespace veltrim::test

@@ -65,14 +65,23 @@ TEST_F(CliRun, UnwritableOutputAndUnknownPrinterAreFailedCalls) {
   EXPECT_EQ(WithoutTime(unknown.out), kReportHeader + "[x] PrintDlg()\r\n");
 }
 
+// Usage errors of every command exit 2 with a message naming them, and
+// write nothing: info takes no job options, preview no job or printer.
 TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"print", "--docs", "0"},
-                                               {"print", "--paper", "b9"}, {"print", "--frobnicate"}, {"scan"}}) {
-    const auto run = RunVeltrim(args);
+  const std::pair<std::vector<std::string>, const char*> refused[] = {
+      {{"print", "--docs", "0"}, "veltrim: "},     {{"print", "--paper", "b9"}, "veltrim: "},
+      {{"print", "--frobnicate"}, "veltrim: "},    {{"scan"}, "veltrim: "},
+      {{"info", "--docs", "2"}, "--docs"},         {{"info", "--output", "x.txt"}, "--output"},
+      {{"preview", "--docs", "2"}, "veltrim: "},   {{"preview", "--output", "p.pdf"}, "veltrim: "},
+      {{"preview", "--printer", "q"}, "veltrim: "},
+  };
+  for (const auto& [args, mentions] : refused) {
+    const auto run = InFolder(kVeltrim, args);
     EXPECT_EQ(run.exitCode, 2) << Describe(args, run);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("veltrim: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(mentions), std::string::npos) << run.err;
   }
+  EXPECT_TRUE(fs::is_empty(folder_));
   const auto help = RunVeltrim({"--help"}), version = RunVeltrim({"--version"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("--dot-coverage"), std::string::npos);
