@@ -31,7 +31,7 @@ class FilePictures final : public PreviewPictures {
                                        {36, {60, 60}},   {37, {60, 60}}};
     for (const auto& [id, size] : sizes) {
       const std::vector<std::uint32_t> grey(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
-      test::WriteBmp24(Path(id), size.cx, size.cy, grey);
+      EXPECT_TRUE(test::WriteBmp24(Path(id), size.cx, size.cy, grey)) << Path(id);
     }
   }
   ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
