@@ -57,12 +57,11 @@ void DrawFourSidedGradient(PageContext& page, const FourCorners& corners) {
 }
 
 void DrawCmykFourSidedGradient(PageContext& page) {
-  DrawFourSidedGradient(page, {{0, 255, 255}, {255, 0, 255}, {0, 0, 0}, {255, 255, 0}});
+  DrawFourSidedGradient(page, kCmykCorners);
 }
 
 void DrawCustomFourSidedGradient(PageContext& page) {
-  const auto& slots = page.selection.customColours;
-  DrawFourSidedGradient(page, {slots[4], slots[3], slots[2], slots[1]});
+  DrawFourSidedGradient(page, CustomCorners(page.selection));
 }
 
 }  // namespace veltrim

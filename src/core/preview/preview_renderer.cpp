@@ -80,7 +80,7 @@ void Grid(Surface& dc, ColorRef colour, int width, int height, int step) {
   for (int x = 0; x < width; x += step) Line(dc, x, 0, x, height);
 }
 
-void BlackWhite(const PreviewCanvas& canvas, const TestSelection& selection, int n) {
+void BlackWhite(const PixelCanvas& canvas, const TestSelection& selection, int n) {
   Surface& dc = canvas.surface;
   const int w = canvas.width, h = canvas.height;
   const auto& ticked = selection.bwTests;
@@ -151,7 +151,7 @@ void BlackWhite(const PreviewCanvas& canvas, const TestSelection& selection, int
   if (ticked[8]) WeightComb(dc, kBlack, w, T(o + c + 1), T(o + c + 8.047));
 }
 
-void Colour(const PreviewCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
+void Colour(const PixelCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
   Surface& dc = canvas.surface;
   const int w = canvas.width;
   const auto& ticked = selection.colorTests;
@@ -211,7 +211,7 @@ void Colour(const PreviewCanvas& canvas, const TestSelection& selection, int n, 
   if (ticked[12]) DrawPicture(dc, pictures, kPreviewBitmapImage, 0, 0);
 }
 
-void Advanced(const PreviewCanvas& canvas, int option, PreviewPictures& pictures) {
+void Advanced(const PixelCanvas& canvas, int option, PreviewPictures& pictures) {
   Surface& dc = canvas.surface;
   const int w = canvas.width, h = canvas.height;
   static constexpr ColorRef kCmy[] = {kCyan, kMagenta, kYellow};
@@ -231,7 +231,7 @@ void Advanced(const PreviewCanvas& canvas, int option, PreviewPictures& pictures
   }
 }
 
-void Calibration(const PreviewCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
+void Calibration(const PixelCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
   Surface& dc = canvas.surface;
   const auto& ticked = selection.calibrationTests;
   if (ticked[7]) {
@@ -255,7 +255,7 @@ void Calibration(const PreviewCanvas& canvas, const TestSelection& selection, in
   }
 }
 
-void Custom(const PreviewCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
+void Custom(const PixelCanvas& canvas, const TestSelection& selection, int n, PreviewPictures& pictures) {
   Surface& dc = canvas.surface;
   const int w = canvas.width, h = canvas.height;
   const auto& ticked = selection.customTests;
@@ -289,10 +289,7 @@ void Custom(const PreviewCanvas& canvas, const TestSelection& selection, int n, 
     for (int x = 0; x < w; ++x)
       for (int y = 0; y < h; ++y) {
         if ((static_cast<long long>(w) * y + x) % 5 != 0) continue;
-        if (canvas.setPixelV)
-          dc.SetPixelV(x, y, dot);
-        else
-          dc.SetPixel(x, y, dot);
+        canvas.Put(x, y, dot);
       }
   }
 }
@@ -318,7 +315,7 @@ std::string_view PreviewSimpleText() {
   return text;
 }
 
-bool DrawPreview(const PreviewCanvas& canvas, const TestSelection& selection, int offsetMm,
+bool DrawPreview(const PixelCanvas& canvas, const TestSelection& selection, int offsetMm,
                  PreviewPictures& pictures) {
   switch (selection.currentTab) {
     case 0: BlackWhite(canvas, selection, offsetMm); return true;

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/test_selection.hpp"
-#include "platform/surface.hpp"
+#include "platform/pixel_canvas.hpp"
 
 namespace veltrim {
 
@@ -37,18 +37,12 @@ class PreviewPictures {
   virtual ObjectHandle Load(Surface& surface, int id) = 0;
 };
 
-struct PreviewCanvas {
-  Surface& surface;
-  int width = 167;
-  int height = 239;
-  bool setPixelV = false;  // the canvas's flag 0x2: dots with SetPixelV
-};
 
 // Draws the preview of `selection`'s current tab with the paper offset
 // `offsetMm` (the offset box's number). False, with nothing drawn, when the
 // current tab is none of 0 to 4: the caller tells the user and still
 // presents the canvas.
-bool DrawPreview(const PreviewCanvas& canvas, const TestSelection& selection, int offsetMm,
+bool DrawPreview(const PixelCanvas& canvas, const TestSelection& selection, int offsetMm,
                  PreviewPictures& pictures);
 
 // The paragraph the Simple Text Full Page preview wraps over the canvas: the

@@ -1,0 +1,124 @@
+#include "colour_tools/calibration_wizard.hpp"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/config_file.hpp"
+#include "patterns/filled_boxes.hpp"
+#include "platform/scoped_object.hpp"
+#include "support/format_message.hpp"
+
+namespace veltrim {
+namespace {
+
+constexpr std::uint32_t kTextFlags = kDtWordBreak | kDtNoPrefix | kDtEditControl;
+constexpr ColorRef kTextGrey = Rgb(70, 70, 70);
+constexpr ColorRef kWhite = Rgb(255, 255, 255);
+constexpr ColorRef kStartGreen = Rgb(0, 255, 0);
+constexpr ColorRef kProgressBlack = Rgb(0, 0, 0);
+
+constexpr const char* kWelcomeText =
+    "Welcome to Screen Calibration utility !\r\n\r\nThis little wizard will help you find your screen's colour "
+    "correction values; they are necessary to accurately plot your printer's colour correction curves (in the "
+    "previous step).\r\nAll you need to do is to look at the given gradients and patterns and click inside each "
+    "colour gradient where it seems that it blends with the colour-dot/white-dot pattern; you don't even need to "
+    "write down the numbers :)\r\n\r\nTo begin simply click on the green rectangle below.";
+constexpr const char* kClosingText =
+    "Congratulations !\r\n\r\nYou are now done collecting screen calibration informations; please press the "
+    "\"Accept Input Values, Save Them and Continue\" button to go back to the previous step with these "
+    "informations !";
+
+// Each ink's dots, as (R, G, B) of 0 or 255; its gradient strip i keeps the
+// 255s and puts i where the ink has 0.
+constexpr std::array<std::array<int, 3>, kWizardSteps> kInks{
+    {{0, 255, 255}, {255, 0, 255}, {255, 255, 0}, {0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}};
+
+ColorRef StripColour(int ink, int i) {
+  const auto& c = kInks[static_cast<std::size_t>(ink)];
+  const auto at = [i](int channel) { return channel == 255 ? 255 : i; };
+  return Rgb(at(c[0]), at(c[1]), at(c[2]));
+}
+
+void Text(Surface& dc, std::string_view text, Rect rect, ColorRef colour) {
+  const ColorRef oldColour = dc.SetTextColor(colour);
+  const int oldMode = dc.SetBkMode(kTransparent);
+  dc.DrawTextA(text, rect, kTextFlags);
+  dc.SetBkMode(oldMode);
+  dc.SetTextColor(oldColour);
+}
+
+// "C=?n, M=?n, ..." for the first `count` values, in black below the test.
+void Progress(Surface& dc, const CalibrationValues& values, int count, int width) {
+  static constexpr const char* kNames[kWizardSteps] = {"C", "M", "Y", "K", "R", "G", "B"};
+  std::string format;
+  std::vector<FormatArg> args;
+  for (int i = 0; i < count; ++i) {
+    format += std::string(i ? ", " : "") + kNames[i] + "=?n";
+    args.emplace_back(values[static_cast<std::size_t>(i)]);
+  }
+  if (count == 0) return;
+  const TextBlock line = FormatMessageTextArgs(format.c_str(), args);
+  Text(dc, line.View(), Rect{10, 420, width, 500}, kProgressBlack);
+}
+
+void InkTest(Surface& dc, int ink, int width) {
+  FillBox(dc, kWhite, Rect{0, 95, width, 400});
+  const auto& c = kInks[static_cast<std::size_t>(ink)];
+  const ColorRef dot = Rgb(c[0], c[1], c[2]);
+  for (const int top : {140, 300})
+    for (int row = 0; row < 80; ++row)
+      for (int x = row % 2; x < width; x += 2) dc.SetPixel(x, top + row, dot);
+  const float step = static_cast<float>(width) / 256.0f;
+  float a = 0.0f;
+  for (int i = 0; i < 256; ++i, a += step)
+    FillBox(dc, StripColour(ink, i), Rect{static_cast<int>(a), 220, static_cast<int>(a + step), 300});
+}
+
+}  // namespace
+
+int WizardValue(int x, int width) {
+  const float s = 100.0f * static_cast<float>(x) / static_cast<float>(width + width) + 50.0f;
+  return static_cast<int>(s + s);
+}
+
+void CalibrationWizard::Start(Surface& dc, int width, int height) {
+  Text(dc, kWelcomeText, Rect{0, 0, width - 2, 450}, kTextGrey);
+  const ScopedObject pen = ScopedPen(dc, PenStyle::Solid, 1, Rgb(0, 200, 0));
+  const ScopedObject brush = ScopedBrush(dc, kStartGreen);
+  dc.Rectangle((width - kStartSquare) / 2, (height - kStartSquare) / 2, (width + kStartSquare) / 2,
+               (height + kStartSquare) / 2);
+}
+
+bool CalibrationWizard::Click(Surface& dc, int x, int y, int width) {
+  if (step_ > kWizardSteps) return false;
+  if (step_ == 0) {
+    if (dc.GetPixel(x, y) != kStartGreen) return false;
+  } else {
+    values_[static_cast<std::size_t>(step_ - 1)] = WizardValue(x, width);
+  }
+  if (step_ < kWizardSteps) {
+    InkTest(dc, step_, width);
+    Progress(dc, values_, step_, width);
+  } else {
+    FillBox(dc, kWhite, Rect{0, 0, width, 400});
+    Text(dc, kClosingText, Rect{0, 0, width, 450}, kTextGrey);
+    Progress(dc, values_, kWizardSteps, width);
+  }
+  ++step_;
+  return true;
+}
+
+bool CalibrationWizard::Accept(CalibrationValues& calibration, DynString& sharedText,
+                               const std::string& configPath) const {
+  calibration = values_;
+  sharedText.Assign(CalibrationText(values_));
+  return WriteConfigFile(configPath, values_);
+}
+
+bool WizardWasCanceled(std::string_view text) {
+  const std::string_view canceled = kWizardCanceled;
+  const std::size_t n = std::min(text.size(), canceled.size());
+  return text.substr(0, n) == canceled.substr(0, n);
+}
+
+}  // namespace veltrim

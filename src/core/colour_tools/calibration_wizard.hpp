@@ -1,0 +1,57 @@
+#pragma once
+// The screen calibration wizard: for each of the seven inks a band of 50 %
+// dots above and below a 256-step gradient from the ink to white; the user
+// clicks where the gradient matches the dots, and the click's distance
+// across the picture becomes the ink's screen value (100 at the left edge,
+// nearly 200 at the right). The steps, the values and every picture live
+// here; the dialog only passes clicks in and presents the canvas.
+
+#include <string>
+
+#include "app/app_state.hpp"
+#include "platform/surface.hpp"
+
+namespace veltrim {
+
+inline constexpr int kWizardSteps = 7;
+inline constexpr int kWizardHeight = 500;  // the dialog's height in pixels
+inline constexpr int kStartSquare = 80;
+
+// The value of a click at x on a picture `width` wide: s = 100 x / (w + w) +
+// 50 in single precision, then t(s + s).
+int WizardValue(int x, int width);
+
+class CalibrationWizard {
+ public:
+  // The welcome text and the green start square on a clear canvas of
+  // `width` x `height`.
+  void Start(Surface& dc, int width, int height);
+
+  // A click at (x, y) on a picture `width` wide. Before the first test only
+  // a click on the start square's green counts; after that every click
+  // records the value of the ink shown and draws the next ink's test, the
+  // seventh the closing text. True when the canvas changed (the caller
+  // presents it); clicks after the seventh change nothing.
+  bool Click(Surface& dc, int x, int y, int width);
+
+  int Step() const { return step_; }
+  const CalibrationValues& Values() const { return values_; }
+
+  // Accept: the values (-1 for an ink not measured) become `calibration`,
+  // their configuration text goes into `sharedText` and is written to
+  // `configPath`, replacing the file whole. The write's result is not the
+  // wizard's concern: it is returned for whoever wants it.
+  bool Accept(CalibrationValues& calibration, DynString& sharedText, const std::string& configPath) const;
+
+ private:
+  CalibrationValues values_{-1, -1, -1, -1, -1, -1, -1};
+  int step_ = 0;
+};
+
+// The text a cancelled wizard hands back.
+inline constexpr const char* kWizardCanceled = "canceled";
+
+// Whether `text` reads "canceled", compared over the shorter length.
+bool WizardWasCanceled(std::string_view text);
+
+}  // namespace veltrim
