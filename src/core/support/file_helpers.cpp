@@ -4,8 +4,11 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <memory>
+#include <random>
+#include <string>
 #include <string_view>
 
 #include "support/dyn_string.hpp"
@@ -50,6 +53,17 @@ bool WriteZeros(std::FILE* file, std::int64_t count) {
     count -= static_cast<std::int64_t>(chunk);
   }
   return true;
+}
+
+// A name beside `path` that another writer of the same file does not pick.
+std::string TemporaryBeside(const char* path) { return std::string(path) + "." + std::to_string(std::random_device()()) + ".tmp"; }
+
+// Puts `from` in the place of `to` in one step, replacing it (the C
+// library's rename does not replace on every platform; this one does).
+bool ReplaceWith(const std::string& from, const char* to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
 }
 
 }  // namespace
@@ -103,20 +117,24 @@ int WriteTextFile(const char* path, const char* text, std::int32_t length, int m
   }
 
   // Append mode opens the existing file for appending, so its old contents
-  // are never rewritten and cannot be lost by a failed write.
-  FileHandle file(std::fopen(path, mode == 1 ? "wb" : "ab"));
+  // are never rewritten and cannot be lost by a failed write. Replacing
+  // writes a temporary file beside the old one and only then puts it in its
+  // place, so a failed write leaves the old file whole and never a half one.
+  const std::string temporary = mode == 1 ? TemporaryBeside(path) : std::string();
+  const char* target = mode == 1 ? temporary.c_str() : path;
+  FileHandle file(std::fopen(target, mode == 1 ? "wb" : "ab"));
   if (!file) {
     return 0;
   }
-  if (count == 0) {
-    return 1;
-  }
-  const std::size_t fromText =
-      std::min(source.size(), static_cast<std::size_t>(count));
+  const std::size_t fromText = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(source.size()), count));
   bool ok = fromText == 0 || std::fwrite(source.data(), 1, fromText, file.get()) == fromText;
   ok = ok && WriteZeros(file.get(), count - static_cast<std::int64_t>(fromText));
   // Buffered bytes reach the file on close; a failure there is a failed write.
   ok = (std::fclose(file.release()) == 0) && ok;
+  if (mode == 1) {
+    ok = ok && ReplaceWith(temporary, path);
+    if (!ok) std::remove(temporary.c_str());
+  }
   return ok ? 1 : 0;
 }
 

@@ -29,8 +29,10 @@ int LoadWholeFile(const char* path, std::span<char> block, std::int32_t& bytesRe
 // followed by zero bytes when `length` is longer than the text. `length` -1
 // means the length of the text; a value below -1 is taken as its absolute
 // value. A null text counts as empty.
-// mode 1 replaces the file, mode 0 appends to it (creating it when missing);
-// appending never rewrites the existing contents.
+// mode 1 replaces the file: the bytes go to a new file beside it, which then
+// takes its place in one step, so a failed write leaves the old file whole
+// and never a half-written one. mode 0 appends to it (creating it when
+// missing); appending never rewrites the existing contents.
 // Returns 1 on success, 0 when the path is shorter than 4 characters, the mode
 // is neither 0 nor 1 (nothing is touched in either case), or the file cannot
 // be opened or written.

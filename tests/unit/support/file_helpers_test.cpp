@@ -3,7 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <set>
 #include <string>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
 
 #include "scratch_dir.hpp"
 
@@ -68,6 +76,37 @@ TEST(FileHelpers, WriteResolvesTheLengthAppendsAfterTheOldBytesAndLoadReadsThemB
   EXPECT_EQ(std::pair(std::string(block.data(), block.size()), read), std::pair(std::string(block.size(), 'Z'), 0));
   EXPECT_EQ(LoadWholeFile(path.c_str(), std::span<char>(block.data(), 100), read), 1);
   EXPECT_EQ(read, 100);
+}
+
+TEST(FileHelpers, AReplacingWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFile) {
+  const ScratchDir dir;
+  const std::string path = dir.Path("config.qrv"), folder = dir.Path("folder.qrv");
+  const auto names = [&] {
+    std::set<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) found.insert(entry.path().filename().string());
+    return found;
+  };
+  ScratchDir::Put(path, "10/20/30/40/50/60/70/");
+#ifndef _WIN32
+  // A file size limit stops the write part way, as a full disk would.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 8;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const int result = WriteTextFile(path.c_str(), "150/-1/-1/-1/-1/-1/-1/", -1, 1);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(ScratchDir::Contents(path), "10/20/30/40/50/60/70/");
+#endif
+  std::filesystem::create_directory(folder);  // written whole, but nothing can replace a folder
+  EXPECT_EQ(WriteTextFile(folder.c_str(), "x", -1, 1), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"})) << "no temporary file is left";
+  ASSERT_EQ(WriteTextFile(path.c_str(), "1/", -1, 1), 1);
+  EXPECT_EQ(ScratchDir::Contents(path), "1/");
+  EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"}));
 }
 
 }  // namespace
