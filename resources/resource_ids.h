@@ -13,6 +13,20 @@
 #define IDD_PRINTER_INFO 137
 #define IDC_PRINTER_INFO_TEXT 1053
 
+/* Large preview - colour plotting: the picture, the printer and screen
+   value boxes (each followed by its up-down), the two buttons and the
+   readout. */
+#define IDD_COLOUR_PLOT 135
+#define IDC_PICTURE 19
+#define IDC_FIRST_PRINTER_VALUE 1131 /* 1131, 1133, ... 1143; up-downs 1132, ... 1144 */
+#define IDC_FIRST_SCREEN_VALUE 1145  /* 1145, 1147, ... 1157; up-downs 1146, ... 1158 */
+#define IDC_GET_SCREEN_CALIBRATION 1159
+#define IDC_PLOT_CURVES 1070
+#define IDC_COLOUR_READOUT 1071
+
+/* Screen calibration wizard: picture 19, Accept (IDOK) and Cancel. */
+#define IDD_SCREEN_CALIBRATION 1161
+
 /* Selection menu and its commands. */
 #define IDM_SELECTION 138
 #define IDM_SELECT_ALL 5000

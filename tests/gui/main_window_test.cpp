@@ -195,7 +195,7 @@ TEST_F(MainWindow, PointerOverLightsAButtonAndLeavingPutsItBack) {
   }
 }
 
-TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrRemembersItsKind) {
+TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrOpensThePlottingDialogWithItsKind) {
   std::string caption, message;
   std::thread answer([thread = ::GetCurrentThreadId(), &caption, &message] {
     AnswerDialog(thread, IDOK, IDOK, [&](HWND box) {
@@ -213,7 +213,13 @@ TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrRemembersItsKind) {
   for (const auto& [tab, click, kind] : {std::tuple{2, 1227, 1}, {3, 0, 2}, {3, 1236, 3}}) {
     ui_.Command(TabCommand(tab));
     if (click) ui_.Command(click);
+    int shownKind = 0;
+    std::thread close([thread = ::GetCurrentThreadId(), &shownKind, this] {
+      AnswerDialog(thread, 1071, IDOK, [&](HWND) { shownKind = ui_.State().largePreviewKind; });  // the readout's box
+    });
     ui_.Command(tab == 2 ? 1177 : 1178);
+    close.join();
+    EXPECT_EQ(shownKind, kind) << "the dialog was open with this kind";
     EXPECT_EQ(ui_.State().largePreviewKind, kind);
   }
 }

@@ -12,7 +12,10 @@
 #include <utility>
 #include <vector>
 
+#include <optional>
+
 #include "app/app_state.hpp"
+#include "colour_tools/calibration_wizard.hpp"
 #include "preview/offscreen_canvas.hpp"
 #include "win_handles.hpp"
 
@@ -32,6 +35,12 @@ struct DesktopState : AppState {
   std::vector<std::pair<int, win::OwnedBitmap>> bitmaps;
   std::array<OffscreenCanvas, kCanvasCount> swatches;
   std::array<std::uint8_t, 5> aboutHoverFlags{};
+  // The colour plotting dialog's picture and its place, and the calibration
+  // wizard's picture and steps; each lives while its dialog is open.
+  OffscreenCanvas plotCanvas;
+  RECT plotPicture{};
+  OffscreenCanvas wizardCanvas;
+  std::optional<CalibrationWizard> wizard;
 
   // The loaded bitmap of resource `id`, or null.
   HBITMAP Bitmap(int id) const;

@@ -11,6 +11,7 @@
 #include "app/main_commands.hpp"
 #include "app/pointer_over.hpp"
 #include "app/program_paths.hpp"
+#include "colour_tools/colour_dialogs.hpp"
 #include "gdi_print.hpp"
 #include "main_window/dialog_print_host.hpp"
 #include "main_window/main_window.hpp"
@@ -95,6 +96,7 @@ void OpenLargePreview(HWND window, DesktopState& state, int command) {
     return;
   }
   state.largePreviewKind = decision.kind;
+  ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kColourPlotDialog), window, ColourPlotProc, 0);
 }
 
 }  // namespace

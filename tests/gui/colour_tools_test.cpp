@@ -1,0 +1,258 @@
+// The colour tools of the real Veltrim.exe, copied into a folder of its own and driven from outside as a user
+// would: each large-preview button opens the plotting dialog with its picture on the screen, the mouse fills the
+// readout, and the calibration wizard's clicks end up in the dialog, in config.qrv and, after a restart, in the
+// program again.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "app/main_commands.hpp"
+#include "app/tab_switch.hpp"
+#include "colour_tools/calibration_wizard.hpp"
+#include "colour_tools/colour_dialogs.hpp"
+#include "colour_tools/colour_plot.hpp"
+#include "dialog_driver.hpp"
+#include "preview_pixels.hpp"
+
+namespace veltrim::test {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+fs::path ThisProgramsFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return fs::path(path).parent_path();
+}
+
+// A text of another process's control, asked for as that control answers it.
+std::string ControlText(HWND control) {
+  std::string text(30001, '\0');
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 5000,
+                        &length);
+  text.resize(length);
+  return text;
+}
+
+bool Soon(const std::function<bool()>& done) {
+  for (int i = 0; i < 250; ++i, ::Sleep(20))
+    if (done()) return true;
+  return false;
+}
+
+// Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes.
+class RunningProgram {
+ public:
+  explicit RunningProgram(const fs::path& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + (folder / "Veltrim.exe").string() + "\"";
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.string().c_str(),
+                          &startup, &process_))
+      return;
+    ::WaitForInputIdle(process_.hProcess, 20000);
+    Soon([&] {
+      ::EnumWindows(MatchMain, reinterpret_cast<LPARAM>(this));
+      return window_ != nullptr;
+    });
+  }
+  ~RunningProgram() {
+    if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (process_.hProcess) {
+      if (::WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
+      ::CloseHandle(process_.hThread);
+      ::CloseHandle(process_.hProcess);
+    }
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  HWND Window() const { return window_; }
+  // A click on control `id` of the main window.
+  void Click(int id) const {
+    ::PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window_, id)));
+  }
+  // The open dialog holding control `id`.
+  HWND Dialog(int id) const { return WaitForDialog(::GetWindowThreadProcessId(window_, nullptr), id, seconds(20)); }
+  HWND OpenPlot(int command) const {
+    Click(command);
+    return Dialog(kColourReadout);
+  }
+
+ private:
+  static BOOL CALLBACK MatchMain(HWND window, LPARAM self) {
+    auto& program = *reinterpret_cast<RunningProgram*>(self);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != program.process_.dwProcessId || !::IsWindowVisible(window) || WindowText(window) != "QORVEL Veltrim - v.2")
+      return TRUE;
+    program.window_ = window;
+    return FALSE;
+  }
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// What the core draws for `kind` with the program's starting colours, at the picture's size.
+std::vector<std::uint32_t> ExpectedPicture(HWND picture, int kind, const TestSelection& selection) {
+  RECT r{};
+  ::GetClientRect(picture, &r);
+  return Pixels(r.right, r.bottom, [&](HDC memory) {
+    GdiSurface surface(memory);
+    DrawPlotPicture({surface, r.right, r.bottom, false}, kind, selection);
+  });
+}
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The texts of a dialog's controls, each as its window shows it, in creation order.
+std::vector<std::string> ChildTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const std::string text = WindowText(child);
+    if (!text.empty()) texts.push_back(text);
+  }
+  return texts;
+}
+
+class ColourTools : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder_);
+    fs::copy_file(ThisProgramsFolder().parent_path() / "Veltrim.exe", folder_ / "Veltrim.exe");
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  const fs::path folder_ = fs::temp_directory_path() / ("veltrim-colour-" + std::to_string(std::random_device()()));
+};
+
+TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheReadout) {
+  RunningProgram program(folder_);
+  ASSERT_TRUE(program.Window());
+  struct Case {
+    const char* name;
+    std::vector<int> clicks;  // items chosen first
+    int command, kind;
+  };
+  const int advanced = TabItemIds(2).first, calibration = TabItemIds(3).first, custom = TabItemIds(4).first;
+  for (const Case& c : {Case{"CMYK corners", {advanced + kCmykGradientOption}, kAdvancedPreviewCommand, 1},
+                        Case{"saturation - lightness", {calibration + kSaturationLightnessItem}, kCalibrationCurvesCommand, 3},
+                        Case{"two colours", {custom + kCustomGradientItem}, kCustomPreviewCommand, 4},
+                        Case{"custom corners", {custom + kCustomFourSidedItem}, kCustomPreviewCommand, 5}}) {
+    SCOPED_TRACE(c.name);
+    for (const int id : c.clicks) program.Click(id);
+    const HWND dialog = program.OpenPlot(c.command);
+    ASSERT_TRUE(dialog);
+    const HWND picture = ::GetDlgItem(dialog, kPictureControl);
+    const auto expected = ExpectedPicture(picture, c.kind, TestSelection{});
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == expected; }));
+    if (c.kind == 1) {
+      EXPECT_EQ(OnScreen(picture).front(), 0x00FFFFu) << "top left cyan";
+      EXPECT_EQ(WindowText(dialog), "Large Preview - Colour Plotting");
+      const std::string columns = "C            M            Y            K           R           G           B";
+      EXPECT_EQ(ChildTexts(dialog),
+                (std::vector<std::string>{"Input :", "Input Printer Calibration Values :", columns,
+                                          "Input Screen Calibration Values :", columns, "Get Screen Calibration",
+                                          "Plot Curves Now !", "Output :", "Close"}));
+      for (int upDown = kFirstPrinterValue + 1; upDown <= kFirstScreenValue + 13; upDown += 2) {
+        EXPECT_EQ(::SendDlgItemMessageA(dialog, upDown, UDM_GETRANGE, 0, 0), MAKELONG(200, 0)) << upDown;
+        EXPECT_EQ(::SendDlgItemMessageA(dialog, upDown, UDM_GETBASE, 0, 0), 10) << upDown;
+      }
+    }
+
+    // The pointer moved over the picture, 12 pixels in and 30 down.
+    RECT r{}, onScreen{};
+    ::GetClientRect(picture, &r);
+    ::GetWindowRect(picture, &onScreen);
+    ::SetCursorPos(onScreen.left + 12, onScreen.top + 30);
+    const std::uint32_t rgb = expected[static_cast<std::size_t>(30 * r.right + 12)];
+    const std::string readout = ColourReadout(12, 30, r.right, r.bottom, Rgb(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    EXPECT_TRUE(Soon([&] { return ControlText(::GetDlgItem(dialog, kColourReadout)) == readout; }))
+        << ControlText(::GetDlgItem(dialog, kColourReadout));
+    ::SetCursorPos(0, 0);
+    PressDialogButton(dialog, IDOK);
+    EXPECT_TRUE(Soon([&] { return !::IsWindow(dialog); }));
+  }
+}
+
+TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
+  {
+    RunningProgram program(folder_);
+    ASSERT_TRUE(program.Window());
+    const HWND dialog = program.OpenPlot(kCalibrationCurvesCommand);  // kind 2: curves only
+    ASSERT_TRUE(dialog);
+    const HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
+    for (const int button : {IDOK, IDCANCEL}) {
+      ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kGetScreenCalibration, BN_CLICKED), 0);
+      const HWND wizard = program.Dialog(IDCANCEL);
+      ASSERT_TRUE(wizard);
+      RECT r{}, placed{}, desktop{};
+      ::GetWindowRect(wizard, &placed);
+      ::GetWindowRect(::GetDesktopWindow(), &desktop);
+      EXPECT_EQ(placed.left, 0);
+      EXPECT_EQ(placed.right, desktop.right) << "as wide as the desktop";
+      EXPECT_EQ(placed.bottom - placed.top, kWizardHeight);
+      EXPECT_EQ(placed.top, (desktop.bottom - kWizardHeight) / 2);
+      EXPECT_EQ(WindowText(wizard), "Screen Calibration Values ...");
+      EXPECT_EQ(ChildTexts(wizard), (std::vector<std::string>{"Accept Input Values, Save Them and Continue", "Cancel"}));
+      const HWND picture = ::GetDlgItem(wizard, kPictureControl);
+      ::GetClientRect(picture, &r);
+      ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));  // the green square
+      ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.right + 1) / 2, 30));     // cyan, in the middle
+      // The magenta test is up: dots at the left of the first band.
+      EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) {
+        return shown.size() > static_cast<std::size_t>(140 * r.right) && shown[static_cast<std::size_t>(140 * r.right)] == 0xFF00FFu;
+      }));
+      PressDialogButton(wizard, button);
+      ASSERT_TRUE(Soon([&] { return !::IsWindow(wizard); }));
+      EXPECT_TRUE(Soon([&] { return ControlText(cyanBox) == "150"; })) << "after " << button << ": " << ControlText(cyanBox);
+      EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/") << "a cancel leaves it as it was";
+    }
+    EXPECT_EQ(ControlText(::GetDlgItem(dialog, kFirstScreenValue + 2)), "-1");
+
+    // Curves of printer values 100 against screen values 100 (cyan 150), over the cleared picture.
+    for (int i = 0; i < kCalibrationValues; ++i) {
+      ::SendMessageA(::GetDlgItem(dialog, kFirstPrinterValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
+      if (i > 0)
+        ::SendMessageA(::GetDlgItem(dialog, kFirstScreenValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
+    }
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPlotCurves, BN_CLICKED), 0);
+    const HWND picture = ::GetDlgItem(dialog, kPictureControl);
+    RECT r{};
+    ::GetClientRect(picture, &r);
+    const std::uint32_t background = OnScreen(picture)[static_cast<std::size_t>(r.right + 1)];  // (1, 1), off every line
+    const auto curves = Pixels(r.right, r.bottom, [&](HDC memory) {
+      const win::OwnedBrush brush(::CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF)));
+      ::FillRect(memory, &r, brush.Get());
+      GdiSurface surface(memory);
+      DrawCurves(surface, r.right, r.bottom, {100, 100, 100, 100, 100, 100, 100}, {150, 100, 100, 100, 100, 100, 100});
+    });
+    EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == curves; }));
+    PressDialogButton(dialog, IDOK);
+  }
+  RunningProgram again(folder_);
+  ASSERT_TRUE(again.Window());
+  const HWND dialog = again.OpenPlot(kCalibrationCurvesCommand);
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(Soon([&] { return ControlText(::GetDlgItem(dialog, kFirstScreenValue)) == "150"; }));
+  PressDialogButton(dialog, IDOK);
+}
+
+}  // namespace
+}  // namespace veltrim::test
