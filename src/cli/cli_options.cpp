@@ -1,6 +1,8 @@
 #include "cli_options.hpp"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
@@ -13,6 +15,7 @@ namespace veltrim::cli {
 const char* const kUsage =
     "usage: veltrim print [options]    run a print job and write its report to stdout\n"
     "       veltrim preview [options]  draw the main window's preview of the selection into a PNG\n"
+    "       veltrim plot [options]     draw a picture of the large preview or the calibration curves into a PNG\n"
     "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
     "       veltrim --help | --version\n"
@@ -41,6 +44,19 @@ const char* const kUsage =
     "preview options: --category, --tests, --select, --option, --layout, --colour, --offset as\n"
     "  for print, and --output FILE.png (default veltrim-preview.png): 167 x 239 pixels\n"
     "\n"
+    "plot options (the PNG is white where nothing is drawn; the dialog shows its grey there):\n"
+    "  --output FILE.png     the picture (required)\n"
+    "  --size WxH            1..4096 pixels each way (default 495x487, the dialog's picture)\n"
+    "  --kind K              1 CMYK four corners, 2 no picture (the background only),\n"
+    "                        3 saturation and lightness around colour 9,\n"
+    "                        4 512 stripes from colour 7 to colour 6 (--layout 1 horizontal, 0 or 2 vertical),\n"
+    "                        5 the custom four corners (colours 4, 3, 2, 1 from the top left)\n"
+    "  --colour SLOT=R,G,B, --layout N    as for print\n"
+    "  --curves              the seven calibration curves instead of a picture, with\n"
+    "  --printer-values C,M,Y,K,R,G,B     the printer's values (required) and\n"
+    "  --screen-values C,M,Y,K,R,G,B      the screen's (default: config.qrv beside the program;\n"
+    "                                     without it all 0, as the desktop program starts)\n"
+    "\n"
     "info options:\n"
     "  --printer NAME        report on this printer\n"
     "  --output FILE, --paper P, --dpi N, --margins MM\n"
@@ -58,6 +74,19 @@ std::optional<int> ParseInt(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
   return value;
+}
+
+// "1,2,3" as numbers; none when an item is not a whole number.
+std::optional<std::vector<int>> IntList(std::string_view text) {
+  std::vector<int> values;
+  while (true) {
+    const auto comma = text.find(',');
+    const auto item = ParseInt(text.substr(0, comma));
+    if (!item) return std::nullopt;
+    values.push_back(*item);
+    if (comma == std::string_view::npos) return values;
+    text.remove_prefix(comma + 1);
+  }
 }
 
 struct Parser {
@@ -101,15 +130,41 @@ struct Parser {
   }
 
   bool Tests(const std::string& text) {
-    std::string_view rest = text;
-    while (true) {
-      const auto comma = rest.find(',');
-      const auto item = ParseInt(rest.substr(0, comma));
-      if (!item) return Fail("--tests: not a list of item numbers: \"" + text + "\"");
-      tests.push_back(*item);
-      if (comma == std::string_view::npos) return true;
-      rest.remove_prefix(comma + 1);
-    }
+    const auto items = IntList(text);
+    if (!items) return Fail("--tests: not a list of item numbers: \"" + text + "\"");
+    tests.insert(tests.end(), items->begin(), items->end());
+    return true;
+  }
+
+  bool Size(const std::string& text) {
+    const auto x = text.find('x');
+    if (x == std::string::npos || !ParseInt(std::string_view(text).substr(0, x)) ||
+        !ParseInt(std::string_view(text).substr(x + 1)))
+      return Fail("--size: expected WxH in pixels, e.g. 495x487, got \"" + text + "\"");
+    return Number("--size width", text.substr(0, x), 1, kMaxPlotSide, options.plot.width) &&
+           Number("--size height", text.substr(x + 1), 1, kMaxPlotSide, options.plot.height);
+  }
+
+  bool Values(const std::string& name, const std::string& text, CalibrationValues& out) {
+    const auto values = IntList(text);
+    if (!values || values->size() != out.size())
+      return Fail(name + ": expected seven whole numbers C,M,Y,K,R,G,B, got \"" + text + "\"");
+    std::copy(values->begin(), values->end(), out.begin());
+    return true;
+  }
+
+  // The combinations plot needs, once every option is read.
+  bool CheckPlot(const std::set<std::string>& given) {
+    const PlotSettings& plot = options.plot;
+    if (options.output.empty()) return Fail("plot: --output FILE.png is required");
+    if (plot.curves && given.contains("--kind")) return Fail("--kind and --curves exclude each other");
+    if (!plot.curves && !given.contains("--kind")) return Fail("plot: give --kind 1..5 or --curves");
+    for (const char* name : {"--printer-values", "--screen-values"})
+      if (!plot.curves && given.contains(name)) return Fail(std::string(name) + " applies to --curves only");
+    for (const char* name : {"--colour", "--layout"})
+      if (plot.curves && given.contains(name)) return Fail(std::string(name) + " does not apply to --curves");
+    if (plot.curves && !given.contains("--printer-values")) return Fail("--curves needs --printer-values");
+    return true;
   }
 
   bool Select(const std::string& text) {
@@ -183,6 +238,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     o.command = Command::Print;
   } else if (command == "preview") {
     o.command = Command::Preview;
+  } else if (command == "plot") {
+    o.command = Command::Plot;
   } else if (command == "info") {
     o.command = Command::Info;
   } else {
@@ -208,19 +265,40 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--paper", [&](const std::string& v) { o.device.paper = v; return !v.empty() || p.Fail("--paper: empty"); }},
       {"--dpi", [&](const std::string& v) { return p.Number("--dpi", v, 72, 2400, o.device.dpi); }},
       {"--margins", [&](const std::string& v) { return p.Millimetres("--margins", v, 0, 50, o.device.marginsMm); }},
+      {"--kind",
+       [&](const std::string& v) { return p.Number("--kind", v, kPlotCmykCorners, kPlotCustomCorners, o.plot.kind); }},
+      {"--size", [&](const std::string& v) { return p.Size(v); }},
+      {"--printer-values", [&](const std::string& v) { return p.Values("--printer-values", v, o.plot.printerValues); }},
+      {"--screen-values",
+       [&](const std::string& v) { return p.Values("--screen-values", v, o.plot.screenValues.emplace()); }},
   };
 
-  // What describes a printer; the job's settings mean nothing to info.
-  static const std::set<std::string> kInfoOptions = {"--printer", "--output", "--paper", "--dpi", "--margins"};
-  // What the main window's preview reads.
-  static const std::set<std::string> kPreviewOptions = {"--output", "--category", "--tests", "--select",
-                                                        "--option", "--layout",   "--colour", "--offset"};
+  // The options of the commands other than print: info takes what describes
+  // a printer (the job's settings mean nothing to it), preview what the main
+  // window's preview reads, plot what its picture needs. Print takes every
+  // option but plot's own; printers, help and version take none.
+  static const std::set<std::string> kPlotOnly = {"--size", "--kind", "--printer-values", "--screen-values"};
+  static const std::map<Command, std::set<std::string>> kCommandOptions = {
+      {Command::Info, {"--printer", "--output", "--paper", "--dpi", "--margins"}},
+      {Command::Preview,
+       {"--output", "--category", "--tests", "--select", "--option", "--layout", "--colour", "--offset"}},
+      {Command::Plot, {"--output", "--size", "--kind", "--colour", "--layout", "--printer-values", "--screen-values"}},
+  };
+  const auto applies = [&](const std::string& name) {
+    if (o.command == Command::Print) return !kPlotOnly.contains(name);
+    const auto taken = kCommandOptions.find(o.command);
+    return taken != kCommandOptions.end() && taken->second.contains(name);
+  };
+  // Options without a value, one command's each.
+  const std::map<std::string, std::pair<Command, bool*>> flags = {{"--json", {Command::Info, &o.json}},
+                                                                  {"--curves", {Command::Plot, &o.plot.curves}}};
+  std::set<std::string> given;
   while (i < args.size()) {
     const std::string& arg = args[i++];
-    if (o.command != Command::Print && o.command != Command::Info && o.command != Command::Preview)
+    if (o.command != Command::Print && !kCommandOptions.contains(o.command))
       return {std::nullopt, "unexpected argument \"" + arg + "\""};
-    if (arg == "--json" && o.command == Command::Info) {
-      o.json = true;
+    if (const auto flag = flags.find(arg); flag != flags.end() && flag->second.first == o.command) {
+      *flag->second.second = true;
       continue;
     }
     std::string name = arg, value;
@@ -232,10 +310,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
     const auto handler = handlers.find(name);
     if (handler == handlers.end()) return {std::nullopt, "unknown option \"" + arg + "\""};
-    if (o.command == Command::Info && !kInfoOptions.contains(name))
-      return {std::nullopt, name + " does not apply to info"};
-    if (o.command == Command::Preview && !kPreviewOptions.contains(name))
-      return {std::nullopt, name + " does not apply to preview"};
+    if (!applies(name)) return {std::nullopt, name + " does not apply to " + command};
+    given.insert(name);
     if (!inlineValue) {
       if (i >= args.size()) return {std::nullopt, name + ": missing value"};
       value = args[i++];
@@ -244,6 +320,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (!o.printer.empty() && !o.output.empty())
     return {std::nullopt, "--printer and --output exclude each other"};
+  if ((o.command == Command::Preview || o.command == Command::Plot) && !o.output.empty() &&
+      std::filesystem::path(o.output).extension() != ".png")
+    return {std::nullopt, "--output: " + o.output + ": " + command + " writes a PNG file (.png)"};
+  if (o.command == Command::Plot && !p.CheckPlot(given)) return {std::nullopt, p.error};
   if (!p.ApplyTests()) return {std::nullopt, p.error};
   return {std::move(p.options), {}};
 }

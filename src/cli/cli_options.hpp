@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.hpp"
 #include "app/test_selection.hpp"
+#include "colour_tools/colour_plot.hpp"
 
 namespace veltrim::cli {
 
-enum class Command { Print, Preview, Info, Printers, Help, Version };
+enum class Command { Print, Preview, Plot, Info, Printers, Help, Version };
 
 struct Settings {
   int docs = 1;          // 1..100
@@ -26,6 +28,19 @@ struct FileDevice {
   double marginsMm = 5;      // 0..50, decimals allowed
 };
 
+// What `plot` draws: a large-preview picture (the kind and the selection's
+// colours and layout) or, with `curves`, the calibration curves.
+inline constexpr int kMaxPlotSide = 4096;  // pixels, each way
+
+struct PlotSettings {
+  int kind = 0;  // --kind 1..5; 0 with --curves
+  bool curves = false;
+  int width = kPlotPictureWidth;    // --size WxH, 1..kMaxPlotSide each
+  int height = kPlotPictureHeight;
+  CalibrationValues printerValues{};              // --printer-values, required with --curves
+  std::optional<CalibrationValues> screenValues;  // --screen-values; else config.qrv beside the program
+};
+
 struct Options {
   Command command = Command::Print;
   std::string printer;   // --printer
@@ -35,6 +50,7 @@ struct Options {
   Settings settings;
   FileDevice device;
   bool json = false;     // --json: info as one JSON object
+  PlotSettings plot;
 };
 
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";

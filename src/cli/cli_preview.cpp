@@ -1,12 +1,24 @@
 #include "cli_preview.hpp"
 
 #include "app/program_paths.hpp"
+#include "cli_image.hpp"
+#include "program_file.hpp"
 
 namespace veltrim::cli {
 
 ObjectHandle PicturesBesideProgram::Load(Surface& surface, int id) {
   const std::string path = PathBesideProgram(programPath_, "preview-" + std::to_string(id) + ".bmp");
   return surface.LoadBitmapFile(path.c_str());
+}
+
+bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::filesystem::path& output,
+                     std::string& error) {
+  PicturesBesideProgram pictures(RunningProgramPath());
+  bool known = false;
+  const auto draw = [&](const PixelCanvas& canvas) { known = DrawPreview(canvas, selection, offsetMm, pictures); };
+  if (!WriteDrawnPng(kPreviewWidth, kPreviewHeight, output, draw, error)) return false;
+  if (!known) error = "no such category";
+  return known;
 }
 
 }  // namespace veltrim::cli

@@ -1,6 +1,7 @@
 // veltrim: the command-line front end. Runs the print job of the main
-// window headless on a printer or into files, reports on a printer, and
-// lists the printers.
+// window headless on a printer or into files, draws the main window's
+// preview and the large preview's pictures into PNG files, reports on a
+// printer, and lists the printers.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,7 @@
 #include "cli_host.hpp"
 #include "cli_info.hpp"
 #include "cli_options.hpp"
+#include "cli_plot.hpp"
 #include "cli_preview.hpp"
 #include "cli_targets.hpp"
 #include "print/print_engine.hpp"
@@ -67,17 +69,24 @@ int RunInfo(const Options& options) {
   return written && error.empty() ? kExitOk : kExitFailed;
 }
 
+// The picture commands: the command line has made sure of a .png output.
 int RunPreview(const Options& options) {
-  const std::filesystem::path output = options.output.empty() ? kDefaultPreviewOutput : options.output;
-  if (output.extension() != ".png") {
-    std::fprintf(stderr, "veltrim: --output: %s: the preview is a PNG file\n", output.string().c_str());
-    return kExitUsage;
-  }
   std::string error;
-  if (!WritePreviewPng(options.selection, options.settings.offsetMm, output, error)) {
+  if (!WritePreviewPng(options.selection, options.settings.offsetMm,
+                       options.output.empty() ? kDefaultPreviewOutput : options.output, error)) {
     std::fprintf(stderr, "veltrim: %s\n", error.c_str());
     return kExitFailed;
   }
+  return kExitOk;
+}
+
+int RunPlot(const Options& options) {
+  std::string error, note;
+  if (!WritePlotPng(options.plot, options.selection, options.output, error, note)) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return kExitFailed;
+  }
+  if (!note.empty()) std::fprintf(stderr, "veltrim: %s\n", note.c_str());
   return kExitOk;
 }
 
@@ -114,6 +123,7 @@ int main(int argc, char** argv) {
     case Command::Printers: return RunPrinters();
     case Command::Info: return RunInfo(*parsed.options);
     case Command::Preview: return RunPreview(*parsed.options);
+    case Command::Plot: return RunPlot(*parsed.options);
     case Command::Print: break;
   }
   return RunPrint(*parsed.options);

@@ -66,7 +66,8 @@ TEST_F(CliRun, UnwritableOutputAndUnknownPrinterAreFailedCalls) {
 }
 
 // Usage errors of every command exit 2 with a message naming them, and
-// write nothing: info takes no job options, preview no job or printer.
+// write nothing: info takes no job options, preview no job or printer,
+// plot only its picture's.
 TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
   const std::pair<std::vector<std::string>, const char*> refused[] = {
       {{"print", "--docs", "0"}, "veltrim: "},     {{"print", "--paper", "b9"}, "veltrim: "},
@@ -74,6 +75,23 @@ TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
       {{"info", "--docs", "2"}, "--docs"},         {{"info", "--output", "x.txt"}, "--output"},
       {{"preview", "--docs", "2"}, "veltrim: "},   {{"preview", "--output", "p.pdf"}, "veltrim: "},
       {{"preview", "--printer", "q"}, "veltrim: "},
+      {{"plot", "--kind", "1"}, "--output FILE.png is required"},
+      {{"plot", "--output", "p.bmp", "--kind", "1"}, "writes a PNG file"},
+      {{"plot", "--output", "p.png"}, "give --kind 1..5 or --curves"},
+      {{"plot", "--output", "p.png", "--kind", "6"}, "--kind: 6 is out of range 1..5"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--size", "0x10"}, "width: 0 is out of range 1..4096"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x4097"}, "height: 4097 is out of range"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x10x10"}, "--size: expected WxH"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--curves"}, "exclude each other"},
+      {{"plot", "--output", "p.png", "--curves"}, "--curves needs --printer-values"},
+      {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6"}, "seven whole numbers"},
+      {{"plot", "--output", "p.png", "--curves", "--printer-values=1,2,3,4,5,6,7", "--screen-values",
+        "1,2,3,4,5,6,7,8"}, "--screen-values: expected seven"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--screen-values", "1,2,3,4,5,6,7"}, "to --curves only"},
+      {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6,7", "--colour", "1=1,2,3"},
+       "--colour does not apply to --curves"},
+      {{"plot", "--output", "p.png", "--kind", "1", "--category", "color"}, "--category does not apply to plot"},
+      {{"print", "--kind", "1"}, "--kind does not apply to print"},   {{"preview", "--curves"}, "unknown option"},
   };
   for (const auto& [args, mentions] : refused) {
     const auto run = InFolder(kVeltrim, args);

@@ -1,6 +1,7 @@
 #include "colour_tools/colour_plot.hpp"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/main_commands.hpp"
 #include "colour/colour_models.hpp"
@@ -88,8 +89,11 @@ bool DrawPlotPicture(const PixelCanvas& canvas, int kind, const TestSelection& s
 }
 
 int CurveMiddle(int printerValue, int screenValue, int height) {
-  const float difference = static_cast<float>(printerValue - screenValue);
-  return static_cast<int>(((50.0f - difference) * static_cast<float>(height)) / 200.0f);
+  // config.qrv's values saturate at the 32-bit limits, so their difference
+  // is taken in 64 bits and the middle held before it becomes an int.
+  const float difference = static_cast<float>(std::int64_t{printerValue} - screenValue);
+  const float middle = ((50.0f - difference) * static_cast<float>(height)) / 200.0f;
+  return static_cast<int>(std::clamp(middle, -kCurveMiddleLimit, kCurveMiddleLimit));
 }
 
 std::array<Point, 4> CurvePoints(int printerValue, int screenValue, int width, int height) {

@@ -33,7 +33,10 @@ inline constexpr int kGradientStripes = 512;
 bool DrawPlotPicture(const PixelCanvas& canvas, int kind, const TestSelection& selection);
 
 // Height of a curve's two middle control points: t(((50 - (P - S)) x h) /
-// 200), in single precision, truncated toward zero.
+// 200), in single precision, truncated toward zero, held to
+// +-kCurveMiddleLimit: that far off the picture the visible part of the
+// curve no longer changes, and every surface still draws the coordinate.
+inline constexpr float kCurveMiddleLimit = 4194304.0f;  // 2^22
 int CurveMiddle(int printerValue, int screenValue, int height);
 
 // The four points of one ink's curve on a w x h plot.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "colour/colour_models.hpp"
@@ -118,8 +119,12 @@ TEST(ColourPlot, CurvesMiddleControlPoints) {
   struct Case {
     int printer, screen, height, middle;
   };
+  // config.qrv saturates its values at the 32-bit limits: no wrap-around,
+  // the middle held to 2^22 either way.
   for (const Case& c : {Case{100, 100, 400, 100}, Case{150, 100, 400, 0}, Case{0, 150, 400, 400},
-                        Case{100, 100, 487, 121}, Case{120, 100, 487, 73}, Case{200, 0, 400, -300}})
+                        Case{100, 100, 487, 121}, Case{120, 100, 487, 73}, Case{200, 0, 400, -300},
+                        Case{INT_MAX, INT_MIN, 487, -4194304}, Case{INT_MIN, INT_MAX, 487, 4194304},
+                        Case{0, INT_MIN, 1, -4194304}})
     EXPECT_EQ(CurveMiddle(c.printer, c.screen, c.height), c.middle) << c.printer << " - " << c.screen;
 
   Plot plot(300, 200);

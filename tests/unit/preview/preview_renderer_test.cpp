@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Pictures of the sizes the main window's resources have, as files.
+// Pictures of the sizes the main window's resources have, as files in a
+// folder of their own: tests run as parallel processes, and one rewriting a
+// shared file while another loads it loses the other's picture.
 class FilePictures final : public PreviewPictures {
  public:
-  FilePictures() : folder_(fs::temp_directory_path() / "veltrim-preview-pictures") {
+  FilePictures()
+      : folder_(fs::temp_directory_path() / ("veltrim-preview-pictures-" + std::to_string(std::random_device()()))) {
     fs::create_directories(folder_);
     const std::map<int, Size> sizes = {{20, {167, 239}}, {21, {167, 239}}, {22, {167, 239}}, {23, {167, 239}},
                                        {24, {167, 239}}, {25, {167, 23}},  {26, {167, 23}},  {27, {167, 7}},
@@ -35,6 +39,12 @@ class FilePictures final : public PreviewPictures {
     }
   }
   ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
+  ~FilePictures() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  FilePictures(const FilePictures&) = delete;
+  FilePictures& operator=(const FilePictures&) = delete;
 
  private:
   std::string Path(int id) const { return (folder_ / (std::to_string(id) + ".bmp")).string(); }

@@ -1,0 +1,44 @@
+// The canvas as a 24-bit DIB section selected into a memory DC, written
+// with the PNG writer of the GDI file targets.
+#include <windows.h>
+
+#include "cli_image.hpp"
+#include "gdi_surface.hpp"
+#include "platform/raster_files.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim::cli {
+
+bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, const DrawOnCanvas& draw,
+                   std::string& error) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const win::WindowDc screen(nullptr);
+  const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
+  const win::OwnedBitmap section(::CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memory || !section || !bits) {
+    error = CannotMakeImage(width, height);
+    return false;
+  }
+  {
+    const win::SelectGuard selected(memory.Get(), section.Get());
+    if (!selected) {
+      error = CannotMakeImage(width, height);
+      return false;
+    }
+    const RECT all{0, 0, width, height};
+    ::FillRect(memory.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    GdiSurface surface(memory.Get());
+    draw({surface, width, height, ::GetDeviceCaps(memory.Get(), 1) != 0});
+    ::GdiFlush();
+  }
+  const int stride = (width * 3 + 3) & ~3;
+  if (!WritePngFile(output, {static_cast<const std::uint8_t*>(bits), width, height, stride, true})) {
+    error = "cannot write " + output.string();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace veltrim::cli
