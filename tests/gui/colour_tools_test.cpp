@@ -198,6 +198,14 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
     const HWND dialog = program.OpenPlot(kCalibrationCurvesCommand);  // kind 2: curves only
     ASSERT_TRUE(dialog);
     const HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
+    {  // No readout without a picture.
+      RECT onScreen{};
+      ::GetWindowRect(::GetDlgItem(dialog, kPictureControl), &onScreen);
+      ::SetCursorPos(onScreen.left + 12, onScreen.top + 30);
+      ::Sleep(300);
+      EXPECT_EQ(ControlText(::GetDlgItem(dialog, kColourReadout)), "");
+      ::SetCursorPos(0, 0);
+    }
     for (const int button : {IDOK, IDCANCEL}) {
       ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kGetScreenCalibration, BN_CLICKED), 0);
       const HWND wizard = program.Dialog(IDCANCEL);
@@ -213,6 +221,9 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
       EXPECT_EQ(ChildTexts(wizard), (std::vector<std::string>{"Accept Input Values, Save Them and Continue", "Cancel"}));
       const HWND picture = ::GetDlgItem(wizard, kPictureControl);
       ::GetClientRect(picture, &r);
+      // A right-click only repaints: were it a step, the green square's click would record cyan and the file
+      // would hold a second value.
+      ::PostMessageA(wizard, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
       ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));  // the green square
       ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.right + 1) / 2, 30));     // cyan, in the middle
       // The magenta test is up: dots at the left of the first band.
