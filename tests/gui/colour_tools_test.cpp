@@ -44,12 +44,6 @@ std::string ControlText(HWND control) {
   return text;
 }
 
-bool Soon(const std::function<bool()>& done) {
-  for (int i = 0; i < 250; ++i, ::Sleep(20))
-    if (done()) return true;
-  return false;
-}
-
 // Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes.
 class RunningProgram {
  public:

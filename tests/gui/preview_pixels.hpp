@@ -69,13 +69,19 @@ inline bool Uniform(const std::vector<std::uint32_t>& pixels, std::optional<std:
 
 // Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted
 // again from the canvas a moment after it goes.
+// Whether `done` comes true within `tries` looks 20 ms apart.
+inline bool Soon(const std::function<bool()>& done, int tries = 250) {
+  for (int i = 0; i < tries; ++i, ::Sleep(20))
+    if (done()) return true;
+  return false;
+}
+
 inline bool ShowsSoon(const std::function<void()>& pump, HWND control,
                       const std::function<bool(const std::vector<std::uint32_t>&)>& shows) {
-  for (int i = 0; i < 100; ++i, ::Sleep(20)) {
+  return Soon([&] {
     pump();
-    if (shows(OnScreen(control))) return true;
-  }
-  return false;
+    return shows(OnScreen(control));
+  }, 100);
 }
 
 }  // namespace veltrim::test

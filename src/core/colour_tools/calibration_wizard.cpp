@@ -5,6 +5,7 @@
 
 #include "app/config_file.hpp"
 #include "patterns/filled_boxes.hpp"
+#include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
 #include "support/format_message.hpp"
 
@@ -39,26 +40,18 @@ ColorRef StripColour(int ink, int i) {
   return Rgb(at(c[0]), at(c[1]), at(c[2]));
 }
 
-void Text(Surface& dc, std::string_view text, Rect rect, ColorRef colour) {
-  const ColorRef oldColour = dc.SetTextColor(colour);
-  const int oldMode = dc.SetBkMode(kTransparent);
-  dc.DrawTextA(text, rect, kTextFlags);
-  dc.SetBkMode(oldMode);
-  dc.SetTextColor(oldColour);
-}
-
 // "C=?n, M=?n, ..." for the first `count` values, in black below the test.
 void Progress(Surface& dc, const CalibrationValues& values, int count, int width) {
   static constexpr const char* kNames[kWizardSteps] = {"C", "M", "Y", "K", "R", "G", "B"};
+  if (count == 0) return;
   std::string format;
   std::vector<FormatArg> args;
   for (int i = 0; i < count; ++i) {
     format += std::string(i ? ", " : "") + kNames[i] + "=?n";
     args.emplace_back(values[static_cast<std::size_t>(i)]);
   }
-  if (count == 0) return;
   const TextBlock line = FormatMessageTextArgs(format.c_str(), args);
-  Text(dc, line.View(), Rect{10, 420, width, 500}, kProgressBlack);
+  TransparentText(dc, line.View(), Rect{10, 420, width, 500}, kProgressBlack, kTextFlags);
 }
 
 void InkTest(Surface& dc, int ink, int width) {
@@ -82,7 +75,7 @@ int WizardValue(int x, int width) {
 }
 
 void CalibrationWizard::Start(Surface& dc, int width, int height) {
-  Text(dc, kWelcomeText, Rect{0, 0, width - 2, 450}, kTextGrey);
+  TransparentText(dc, kWelcomeText, Rect{0, 0, width - 2, 450}, kTextGrey, kTextFlags);
   const ScopedObject pen = ScopedPen(dc, PenStyle::Solid, 1, Rgb(0, 200, 0));
   const ScopedObject brush = ScopedBrush(dc, kStartGreen);
   dc.Rectangle((width - kStartSquare) / 2, (height - kStartSquare) / 2, (width + kStartSquare) / 2,
@@ -101,7 +94,7 @@ bool CalibrationWizard::Click(Surface& dc, int x, int y, int width) {
     Progress(dc, values_, step_, width);
   } else {
     FillBox(dc, kWhite, Rect{0, 0, width, 400});
-    Text(dc, kClosingText, Rect{0, 0, width, 450}, kTextGrey);
+    TransparentText(dc, kClosingText, Rect{0, 0, width, 450}, kTextGrey, kTextFlags);
     Progress(dc, values_, kWizardSteps, width);
   }
   ++step_;

@@ -8,6 +8,7 @@
 #include "patterns/custom_patterns.hpp"
 #include "patterns/four_sided_gradient.hpp"
 #include "patterns/saturation_lightness_page.hpp"
+#include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
 #include "support/number_text.hpp"
 
@@ -68,11 +69,6 @@ void TwoColourGradient(const PixelCanvas& canvas, const TestSelection& selection
     dc.MoveToEx(corners[0].x, corners[0].y, nullptr);
     for (int i = 1; i <= 4; ++i) dc.LineTo(corners[i % 4].x, corners[i % 4].y);
   }
-}
-
-void Line(Surface& dc, int x0, int y0, int x1, int y1) {
-  dc.MoveToEx(x0, y0, nullptr);
-  dc.LineTo(x1, y1);
 }
 
 }  // namespace

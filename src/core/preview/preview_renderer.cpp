@@ -9,6 +9,7 @@
 #include "patterns/colour_patterns.hpp"
 #include "patterns/custom_patterns.hpp"
 #include "patterns/filled_boxes.hpp"
+#include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
 
 namespace veltrim {
@@ -38,20 +39,8 @@ void Columns(Surface& dc, std::span<const ColorRef> colours, int width, int top,
     FillBox(dc, colours[static_cast<std::size_t>(i)], Rect{i * step, top, i == n - 1 ? width : (i + 1) * step, bottom});
 }
 
-void Line(Surface& dc, int x0, int y0, int x1, int y1) {
-  dc.MoveToEx(x0, y0, nullptr);
-  dc.LineTo(x1, y1);
-}
-
-// Black text wrapped in `rect` on a transparent background; the surface's
-// text colour and mode are put back.
-void Paragraph(Surface& dc, std::string_view text, Rect rect) {
-  const ColorRef colour = dc.SetTextColor(kBlack);
-  const int mode = dc.SetBkMode(kTransparent);
-  dc.DrawTextA(text, rect, kTextFlags);
-  dc.SetBkMode(mode);
-  dc.SetTextColor(colour);
-}
+// Black text wrapped in `rect`.
+void Paragraph(Surface& dc, std::string_view text, Rect rect) { TransparentText(dc, text, rect, kBlack, kTextFlags); }
 
 // Vertical lines every 5 pixels from y0 to y1, the k-th t(1 + 0.2 k) wide,
 // the width summed in single precision as it grows.
