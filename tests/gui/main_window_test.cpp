@@ -20,10 +20,7 @@
 #include "app/main_window_layout.hpp"
 #include "app/number_boxes.hpp"
 #include "app/tab_switch.hpp"
-#include "dialog_driver.hpp"
-#include "gdi_object_count.hpp"
 #include "main_window_driver.hpp"
-#include "win_handles.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -156,17 +153,6 @@ TEST_F(MainWindow, NothingOfTheWindowLiesOutsideTheOctagon) {
   }
   for (const POINT p : {POINT{6, 6}, {782, 6}, {782, 390}, {6, 390}, {394, 0}, {0, 198}, {788, 198}, {394, 396}})
     EXPECT_TRUE(::PtInRegion(region.Get(), p.x, p.y)) << p.x << "," << p.y;
-}
-
-TEST_F(MainWindow, ColourDialogCancelledKeepsTheSlotAndItsSwatch) {
-  ui_.Command(TabCommand(4));
-  // The colour dialog is the one with a Cancel button; the main window has none.
-  std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
-  ui_.Command(1247);  // slot 8
-  cancel.join();
-  DesktopState& state = ui_.State();
-  EXPECT_EQ(state.selection.customColours[8], (ColourTriple{79, 84, 87}));
-  EXPECT_EQ(::GetPixel(state.swatches[SwatchCanvas(8)].MemoryDc(), 5, 5), RGB(79, 84, 87));
 }
 
 TEST_F(MainWindow, SelectionMenuButtonOpensTheMenuBesideIt) {

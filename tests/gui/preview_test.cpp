@@ -1,6 +1,5 @@
-// The preview area as the screen shows it after each command that asks for
-// a preview, compared pixel for pixel with the core's drawing of the same
-// selection on a GDI memory surface of the canvas's size.
+// The preview area as the screen shows it after each command that asks for a preview, compared pixel for pixel
+// with the core's drawing of the same selection on a GDI memory surface of the canvas's size.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,7 +9,6 @@
 #include <vector>
 
 #include "app/main_window_layout.hpp"
-#include "dialog_driver.hpp"
 #include "main_window_driver.hpp"
 #include "preview_pixels.hpp"
 
@@ -44,8 +42,8 @@ TEST_P(PreviewArea, ShowsWhatTheCoreDrawsAfterEachCommand) {
   EXPECT_NE(drawnAt, -1) << "the preview stayed blank";
 }
 
-// Choosing a colour changes the slot, not the preview: a selection changed
-// behind the window's back stays unseen after the colour dialog.
+// Choosing a colour changes the slot, not the preview: a selection changed behind the window's back stays unseen
+// after the colour dialog. Cancelled, the dialog keeps the slot's colour and its swatch.
 TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
   MainWindowDriver ui;
   ASSERT_TRUE(ui.Started());
@@ -55,9 +53,12 @@ TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
   const auto before = Expected(ui.State(), 0);
   ASSERT_TRUE(OnScreen(ui.Control(kPreviewControl)) == before);
   ui.State().selection.customTests.fill(0);
+  // The colour dialog is the one with a Cancel button; the main window has none.
   std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
   ui.Command(1247);  // slot 8's colour button
   cancel.join();
+  EXPECT_EQ(ui.State().selection.customColours[8], (ColourTriple{79, 84, 87}));
+  EXPECT_EQ(::GetPixel(ui.State().swatches[SwatchCanvas(8)].MemoryDc(), 5, 5), RGB(79, 84, 87));
   const auto pump = [&] { ui.Pump(); };
   EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return shown == before; }));
   ui.Command(1171);  // Generate preview shows the changed selection: nothing
@@ -65,8 +66,7 @@ TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
   EXPECT_TRUE(Uniform(OnScreen(ui.Control(kPreviewControl))));
 }
 
-// A tab the program does not know: the message box, then the canvas still
-// presented, cleared.
+// A tab the program does not know: the message box, then the canvas still presented, cleared.
 TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
   MainWindowDriver ui;
   ASSERT_TRUE(ui.Started());
@@ -94,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
     Tabs, PreviewArea,
     ::testing::Values(Case{"BlackWhiteItems", 0, {1166, 1191, 1192, 1193, 1194, 1195, 1196, 1197, 1198, 1199}},
                       Case{"BlackWhiteMostCommonOffset", 10, {1166, 5003, 1171}},
-                      Case{"BlackWhiteSimpleText", 0, {1166, 1192, 1200}},
-                      Case{"ColourAll", 0, {1167, 5000}},
+                      Case{"BlackWhiteSimpleText", 0, {1166, 1192, 1200}}, Case{"ColourAll", 0, {1167, 5000}},
                       Case{"ColourCrossoversOffset", 25, {1167, 1207, 1208, 1201, 1171}},
                       Case{"ColourBitmappedImage", 0, {1167, 1202, 1213}},
                       Case{"AdvancedOptions", 0, {1168, 1215, 1216, 1218, 1227, 1228}},

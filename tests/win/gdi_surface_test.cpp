@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "gdi_object_count.hpp"
+#include "gdi_probes.hpp"
 #include "platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
 #include "win_handles.hpp"
