@@ -69,11 +69,9 @@ class RunningProgram {
   RunningProgram& operator=(const RunningProgram&) = delete;
 
   HWND Window() const { return window_; }
-  // A click on control `id` of the main window.
   void Click(int id) const {
     ::PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window_, id)));
   }
-  // The open dialog holding control `id`.
   HWND Dialog(int id) const { return WaitForDialog(::GetWindowThreadProcessId(window_, nullptr), id, seconds(20)); }
   HWND OpenPlot(int command) const {
     Click(command);
