@@ -16,7 +16,7 @@
 #include "about/about_layout.hpp"
 #include "about/about_texts.hpp"
 #include "about/version_record.hpp"
-#include "bitmap_pixels.hpp"
+#include "gdi_probes.hpp"
 #include "running_program.hpp"
 
 namespace veltrim::test {

@@ -45,10 +45,7 @@ class RunningProgram {
                           &startup, &process_))
       return;
     ::WaitForInputIdle(process_.hProcess, 20000);
-    Soon([&] {
-      ::EnumWindows(MatchMain, reinterpret_cast<LPARAM>(this));
-      return window_ != nullptr;
-    });
+    window_ = WaitForMainWindow([this](DWORD id) { return id == process_.dwProcessId; }, seconds(5));
   }
   ~RunningProgram() {
     if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
@@ -70,15 +67,6 @@ class RunningProgram {
   HWND Dialog(int id) const { return WaitForDialog(::GetWindowThreadProcessId(window_, nullptr), id, seconds(20)); }
 
  private:
-  static BOOL CALLBACK MatchMain(HWND window, LPARAM self) {
-    auto& program = *reinterpret_cast<RunningProgram*>(self);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != program.process_.dwProcessId || !::IsWindowVisible(window) || WindowText(window) != "QORVEL Veltrim - v.2")
-      return TRUE;
-    program.window_ = window;
-    return FALSE;
-  }
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };

@@ -1,44 +1,55 @@
-// The calibration wizard drawn by the cairo backend on an 800 x 500 screen picture and read back at its pixels:
-// the start square that alone starts it, the dot bands and the gradient of each ink, the values the clicks
-// record and what Accept writes.
-#include <gtest/gtest.h>
+// Pictures for the screen drawn by the cairo backend: the preview pictures the art tool draws from the real pages,
+// and the calibration wizard on an 800 x 500 picture read back at its pixels (the start square that alone starts it,
+// the dot bands and the gradient of each ink, the values the clicks record and what Accept writes).
+#include <algorithm>
+#include <map>
 
 #include "app/config_file.hpp"
-#include "cairo_handles.hpp"
-#include "cairo_surface.hpp"
+#include "art.hpp"
 #include "colour_tools/calibration_wizard.hpp"
-#include "temp_dir.hpp"
+#include "render_support.hpp"
 
-namespace veltrim {
+namespace veltrim::test {
 namespace {
 
-// A white screen picture of w x h pixels that the cairo surface draws on and reads.
-class ScreenPicture {
- public:
-  ScreenPicture(int w, int h) : surface_(Caps(w, h)), image_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)),
-                                cr_(cairo_create(image_.get())) {
-    cairo_set_source_rgb(cr_.get(), 1, 1, 1);
-    cairo_paint(cr_.get());
-    surface_.BeginPage(cr_.get(), 1.0, 1.0, image_.get());
+// Each picture at the size the preview places it with, showing its page's inks.
+TEST(PreviewPictures, SizesAndInks) {
+  struct Expected {
+    int width, height;
+    std::vector<std::uint32_t> inks;  // colours some pixel must be near
+  };
+  constexpr std::uint32_t kC = 0x00FFFF, kM = 0xFF00FF, kY = 0xFFFF00, kK = 0x000000, kR = 0xFF0000,
+                          kG = 0x00FF00, kB = 0x0000FF;
+  const std::map<int, Expected> expected = {
+      {20, {167, 239, {}}},           {21, {167, 239, {kC, kM, kY, kK}}}, {22, {167, 239, {kK}}},
+      {23, {167, 239, {kC, kM, kY}}}, {24, {167, 239, {kK}}},             {25, {167, 23, {kC, kM, kY}}},
+      {26, {167, 23, {kR, kG, kB}}},  {27, {167, 7, {kK}}},               {28, {167, 10, {}}},
+      {29, {167, 32, {kC}}},          {30, {167, 31, {kM}}},              {31, {167, 32, {kY}}},
+      {32, {167, 18, {kK}}},          {33, {167, 31, {kR}}},              {34, {167, 31, {kG}}},
+      {35, {167, 31, {kB}}},          {36, {60, 60, {kC, kM, kY}}},       {37, {60, 60, {kR, kG, kB}}}};
+  const auto pictures = art::DrawPreviewPictures();
+  ASSERT_EQ(pictures.size(), expected.size());
+  for (const art::PreviewPicture& preview : pictures) {
+    SCOPED_TRACE(preview.id);
+    ASSERT_TRUE(expected.contains(preview.id));
+    const Expected& e = expected.at(preview.id);
+    const auto& pixels = preview.picture.pixels;
+    EXPECT_EQ(preview.picture.width, e.width);
+    EXPECT_EQ(preview.picture.height, e.height);
+    ASSERT_EQ(pixels.size(), static_cast<std::size_t>(e.width) * e.height);
+    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0xFFFFFF; })) << "blank";
+    for (const std::uint32_t ink : e.inks)
+      EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [ink](std::uint32_t p) { return ColourNear(p, ink, 40); }))
+          << std::hex << ink;
   }
-  ~ScreenPicture() { surface_.EndPage(); }
-  CairoSurface& S() { return surface_; }
+}
 
- private:
-  static DeviceCaps Caps(int w, int h) {
-    DeviceCaps caps;
-    caps.dpiX = caps.dpiY = 96;
-    caps.physicalWidth = caps.horzRes = w;
-    caps.physicalHeight = caps.vertRes = h;
-    return caps;
-  }
-  CairoSurface surface_;
-  cairo_detail::CairoSurfacePtr image_;
-  cairo_detail::CairoPtr cr_;
-};
+// An 800 x 500 picture at the screen's 96 dpi.
+DeviceCaps Screen() { return *MakeDeviceCaps({{800 * 25.4 / 96, 500 * 25.4 / 96}, 96, {0, 0, 0, 0}}); }
 
 TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryClick) {
-  ScreenPicture picture(800, 500);
+  PngPage picture(Screen());
+  ASSERT_TRUE(picture.Started());
   Surface& dc = picture.S();
   CalibrationWizard wizard;
   wizard.Start(dc, 800, 500);
@@ -84,9 +95,9 @@ TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryCli
 }
 
 TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest) {
-  const test::TempDir dir;
-  const std::string path = (dir.Path() / "config.qrv").string();
-  ScreenPicture picture(800, 500);
+  PngPage picture(Screen());
+  ASSERT_TRUE(picture.Started());
+  const std::string path = (picture.Dir() / "config.qrv").string();
   CalibrationWizard wizard;
   wizard.Start(picture.S(), 800, 500);
   ASSERT_TRUE(wizard.Click(picture.S(), 400, 250, 800));  // the green square
@@ -102,4 +113,4 @@ TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest)
 }
 
 }  // namespace
-}  // namespace veltrim
+}  // namespace veltrim::test

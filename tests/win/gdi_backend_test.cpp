@@ -1,6 +1,7 @@
-// GdiSurface on a memory DC over a 24-bit DIB section filled with a sentinel grey: what the surface adds to GDI (object
+// The gdi backend: the owners of Win32 handles close exactly once whichever way the handle travels, and GdiSurface on
+// a memory DC over a 24-bit DIB section filled with a sentinel grey, where what the surface adds to GDI (object
 // hygiene, the whole outline of an Arc with equal radial points, a bounded face name, counted text, bitmaps copied
-// through a DC of their own) read back from the bits.
+// through a DC of their own) is read back from the bits.
 #include "gdi_surface.hpp"
 
 #include <gtest/gtest.h>
@@ -12,14 +13,59 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "gdi_object_count.hpp"
+#include "gdi_probes.hpp"
 #include "platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
 #include "win_handles.hpp"
 
 namespace veltrim {
 namespace {
+
+bool Alive(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
+
+TEST(UniqueHandle, ClosesOnceWhereverTheHandleGoes) {
+  win::OwnedBrush first(::CreateSolidBrush(RGB(1, 2, 3)));
+  win::OwnedPen replaced(::CreatePen(PS_DOT, 1, RGB(9, 9, 9)));
+  const HBRUSH brush = first.Get();
+  const HPEN pen = replaced.Get();
+  {
+    win::OwnedBrush second(std::move(first));
+    EXPECT_FALSE(first);  // NOLINT(bugprone-use-after-move): the moved-from state is the point
+    EXPECT_TRUE(Alive(brush));
+  }
+  EXPECT_FALSE(Alive(brush)) << "the owner it moved to closes it";
+  replaced = win::OwnedPen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  EXPECT_FALSE(Alive(pen)) << "assignment closes the handle it replaces";
+  const HPEN kept = replaced.Release();
+  replaced.Reset();
+  EXPECT_TRUE(Alive(kept)) << "a released handle stays open";
+  win::OwnedPen(kept).Reset();
+  EXPECT_FALSE(Alive(kept));
+
+  win::WindowDc screen(nullptr);
+  win::WindowDc moved(std::move(screen));
+  EXPECT_FALSE(screen);  // NOLINT(bugprone-use-after-move)
+  EXPECT_GT(::GetDeviceCaps(moved.Get(), BITSPIXEL), 0);
+}
+
+TEST(SelectGuard, PutsBackWhatItReplacedAndNothingWhenItFailed) {
+  const win::OwnedDc dc(::CreateCompatibleDC(nullptr));
+  const win::OwnedBrush red(::CreateSolidBrush(RGB(255, 0, 0))), blue(::CreateSolidBrush(RGB(0, 0, 255)));
+  const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BRUSH);
+  {
+    const win::SelectGuard outer(dc.Get(), red.Get());
+    {
+      const win::SelectGuard inner(dc.Get(), blue.Get());
+      const win::SelectGuard failed(dc.Get(), nullptr);
+      EXPECT_FALSE(failed);
+      EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), blue.Get());
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), red.Get());
+  }
+  EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
+}
 
 constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
 
