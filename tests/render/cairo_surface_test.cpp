@@ -218,6 +218,43 @@ const ShapeCase kShapes[] = {
      {{-5, -5, kWhite}, {0, 0, kBlack}, {5, 5, kBlack}, {579, 479, kBlack}, {580, 479, kWhite}, {579, 480, kWhite}}},
 };
 
+// Cells as the dense pages draw them: a one-unit pen of the brush's colour, so each covers exactly its box,
+// however thin. A run of them is painted together; on a PDF page, from 64 cells on, as one stencil.
+void Cells(Surface& s, int count, int size, ColorRef colour) {
+  const ScopedObject pen = ScopedPen(s, PenStyle::Solid, 1, colour);
+  const ScopedObject brush = ScopedBrush(s, colour);
+  for (int k = 0; k < count; ++k) {
+    const int x = 200 + (k % 10) * size, y = 20 + (k / 10) * size;
+    if ((k % 10 + k / 10) % 2 == 0) s.Rectangle(x, y, x + size, y + size);  // a checkerboard, touching at corners
+  }
+}
+
+const ShapeCase kCellCases[] = {
+    {"ThinCellsCoverExactlyTheirBoxes",
+     [](Surface& s) {
+       const ScopedObject pen = ScopedPen(s, PenStyle::Solid, 1, kRedRef);
+       const ScopedObject brush = ScopedBrush(s, kRedRef);
+       s.Rectangle(10, 10, 11, 13);
+       s.Rectangle(20, 10, 23, 11);
+       s.Rectangle(30, 10, 32, 12);
+       s.Rectangle(40, 10, 45, 14);
+       ScopedObject green = ScopedBrush(s, kGreenRef);
+       s.Rectangle(100, 100, 110, 110);  // a red pen round a green brush: not a cell
+     },
+     {{10, 10, kRed}, {10, 12, kRed}, {10, 13, kWhite}, {11, 11, kWhite}, {20, 10, kRed}, {22, 10, kRed},
+      {23, 10, kWhite}, {20, 11, kWhite}, {31, 11, kRed}, {32, 11, kWhite}, {31, 12, kWhite}, {44, 13, kRed},
+      {45, 13, kWhite}, {44, 14, kWhite}, {39, 10, kWhite}, {40, 9, kWhite}, {100, 100, kRed}, {109, 109, kRed},
+      {105, 105, kGreen}, {110, 105, kWhite}}},
+    {"ManyCellsThenAnotherColour",
+     [](Surface& s) {
+       Cells(s, 200, 3, kBlueRef);
+       Cells(s, 200, 2, kRedRef);  // over the top, after all of blue
+     },
+     {{200, 20, kRed}, {202, 20, kBlue}, {202, 22, kRed}, {204, 20, kRed}, {206, 21, kBlue}, {204, 24, kRed},
+      {219, 59, kRed}, {220, 60, kWhite}, {227, 77, kBlue}, {229, 77, kBlue}, {230, 77, kWhite}, {227, 80, kWhite},
+      {226, 79, kWhite}, {228, 79, kBlue}}},
+};
+
 class ShapeTest : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
@@ -228,6 +265,29 @@ TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cairo, ShapeTest, ::testing::ValuesIn(kShapes),
+                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cells, ShapeTest, ::testing::ValuesIn(kCellCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// A PDF page of many cells, rendered back at the device's resolution, holds the very pixels of the PNG page:
+// their stencil leaves no edge to a renderer's rules.
+class CellsOnPdf : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(CellsOnPdf, RenderToThePixelsOfThePngPage) {
+  PngPage png, pdf(SmallCaps(), FileFormat::Pdf);
+  ASSERT_TRUE(png.Started() && pdf.Started());
+  GetParam().draw(png.S());
+  GetParam().draw(pdf.S());
+  const RasterImage expected = png.Finish(), rendered = pdf.Finish();
+  ASSERT_EQ(std::pair(rendered.Width(), rendered.Height()), std::pair(expected.Width(), expected.Height()));
+  int differing = 0;
+  for (int y = 0; y < expected.Height(); ++y)
+    for (int x = 0; x < expected.Width(); ++x) differing += expected.Pixel(x, y) != rendered.Pixel(x, y);
+  EXPECT_EQ(differing, 0);
+  pdf.ExpectPixels(rendered, GetParam().probes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cairo, CellsOnPdf, ::testing::Values(kCellCases[1]),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // The current position after each path call, as GDI leaves it; an arc direction or a Bezier count GDI refuses

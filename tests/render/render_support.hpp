@@ -25,11 +25,13 @@ inline DeviceCaps SmallCaps() { return *MakeDeviceCaps(SimulatedDevice{{60, 50},
 // A colour expected at a device point.
 struct Probe { int x, y; std::uint32_t rgb; };
 
-// One page on the PNG device, open for drawing from construction; Finish ends it and reads it back.
+// One page on the PNG device (or the PDF device, its page rendered back by Ghostscript at the device's
+// resolution), open for drawing from construction; Finish ends it and reads it back.
 class PngPage {
  public:
-  explicit PngPage(const DeviceCaps& caps = SmallCaps())
-      : caps_(caps), device_(FileFormat::Png, dir_.Path() / "page.png", caps) {
+  explicit PngPage(const DeviceCaps& caps = SmallCaps(), FileFormat format = FileFormat::Png)
+      : caps_(caps), format_(format),
+        device_(format, dir_.Path() / (format == FileFormat::Png ? "page.png" : "page.pdf"), caps) {
     started_ = device_.StartDocA("render test") > 0 && device_.StartPage() > 0;
   }
   bool Started() const { return started_; }
@@ -40,7 +42,10 @@ class PngPage {
     EXPECT_GT(device_.EndPage(), 0);
     EXPECT_GT(device_.EndDoc(), 0);
     EXPECT_GT(device_.FinishJob(), 0);
-    return RasterImage::LoadPng(dir_.Path() / "page-1.png");
+    if (format_ == FileFormat::Png) return RasterImage::LoadPng(dir_.Path() / "page-1.png");
+    const auto pages = RenderPages(dir_.Path() / "page.pdf", caps_.dpiX, dir_.Path());
+    EXPECT_EQ(pages.size(), 1u);
+    return RasterImage::LoadPng(pages.at(0));
   }
 
   // The image pixel of device point (x, y).
@@ -54,6 +59,7 @@ class PngPage {
  private:
   TempDir dir_;
   DeviceCaps caps_;
+  FileFormat format_;
   CairoPrintDevice device_;
   bool started_ = false;
 };

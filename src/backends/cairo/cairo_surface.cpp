@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <numbers>
@@ -311,6 +312,7 @@ void CairoSurface::BeginPage(cairo_t* cr, double unitsPerDotX, double unitsPerDo
   cr_ = cr;
   readable_ = readable;
   directPixels_ = false;
+  pending_.clear();
   if (cr_ == nullptr) return;
   if (readable_ != nullptr && unitsPerDotX == 1.0 && unitsPerDotY == 1.0 && cairo_get_target(cr_) == readable_) {
     const cairo_format_t format = cairo_image_surface_get_format(readable_);
@@ -326,6 +328,7 @@ void CairoSurface::BeginPage(cairo_t* cr, double unitsPerDotX, double unitsPerDo
 }
 
 void CairoSurface::EndPage() {
+  FillPendingCells();
   cr_ = nullptr;
   readable_ = nullptr;
   directPixels_ = false;
@@ -487,6 +490,7 @@ bool CairoSurface::StretchBlt(int x, int y, int width, int height, ObjectHandle 
   const Object* found = Find(bitmap);
   if (cr_ == nullptr || found == nullptr || !std::holds_alternative<BitmapObject>(found->data)) return false;
   if (srcWidth == 0 || srcHeight == 0) return false;
+  FillPendingCells();
   if (width == 0 || height == 0) return true;
   cairo_save(cr_);
   cairo_translate(cr_, x, y);
@@ -510,6 +514,74 @@ bool IsNull(PenStyle style) { return style == PenStyle::Null; }
 double Offset(int width) { return width % 2 == 1 ? 0.5 : 0.0; }
 
 }  // namespace
+
+// Below this many cells a vector page gets one rectangle fill each, as any
+// other shape; from it on, one stencil (see PaintCellMask).
+constexpr std::size_t kStencilCells = 64;
+
+void CairoSurface::FillPendingCells() {
+  if (pending_.empty() || cr_ == nullptr) {
+    pending_.clear();
+    return;
+  }
+  SetColour(cr_, pendingColour_);
+  if (readable_ == nullptr && pending_.size() >= kStencilCells) {
+    PaintCellMask();
+  } else if (readable_ != nullptr) {
+    // Pixels: the rasteriser is this one, so one path of them all is exact.
+    cairo_new_path(cr_);
+    for (const Cell& c : pending_) cairo_rectangle(cr_, c.left, c.top, c.right - c.left, c.bottom - c.top);
+    cairo_fill(cr_);
+  } else {
+    for (const Cell& c : pending_) {
+      cairo_rectangle(cr_, c.left, c.top, c.right - c.left, c.bottom - c.top);
+      cairo_fill(cr_);
+    }
+  }
+  pending_.clear();
+}
+
+// A stencil of one bit a device unit over the cells' bounding box, painted in
+// their colour with nearest-neighbour sampling: a document viewer or printer
+// at the device's resolution sets exactly the pixels of the cells, whatever
+// its rule for the edges of shapes, and the file holds a compressed bitmap
+// rather than a shape per cell.
+void CairoSurface::PaintCellMask() {
+  Cell box{caps_.horzRes, caps_.vertRes, 0, 0};
+  for (const Cell& c : pending_) {
+    box = {std::min(box.left, c.left), std::min(box.top, c.top), std::max(box.right, c.right),
+           std::max(box.bottom, c.bottom)};
+  }
+  box = {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, caps_.horzRes),
+         std::min(box.bottom, caps_.vertRes)};
+  if (box.right <= box.left || box.bottom <= box.top) return;
+  const CairoSurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A1, box.right - box.left, box.bottom - box.top));
+  if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return;
+  cairo_surface_flush(mask.get());
+  unsigned char* data = cairo_image_surface_get_data(mask.get());
+  const int stride = cairo_image_surface_get_stride(mask.get());
+  // Pixels are packed into 32-bit words, the first in the word's lowest bit on
+  // a little-endian machine and in its highest bit on a big-endian one.
+  const auto bit = [](int x) {
+    const int k = x % 32;
+    return std::uint32_t{1} << (std::endian::native == std::endian::little ? k : 31 - k);
+  };
+  for (const Cell& c : pending_) {
+    const int left = std::max(c.left, box.left) - box.left, right = std::min(c.right, box.right) - box.left;
+    const int top = std::max(c.top, box.top) - box.top, bottom = std::min(c.bottom, box.bottom) - box.top;
+    for (int y = top; y < bottom; ++y) {
+      auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+      for (int x = left; x < right; ++x) row[x / 32] |= bit(x);
+    }
+  }
+  cairo_surface_mark_dirty(mask.get());
+  const PatternPtr stencil(cairo_pattern_create_for_surface(mask.get()));
+  cairo_matrix_t place;
+  cairo_matrix_init_translate(&place, -box.left, -box.top);
+  cairo_pattern_set_matrix(stencil.get(), &place);
+  cairo_pattern_set_filter(stencil.get(), CAIRO_FILTER_NEAREST);
+  cairo_mask(cr_, stencil.get());
+}
 
 bool CairoSurface::Fill(BrushObject& brush) {
   switch (brush.brush.lbStyle) {
@@ -576,6 +648,7 @@ bool CairoSurface::MoveToEx(int x, int y, Point* previous) {
 
 bool CairoSurface::LineTo(int x, int y) {
   if (cr_ == nullptr) return false;
+  FillPendingCells();
   const PenObject& pen = SelectedPen();
   const Point from = std::exchange(current_, Point{x, y});
   if (IsNull(pen.style) || from == current_) return Ok();
@@ -600,6 +673,20 @@ bool CairoSurface::Rectangle(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   const PenObject& pen = SelectedPen();
+  const BrushObject& brush = SelectedBrush();
+  // A one-unit solid pen of the solid brush's colour makes the cell one solid
+  // block of exactly [left, right) x [top, bottom) (at two units or more each
+  // way: the interior and the outline's ring meet on whole pixels), the same
+  // pixels as the fill and the stroke, in one rectangle of the pending path.
+  const bool solidCell = pen.width <= 1 && (pen.style == PenStyle::Solid || pen.style == PenStyle::InsideFrame) &&
+                         brush.brush.lbStyle == kBsSolid && (brush.brush.lbColor & 0xFFFFFF) == (pen.colour & 0xFFFFFF) &&
+                         right - left >= 1 && bottom - top >= 1;
+  if (!pending_.empty() && (!solidCell || pendingColour_ != pen.colour)) FillPendingCells();
+  if (solidCell) {
+    pendingColour_ = pen.colour;
+    pending_.push_back({left, top, right, bottom});
+    return Ok();
+  }
   cairo_new_path(cr_);
   // The interior: the pixels left..right-2, top..bottom-2; a pen of one
   // unit then covers the last column and row.
@@ -622,6 +709,7 @@ bool CairoSurface::Rectangle(int left, int top, int right, int bottom) {
 
 bool CairoSurface::Ellipse(int left, int top, int right, int bottom) {
   if (cr_ == nullptr) return false;
+  FillPendingCells();
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   const PenObject& pen = SelectedPen();
@@ -640,6 +728,7 @@ bool CairoSurface::Ellipse(int left, int top, int right, int bottom) {
 bool CairoSurface::DrawArc(ArcShape shape, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                            int yEnd) {
   if (cr_ == nullptr) return false;
+  FillPendingCells();
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   const PenObject& pen = SelectedPen();
@@ -713,6 +802,7 @@ int CairoSurface::SetArcDirection(int direction) {
 
 bool CairoSurface::PolyBezier(std::span<const Point> points) {
   if (cr_ == nullptr || points.empty() || (points.size() - 1) % 3 != 0) return false;
+  FillPendingCells();
   const PenObject& pen = SelectedPen();
   const double o = Offset(pen.width);
   cairo_new_path(cr_);
@@ -729,6 +819,7 @@ ColorRef CairoSurface::SetPixel(int x, int y, ColorRef colour) {
 
 bool CairoSurface::SetPixelV(int x, int y, ColorRef colour) {
   if (cr_ == nullptr || !InPrintableArea(x, y)) return false;
+  FillPendingCells();
   if (directPixels_) {
     // A one-pixel fill costs a path and a rasterisation; a page of dots
     // (the preview's dot pattern sets every fifth pixel) is far quicker
@@ -751,6 +842,7 @@ bool CairoSurface::SetPixelV(int x, int y, ColorRef colour) {
 
 ColorRef CairoSurface::GetPixel(int x, int y) {
   if (cr_ == nullptr || readable_ == nullptr || !InPrintableArea(x, y)) return kInvalidColour;
+  FillPendingCells();
   const cairo_format_t format = cairo_image_surface_get_format(readable_);
   if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return kInvalidColour;
   const int px = x + caps_.offsetX, py = y + caps_.offsetY;
@@ -768,6 +860,7 @@ ColorRef CairoSurface::GetPixel(int x, int y) {
 
 bool CairoSurface::TextOutA(int x, int y, std::string_view text) {
   if (cr_ == nullptr) return false;
+  FillPendingCells();
   const auto font = SelectedFont();
   if (!font) return false;
   const LogFont& logFont = std::get<FontObject>(Find(font_)->data).font;

@@ -39,6 +39,7 @@
 #include <string>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
 #include "cairo_handles.hpp"
 #include "platform/device_caps.hpp"
@@ -146,11 +147,22 @@ class CairoSurface final : public Surface {
   bool Ok() const;
   bool Fill(BrushObject& brush);             // fills the current path, keeps it
   bool Stroke(const PenObject& pen);         // strokes and clears the current path
+  // Solid cells (see Rectangle) of one colour wait here and are painted
+  // together: a page of a hundred thousand cells costs one operation, not two
+  // hundred thousand. Every other drawing call, and the end of the page,
+  // paints them first.
+  struct Cell {
+    int left, top, right, bottom;
+  };
+  void FillPendingCells();
+  void PaintCellMask();  // the pending cells as one 1-bit stencil at device resolution
   bool DrawArc(ArcShape shape, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
   bool InPrintableArea(int x, int y) const;
 
   DeviceCaps caps_;
   cairo_t* cr_ = nullptr;  // the bound page's context, not owned
+  ColorRef pendingColour_ = 0;
+  std::vector<Cell> pending_;
   cairo_surface_t* readable_ = nullptr;
   bool directPixels_ = false;  // readable_ is the target at one unit a pixel: pixels are written in place
 
