@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <random>
 
 #include "recording_surface.hpp"
@@ -23,14 +22,11 @@ class FilePictures final : public PreviewPictures {
  public:
   FilePictures() {
     fs::create_directories(folder_);
-    const std::map<int, Size> sizes = {{20, {167, 239}}, {21, {167, 239}}, {22, {167, 239}}, {23, {167, 239}},
-                                       {24, {167, 239}}, {25, {167, 23}}, {26, {167, 23}}, {27, {167, 7}},
-                                       {28, {167, 10}}, {29, {167, 32}}, {30, {167, 31}}, {31, {167, 32}},
-                                       {32, {167, 18}}, {33, {167, 31}}, {34, {167, 31}}, {35, {167, 31}},
-                                       {36, {60, 60}}, {37, {60, 60}}};
-    for (const auto& [id, size] : sizes) {
-      const std::vector<std::uint32_t> grey(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
-      EXPECT_TRUE(test::WriteBmp24(Path(id), size.cx, size.cy, grey)) << Path(id);
+    const int heights[] = {239, 239, 239, 239, 239, 23, 23, 7, 10, 32, 31, 32, 18, 31, 31, 31, 60, 60};  // 20 to 37
+    for (int id = 20; id <= 37; ++id) {
+      const int width = id < 36 ? 167 : 60, height = heights[id - 20];
+      const std::vector<std::uint32_t> grey(static_cast<std::size_t>(width) * height, 0x808080);
+      EXPECT_TRUE(test::WriteBmp24(Path(id), width, height, grey)) << Path(id);
     }
   }
   FilePictures(const FilePictures&) = delete;

@@ -27,9 +27,8 @@ class ScriptedDevice final : public PrintDevice {
  private:
   int Call(std::string name, std::deque<int>& results) {
     calls_.push_back(std::move(name));
-    if (results.empty()) return 1;
-    const int result = results.front();
-    results.pop_front();
+    const int result = results.empty() ? 1 : results.front();
+    if (!results.empty()) results.pop_front();
     return result;
   }
   RecordingSurface& surface_;
@@ -37,8 +36,8 @@ class ScriptedDevice final : public PrintDevice {
   std::vector<std::string>& calls_;
 };
 
-class ScriptedTarget final : public PrintTarget {
- public:
+// The print dialog, accepted with a device or not.
+struct ScriptedTarget final : PrintTarget {
   bool accept = true;
   bool withDevice = true;
   RecordingDevice device;
