@@ -299,7 +299,7 @@ TEST(PointerOver, OnlyVisibleChangedButtonsAreRedrawn) {
   // Moving across: one goes off, the other on; the right/bottom edge is outside.
   EXPECT_EQ(UpdateHover(buttons, {200, 137}, flags), (std::vector<int>{1165, 1171}));
   EXPECT_EQ(UpdateHover(buttons, {355, 137}, flags), std::vector<int>{1171});
-  EXPECT_EQ(std::pair(flags[0] + flags[6], +flags[12]), std::pair(0, 1)) << "a hidden button's flag is kept as it was";
+  EXPECT_EQ(std::tuple(flags[0] + flags[6], flags[12]), std::tuple(0, 1)) << "a hidden button's flag is kept as it was";
 }
 
 TEST(NumberBoxes, RangesStartsAndDigitsOnly) {

@@ -164,8 +164,8 @@ TEST(Preview, AdvancedOptions) {
   EXPECT_EQ(Preview(2, {}, 0, 13).records.at(0).op, "BitBlt");
   EXPECT_TRUE(Preview(2, {}, 0, 15).records.empty());
   // Options drawn nowhere else, for their hygiene.
-  Preview(2, {}, 0, 1);
-  Preview(2, {}, 0, 14);
+  EXPECT_FALSE(Preview(2, {}, 0, 1).records.empty());
+  EXPECT_FALSE(Preview(2, {}, 0, 14).records.empty());
 }
 
 TEST(Preview, CalibrationStripsAdvanceTheCursor) {
@@ -187,7 +187,7 @@ TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
   // Layout 0 is a strip t(o) .. t((N + 10) x 0.8047): 8 .. 16 for N = 10.
   EXPECT_EQ(Preview(4, {1}, 10, 0, 0).records.at(2).ToString(), "LineTo(167, 16) -> 1");
   EXPECT_TRUE(Preview(4, {1}, 0, 0, 3).records.empty()) << "no such layout";
-  Preview(4, {0, 1, 2, 3, 4, 5}, 3, 0, 2);
+  EXPECT_FALSE(Preview(4, {0, 1, 2, 3, 4, 5}, 3, 0, 2).records.empty());
   // Every item of the selection, in order, the dots last: every fifth raster index of 167 x 239, 7983 pixels.
   for (const bool v : {false, true}) {
     const Drawn all = Preview(4, {0, 1, 2, 3, 4, 5}, 0, 0, 0, v);
