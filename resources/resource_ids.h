@@ -27,6 +27,12 @@
 /* Screen calibration wizard: picture 19, Accept (IDOK) and Cancel. */
 #define IDD_SCREEN_CALIBRATION 1161
 
+/* About box: template, its background static and image; its controls
+   4000..4008 are created by the dialog and their images are 4400..4420. */
+#define IDD_ABOUT 15
+#define IDC_ABOUT_BACKGROUND 4009
+#define IDB_ABOUT_BACKGROUND 200
+
 /* Selection menu and its commands. */
 #define IDM_SELECTION 138
 #define IDM_SELECT_ALL 5000

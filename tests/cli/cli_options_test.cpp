@@ -45,9 +45,8 @@ TEST(CommandLine, SettingsAndDeviceOptions) {
   EXPECT_EQ(o.selection.customColours[5], (ColourTriple{79, 84, 87}));
 }
 
-// Nothing chosen: the category's "Select Most Common Used" set, so a bare
-// run prints a real page; each choice of the user's replaces it. Tests are
-// clicked in order, then the menu applies: Simple Text (9) clears the items
+// Nothing chosen: the category's "Select Most Common Used" set, so a bare run prints a real page; each choice of
+// the user's replaces it. Tests are clicked in order, then the menu applies: Simple Text (9) clears the items
 // before it, and a later item clears it.
 TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
   const struct {
@@ -55,12 +54,9 @@ TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
     std::string ticks;
     int tab;
   } cases[] = {
-      {{"print"}, "1111011110", 0},
-      {{"print", "--select", "none"}, "0000000000", 0},
-      {{"print", "--tests", "4"}, "0000100000", 0},
-      {{"print", "--tests", "0,1,9"}, "0000000001", 0},
-      {{"print", "--tests", "9,2"}, "0010000000", 0},
-      {{"print", "--category", "color"}, "1010011001110", 1},
+      {{"print"}, "1111011110", 0}, {{"print", "--select", "none"}, "0000000000", 0},
+      {{"print", "--tests", "4"}, "0000100000", 0}, {{"print", "--tests", "0,1,9"}, "0000000001", 0},
+      {{"print", "--tests", "9,2"}, "0010000000", 0}, {{"print", "--category", "color"}, "1010011001110", 1},
       {{"print", "--category", "color", "--select", "common"}, "1010011001110", 1},
       {{"print", "--category", "calibration", "--option", "3"}, "00000000", 3},
       {{"print", "--category", "calibration", "--tests", "0", "--select", "inverse"}, "01111110", 3},

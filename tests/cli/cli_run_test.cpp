@@ -1,31 +1,29 @@
-// The real `veltrim` program: its report, exit status and files, and jobs
-// through the private scheduler.
+// The real `veltrim` program: its report, exit status and files, jobs through the private scheduler and what the
+// report says when the scheduler will not take them, and `veltrim info` as text and JSON.
+#include <cups/cups.h>
+
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "cli_support.hpp"
+#include "cups_print.hpp"
 
 namespace veltrim::test {
 namespace {
 
-std::string ReadFile(const fs::path& file) {
-  std::ostringstream text;
-  text << std::ifstream(file, std::ios::binary).rdbuf();
-  return text.str();
-}
-
 using CliRun = CliTest<>;
 
-// Two documents of three pages into a PDF and into a queue, whose file
-// device keeps the last job.
+// Two documents of three pages into a PDF and into a queue, whose file device keeps the last job.
 TEST_F(CliRun, TwoDocumentsOfThreePagesToAFileAndToAQueue) {
   const fs::path pdf = folder_ / "x.pdf", report = folder_ / "report.txt";
   const auto run = RunVeltrim({"print", "--output", pdf, "--docs", "2", "--pages", "3", "--report", report});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(2, 3));
-  EXPECT_NE(run.out.find("\r\nPrint Time: "), std::string::npos);
-  EXPECT_EQ(run.out.substr(run.out.size() - 9), " seconds.");
-  EXPECT_EQ(ReadFile(report), run.out) << "the report file holds the report byte for byte";
+  EXPECT_TRUE(EndsWithPrintTime(run.out)) << run.out;
+  std::ostringstream written;
+  written << std::ifstream(report, std::ios::binary).rdbuf();
+  EXPECT_EQ(written.str(), run.out) << "the report file holds the report byte for byte";
   EXPECT_EQ(PdfPages(pdf), 6);
 
   CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_two_jobs");
@@ -40,8 +38,8 @@ TEST_F(CliRun, TwoDocumentsOfThreePagesToAFileAndToAQueue) {
   EXPECT_NE(list.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << list.out;
 }
 
-// The README's main job, bare: a PDF in the current folder whose page shows
-// the most common Black&White patterns; "--select none" leaves it blank.
+// The README's main job, bare: a PDF in the current folder whose page shows the most common Black&White patterns;
+// "--select none" leaves it blank.
 TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
   for (const bool blank : {false, true}) {
     const auto run = InFolder(kVeltrim, blank ? std::vector<std::string>{"print", "--select", "none"}
@@ -55,27 +53,36 @@ TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
   }
 }
 
-// What the report and the exit status say when the job cannot start.
-TEST_F(CliRun, UnwritableOutputAndUnknownPrinterAreFailedCalls) {
+// A job that cannot start: an unwritable file, an unknown printer, and a queue that refuses jobs or is stopped,
+// where every document is a failed StartDoc and no job completes.
+TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
   const auto unwritable = RunVeltrim({"print", "--output", folder_ / "missing" / "x.pdf"});
   EXPECT_EQ(unwritable.exitCode, 1);
   EXPECT_EQ(WithoutTime(unwritable.out), kPrinterChosen + "[x] StartDoc()\r\n");
   const auto unknown = RunVeltrim({"print", "--printer", "no_such_queue"});
   EXPECT_EQ(unknown.exitCode, 1);
   EXPECT_EQ(WithoutTime(unknown.out), kReportHeader + "[x] PrintDlg()\r\n");
+  for (const auto& [name, command] : {std::pair{"refusing", "cupsreject"}, std::pair{"stopped", "cupsdisable"}}) {
+    SCOPED_TRACE(name);
+    CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + name);
+    const auto state = RunOnScheduler({command, queue.Name()});
+    ASSERT_EQ(state.exitCode, 0) << state.err;
+    const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
+    EXPECT_EQ(queue.CompletedJobs(), 0);
+  }
 }
 
-// Usage errors of every command exit 2 with a message naming them, and
-// write nothing: info takes no job options, preview no job or printer,
-// plot only its picture's.
+// Usage errors of every command exit 2 with a message naming them, and write nothing: info takes no job options,
+// preview no job or printer, plot only its picture's.
 TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
   const std::pair<std::vector<std::string>, const char*> refused[] = {
       {{"print", "--docs", "0"}, "veltrim: "},     {{"print", "--paper", "b9"}, "veltrim: "},
       {{"print", "--frobnicate"}, "veltrim: "},    {{"scan"}, "veltrim: "},
       {{"info", "--docs", "2"}, "--docs"},         {{"info", "--output", "x.txt"}, "--output"},
       {{"preview", "--docs", "2"}, "veltrim: "},   {{"preview", "--output", "p.pdf"}, "veltrim: "},
-      {{"preview", "--printer", "q"}, "veltrim: "},
-      {{"plot", "--kind", "1"}, "--output FILE.png is required"},
+      {{"preview", "--printer", "q"}, "veltrim: "}, {{"plot", "--kind", "1"}, "--output FILE.png is required"},
       {{"plot", "--output", "p.bmp", "--kind", "1"}, "writes a PNG file"},
       {{"plot", "--output", "p.png"}, "give --kind 1..5 or --curves"},
       {{"plot", "--output", "p.png", "--kind", "6"}, "--kind: 6 is out of range 1..5"},
@@ -105,6 +112,139 @@ TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
   EXPECT_NE(help.out.find("--dot-coverage"), std::string::npos);
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "veltrim " VELTRIM_VERSION "\n");
+}
+
+// A scheduler of the test's own, so that it can be stopped mid-job.
+class LostScheduler : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state_ = fs::temp_directory_path() /
+             ("veltrim-lost-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(state_);
+    const auto started = RunProcess({kCupsFixture, "start", state_.string()});
+    ASSERT_EQ(started.exitCode, 0) << started.err;
+    server_ = CupsServerOf(state_);
+    cupsSetServer(server_.c_str());
+    queue_.emplace(server_, state_, "lost");
+  }
+  void TearDown() override {
+    StopScheduler();
+    queue_.reset();
+    fs::remove_all(state_);
+  }
+  void StopScheduler() { RunProcess({kCupsFixture, "stop", state_.string()}); }
+
+  const std::string kCupsFixture = VELTRIM_FIXTURES_DIR "/cups.sh";
+  fs::path state_;
+  std::string server_;
+  std::optional<CupsQueue> queue_;
+};
+
+TEST_F(LostScheduler, BeforeTheDocumentStarts) {
+  PrintChoice choice = CupsPrintTarget("lost").Choose();
+  ASSERT_TRUE(choice.accepted);
+  ASSERT_NE(choice.device, nullptr);
+  StopScheduler();
+  EXPECT_EQ(choice.device->StartDocA("QORVEL Veltrim v2"), kSpError);
+}
+
+// Parallel tests each have a scheduler: one handed another's address stops at once.
+TEST_F(LostScheduler, AnotherSchedulersAddressIsRefused) {
+  EXPECT_THROW(CupsQueue(CupsServerFromEnvironment(), state_, "other"), std::runtime_error);
+  EXPECT_THROW(CupsQueue(server_, StateFromEnvironment(), "other"), std::runtime_error);
+}
+
+TEST_F(LostScheduler, DuringTheDocument) {
+  PrintChoice choice = CupsPrintTarget("lost").Choose();
+  ASSERT_NE(choice.device, nullptr);
+  PrintDevice& device = *choice.device;
+  ASSERT_GT(device.StartDocA("QORVEL Veltrim v2"), 0);
+  ASSERT_GT(device.StartPage(), 0);
+  device.Page().Rectangle(100, 100, 900, 900);
+  StopScheduler();
+  const int endPage = device.EndPage();
+  const int endDoc = device.EndDoc();
+  EXPECT_TRUE(endPage <= 0 || endDoc <= 0) << "the lost job was reported as printed (EndPage " << endPage
+                                           << ", EndDoc " << endDoc << ")";
+}
+
+// The whole number after `label` in the report, or after "key": in the JSON.
+std::string After(const std::string& text, const std::string& label) {
+  const auto at = text.find(label);
+  if (at == std::string::npos) return "(missing " + label + ")";
+  const auto begin = at + label.size();
+  return text.substr(begin, text.find_first_not_of("-0123456789", begin) - begin);
+}
+
+// Runs info as text and as JSON, which must tell the same facts; the text with the JSON after it.
+std::string ReportAndJson(std::vector<std::string> args) {
+  const std::pair<const char*, const char*> facts[] = {
+      {"X Axis Resolution [pixels/inch]: ", "\"logPixelsX\":"},
+      {"Y Axis Resolution [pixels/inch]: ", "\"logPixelsY\":"},
+      {"Width of the Physical Page [device units]: ", "\"physicalWidth\":"},
+      {"Height of the Physical Page [device units]: ", "\"physicalHeight\":"},
+      {"Paper Width [tenths of a millimeter]: ", "\"paperWidth\":"},
+      {"Paper Length [tenths of a millimeter]: ", "\"paperLength\":"},
+      {"Print Quality: ", "\"printQuality\":"}, {"Y Axis Resolution [DPI]: ", "\"yResolution\":"}};
+  args.insert(args.begin(), "info");
+  const auto report = RunVeltrim(args);
+  args.push_back("--json");
+  const auto object = RunVeltrim(args);
+  EXPECT_EQ(report.exitCode, 0) << report.err;
+  EXPECT_EQ(object.exitCode, 0) << object.err;
+  EXPECT_EQ(report.out.rfind("QORVEL Veltrim v2 Generated Informations\r\n\r\nPrinter: ", 0), 0u) << report.out;
+  for (const auto& [label, key] : facts) EXPECT_EQ(After(report.out, label), After(object.out, key)) << key;
+  return report.out + object.out;
+}
+
+TEST(CliInfo, QueueReportFollowsItsDefaultMediaAndResolution) {
+  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_info");
+  std::string both = ReportAndJson({"--printer", queue.Name()});
+  EXPECT_NE(both.find("\r\nPort Used: CUPS:cli_info\r\n"), std::string::npos);
+  EXPECT_NE(both.find("Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t"), std::string::npos) << both;
+  EXPECT_EQ(After(both, "\"physicalWidth\":"), "2550");
+  EXPECT_EQ(After(both, "\"printQuality\":"), "300");
+  EXPECT_EQ(After(both, "\"paperSize\":"), "1");
+  EXPECT_NE(both.find("\"port\":\"CUPS:cli_info\""), std::string::npos);
+  EXPECT_EQ(both.find("\"ttOption\""), std::string::npos) << "a queue has no TrueType option to tell";
+
+  const auto changed =
+      RunOnScheduler({"lpadmin", "-p", queue.Name(), "-o", "PageSize=A4", "-o", "printer-resolution-default=600dpi"});
+  ASSERT_EQ(changed.exitCode, 0) << changed.err;
+  both = ReportAndJson({"--printer", queue.Name()});
+  EXPECT_NE(both.find("Paper Size (as predefined type): A4 Sheet, 210- by 297-millimeters\t"), std::string::npos)
+      << both;
+  EXPECT_EQ(After(both, "\"physicalWidth\":"), "4958") << "the driver's A4 is 209.9 mm wide";
+  EXPECT_EQ(After(both, "\"printQuality\":"), "600");
+  EXPECT_EQ(After(both, "\"paperSize\":"), "9");
+
+  const auto unknown = RunVeltrim({"info", "--printer", "no_such_queue"});
+  EXPECT_EQ(unknown.exitCode, 1);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_NE(unknown.err.find("no printer named \"no_such_queue\""), std::string::npos) << unknown.err;
+}
+
+// Sizes in millimetres are rounded as drivers round them: A4 without margins is 210 x 297 whatever the
+// resolution; a 4.23 mm margin is 50 dots at 300 dpi.
+TEST(CliInfo, FileTargetReportsItsSimulatedPrinter) {
+  const TempDir dir;
+  const std::string output = dir.Path() / "x.pdf";
+  const std::string both = ReportAndJson({"--output", output, "--paper", "legal", "--dpi", "200", "--margins", "0"});
+  EXPECT_NE(both.find("\r\nPort Used: FILE:" + output + "\r\n"), std::string::npos);
+  EXPECT_EQ(After(both, "\"physicalWidth\":"), "1700");
+  EXPECT_EQ(After(both, "\"physicalOffsetX\":"), "0");
+  EXPECT_EQ(After(both, "\"paperSize\":"), "5");
+  EXPECT_NE(both.find("\r\n  Device Name: x.pdf\r\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(output)) << "a report writes no file";
+  struct Simulated { const char *dpi, *margins, *width, *height, *offset; };
+  for (const Simulated& c : {Simulated{"150", "0", "210", "297", "0"}, Simulated{"300", "0", "210", "297", "0"},
+                             Simulated{"300", "4.23", "202", "289", "50"}}) {
+    SCOPED_TRACE(std::string(c.dpi) + " dpi, margins " + c.margins);
+    const std::string report = ReportAndJson({"--paper", "a4", "--dpi", c.dpi, "--margins", c.margins});
+    EXPECT_EQ(After(report, "Printable Area's Width [mm]: "), c.width);
+    EXPECT_EQ(After(report, "Printable Area's Height [mm]: "), c.height);
+    EXPECT_EQ(After(report, "\"physicalOffsetX\":"), c.offset);
+  }
 }
 
 }  // namespace

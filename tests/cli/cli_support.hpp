@@ -1,5 +1,4 @@
-// What the tests of the real `veltrim` share: the program, a folder of the
-// test's own, the report without its time line, and pages printed to PNG.
+// What the tests of the real `veltrim` share: the program, a folder of the test's own and pages printed to PNG.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,30 +10,15 @@
 
 #include "process.hpp"
 #include "raster.hpp"
+#include "report_text.hpp"
 #include "services.hpp"
 #include "temp_dir.hpp"
 
 namespace veltrim::test {
 
 inline const std::string kVeltrim = VELTRIM_CLI;
-inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kCyan = 0x00FFFF, kMagenta = 0xFF00FF,
-                               kYellow = 0xFFFF00;
-inline const std::string kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
-// The report's start once a printer was chosen.
-inline const std::string kPrinterChosen = kReportHeader + "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-
-// The report's lines of `documents` documents of `pages` pages, every call successful.
-inline std::string Documents(int documents, int pages) {
-  std::string page, all;
-  for (int p = 0; p < pages; ++p) page += "[v] StartPage()\r\n[v] EndPage()\r\n";
-  for (int d = 0; d < documents; ++d) all += "[v] StartDoc()\r\n" + page + "[v] EndDoc()\r\n";
-  return all;
-}
-
-// The report up to the time line, whose seconds vary.
-inline std::string WithoutTime(const std::string& report) {
-  return report.substr(0, report.find("\r\nPrint Time: "));
-}
+inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00,
+                               kBlue = 0x0000FF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00;
 
 // `argv` on the fixtures' scheduler.
 inline ProcessResult RunOnScheduler(const std::vector<std::string>& argv) {
@@ -47,11 +31,19 @@ inline ProcessResult RunVeltrim(std::vector<std::string> args, const std::string
   return RunOnScheduler(args);
 }
 
+// A copy of the program alone in `folder`/bin, without the data files and config.qrv beside it.
+inline fs::path CopyOfTheProgram(const fs::path& folder) {
+  const fs::path program = folder / "bin" / "veltrim";
+  fs::create_directories(program.parent_path());
+  fs::copy_file(kVeltrim, program);
+  return program;
+}
+
 // A test with an empty temporary folder of its own, removed when it ends.
 template <class Base = ::testing::Test>
 class CliTest : public Base {
  protected:
-  // Runs `program ARGS...` inside the folder, so that pages name short files.
+  // `program ARGS...` run inside the folder, so that pages name short files.
   ProcessResult InFolder(const fs::path& program, const std::vector<std::string>& args) const {
     std::vector<std::string> argv{"sh", "-c", "cd \"$1\" && shift && exec \"$@\"", "sh", folder_.string(),
                                   program.string()};
@@ -69,11 +61,6 @@ class CliTest : public Base {
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     EXPECT_EQ(run.err, "");
     return RasterImage::LoadPng(folder_ / "p-1.png");
-  }
-  // `veltrim preview ARGS...` in the folder.
-  ProcessResult Preview(std::vector<std::string> args) const {
-    args.insert(args.begin(), "preview");
-    return InFolder(kVeltrim, args);
   }
 
   TempDir dir_;

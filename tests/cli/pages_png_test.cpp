@@ -1,10 +1,13 @@
-// Advanced, Custom and Color Calibration pages as the real `veltrim` draws
-// them into PNG, read back at the points the page geometry predicts.
+// Pages as the real `veltrim` draws them into PNG, read back at the points the page geometry predicts, and the
+// pages of the data files beside it, which a copy without them prints blank.
 #include <functional>
 #include <optional>
 #include <ostream>
 
 #include "cli_support.hpp"
+#include "page_checks.hpp"
+#include "platform/device_caps.hpp"
+#include "test_picture.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -22,10 +25,8 @@ double Share(const RasterImage& page, int left, int top, int right, int bottom,
   return static_cast<double>(count) / ((right - left) * (bottom - top));
 }
 
-// The device: a 110 x 160 mm sheet at 254 dpi is 10 dots a millimetre; 5 mm
-// margins leave a printable area of 1000 x 1500 dots (100 x 150 mm) at
-// (50, 50), so ten millimetres are 100 units. A5 without margins is
-// 583 x 827 units at 100 dpi (3 a millimetre), 1748 x 2480 at 300 (11).
+// A 110 x 160 mm sheet at 254 dpi is 10 dots a millimetre; 5 mm margins leave a printable area of 1000 x 1500
+// dots at (50, 50). A5 without margins is 583 x 827 units at 100 dpi (3 a millimetre), 1748 x 2480 at 300 (11).
 std::vector<std::string> Small(std::vector<std::string> args) {
   args.insert(args.begin(), {"--paper", "110x160mm", "--dpi", "254", "--margins", "5"});
   return args;
@@ -35,17 +36,17 @@ std::vector<std::string> A5(const char* dpi, std::vector<std::string> args) {
   return args;
 }
 
-// At device point (x, y); the share of inked pixels of [left, right) x
-// [top, bottom) from min to max.
+// At device point (x, y); the share of inked pixels of [left, right) x [top, bottom) from min to max.
 struct Probe { int x, y; std::uint32_t rgb; int tolerance = 8; };
 struct InkedShare { int left, top, right, bottom; double min, max; };
 
 struct PageCase {
   const char* name;
   std::vector<std::string> args;
-  int width, height, margin;
+  int width, height, margin;  // the sheet, and the printable area's offset in it
   std::vector<Probe> probes;
   std::optional<InkedShare> inked = std::nullopt;
+  std::function<void(const RasterImage&)> check = nullptr;
 };
 
 void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
@@ -67,28 +68,101 @@ TEST_P(PagesPng, ColoursWhereTheGeometryPutsThem) {
     const double share = Share(page, s.left, s.top, s.right, s.bottom);
     EXPECT_TRUE(share >= s.min && share <= s.max) << share;
   }
+  if (c.check) c.check(page);
 }
 
-// Cells of 2.75 units; s <= 50 inks every (100 / s)th cell, above it every
-// (100 / (100 - s))th stays white: 5 and 80 % of the page inked.
+// Cells of 2.75 units; s <= 50 inks every (100 / s)th cell, above it every (100 / (100 - s))th stays white: 5 and
+// 80 % of the page inked.
 PageCase Coverage(const char* name, const char* percent, double share) {
   return {name, A5("300", {"--category", "custom", "--tests", "5", "--colour", "0=0,0,0", "--dot-coverage", percent}),
           1748, 2480, 0, {}, InkedShare{100, 100, 700, 700, share - 0.06, share + 0.06}};
 }
 
+// A4 at 300 dpi with 5 mm margins: a 2480 x 3508 sheet whose printable area of 2362 x 3390 starts at (59, 59);
+// 3390 dots over 287 mm make a centimetre 118 dots.
+void ColourPage(const RasterImage& page) {
+  const auto at = [&](int x, int y) { return page.Pixel(x + 59, y + 59); };
+  ColourPageLayout layout{2362, 118, -1};  // the blocks start one line below the title
+  for (int y = 0; y < 300 && layout.y0 < 0; ++y)
+    if (at(1181, y) == 0x00FFFF) layout.y0 = y;
+  ASSERT_GT(layout.y0, 10) << "no cyan bar below the title line";
+  int below = 0;
+  for (const ColourProbe& probe : layout.Probes()) {
+    EXPECT_EQ(ColourText(at(probe.x, probe.y)), ColourText(probe.rgb)) << probe.what << " at " << probe.x << ","
+                                                                       << probe.y;
+    below = std::max(below, probe.y);
+  }
+  const int x = 200 * 9 + 4, top = layout.GreyRowTop();
+  EXPECT_EQ(ColourText(at(x, top - 1)), "#000000") << "the black bar ends exactly where the grey row starts";
+  EXPECT_EQ(ColourText(at(x, top)), "#C8C8C8");
+  // Below the squares: the thin inclined lines and the three combs, each in its own ink.
+  for (const std::uint32_t ink : {kCyan, kMagenta, kYellow}) {
+    bool found = false;
+    for (int row = below + 1; row < 3390 && !found; row += 2)
+      for (int column = 0; column < 2362 && !found; column += 2) found = at(column, row) == ink;
+    EXPECT_TRUE(found) << ColourText(ink) << " comb below the squares";
+  }
+}
+
+// A4 at 300 dpi without margins: 11 units a millimetre. The ruler's top is one line of the default font below the
+// page top: found at its 90 % tick (x = 2232), it places everything else.
+void CalibrationPage(const RasterImage& page) {
+  const auto expectColour = [&](int x, int y, std::uint32_t rgb, int tolerance) {
+    EXPECT_PRED3(ColourNear, page.Pixel(x, y), rgb, tolerance) << x << ", " << y << ": "
+                                                                << ColourText(page.Pixel(x, y));
+  };
+  int t = 0;
+  while (t < 200 && White(page.Pixel(2232, t))) ++t;
+  ASSERT_GT(t, 20);
+  ASSERT_LT(t, 120);
+  // Major ticks 88 units (8 mm) long, minor ones 33 (3 mm): x = 1264 is 51 %.
+  EXPECT_FALSE(White(page.Pixel(1240, t + 80)));
+  EXPECT_FALSE(White(page.Pixel(1264, t + 20)));
+  expectColour(1264, t + 45, kWhite, 24);
+  // BLACK: checkerboard 110..198 below the ruler's top, the grey ramp 198..286, cell i from i x 9.6875.
+  const auto rampCell = [](int i) { return static_cast<int>(i * 9.6875) + 4; };
+  const int black = t + 110;
+  EXPECT_NEAR(Share(page, 100, black + 4, 600, black + 84, [](std::uint32_t rgb) { return rgb == 0; }), 0.5, 0.1);
+  for (const int i : {0, 128, 250}) expectColour(rampCell(i), black + 132, i * 0x010101u, 6);
+  // CYAN 25 mm lower: ramps from black and to white.
+  const int cyan = black + 275;
+  EXPECT_NEAR(Share(page, 100, cyan + 4, 600, cyan + 84, [](std::uint32_t rgb) { return rgb == kCyan; }), 0.5, 0.1);
+  expectColour(rampCell(128), cyan + 132, 0x008080u, 6);
+  expectColour(rampCell(64), cyan + 308, 0x40FFFFu, 6);
+  expectColour(1240, cyan + 420, kWhite, 2);  // nothing after the last strip
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Options, PagesPng,
     ::testing::Values(
-        // Bars 100 high in the cycle cyan, magenta, yellow, black; band 14
-        // (y 1400..1500) is yellow. Nothing in the margin.
+        // 200 x 420 mm at 254 dpi without margins: ten dots a millimetre both ways. The information block above
+        // the shapes: 26 lines of one line height each.
+        PageCase{"BlackWhiteItems0To8",
+                 {"--category", "bw", "--tests", "0,1,2,3,4,5,6,7,8", "--paper", "200x420mm", "--dpi", "254",
+                  "--margins", "0"},
+                 2000, 4200, 0, {}, std::nullopt,
+                 [](const RasterImage& page) {
+                   const BwPageReading reading = ReadBwPage(page, {2000, 4200, 10, 100, 200, 400, 0, 0});
+                   EXPECT_TRUE(reading.faults.empty()) << ::testing::PrintToString(reading.faults);
+                   ASSERT_GT(reading.linesTop, 0);
+                   EXPECT_EQ(reading.linesTop % 26, 0) << reading.linesTop;
+                   EXPECT_TRUE(AnyDark(page, 0, 0, 600, reading.linesTop)) << "the information lines come first";
+                 }},
+        PageCase{"ColourItems0To11", {"--category", "color", "--tests", "0,1,2,3,4,5,6,7,8,9,10,11"}, 2480, 3508, 0,
+                 {}, std::nullopt, ColourPage},
+        PageCase{"CalibrationRulerAndStripsOfBlackAndCyan",
+                 {"--paper", "a4", "--dpi", "300", "--margins", "0", "--category", "calibration", "--tests", "0,1"},
+                 2480, 3508, 0, {}, std::nullopt, CalibrationPage},
+        // Bars 100 high in the cycle cyan, magenta, yellow, black; band 14 (y 1400..1500) is yellow. Nothing in
+        // the margin.
         PageCase{"RepetitiveCmykBars", Small({"--category", "advanced", "--option", "1"}), 1100, 1600, 50,
                  {{500, 50, kCyan}, {500, 150, kMagenta}, {500, 250, kYellow}, {500, 350, kBlack}, {10, 1450, kYellow},
                   {-25, -25, kWhite}, {500, 1525, kWhite}}},
         // k = 127 at 50 %: (255, 127, 127) over the whole printable area.
         PageCase{"RedAtHalfCoverage", Small({"--category", "advanced", "--option", "9", "--coverage", "50"}), 1100,
                  1600, 50, {{2, 2, 0xFF7F7F}, {500, 750, 0xFF7F7F}, {997, 1497, 0xFF7F7F}, {-25, 750, kWhite}}},
-        // A 1000-unit square of 3-unit cells: corners, the middle about
-        // grey, white between the square and the caption 10 mm below it.
+        // A 1000-unit square of 3-unit cells: corners, the middle about grey, white between the square and the
+        // caption 10 mm below it.
         PageCase{"CmykSquare", Small({"--category", "advanced", "--option", "13"}), 1100, 1600, 50,
                  {{1, 1, kCyan}, {998, 1, kMagenta}, {1, 998, kBlack}, {998, 998, kYellow}, {500, 500, 0x808080},
                   {500, 1050, kWhite}}},
@@ -111,60 +185,82 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"CrossOnTheDiagonals", A5("100", {"--category", "custom", "--tests", "2"}), 583, 827, 0,
                  {{291, 413, kInk}, {100, 142, kInk}, {483, 142, kInk}, {100, 685, kInk}, {100, 400, kWhite, 2},
                   {291, 100, kWhite, 2}}},
-        // 1 mm lines at multiples of 11 (one unit wide), 5 mm lines at
-        // multiples of 55 (three); 27 and 500 are no multiples of 11. Two
-        // lines in eleven each way.
+        // 1 mm lines at multiples of 11 (one unit wide), 5 mm lines at multiples of 55 (three); 27 and 500 are no
+        // multiples of 11. Two lines in eleven each way.
         PageCase{"MillimetricPaperEveryElevenUnits",
                  A5("300", {"--category", "custom", "--tests", "3", "--colour", "5=0,0,255"}), 1748, 2480, 0,
                  {{500, 22, 0x0000FF, 40}, {500, 55, 0x0000FF, 2}, {22, 300, 0x0000FF, 40}, {500, 27, kWhite, 2},
                   {27, 300, kWhite, 2}},
                  InkedShare{100, 100, 600, 600, 0.15, 0.35}},
         Coverage("ColorCoverage5", "5", 0.05), Coverage("ColorCoverage80", "80", 0.8),
-        // The chart spans 30..583 both ways, 5.53 units a percent; centre
-        // 306.5 in HSL (0, 100, 50); saturation 50 at the left edge,
-        // lightness 100 at the top and 0 at the bottom, the right half held
-        // at saturation 100; the readout below the chart.
+        // The chart spans 30..583 both ways, 5.53 units a percent; centre 306.5 in HSL (0, 100, 50); saturation
+        // 50 at the left edge, lightness 100 at the top and 0 at the bottom, the right half held at saturation
+        // 100; the readout below the chart.
         PageCase{"SaturationLightnessGraphAroundARedCentre",
                  A5("100", {"--category", "calibration", "--tests", "7", "--colour", "9=255,0,0"}), 583, 827, 0,
                  {{308, 303, 0xFE0000, 4}, {36, 303, 0xBE4040, 10}, {575, 36, kWhite, 16}, {36, 578, kBlack, 16},
                   {575, 303, 0xFE0000, 4}},
-                 InkedShare{30, 613, 583, 700, 0.01, 1.0}}),
+                 InkedShare{30, 613, 583, 700, 0.01, 1.0}},
+        // The text file from the top of the printable area (59 dots in), ignoring the 50 mm offset, at about
+        // five per cent of the sheet's mean darkness.
+        PageCase{"TextPageFromTheTopAtAboutFivePerCent",
+                 {"--category", "bw", "--tests", "9", "--dpi", "300", "--offset", "50"}, 2480, 3508, 0, {},
+                 std::nullopt,
+                 [](const RasterImage& page) {
+                   EXPECT_TRUE(AnyDark(page, 59, 59, 1200, 100)) << "the first line";
+                   EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), 58)) << "nothing in the top margin";
+                   double ink = 0;
+                   for (int y = 0; y < page.Height(); ++y)
+                     for (int x = 0; x < page.Width(); ++x) {
+                       const std::uint32_t p = page.Pixel(x, y);
+                       ink += 1.0 - (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / (3.0 * 255.0);
+                     }
+                   EXPECT_NEAR(ink / (static_cast<double>(page.Width()) * page.Height()), 0.05, 0.01);
+                 }},
+        // The picture stretched over the printable area: every chart patch, the darkest and lightest steps of the
+        // grey ramp, and the white margin.
+        PageCase{"PicturePageShowsTheColourChart", {"--category", "color", "--tests", "12", "--dpi", "100"}, 827, 1169,
+                 0, {}, std::nullopt,
+                 [](const RasterImage& page) {
+                   const auto caps = MakeDeviceCaps({*PaperByName("a4"), 100, {5, 5, 5, 5}});
+                   ASSERT_TRUE(caps);
+                   ASSERT_EQ(page.Width(), caps->physicalWidth);
+                   ASSERT_EQ(caps->offsetX, caps->offsetY);
+                   EXPECT_EQ(MissedProbes(page, ChartProbes(caps->horzRes, caps->vertRes), caps->offsetX, 1, 1, 2), "");
+                   const auto at = [&](int x, int y) {
+                     return ColourText(page.Pixel(caps->offsetX + x * caps->horzRes / art::kTestPictureWidth,
+                                                  caps->offsetY + y * caps->vertRes / art::kTestPictureHeight));
+                   };
+                   const int stepMiddle = (art::kStepRampTop + art::kStepRampBottom) / 2;
+                   EXPECT_EQ(at(art::kRampLeft + 20, stepMiddle), "#000000");
+                   EXPECT_EQ(at(art::kRampRight - 20, stepMiddle), "#FFFFFF");
+                   EXPECT_EQ(ColourText(page.Pixel(caps->offsetX / 2, page.Height() / 2)), "#FFFFFF");
+                 }}),
     [](const auto& param) { return std::string(param.param.name); });
 
-using CalibrationPng = CliTest<>;
+using DataFilePages = CliTest<>;
 
-TEST_F(CalibrationPng, RulerAndStripsOfBlackAndCyan) {
-  // A4 at 300 dpi without margins: 2480 x 3508, 11 units a millimetre.
-  const RasterImage page = PrintPng({"--paper", "a4", "--dpi", "300", "--margins", "0", "--category", "calibration",
-                                     "--tests", "0,1"});
-  const auto expectColour = [&](int x, int y, std::uint32_t rgb, int tolerance) {
-    EXPECT_PRED3(ColourNear, page.Pixel(x, y), rgb, tolerance) << x << ", " << y << ": "
-                                                                << ColourText(page.Pixel(x, y));
+TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
+  const fs::path program = CopyOfTheProgram(folder_);
+  struct Case { const char *category, *item, *message; };
+  const Case cases[] = {
+      {"bw", "9", "Could not load text file ! Reinstalling this application might fix this problem."},
+      {"color", "12",
+       "Could not load bitmap file, probably because the file is missing ! Reinstalling this application could "
+       "solve this problem."},
   };
-  // The ruler's top is one line of the default font below the page top: find
-  // it at its 90 % tick (x = 2232), then place everything from it.
-  int t = 0;
-  while (t < 200 && White(page.Pixel(2232, t))) ++t;
-  ASSERT_GT(t, 20);
-  ASSERT_LT(t, 120);
-  // Major ticks 88 units (8 mm) long, minor ones 33 (3 mm): x = 1264 is 51 %.
-  EXPECT_FALSE(White(page.Pixel(1240, t + 80)));
-  EXPECT_FALSE(White(page.Pixel(1264, t + 20)));
-  expectColour(1264, t + 45, kWhite, 24);
-
-  // BLACK: checkerboard 110..198 below the ruler's top, the grey ramp
-  // 198..286, cell i from i x 9.6875.
-  const auto rampCell = [](int i) { return static_cast<int>(i * 9.6875) + 4; };
-  const int black = t + 110;
-  EXPECT_NEAR(Share(page, 100, black + 4, 600, black + 84, [](std::uint32_t rgb) { return rgb == 0; }), 0.5, 0.1);
-  for (const int i : {0, 128, 250}) expectColour(rampCell(i), black + 132, i * 0x010101u, 6);
-
-  // CYAN 25 mm lower: ramps from black and to white.
-  const int cyan = black + 275;
-  EXPECT_NEAR(Share(page, 100, cyan + 4, 600, cyan + 84, [](std::uint32_t rgb) { return rgb == kCyan; }), 0.5, 0.1);
-  expectColour(rampCell(128), cyan + 132, 0x008080u, 6);
-  expectColour(rampCell(64), cyan + 308, 0x40FFFFu, 6);
-  expectColour(1240, cyan + 420, kWhite, 2);  // nothing after the last strip
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.category);
+    const auto run = Print({"--category", c.category, "--tests", c.item, "--dpi", "72", "--pages", "2"}, program);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(1, 2));
+    const std::string line = std::string("Application ERROR: ") + c.message + "\n";
+    EXPECT_EQ(run.err, line + line) << "the message once for every page";
+    for (const char* file : {"p-1.png", "p-2.png"}) {
+      const RasterImage page = RasterImage::LoadPng(folder_ / file);
+      EXPECT_FALSE(AnyDark(page, 0, 0, page.Width(), page.Height())) << file << " is blank";
+    }
+  }
 }
 
 }  // namespace

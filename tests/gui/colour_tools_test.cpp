@@ -21,81 +21,15 @@
 #include "colour_tools/colour_plot.hpp"
 #include "dialog_driver.hpp"
 #include "preview_pixels.hpp"
+#include "running_program.hpp"
 
 namespace veltrim::test {
 namespace {
 
-namespace fs = std::filesystem;
-using std::chrono::seconds;
-
-fs::path ThisProgramsFolder() {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return fs::path(path).parent_path();
+HWND OpenPlot(const RunningProgram& program, int command) {
+  program.Click(command);
+  return program.Dialog(kColourReadout);
 }
-
-// A text of another process's control, asked for as that control answers it.
-std::string ControlText(HWND control) {
-  std::string text(30001, '\0');
-  DWORD_PTR length = 0;
-  ::SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 5000,
-                        &length);
-  text.resize(length);
-  return text;
-}
-
-// Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes.
-class RunningProgram {
- public:
-  explicit RunningProgram(const fs::path& folder) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string command = "\"" + (folder / "Veltrim.exe").string() + "\"";
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.string().c_str(),
-                          &startup, &process_))
-      return;
-    ::WaitForInputIdle(process_.hProcess, 20000);
-    Soon([&] {
-      ::EnumWindows(MatchMain, reinterpret_cast<LPARAM>(this));
-      return window_ != nullptr;
-    });
-  }
-  ~RunningProgram() {
-    if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
-    if (process_.hProcess) {
-      if (::WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
-      ::CloseHandle(process_.hThread);
-      ::CloseHandle(process_.hProcess);
-    }
-  }
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
-
-  HWND Window() const { return window_; }
-  // A click on control `id` of the main window.
-  void Click(int id) const {
-    ::PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window_, id)));
-  }
-  // The open dialog holding control `id`.
-  HWND Dialog(int id) const { return WaitForDialog(::GetWindowThreadProcessId(window_, nullptr), id, seconds(20)); }
-  HWND OpenPlot(int command) const {
-    Click(command);
-    return Dialog(kColourReadout);
-  }
-
- private:
-  static BOOL CALLBACK MatchMain(HWND window, LPARAM self) {
-    auto& program = *reinterpret_cast<RunningProgram*>(self);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != program.process_.dwProcessId || !::IsWindowVisible(window) || WindowText(window) != "QORVEL Veltrim - v.2")
-      return TRUE;
-    program.window_ = window;
-    return FALSE;
-  }
-  PROCESS_INFORMATION process_{};
-  HWND window_ = nullptr;
-};
 
 // What the core draws for `kind` with the program's starting colours, at the picture's size.
 std::vector<std::uint32_t> ExpectedPicture(HWND picture, int kind, const TestSelection& selection) {
@@ -112,28 +46,7 @@ std::string FileText(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The texts of a dialog's controls, each as its window shows it, in creation order.
-std::vector<std::string> ChildTexts(HWND dialog) {
-  std::vector<std::string> texts;
-  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    const std::string text = WindowText(child);
-    if (!text.empty()) texts.push_back(text);
-  }
-  return texts;
-}
-
-class ColourTools : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fs::create_directories(folder_);
-    fs::copy_file(ThisProgramsFolder().parent_path() / "Veltrim.exe", folder_ / "Veltrim.exe");
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  const fs::path folder_ = fs::temp_directory_path() / ("veltrim-colour-" + std::to_string(std::random_device()()));
-};
+class ColourTools : public ProgramFolder {};
 
 TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheReadout) {
   RunningProgram program(folder_);
@@ -150,7 +63,7 @@ TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheRead
                         Case{"custom corners", {custom + kCustomFourSidedItem}, kCustomPreviewCommand, 5}}) {
     SCOPED_TRACE(c.name);
     for (const int id : c.clicks) program.Click(id);
-    const HWND dialog = program.OpenPlot(c.command);
+    const HWND dialog = OpenPlot(program, c.command);
     ASSERT_TRUE(dialog);
     const HWND picture = ::GetDlgItem(dialog, kPictureControl);
     const auto expected = ExpectedPicture(picture, c.kind, TestSelection{});
@@ -189,7 +102,7 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
   {
     RunningProgram program(folder_);
     ASSERT_TRUE(program.Window());
-    const HWND dialog = program.OpenPlot(kCalibrationCurvesCommand);  // kind 2: curves only
+    const HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);  // kind 2: curves only
     ASSERT_TRUE(dialog);
     const HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
     {  // No readout without a picture.
@@ -253,7 +166,7 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
   }
   RunningProgram again(folder_);
   ASSERT_TRUE(again.Window());
-  const HWND dialog = again.OpenPlot(kCalibrationCurvesCommand);
+  const HWND dialog = OpenPlot(again, kCalibrationCurvesCommand);
   ASSERT_TRUE(dialog);
   EXPECT_TRUE(Soon([&] { return ControlText(::GetDlgItem(dialog, kFirstScreenValue)) == "150"; }));
   PressDialogButton(dialog, IDOK);

@@ -10,13 +10,22 @@
 
 #include "app/application.hpp"
 #include "dialog_driver.hpp"
+#include "gdi_probes.hpp"
+#include "win_handles.hpp"
 
 namespace veltrim::test {
 
 class MainWindowDriver {
  public:
-  MainWindowDriver();
-  ~MainWindowDriver();
+  MainWindowDriver() : app_(Application::Start(::GetModuleHandleA(nullptr), SW_SHOWNORMAL)) {
+    if (app_) {
+      window_ = app_->MainWindow();
+      app_->PumpPending();
+    }
+  }
+  ~MainWindowDriver() {
+    if (app_ && ::IsWindow(window_)) EndWith(WM_CLOSE, 0, 0);
+  }
   MainWindowDriver(const MainWindowDriver&) = delete;
   MainWindowDriver& operator=(const MainWindowDriver&) = delete;
 
@@ -28,7 +37,11 @@ class MainWindowDriver {
   // A click or menu choice, handled before this returns.
   void Command(int id) { ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   // A key pressed while the window is active, through the message loop.
-  void Key(UINT virtualKey);
+  void Key(UINT virtualKey) {
+    ::PostMessageA(window_, WM_KEYDOWN, virtualKey, 1);
+    ::PostMessageA(window_, WM_KEYUP, virtualKey, 0xC0000001);
+    app_->PumpPending();
+  }
   void Pump() { app_->PumpPending(); }
 
   bool Visible(int id) const { return ::IsWindowVisible(Control(id)) != FALSE; }
@@ -37,10 +50,34 @@ class MainWindowDriver {
 
   // Posts `message` and runs the loop until the program ends, as Veltrim.exe does; returns the loop's exit value.
   // The window is then destroyed as the process's end would destroy it, after `beforeDestroy`.
-  int EndWith(UINT message, WPARAM wParam, LPARAM lParam, const std::function<void()>& beforeDestroy = {});
+  int EndWith(UINT message, WPARAM wParam, LPARAM lParam, const std::function<void()>& beforeDestroy = {}) {
+    ::PostMessageA(window_, message, wParam, lParam);
+    const int result = app_->Run();
+    if (beforeDestroy) beforeDestroy();
+    ::DestroyWindow(window_);
+    // Destroying posts another quit message, which must not end the next test's loop; what the controls posted
+    // while going is handled.
+    MSG pending{};
+    while (::PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE))
+      if (pending.message != WM_QUIT) ::DispatchMessageA(&pending);
+    window_ = nullptr;
+    return result;
+  }
 
   // Whether `control` currently shows exactly the pixels of `bitmap`.
-  static bool Shows(HWND control, HBITMAP bitmap);
+  static bool Shows(HWND control, HBITMAP bitmap) {
+    BITMAP size{};
+    if (!bitmap || !::GetObjectA(bitmap, sizeof size, &size)) return false;
+    const win::WindowDc screen(control);
+    const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
+    const win::OwnedBitmap copy(::CreateCompatibleBitmap(screen.Get(), size.bmWidth, size.bmHeight));
+    {
+      const win::SelectGuard selection(memory.Get(), copy.Get());
+      ::BitBlt(memory.Get(), 0, 0, size.bmWidth, size.bmHeight, screen.Get(), 0, 0, SRCCOPY);
+    }
+    const auto shown = BitmapPixels(screen.Get(), copy.Get(), size.bmWidth, size.bmHeight);
+    return !shown.empty() && shown == BitmapPixels(screen.Get(), bitmap, size.bmWidth, size.bmHeight);
+  }
 
  private:
   std::unique_ptr<Application> app_;

@@ -1,5 +1,9 @@
 // The desktop program's main window, run in this process as Veltrim.exe runs it and driven by messages. The rules
-// behind each action are the core's (tests/unit/app); here each action reaches the window and shows.
+// behind each action are the core's (tests/unit/app); here each action reaches the window and shows, the preview
+// area as the core draws it. F12 and F4 with the print dialog answered on the queue the wine test names in
+// VELTRIM_GUI_QUEUE (the generic PostScript driver at 300 dpi Letter): F12 runs the real print job and shows its exact
+// report, F4 opens the printer information dialog with that queue's report; the wine test checks what the scheduler
+// received.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,6 +11,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -20,10 +25,10 @@
 #include "app/main_window_layout.hpp"
 #include "app/number_boxes.hpp"
 #include "app/tab_switch.hpp"
-#include "dialog_driver.hpp"
-#include "gdi_object_count.hpp"
 #include "main_window_driver.hpp"
-#include "win_handles.hpp"
+#include "preview_pixels.hpp"
+#include "printer_info/printer_info_dialog.hpp"
+#include "report_text.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -158,17 +163,6 @@ TEST_F(MainWindow, NothingOfTheWindowLiesOutsideTheOctagon) {
     EXPECT_TRUE(::PtInRegion(region.Get(), p.x, p.y)) << p.x << "," << p.y;
 }
 
-TEST_F(MainWindow, ColourDialogCancelledKeepsTheSlotAndItsSwatch) {
-  ui_.Command(TabCommand(4));
-  // The colour dialog is the one with a Cancel button; the main window has none.
-  std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
-  ui_.Command(1247);  // slot 8
-  cancel.join();
-  DesktopState& state = ui_.State();
-  EXPECT_EQ(state.selection.customColours[8], (ColourTriple{79, 84, 87}));
-  EXPECT_EQ(::GetPixel(state.swatches[SwatchCanvas(8)].MemoryDc(), 5, 5), RGB(79, 84, 87));
-}
-
 TEST_F(MainWindow, SelectionMenuButtonOpensTheMenuBesideIt) {
   // Arrow down onto the first item and choose it, as a user would.
   std::thread choose([window = ui_.Window()] {
@@ -276,6 +270,234 @@ TEST_F(MainWindowConfig, CalibrationComesFromTheFile) {
     MainWindowDriver ui;
     ASSERT_TRUE(ui.Started());
     EXPECT_EQ(ui.State().calibration, values) << text.size();
+  }
+}
+
+struct Case {
+  const char* name;
+  int offset;
+  std::vector<int> commands;  // each one previews
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+class PreviewArea : public ::testing::TestWithParam<Case> {};
+
+TEST_P(PreviewArea, ShowsWhatTheCoreDrawsAfterEachCommand) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.SetText(1186, std::to_string(GetParam().offset));
+  int drawnAt = -1;
+  for (const int command : GetParam().commands) {
+    ui.Command(command);
+    ui.Pump();
+    const auto shown = OnScreen(ui.Control(kPreviewControl));
+    const auto expected = Expected(ui.State(), GetParam().offset);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(shown == expected) << "after command " << command;
+    if (!Uniform(shown)) drawnAt = command;
+  }
+  EXPECT_NE(drawnAt, -1) << "the preview stayed blank";
+}
+
+// Choosing a colour changes the slot, not the preview: a selection changed behind the window's back stays unseen
+// after the colour dialog. Cancelled, the dialog keeps the slot's colour and its swatch.
+TEST(PreviewArea, ChoosingAColourDoesNotPreview) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.Command(1170);
+  ui.Command(1237);  // Full Page Custom Color
+  ui.Pump();
+  const auto before = Expected(ui.State(), 0);
+  ASSERT_TRUE(OnScreen(ui.Control(kPreviewControl)) == before);
+  ui.State().selection.customTests.fill(0);
+  // The colour dialog is the one with a Cancel button; the main window has none.
+  std::thread cancel([thread = ::GetCurrentThreadId()] { AnswerDialog(thread, IDCANCEL, IDCANCEL); });
+  ui.Command(1247);  // slot 8's colour button
+  cancel.join();
+  EXPECT_EQ(ui.State().selection.customColours[8], (ColourTriple{79, 84, 87}));
+  EXPECT_EQ(::GetPixel(ui.State().swatches[SwatchCanvas(8)].MemoryDc(), 5, 5), RGB(79, 84, 87));
+  const auto pump = [&] { ui.Pump(); };
+  EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return shown == before; }));
+  ui.Command(1171);  // Generate preview shows the changed selection: nothing
+  ui.Pump();
+  EXPECT_TRUE(Uniform(OnScreen(ui.Control(kPreviewControl))));
+}
+
+// A tab the program does not know: the message box, then the canvas still presented, cleared.
+TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
+  MainWindowDriver ui;
+  ASSERT_TRUE(ui.Started());
+  ui.Command(1167);
+  ui.Command(1201);  // something on screen to be cleared
+  ui.State().selection.currentTab = 7;
+  std::string caption, text;
+  std::thread answer([&, thread = ::GetCurrentThreadId()] {
+    AnswerDialog(thread, 0xFFFF, IDOK, [&](HWND box) {
+      caption = WindowText(box);
+      text = WindowText(::GetDlgItem(box, 0xFFFF));
+    });
+  });
+  ui.Command(1171);
+  answer.join();
+  EXPECT_EQ(caption, "Application ERROR");
+  EXPECT_EQ(text, "Oups. Internal error ... You should not see this !");
+  const CanvasColour background = ui.State().swatches[kPreviewCanvas].Background();
+  const std::uint32_t rgb = (std::uint32_t{background.red} << 16) | (background.green << 8) | background.blue;
+  const auto pump = [&] { ui.Pump(); };
+  EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return Uniform(shown, rgb); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, PreviewArea,
+    ::testing::Values(Case{"BlackWhiteItems", 0, {1166, 1191, 1192, 1193, 1194, 1195, 1196, 1197, 1198, 1199}},
+                      Case{"BlackWhiteMostCommonOffset", 10, {1166, 5003, 1171}},
+                      Case{"BlackWhiteSimpleText", 0, {1166, 1192, 1200}}, Case{"ColourAll", 0, {1167, 5000}},
+                      Case{"ColourCrossoversOffset", 25, {1167, 1207, 1208, 1201, 1171}},
+                      Case{"ColourBitmappedImage", 0, {1167, 1202, 1213}},
+                      Case{"AdvancedOptions", 0, {1168, 1215, 1216, 1218, 1227, 1228}},
+                      Case{"AdvancedIgnoresTheOffset", 40, {1168, 1216, 1171}},
+                      Case{"CalibrationInks", 0, {1169, 5000}},
+                      Case{"CalibrationOffsetAndGraph", 10, {1169, 1229, 1230, 1236}},
+                      Case{"CustomItems", 0, {1170, 1237, 1239, 1240, 1241, 1242}},
+                      Case{"CustomGradientLayoutsOffset", 10, {1170, 1238, 1273, 1274, 1272}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+const char* Queue() { return std::getenv("VELTRIM_GUI_QUEUE"); }
+
+// On a second thread while the program's loop runs: answers the print dialog with `queue` (or cancels it); then,
+// given a key for the text box or a command, reads the report dialog and ends it with them.
+class Answer {
+ public:
+  Answer(const char* queue, UINT key = 0, int command = 0)
+      : thread_([this, owner = ::GetCurrentThreadId(), queue, key, command] { Run(owner, queue, key, command); }) {}
+  ~Answer() { Join(); }
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  long picked = -2;
+  bool reportShown = false;
+  std::string text;
+  HFONT font = nullptr;
+  DWORD selectionStart = 1, selectionEnd = 2;
+
+ private:
+  void Run(DWORD owner, const char* queue, UINT key, int command) {
+    const HWND print = WaitForDialog(owner, kPrinterList, std::chrono::seconds(30));
+    if (!print) return;
+    picked = queue ? PickPrinter(print, queue) : -1;
+    PressDialogButton(print, picked >= 0 ? IDOK : IDCANCEL);
+    if (picked < 0 || (key == 0 && command == 0)) return;
+    // The print dialog goes before the report dialog opens.
+    for (int i = 0; i < 1500 && ::IsWindow(print) && ::IsWindowVisible(print); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const HWND info = WaitForDialog(owner, kPrinterInfoText, std::chrono::seconds(30));
+    if (!info) return;
+    reportShown = true;
+    const HWND box = ::GetDlgItem(info, kPrinterInfoText);
+    text = WindowText(box);
+    font = reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0));
+    // The dialog's own messages settle first (its loop has just started).
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+      ::SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                     reinterpret_cast<LPARAM>(&selectionEnd));
+      if (selectionStart == selectionEnd) break;
+    }
+    if (key != 0) {
+      ::PostMessageA(box, WM_KEYDOWN, key, 1);
+      ::PostMessageA(box, WM_KEYUP, key, 0xC0000001);
+    } else {
+      PressDialogButton(info, command);
+    }
+  }
+
+  std::thread thread_;
+};
+
+class OnTheChosenQueue : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(Queue(), nullptr) << "VELTRIM_GUI_QUEUE names the queue to use";
+    ASSERT_TRUE(ui_.Started());
+  }
+  void ExpectChosenPrinter() {
+    EXPECT_STREQ(ui_.State().printerName.data(), Queue());
+    EXPECT_EQ(std::string(ui_.State().printerPort.data()), "CUPS:" + queue_);
+  }
+
+  MainWindowDriver ui_;
+  const std::string queue_ = Queue() ? Queue() : "";
+};
+
+using MainWindowPrint = OnTheChosenQueue;
+using PrinterInfoDialog = OnTheChosenQueue;
+
+TEST_F(MainWindowPrint, F12PrintsTwoDocumentsOfThreePagesOnTheChosenQueue) {
+  ui_.Command(1191);
+  ui_.Command(1192);
+  ui_.SetText(1180, "2");
+  ui_.SetText(1182, "3");
+  // Changed behind the window's back: F12 previews it before the job starts.
+  ui_.State().selection.bwTests[4] = 1;
+  Answer answer(Queue());
+  ui_.Key(VK_F12);
+  answer.Join();
+  ui_.Pump();
+  EXPECT_TRUE(OnScreen(ui_.Control(kPreviewControl)) == Expected(ui_.State(), 0)) << "the preview before printing";
+  ASSERT_GE(answer.picked, 0) << "the print dialog did not list " << queue_;
+
+  const std::string shown = WindowText(ui_.Control(1188));
+  EXPECT_EQ(WithoutTime(shown), kPrinterChosen + Documents(2, 3));
+  EXPECT_TRUE(EndsWithPrintTime(shown)) << shown;
+  ExpectChosenPrinter();
+  EXPECT_EQ(ui_.State().sharedText.View(), shown) << "the report is built in the shared text";
+}
+
+TEST_F(PrinterInfoDialog, F4ShowsTheChosenQueuesReport) {
+  Answer answer(Queue(), 0, IDOK);
+  ui_.Key(VK_F4);
+  answer.Join();
+  ASSERT_GE(answer.picked, 0) << "the print dialog did not list " << queue_;
+  ASSERT_TRUE(answer.reportShown);
+  const std::string& text = answer.text;
+  const std::string head = "QORVEL Veltrim v2 Generated Informations\r\n\r\nPrinter: " + queue_ +
+                           "\r\nPort Used: CUPS:" + queue_ + "\r\n\r\n[ DEVICE CAPABILITIES INFORMATIONS ]\r\n";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  for (const std::string& line : std::vector<std::string>{
+           "\r\n  Device Technology: Raster Printer\r\n", "\r\n  Printable Area's Width [mm]: 207\r\n",
+           "\r\n  Printable Area's Height [pixels]: 3200\r\n", "\r\n  X Axis Resolution [pixels/inch]: 300\r\n",
+           "\r\n  Clipping Capabilities: true\r\n", "\r\n  Width of the Physical Page [device units]: 2550\r\n",
+           "\r\n  Page's Top Margin (unprintable area) [device units]: 50\r\n",
+           "[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: " + queue_.substr(0, 31) + "\r\n",
+           "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x0001FF1F\r\n"
+           "  Paper Orientation: Portrait\r\n"
+           "  Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t\r\n",
+           "\r\n  Scaling Factor: 100\r\n  Desired Number of Copies: 1\r\n  Print Quality: 300 DPI\r\n"
+           "  Document's Colour Type: Colour Document\r\n"
+           "  Document's Printing Mode: Simplex (duplex disabled or no duplex available)\r\n"
+           "  Y Axis Resolution [DPI]: 300\r\n"
+           "  How TrueType Fonts Are Printed: substitute device fonts for TrueType fonts; this is the default "
+           "action for PostScript printers\r\n"
+           "  Document's Collation Mode: disabled"})
+    EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\n" << text;
+  EXPECT_TRUE(text.ends_with("Document's Collation Mode: disabled")) << "no field past collation is set";
+  EXPECT_EQ(answer.font, ::GetStockObject(OEM_FIXED_FONT));
+  EXPECT_EQ(answer.selectionStart, answer.selectionEnd) << "nothing is selected";
+  ExpectChosenPrinter();
+}
+
+// Esc ends the dialog with IDCANCEL and Close with IDOK; a cancelled print dialog ends it with 0 before it shows.
+TEST_F(PrinterInfoDialog, EachWayOutHasItsResult) {
+  struct Way { const char* queue; UINT key; int command; INT_PTR result; };
+  for (const Way way : {Way{Queue(), VK_ESCAPE, 0, IDCANCEL}, Way{Queue(), 0, IDOK, IDOK}, Way{nullptr, 0, 0, 0}}) {
+    Answer answer(way.queue, way.key, way.command);
+    EXPECT_EQ(::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPrinterInfoDialog), ui_.Window(),
+                                PrinterInfoProc, 0),
+              way.result);
+    answer.Join();
+    EXPECT_EQ(answer.picked >= 0, way.queue != nullptr) << way.result;
+    EXPECT_EQ(answer.reportShown, way.queue != nullptr) << way.result;
   }
 }
 

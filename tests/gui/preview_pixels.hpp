@@ -1,5 +1,5 @@
-// The preview area's pixels as the screen shows them, and as the core draws
-// the same selection on a GDI memory surface of the canvas's size.
+// The preview area's pixels as the screen shows them, and as the core draws the same selection on a GDI memory
+// surface of the canvas's size.
 #pragma once
 
 #include <windows.h>
@@ -67,8 +67,6 @@ inline bool Uniform(const std::vector<std::uint32_t>& pixels, std::optional<std:
          std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == rgb.value_or(pixels.front()); });
 }
 
-// Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted
-// again from the canvas a moment after it goes.
 // Whether `done` comes true within `tries` looks 20 ms apart.
 inline bool Soon(const std::function<bool()>& done, int tries = 250) {
   for (int i = 0; i < tries; ++i, ::Sleep(20))
@@ -76,6 +74,8 @@ inline bool Soon(const std::function<bool()>& done, int tries = 250) {
   return false;
 }
 
+// Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted
+// again from the canvas a moment after it goes.
 inline bool ShowsSoon(const std::function<void()>& pump, HWND control,
                       const std::function<bool(const std::vector<std::uint32_t>&)>& shows) {
   return Soon([&] {

@@ -1,5 +1,4 @@
-// Pages turned into pixels: PostScript rendered by Ghostscript, PNG files
-// read back for colour checks.
+// Pages as pixels: PNG files read back, PostScript and PDF rendered by Ghostscript, colours compared.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +16,7 @@ class RasterImage {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  // 0xRRGGBB of the pixel; throws outside the image.
+  // 0xRRGGBB; throws outside the image.
   std::uint32_t Pixel(int x, int y) const;
 
  private:
@@ -26,24 +25,19 @@ class RasterImage {
   std::vector<std::uint8_t> rgb_;
 };
 
-// Renders every page of a PostScript or PDF file to PNG at `dpi` into
-// `folder` (page-1.png, ...) with Ghostscript; returns the pages in order.
+// Every page of a PostScript or PDF file as `folder`/page-N.png at `dpi`, in order.
 std::vector<std::filesystem::path> RenderPages(const std::filesystem::path& document, int dpi,
                                                const std::filesystem::path& folder);
-
 // "#RRGGBB", for failure messages.
 std::string ColourText(std::uint32_t rgb);
-
-// The number of "%%Page: " comment lines of a PostScript file: its pages.
+// The "%%Page: " lines of a PostScript file.
 int PostScriptPages(const std::filesystem::path& file);
-// The pages of a PDF file as pdfinfo counts them; -1 when it names none.
+// The pages pdfinfo counts; -1 when it names none.
 int PdfPages(const std::filesystem::path& pdf);
-
-// True when every channel differs by at most `tolerance`.
+// Every channel within `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
 
-// A colour expected at a point of a page, in the page's device units,
-// 0xRRGGBB, with what is there (may be empty).
+// A colour expected at a point of a page in device units, with what is there (may be empty).
 struct ColourProbe {
   std::string what;
   int x = 0;
@@ -51,14 +45,11 @@ struct ColourProbe {
   std::uint32_t rgb = 0;
 };
 
-// The probes whose pixel is not near its colour, one line each ("" when
-// every one is): device units become pixels by `scale` / `divisor` after
-// adding the printable area's offset.
+// The probes whose pixel is not near its colour, a line each ("" when none): device units become pixels by
+// `scale` / `divisor` after adding the printable area's offset.
 std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
                          int divisor, int tolerance);
-
-// Whether any pixel of rows [top, bottom) and columns [left, right) is
-// clearly darker than white (some channel more than 96 below it).
+// Some pixel of columns [left, right) and rows [top, bottom) has a channel more than 96 below white.
 bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom);
 
 }  // namespace veltrim::test

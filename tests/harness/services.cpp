@@ -39,8 +39,7 @@ fs::path StateFromEnvironment() {
   return state;
 }
 
-// The scheduler's address is the unix socket in its own state folder; a test
-// handed anything else would talk to a scheduler that is not its own.
+// A test handed any address but the socket in the state folder would talk to a scheduler not its own.
 std::string CupsServerOf(const fs::path& state) {
   const std::string server = ReadLine(state / "cups" / "server");
   if (fs::path(server) != state / "cups" / "cups.sock" || !fs::is_socket(server))
@@ -68,9 +67,8 @@ fs::path ScratchFolder(const Services& services, const std::string& name) {
   return folder;
 }
 
-ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe,
-                                const std::vector<std::string>& args, std::chrono::seconds timeout,
-                                const EnvironmentOverrides& env) {
+ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe, const std::vector<std::string>& args,
+                                std::chrono::seconds timeout, const EnvironmentOverrides& env) {
   std::vector<std::string> argv{VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string(), exe.string()};
   argv.insert(argv.end(), args.begin(), args.end());
   return RunProcess(argv, env, timeout);
@@ -86,8 +84,7 @@ CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string 
   fs::remove(output_);
   const std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
                                       "-m", "drv:///sample.drv/generic.ppd"};
-  // A scheduler that has just started can still answer "Service
-  // Unavailable" for a moment: try again before giving up.
+  // A scheduler just started can answer "Service Unavailable" for a moment.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (true) {
     const auto result = RunProcess(argv, {{"CUPS_SERVER", server_}}, std::chrono::seconds(60));

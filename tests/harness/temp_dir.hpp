@@ -1,6 +1,5 @@
-// A temporary folder of a test's own, removed afterwards unless
-// VELTRIM_KEEP_RENDERS is set (then its path is printed, to look at what
-// was drawn).
+// A temporary folder of a test's own, removed afterwards unless VELTRIM_KEEP_RENDERS is set (then its path is
+// printed, to look at what was drawn).
 #pragma once
 
 #include <stdlib.h>

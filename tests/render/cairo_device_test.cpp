@@ -1,7 +1,5 @@
-// Print devices of the cairo backend: simulated geometry and capabilities,
-// paper names, whole jobs into PDF, PostScript and PNG files or a PDF
-// stream, and the spooler results of calls that fail.
-
+// Print devices of the cairo backend: simulated geometry and capabilities, paper names, whole jobs into PDF,
+// PostScript and PNG files or a PDF stream, and the spooler results of calls that fail.
 #include <fstream>
 #include <vector>
 
@@ -11,8 +9,8 @@
 namespace veltrim::test {
 namespace {
 
-// Marks page `n` of a job with a black square at x = 20 n, so pages can be
-// told apart after rendering, and a bar reaching into the left margin.
+// Marks page `n` of a job with a black square at x = 20 n, so pages can be told apart after rendering, and a bar
+// reaching into the left margin.
 void MarkPage(Surface& s, int n) {
   ScopedSelection brush(s, s.GetStockObject(StockObject::BlackBrush));
   s.Rectangle(20 * n, 0, 20 * n + 10, 10);
@@ -61,12 +59,11 @@ TEST(CairoDevice, A4At600DpiWithFiveMillimetreMarginsAnswersAsAPrinter) {
 
 TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
   struct Bad { SimulatedDevice device; const char* why; };
-  const Bad bad[] = {
-      {{{210, 297}, 0, {5, 5, 5, 5}}, "resolution"},         {{{210, 297}, 10000, {5, 5, 5, 5}}, "resolution"},
-      {{{210, 297}, 600, {-1, 5, 5, 5}}, "negative"},        {{{210, 297}, 600, {106, 5, 105, 5}}, "no printable area"},
-      {{{0, 0}, 600, {0, 0, 0, 0}}, "no printable area"},
-  };
-  for (const Bad& b : bad) {
+  for (const Bad& b : {Bad{{{210, 297}, 0, {5, 5, 5, 5}}, "resolution"},
+                       {{{210, 297}, 10000, {5, 5, 5, 5}}, "resolution"},
+                       {{{210, 297}, 600, {-1, 5, 5, 5}}, "negative"},
+                       {{{210, 297}, 600, {106, 5, 105, 5}}, "no printable area"},
+                       {{{0, 0}, 600, {0, 0, 0, 0}}, "no printable area"}}) {
     std::string error;
     EXPECT_FALSE(MakeDeviceCaps(b.device, &error));
     EXPECT_NE(error.find(b.why), std::string::npos) << error;
@@ -78,11 +75,9 @@ TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
 
 TEST(CairoDevice, PaperNames) {
   struct Named { const char* name; double width, height; };
-  const Named good[] = {
-      {"a4", 210, 297},        {"A4", 210, 297},          {"a3", 297, 420},          {"a5", 148, 210},
-      {"letter", 215.9, 279.4}, {"Legal", 215.9, 355.6},   {"210x297mm", 210, 297},   {"100.5x50mm", 100.5, 50},
-      {"10x5000MM", 10, 5000},
-  };
+  const Named good[] = {{"a4", 210, 297},           {"A4", 210, 297},          {"a3", 297, 420},
+                        {"a5", 148, 210},           {"letter", 215.9, 279.4},  {"Legal", 215.9, 355.6},
+                        {"210x297mm", 210, 297},    {"100.5x50mm", 100.5, 50}, {"10x5000MM", 10, 5000}};
   for (const Named& paper : good) {
     const auto size = PaperByName(paper.name);
     ASSERT_TRUE(size) << paper.name;
@@ -98,11 +93,10 @@ TEST(CairoDevice, PaperNames) {
   }
 }
 
-// Two documents of two pages in each kind of file, rendered back at the
-// device's own 100 dpi: the whole sheet a page, device units placed on the
-// printable area and clipped to it, each page with its own mark and not the
-// next one's. PNG pages are numbered files beside the name asked for. In a
-// folder that does not exist, StartDoc fails and no later call succeeds.
+// Two documents of two pages in each kind of file, rendered back at the device's own 100 dpi: the whole sheet a
+// page, device units placed on the printable area and clipped to it, each page with its own mark and not the next
+// one's. PNG pages are numbered files beside the name asked for. In a folder that does not exist, StartDoc fails
+// and no later call succeeds.
 TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
   const auto caps = *MakeDeviceCaps(SimulatedDevice{{100, 80}, 100, {10, 10, 10, 10}});
   const int o = caps.offsetX;

@@ -1,20 +1,17 @@
-// Pages kept as pixels, written as PNG files and PDF page images, read back
-// with the PNG decoder, pdfinfo and Ghostscript.
+// Pages kept as pixels, written as PNG files and PDF page images, read back with the PNG decoder, pdfinfo and
+// Ghostscript.
 #include "platform/raster_files.hpp"
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
-#include "raster.hpp"
 #include "render_support.hpp"
 
 namespace veltrim::test {
 namespace {
 
-// A page of `width` x `height` whose left half is `left` and right half
-// `right` (0xRRGGBB), stored in the byte order asked for, rows padded to 4.
+// A page of `width` x `height` whose left half is `left` and right half `right` (0xRRGGBB), stored in the byte
+// order asked for, rows padded to 4.
 struct Pixels {
   Pixels(int width, int height, std::uint32_t left, std::uint32_t right, bool bgr)
       : stride((width * 3 + 3) & ~3), bytes(static_cast<std::size_t>(stride) * height, 0xCC) {
@@ -49,9 +46,8 @@ TEST(RasterFiles, PngKeepsEveryPixelInEitherByteOrder) {
   EXPECT_FALSE(WritePngFile(dir.Path() / "empty.png", RasterPage{}));
 }
 
-// Half-inch pages of 50 x 40 dots, one image each, rendered back at 100 dpi
-// to 50 x 40 pixels again; the first page in BGR order, the second in RGB.
-// A document in a folder that does not exist says so at every call.
+// Half-inch pages of 50 x 40 dots, one image each, rendered back at 100 dpi to 50 x 40 pixels again; the first
+// page in BGR order, the second in RGB. A document in a folder that does not exist says so at every call.
 TEST(RasterFiles, PdfAndPostScriptHoldOnePageImageEach) {
   TempDir dir;
   EXPECT_EQ(MakeRasterDocumentWriter(FileFormat::Png, dir.Path() / "x.png", 100, 100), nullptr);

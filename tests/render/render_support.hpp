@@ -1,5 +1,4 @@
-// What the render tests share: a small simulated device and one PNG page
-// drawn on it and read back.
+// What the render tests share: a small simulated device and one PNG page drawn on it and read back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,15 +18,14 @@ namespace veltrim::test {
 inline constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0xFF0000, kGreen = 0x00FF00,
                                kBlue = 0x0000FF, kYellow = 0xFFFF00;
 
-// 60 x 50 mm at 254 dpi (10 dots a millimetre) with 1 mm margins: a
-// 600 x 500 sheet, printable area 580 x 480 from (10, 10).
+// 60 x 50 mm at 254 dpi (10 dots a millimetre) with 1 mm margins: a 600 x 500 sheet, printable area 580 x 480
+// from (10, 10).
 inline DeviceCaps SmallCaps() { return *MakeDeviceCaps(SimulatedDevice{{60, 50}, 254, {1, 1, 1, 1}}); }
 
 // A colour expected at a device point.
 struct Probe { int x, y; std::uint32_t rgb; };
 
-// One page on the PNG device, open for drawing from construction; Finish
-// ends it and reads it back.
+// One page on the PNG device, open for drawing from construction; Finish ends it and reads it back.
 class PngPage {
  public:
   explicit PngPage(const DeviceCaps& caps = SmallCaps())

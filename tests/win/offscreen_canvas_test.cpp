@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "gdi_object_count.hpp"
+#include "gdi_probes.hpp"
 #include "platform/scoped_object.hpp"
 #include "win_handles.hpp"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/main_window_layout.hpp"
-#include "bitmap_pixels.hpp"
+#include "gdi_probes.hpp"
 #include "win_handles.hpp"
 
 namespace {

@@ -1,5 +1,5 @@
-// A Windows program for the harness: finds the main window of a running Veltrim.exe (not a test's window of the same
-// title) and ends it the way a user would.
+// A Windows program for the harness: finds the main window of a running Veltrim.exe (not a test's window of the
+// same title) and ends it the way a user would.
 //
 //   window_probe.exe esc|button|close
 //       Esc pressed, the close button clicked, or the window closed (WM_CLOSE). Prints "posted" and exits 0, or
@@ -9,13 +9,12 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
+
+#include "dialog_driver.hpp"
 
 namespace {
 
-bool OfVeltrimExe(HWND window) {
-  DWORD processId = 0;
-  ::GetWindowThreadProcessId(window, &processId);
+bool OfVeltrimExe(DWORD processId) {
   const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
   char image[MAX_PATH] = {};
   DWORD size = MAX_PATH;
@@ -23,26 +22,6 @@ bool OfVeltrimExe(HWND window) {
   if (process) ::CloseHandle(process);
   const std::string path(image, named ? size : 0);
   return path.substr(path.find_last_of("\\/") + 1) == "Veltrim.exe";
-}
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM result) {
-  char title[64] = {};
-  ::GetWindowTextA(window, title, sizeof title);
-  if (std::string(title) != "QORVEL Veltrim - v.2" || !::IsWindowVisible(window) || !OfVeltrimExe(window))
-    return TRUE;
-  *reinterpret_cast<HWND*>(result) = window;
-  return FALSE;
-}
-
-HWND FindMainWindow() {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-  while (std::chrono::steady_clock::now() < deadline) {
-    HWND found = nullptr;
-    ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&found));
-    if (found) return found;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return nullptr;
 }
 
 }  // namespace
@@ -53,13 +32,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: window_probe esc|button|close\n");
     return 2;
   }
-  const HWND window = FindMainWindow();
+  const HWND window = veltrim::test::WaitForMainWindow(OfVeltrimExe, std::chrono::minutes(1));
   if (!window) return 1;
   if (how == "esc") {
     ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
   } else if (how == "button") {
-    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(1165, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(window, 1165)));
+    veltrim::test::PressDialogButton(window, 1165);
   } else {
     ::PostMessageA(window, WM_CLOSE, 0, 0);
   }

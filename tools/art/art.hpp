@@ -1,6 +1,6 @@
 #pragma once
 // The build-time art of the Windows program: every bitmap the main window
-// shows, described as data (recipes) and drawn through Surface.
+// and the about box show, described as data (recipes) and drawn through Surface.
 
 #include <cstdint>
 #include <filesystem>
@@ -15,9 +15,11 @@ namespace veltrim::art {
 
 enum class Kind {
   Background,    // the main window's skin, with the number-box labels
+  AboutBackground,  // the about box's skin, with the frame of its text box
   CloseButton,   // a cross
   Tab,           // a tab button
   Command,       // a command button with a text label
+  ActionButton,  // a command button without a pointer-over look
   MenuButton,    // opens the selection menu: a down arrow
   Banner,        // the heading of a tab's list
   CheckItem,     // a test item with a tick box

@@ -220,6 +220,26 @@ void DrawBackground(Surface& s, const Recipe& r) {
   }
 }
 
+// The about box: a title bar like the main window's, the product's name and
+// the maker's line, a frame round the text box (21, 134, 369 x 186) with the
+// tabs' row above it, and a panel behind the three actions.
+void DrawAboutBackground(Surface& s, const Recipe& r) {
+  const int w = r.width;
+  const int h = r.height;
+  Box(s, 0, 0, w, h, kBackground, kAccentDeep);
+  Box(s, 1, 1, w - 1, 29, kPanel, kPanel);
+  Line(s, 1, 29, w - 1, 29, kBorder);
+  Box(s, 14, 9, 18, 22, kAccent, kAccent);
+  Text(s, r.label, Rect{24, 4, 400, 27}, kText, 14, true, Align::Left);
+  Text(s, "QORVEL Veltrim v2", Rect{33, 40, 420, 70}, kAccent, 24, true, Align::Left);
+  Text(s, "The printer test utility - QORVEL Software, 2007", Rect{33, 72, 420, 92}, kDimText, kLabelPixels, false,
+       Align::Left);
+  Box(s, 19, 101, 392, 120, kPanel, kBorder);
+  Box(s, 19, 132, 392, 322, kPaper, kAccentDeep);
+  Box(s, 430, 270, 483, 330, kPanel, kBorder);
+  Text(s, "Internet", Rect{404, 250, 490, 268}, kDimText, kLabelPixels, false, Align::Centre);
+}
+
 }  // namespace
 
 void Draw(Surface& s, const Recipe& r) {
@@ -227,8 +247,12 @@ void Draw(Surface& s, const Recipe& r) {
     case Kind::Background:
       DrawBackground(s, r);
       break;
+    case Kind::AboutBackground:
+      DrawAboutBackground(s, r);
+      break;
     case Kind::CloseButton:
     case Kind::Command:
+    case Kind::ActionButton:
     case Kind::MenuButton:
     case Kind::ColourButton:
       DrawButton(s, r);

@@ -17,7 +17,18 @@ struct Control {
 
 // clang-format off
 constexpr std::array kControls = {
+  Control{200, 501, 341, Kind::AboutBackground, "About QORVEL Veltrim - v.2"},
   Control{300, 789, 397, Kind::Background, "QORVEL Veltrim - v.2"},
+  // The about box
+  Control{4400, 22, 21, Kind::CloseButton, ""},
+  Control{4403, 43, 16, Kind::Command, "Licence \xBB"},
+  Control{4406, 45, 16, Kind::Command, "History \xBB"},
+  Control{4409, 54, 16, Kind::Command, "Shortcuts \xBB"},
+  Control{4412, 46, 16, Kind::Command, "Advanced"},
+  Control{4415, 41, 15, Kind::ActionButton, "Website"},
+  Control{4417, 41, 16, Kind::ActionButton, "E-mail"},
+  Control{4419, 41, 17, Kind::ActionButton, "Updates"},
+  // The main window
   Control{4500, 20, 20, Kind::CloseButton, ""},
   Control{4503, 115, 38, Kind::Tab, "Black&White"},
   Control{4506, 118, 38, Kind::Tab, "Color"},
@@ -124,6 +135,8 @@ std::vector<State> StatesOf(Kind kind) {
       return {State::Ticked, State::Unticked};
     case Kind::ColourButton:
       return {State::Pressed, State::Normal};
+    case Kind::ActionButton:
+      return {State::Normal, State::Pressed};
     default:
       return {State::Plain};
   }

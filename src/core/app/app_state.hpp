@@ -1,13 +1,15 @@
 #pragma once
 // The portable part of the process-wide state: the work buffers, the shared
-// text, the test selection with its colours, the pointer-over flags, the
-// large-preview kind and the screen calibration values. The Win32 front end
+// text, the test selection with its colours, the pointer-over flags (main
+// window and about box), the large-preview kind and the screen calibration
+// values. The Win32 front end
 // keeps its handles (instance, windows, brush, bitmaps, canvases) beside it.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
+#include "about/about_layout.hpp"
 #include "app/test_selection.hpp"
 #include "support/dyn_string.hpp"
 
@@ -33,6 +35,7 @@ struct AppState {
   TestSelection selection;
 
   std::array<std::uint8_t, kHoverButtons> hoverFlags{};
+  AboutHoverFlags aboutHoverFlags{};  // the about box's buttons 4000..4004
   int largePreviewKind = 0;  // 1..5 once a large preview has been asked for
   CalibrationValues calibration{};
 };

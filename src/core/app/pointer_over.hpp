@@ -1,7 +1,8 @@
 #pragma once
-// Pointer-over highlighting of the buttons 1165..1179, polled by a 50 ms
-// timer: a visible button whose state changed is flagged and redrawn; a
-// hidden button keeps its flag until it is shown again.
+// Pointer-over highlighting of a run of buttons (the main window's 1165..1179,
+// the about box's 4000..4004), polled by a 50 ms timer: a visible button whose
+// state changed is flagged and redrawn; a hidden button keeps its flag until
+// it is shown again.
 
 #include <array>
 #include <cstdint>
@@ -36,9 +37,9 @@ struct HoverButton {
   ScreenRect rect;
 };
 
-// Updates `flags` for the pointer at `pointer` and returns the ids of the
-// buttons to redraw, in ascending order.
-std::vector<int> UpdateHover(std::span<const HoverButton, kHoverButtons> buttons, ScreenPoint pointer,
-                             std::array<std::uint8_t, kHoverButtons>& flags);
+// Updates `flags` (flag i for button firstId + i) for the pointer at
+// `pointer` and returns the ids of the buttons to redraw, in ascending order.
+std::vector<int> UpdateHover(std::span<const HoverButton> buttons, ScreenPoint pointer,
+                             std::span<std::uint8_t> flags, int firstId = kFirstHoverButton);
 
 }  // namespace veltrim

@@ -34,7 +34,6 @@ struct DesktopState : AppState {
   // In load order; a bitmap that failed to load is kept as null.
   std::vector<std::pair<int, win::OwnedBitmap>> bitmaps;
   std::array<OffscreenCanvas, kCanvasCount> swatches;
-  std::array<std::uint8_t, 5> aboutHoverFlags{};
   // The colour plotting dialog's picture and its place, and the calibration
   // wizard's picture and steps; each lives while its dialog is open.
   OffscreenCanvas plotCanvas;

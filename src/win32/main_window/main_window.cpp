@@ -80,16 +80,6 @@ void ApplyOutline(HWND window) {
   if (region && !::SetWindowRgn(window, region, TRUE)) ::DeleteObject(region);
 }
 
-void PaintImageButton(const DRAWITEMSTRUCT& item, const DesktopState& state) {
-  const bool pressed = (item.itemAction & ODA_SELECT) != 0 && (item.itemState & ODS_SELECTED) != 0;
-  const HBITMAP image = state.Bitmap(ImageFor(static_cast<int>(item.CtlID), pressed, state));
-  if (image == nullptr) return;
-  const win::OwnedDc memory(::CreateCompatibleDC(item.hDC));
-  if (!memory) return;
-  const win::SelectGuard selection(memory.Get(), image);
-  ::BitBlt(item.hDC, 0, 0, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, memory.Get(),
-           0, 0, SRCCOPY);
-}
 
 void PresentCanvases(DesktopState& state) {
   for (OffscreenCanvas& canvas : state.swatches) {
@@ -110,10 +100,6 @@ bool IsCanvasWindow(const DesktopState& state, HWND control) {
 void QuitProgram(DesktopState& state) {
   Cleanup(state);
   ::PostQuitMessage(0);
-}
-
-void RedrawControl(HWND window, int id) {
-  ::RedrawWindow(::GetDlgItem(window, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void RedrawControls(HWND window, IdRange ids) {
@@ -158,12 +144,14 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return TRUE;
 
     case WM_TIMER:
-      if (wParam == kHoverTimerId) OnHoverTimer(window, state);
+      if (wParam == kHoverTimerId) PollHover(window, kFirstHoverButton, state.hoverFlags);
       return TRUE;
 
-    case WM_DRAWITEM:
-      PaintImageButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), state);
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      PaintItemImage(item, state.Bitmap(ImageFor(static_cast<int>(item.CtlID), ItemPressed(item), state)));
       return TRUE;
+    }
 
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
@@ -198,8 +186,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return FALSE;
 
     case WM_LBUTTONDOWN:
-      // Dragging by the background moves the window.
-      ::SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      DragWindow(window);
       return TRUE;
 
     case WM_CLOSE:

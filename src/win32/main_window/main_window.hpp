@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/desktop_state.hpp"
+#include "app/skinned_controls.hpp"
 #include "app/tab_switch.hpp"
 
 namespace veltrim {
@@ -15,13 +16,11 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Pieces of the procedure, one file each.
 void InitMainWindow(HWND window, DesktopState& state);
 void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCode);
-void OnHoverTimer(HWND window, DesktopState& state);
 
 // Cleanup, then the quit message.
 void QuitProgram(DesktopState& state);
 
-// RedrawWindow with invalidate, erase and update-now.
-void RedrawControl(HWND window, int id);
+// RedrawControl (app/skinned_controls.hpp) for each id of the range.
 void RedrawControls(HWND window, IdRange ids);
 
 }  // namespace veltrim

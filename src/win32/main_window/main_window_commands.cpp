@@ -8,8 +8,9 @@
 #include <array>
 #include <string>
 
+#include "about/about_dialog.hpp"
+#include "about/about_layout.hpp"
 #include "app/main_commands.hpp"
-#include "app/pointer_over.hpp"
 #include "app/program_paths.hpp"
 #include "colour_tools/colour_dialogs.hpp"
 #include "gdi_print.hpp"
@@ -168,23 +169,9 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       RefreshPreview(window, state);
       return;
     case CommandKind::About:
-      // Its window is not part of the program yet.
+      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kAboutDialogTemplate), window, AboutDialogProc, 0);
       return;
   }
-}
-
-void OnHoverTimer(HWND window, DesktopState& state) {
-  POINT cursor{};
-  ::GetCursorPos(&cursor);
-  std::array<HoverButton, kHoverButtons> buttons{};
-  for (int i = 0; i < kHoverButtons; ++i) {
-    const HWND button = ::GetDlgItem(window, kFirstHoverButton + i);
-    buttons[i].visible = button != nullptr && ::IsWindowVisible(button);
-    RECT rect{};
-    if (buttons[i].visible && ::GetWindowRect(button, &rect))
-      buttons[i].rect = {rect.left, rect.top, rect.right, rect.bottom};
-  }
-  for (const int id : UpdateHover(buttons, {cursor.x, cursor.y}, state.hoverFlags)) RedrawControl(window, id);
 }
 
 }  // namespace veltrim

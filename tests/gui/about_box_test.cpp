@@ -1,0 +1,232 @@
+// The about box of the real Veltrim.exe, driven from outside: its face on the screen, its four texts, the ways it
+// closes, and its internet actions against loopback servers named by VELTRIM_UPDATE_BASES, with what the program
+// asked the shell to open read from the log of Wine's browser and mailer hooks.
+#include <gtest/gtest.h>
+
+#include "loopback_http.hpp"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "about/about_layout.hpp"
+#include "about/about_texts.hpp"
+#include "about/version_record.hpp"
+#include "gdi_probes.hpp"
+#include "running_program.hpp"
+
+namespace veltrim::test {
+namespace {
+
+constexpr int kAboutCommand = 1175;
+
+// A resource bitmap of this test program (it links the program's resources), as pixels.
+std::vector<std::uint32_t> ResourcePixels(int id, int width, int height) {
+  const win::OwnedBitmap bitmap(static_cast<HBITMAP>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))));
+  if (!bitmap) return {};
+  return BitmapPixels(win::WindowDc(nullptr).Get(), bitmap.Get(), width, height);
+}
+
+// What the program asked the shell to open since the test began: "xdg-open URL" or "xdg-email URL" a line.
+std::vector<std::string> ShellOpened() {
+  const char* path = std::getenv("VELTRIM_SHELL_LOG");
+  std::ifstream in(path ? path : "");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// %XX escapes decoded: Wine's browser hook escapes what it hands on.
+std::string Unescaped(const std::string& text) {
+  std::string plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size()) {
+      plain += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+      i += 2;
+    } else {
+      plain += text[i];
+    }
+  }
+  return plain;
+}
+
+// A version record of 45 lines: line 1 the site, line 2 the mail address, 42 the version, 44 the download path.
+std::string Record(const std::string& site, const std::string& mail, const std::string& version) {
+  std::string record;
+  for (int n = 1; n <= 45; ++n) {
+    const std::string line = n == 1 ? site : n == 2 ? mail : n == 42 ? version : n == 44 ? "download/veltrim2.zip" : "";
+    record += line + "\r\n";
+  }
+  return record;
+}
+
+class AboutBox : public ProgramFolder {
+ protected:
+  void SetUp() override {
+    ProgramFolder::SetUp();
+    if (const char* log = std::getenv("VELTRIM_SHELL_LOG")) std::remove(log);
+  }
+  void TearDown() override {
+    ::SetEnvironmentVariableA(kUpdateBasesVariable, nullptr);
+    ProgramFolder::TearDown();
+  }
+  // Veltrim.exe started with these base addresses, its about box open.
+  HWND Open(std::unique_ptr<RunningProgram>& program, const std::string& bases = "") {
+    ::SetEnvironmentVariableA(kUpdateBasesVariable, bases.empty() ? nullptr : bases.c_str());
+    program = std::make_unique<RunningProgram>(folder_);
+    if (!program->Window()) return nullptr;
+    program->Click(kAboutCommand);
+    return program->Dialog(kAboutTextBox);
+  }
+  static DWORD Thread(HWND window) { return ::GetWindowThreadProcessId(window, nullptr); }
+  // Presses `button` of the about box, then answers the message boxes that follow in turn: each is expected to
+  // show `texts[i]` and is answered with `answers[i]`.
+  static void PressAndAnswer(HWND about, int button, const std::vector<std::pair<std::string, int>>& boxes) {
+    PressDialogButton(about, button);
+    for (const auto& [text, answer] : boxes) {
+      const HWND box = WaitForDialog(Thread(about), answer, seconds(30));
+      ASSERT_TRUE(box) << "no message box showing: " << text;
+      const auto texts = ChildTexts(box);
+      EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
+      PressDialogButton(box, answer);
+      ASSERT_TRUE(Soon([&] { return !::IsWindow(box); }));
+    }
+  }
+};
+
+TEST_F(AboutBox, ShowsItsFaceAndTextsAndClosesByButtonEnterAndEsc) {
+  std::unique_ptr<RunningProgram> program;
+  HWND about = Open(program);
+  ASSERT_TRUE(about);
+  RECT placed{}, work{};
+  ::GetWindowRect(about, &placed);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(placed.right - placed.left, kAboutWidth);
+  EXPECT_EQ(placed.bottom - placed.top, kAboutHeight);
+  EXPECT_EQ(placed.left, (work.right - work.left - kAboutWidth) / 2) << "centred";
+  EXPECT_EQ(placed.top, (work.bottom - work.top - kAboutHeight) / 2);
+  EXPECT_EQ(::GetWindowLongA(about, GWL_STYLE) & WS_CAPTION, 0);
+
+  // Every control at its place, each image button showing its first image, the background its bitmap.
+  for (const AboutControl& control : kAboutControls) {
+    SCOPED_TRACE(control.id);
+    const HWND child = ::GetDlgItem(about, control.id);
+    ASSERT_TRUE(child);
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    EXPECT_EQ(std::vector<long>({r.left - placed.left, r.top - placed.top, r.right - r.left, r.bottom - r.top}),
+              std::vector<long>({control.x, control.y, control.width, control.height}));
+    if (control.images == 0) continue;
+    const auto image = ResourcePixels(control.firstBitmap, control.width, control.height);
+    ASSERT_FALSE(image.empty());
+    EXPECT_TRUE(ShowsSoon([] {}, child, [&](const auto& shown) { return shown == image; }));
+  }
+  const auto background = ResourcePixels(kAboutBackgroundBitmap, kAboutWidth, kAboutHeight);
+  ASSERT_EQ(background.size(), static_cast<std::size_t>(kAboutWidth * kAboutHeight));
+  const auto face = OnScreen(about);
+  for (const POINT p : {POINT{5, 5}, POINT{100, 50}, POINT{300, 80}, POINT{420, 200}, POINT{495, 335}})
+    EXPECT_EQ(face[p.y * kAboutWidth + p.x], background[p.y * kAboutWidth + p.x]) << p.x << ", " << p.y;
+
+  // The pointer over Licence » shows its second image, and leaving it the first again.
+  const HWND licence = ::GetDlgItem(about, kAboutLicence);
+  RECT r{};
+  ::GetWindowRect(licence, &r);
+  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const auto over = ResourcePixels(4404, 43, 16), normal = ResourcePixels(4403, 43, 16);
+  EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == over; }));
+  ::SetCursorPos(0, 0);
+  EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == normal; }));
+
+  // The texts: the credits first, each label's text, and Advanced brings the credits back.
+  const HWND box = ::GetDlgItem(about, kAboutTextBox);
+  char className[16] = {};
+  ::GetClassNameA(box, className, sizeof className);
+  EXPECT_STRCASEEQ(className, "RichEdit");
+  EXPECT_EQ(ControlText(box), CreditsText());
+  for (const auto& [button, text] : {std::pair{kAboutShortcuts, kShortcutsText}, std::pair{kAboutHistory, kHistoryText},
+                                     std::pair{kAboutLicence, kLicenceText}}) {
+    PressDialogButton(about, button);
+    EXPECT_TRUE(Soon([&] { return ControlText(box) == text; })) << button << ": " << ControlText(box);
+  }
+  PressDialogButton(about, kAboutShortcuts);
+  EXPECT_TRUE(ShowsSoon([] {}, box, [](const auto& shown) { return shown[170 * 369 + 300] == 0xFFFFFFu; }))
+      << "a white box under the short lines";
+  PressDialogButton(about, kAboutCredits);
+  EXPECT_TRUE(Soon([&] { return ControlText(box) == CreditsText(); }));
+
+  // Closed by the close button, by Esc and by Enter; the main window stays.
+  const auto press = [](HWND dialog, WPARAM key) {
+    ::PostMessageA(dialog, WM_KEYDOWN, key, 0);
+    ::PostMessageA(dialog, WM_KEYUP, key, 0);
+  };
+  for (const int way : {0, VK_ESCAPE, VK_RETURN}) {
+    SCOPED_TRACE(way);
+    if (way == 0) PressDialogButton(about, kAboutClose); else press(about, way);
+    EXPECT_TRUE(Soon([&] { return !::IsWindow(about); }));
+    EXPECT_TRUE(::IsWindowVisible(program->Window()));
+    program->Click(kAboutCommand);
+    about = program->Dialog(kAboutTextBox);
+    ASSERT_TRUE(about);
+  }
+  PressDialogButton(about, kAboutClose);
+}
+
+TEST_F(AboutBox, ActionsUseTheFirstAddressThatAnswersAndNoOther) {
+  LoopbackHttp second(""), third("");
+  const std::string site = second.Base() + "site/";
+  LoopbackHttp answering(Record(site, "veltrim@qorvel.example", "0x0702029F"));
+  std::unique_ptr<RunningProgram> program;
+  const HWND about = Open(program, LoopbackHttp::ClosedBase() + ";" + answering.Base() + ";" + third.Base());
+  ASSERT_TRUE(about);
+
+  PressAndAnswer(about, kAboutUpdates,
+                 {{"This application is going to connect to the internet in order to search for a newer version. "
+                   "Please instruct your antivirus(es) and/or firewall(s) not to block it !", IDOK},
+                  {"A newer version has been found. Do you wish to start downloading it ?", IDYES}});
+  // The mail link reaches the hook through a command line, which takes its two quotes for its own.
+  std::string link = FeedbackMailLink("veltrim@qorvel.example");
+  std::erase(link, '"');
+  const std::vector<std::string> opened = {"xdg-open " + site + "download/veltrim2.zip", "xdg-open " + site,
+                                           "xdg-email " + link};
+  // The shell opens in the background: each open is waited for before the next button, to keep their order.
+  for (std::size_t i = 0; i < opened.size(); ++i) {
+    if (i > 0) PressDialogButton(about, i == 1 ? kAboutWebsite : kAboutMail);
+    ASSERT_TRUE(Soon([&] { return ShellOpened().size() > i; }, 1500)) << opened[i];
+    EXPECT_EQ(Unescaped(ShellOpened()[i]), opened[i]);
+  }
+  EXPECT_EQ(answering.Requests(), std::vector<std::string>(4, "GET /qorvel.qorvel HTTP/1.1"));
+  EXPECT_TRUE(third.Requests().empty()) << "asked after an answer";
+  PressDialogButton(about, kAboutClose);
+}
+
+TEST_F(AboutBox, OldOrMissingRecordsAndUnsafeAddressesOpenNothing) {
+  LoopbackHttp old(Record("http://www.qorvel.example/", "veltrim@qorvel.example", "0x0702029E"));
+  LoopbackHttp unsafe(Record("C:\\windows\\system32\\calc.exe", "veltrim@qorvel.example?cc=x", "0x0702029D"));
+  const std::string latest = "You are using the latest version of this software !";
+  const std::string request =
+      "This application is going to connect to the internet in order to search for a newer version. Please instruct "
+      "your antivirus(es) and/or firewall(s) not to block it !";
+  // A site that takes the request and never answers is given up after the receive time-out, not waited for.
+  LoopbackHttp dead("", true);
+  for (const std::string& bases : {old.Base(), LoopbackHttp::ClosedBase(), unsafe.Base(), dead.Base()}) {
+    SCOPED_TRACE(bases);
+    std::unique_ptr<RunningProgram> program;
+    const HWND about = Open(program, bases);
+    ASSERT_TRUE(about);
+    PressAndAnswer(about, kAboutUpdates, {{request, IDOK}, {latest, IDOK}});
+    if (bases == unsafe.Base()) {
+      PressAndAnswer(about, kAboutWebsite, {{"The web site could not be reached !", IDOK}});
+      PressAndAnswer(about, kAboutMail, {{"The contact address could not be found !", IDOK}});
+    }
+    PressDialogButton(about, kAboutClose);
+  }
+  ::Sleep(500);
+  EXPECT_EQ(ShellOpened(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace veltrim::test

@@ -1,0 +1,98 @@
+// The real Veltrim.exe copied into a folder of its own, started there and driven from outside as a user would:
+// its main window found, its controls clicked, its dialogs waited for, their texts read as they answer them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.hpp"
+#include "preview_pixels.hpp"
+
+namespace veltrim::test {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+inline fs::path ThisProgramsFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return fs::path(path).parent_path();
+}
+
+// A text of another process's control, asked for as that control answers it.
+inline std::string ControlText(HWND control) {
+  std::string text(30001, '\0');
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 5000,
+                        &length);
+  text.resize(length);
+  return text;
+}
+
+// Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes.
+class RunningProgram {
+ public:
+  explicit RunningProgram(const fs::path& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + (folder / "Veltrim.exe").string() + "\"";
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.string().c_str(),
+                          &startup, &process_))
+      return;
+    ::WaitForInputIdle(process_.hProcess, 20000);
+    window_ = WaitForMainWindow([this](DWORD id) { return id == process_.dwProcessId; }, seconds(5));
+  }
+  ~RunningProgram() {
+    if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (process_.hProcess) {
+      if (::WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
+      ::CloseHandle(process_.hThread);
+      ::CloseHandle(process_.hProcess);
+    }
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  HWND Window() const { return window_; }
+  // A click on control `id` of the main window.
+  void Click(int id) const {
+    ::PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window_, id)));
+  }
+  // The open dialog holding control `id`.
+  HWND Dialog(int id) const { return WaitForDialog(::GetWindowThreadProcessId(window_, nullptr), id, seconds(20)); }
+
+ private:
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// The texts of a dialog's controls, each as its window shows it, in creation order.
+inline std::vector<std::string> ChildTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const std::string text = WindowText(child);
+    if (!text.empty()) texts.push_back(text);
+  }
+  return texts;
+}
+
+// A fresh folder holding a copy of the program, removed afterwards.
+class ProgramFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder_);
+    fs::copy_file(ThisProgramsFolder().parent_path() / "Veltrim.exe", folder_ / "Veltrim.exe");
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  const fs::path folder_ = fs::temp_directory_path() / ("veltrim-program-" + std::to_string(std::random_device()()));
+};
+
+}  // namespace veltrim::test

@@ -1,0 +1,116 @@
+// Pictures for the screen drawn by the cairo backend: the preview pictures the art tool draws from the real pages,
+// and the calibration wizard on an 800 x 500 picture read back at its pixels (the start square that alone starts it,
+// the dot bands and the gradient of each ink, the values the clicks record and what Accept writes).
+#include <algorithm>
+#include <map>
+
+#include "app/config_file.hpp"
+#include "art.hpp"
+#include "colour_tools/calibration_wizard.hpp"
+#include "render_support.hpp"
+
+namespace veltrim::test {
+namespace {
+
+// Each picture at the size the preview places it with, showing its page's inks.
+TEST(PreviewPictures, SizesAndInks) {
+  struct Expected {
+    int width, height;
+    std::vector<std::uint32_t> inks;  // colours some pixel must be near
+  };
+  constexpr std::uint32_t kC = 0x00FFFF, kM = 0xFF00FF, kY = 0xFFFF00, kK = 0x000000, kR = 0xFF0000,
+                          kG = 0x00FF00, kB = 0x0000FF;
+  const std::map<int, Expected> expected = {
+      {20, {167, 239, {}}},           {21, {167, 239, {kC, kM, kY, kK}}}, {22, {167, 239, {kK}}},
+      {23, {167, 239, {kC, kM, kY}}}, {24, {167, 239, {kK}}},             {25, {167, 23, {kC, kM, kY}}},
+      {26, {167, 23, {kR, kG, kB}}},  {27, {167, 7, {kK}}},               {28, {167, 10, {}}},
+      {29, {167, 32, {kC}}},          {30, {167, 31, {kM}}},              {31, {167, 32, {kY}}},
+      {32, {167, 18, {kK}}},          {33, {167, 31, {kR}}},              {34, {167, 31, {kG}}},
+      {35, {167, 31, {kB}}},          {36, {60, 60, {kC, kM, kY}}},       {37, {60, 60, {kR, kG, kB}}}};
+  const auto pictures = art::DrawPreviewPictures();
+  ASSERT_EQ(pictures.size(), expected.size());
+  for (const art::PreviewPicture& preview : pictures) {
+    SCOPED_TRACE(preview.id);
+    ASSERT_TRUE(expected.contains(preview.id));
+    const Expected& e = expected.at(preview.id);
+    const auto& pixels = preview.picture.pixels;
+    EXPECT_EQ(preview.picture.width, e.width);
+    EXPECT_EQ(preview.picture.height, e.height);
+    ASSERT_EQ(pixels.size(), static_cast<std::size_t>(e.width) * e.height);
+    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p != 0xFFFFFF; })) << "blank";
+    for (const std::uint32_t ink : e.inks)
+      EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [ink](std::uint32_t p) { return ColourNear(p, ink, 40); }))
+          << std::hex << ink;
+  }
+}
+
+// An 800 x 500 picture at the screen's 96 dpi.
+DeviceCaps Screen() { return *MakeDeviceCaps({{800 * 25.4 / 96, 500 * 25.4 / 96}, 96, {0, 0, 0, 0}}); }
+
+TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryClick) {
+  PngPage picture(Screen());
+  ASSERT_TRUE(picture.Started());
+  Surface& dc = picture.S();
+  CalibrationWizard wizard;
+  wizard.Start(dc, 800, 500);
+  EXPECT_EQ(dc.GetPixel(400, 250), Rgb(0, 255, 0));
+  EXPECT_EQ(dc.GetPixel(360, 250), Rgb(0, 200, 0)) << "the square's outline";
+  EXPECT_FALSE(wizard.Click(dc, 300, 250, 800)) << "beside the square";
+  EXPECT_FALSE(wizard.Click(dc, 360, 250, 800)) << "on its outline";
+  EXPECT_EQ(wizard.Step(), 0);
+
+  struct Ink {
+    ColorRef dot;
+    ColorRef strip128;  // gradient strip 128, at x = 400
+  };
+  const Ink inks[] = {{Rgb(0, 255, 255), Rgb(128, 255, 255)}, {Rgb(255, 0, 255), Rgb(255, 128, 255)},
+                      {Rgb(255, 255, 0), Rgb(255, 255, 128)}, {Rgb(0, 0, 0), Rgb(128, 128, 128)},
+                      {Rgb(255, 0, 0), Rgb(255, 128, 128)},   {Rgb(0, 255, 0), Rgb(128, 255, 128)},
+                      {Rgb(0, 0, 255), Rgb(128, 128, 255)}};
+  const int clickAt[] = {400, 0, 200, 600, 799, 100, 700};
+  const CalibrationValues recorded{150, 100, 125, 175, 199, 112, 187};
+  ASSERT_TRUE(wizard.Click(dc, 400, 250, 800));
+  for (int step = 0; step < 7; ++step) {
+    SCOPED_TRACE(step);
+    const Ink& ink = inks[step];
+    // Checkerboard dots in both bands, every other row starting one pixel in.
+    for (const int top : {140, 300}) {
+      EXPECT_EQ(dc.GetPixel(0, top), ink.dot);
+      EXPECT_EQ(dc.GetPixel(1, top + 1), ink.dot);
+      EXPECT_EQ(dc.GetPixel(799, top + 79), ink.dot) << "last row of the band";
+      EXPECT_EQ(dc.GetPixel(1, top), Rgb(255, 255, 255));
+    }
+    EXPECT_EQ(dc.GetPixel(400, 220), ink.strip128);
+    EXPECT_EQ(dc.GetPixel(400, 299), ink.strip128);
+    EXPECT_EQ(dc.GetPixel(0, 250), ink.dot) << "strip 0 is the full ink";
+    EXPECT_EQ(dc.GetPixel(400, 120), Rgb(255, 255, 255)) << "white above the bands";
+    ASSERT_TRUE(wizard.Click(dc, clickAt[step], 10, 800)) << "the height is not checked";
+    EXPECT_EQ(wizard.Values()[step], recorded[step]);
+  }
+  EXPECT_EQ(wizard.Step(), 8);
+  EXPECT_EQ(dc.GetPixel(0, 140), Rgb(255, 255, 255)) << "the closing text's white";
+  EXPECT_EQ(dc.GetPixel(400, 250), Rgb(255, 255, 255));
+  EXPECT_FALSE(wizard.Click(dc, 400, 250, 800)) << "after the seventh ink";
+  EXPECT_EQ(wizard.Values(), recorded);
+}
+
+TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest) {
+  PngPage picture(Screen());
+  ASSERT_TRUE(picture.Started());
+  const std::string path = (picture.Dir() / "config.qrv").string();
+  CalibrationWizard wizard;
+  wizard.Start(picture.S(), 800, 500);
+  ASSERT_TRUE(wizard.Click(picture.S(), 400, 250, 800));  // the green square
+  ASSERT_TRUE(wizard.Click(picture.S(), 400, 480, 800));  // cyan, in the middle
+  CalibrationValues calibration{1, 2, 3, 4, 5, 6, 7};
+  DynString shared;
+  EXPECT_TRUE(wizard.Accept(calibration, shared, path));
+  EXPECT_EQ(calibration, (CalibrationValues{150, -1, -1, -1, -1, -1, -1}));
+  EXPECT_EQ(shared.View(), "150/-1/-1/-1/-1/-1/-1/");
+  CalibrationValues read{};
+  ASSERT_TRUE(ReadConfigFile(path, read));
+  EXPECT_EQ(read, calibration);
+}
+
+}  // namespace
+}  // namespace veltrim::test

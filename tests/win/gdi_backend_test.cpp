@@ -1,0 +1,228 @@
+// The gdi backend: the owners of Win32 handles close exactly once whichever way the handle travels, and GdiSurface on
+// a memory DC over a 24-bit DIB section filled with a sentinel grey, where what the surface adds to GDI (object
+// hygiene, the whole outline of an Arc with equal radial points, a bounded face name, counted text, bitmaps copied
+// through a DC of their own) is read back from the bits.
+#include "gdi_surface.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "gdi_probes.hpp"
+#include "platform/scoped_object.hpp"
+#include "test_bitmap.hpp"
+#include "win_handles.hpp"
+
+namespace veltrim {
+namespace {
+
+bool Alive(HGDIOBJ object) { return ::GetObjectType(object) != 0; }
+
+TEST(UniqueHandle, ClosesOnceWhereverTheHandleGoes) {
+  win::OwnedBrush first(::CreateSolidBrush(RGB(1, 2, 3)));
+  win::OwnedPen replaced(::CreatePen(PS_DOT, 1, RGB(9, 9, 9)));
+  const HBRUSH brush = first.Get();
+  const HPEN pen = replaced.Get();
+  {
+    win::OwnedBrush second(std::move(first));
+    EXPECT_FALSE(first);  // NOLINT(bugprone-use-after-move): the moved-from state is the point
+    EXPECT_TRUE(Alive(brush));
+  }
+  EXPECT_FALSE(Alive(brush)) << "the owner it moved to closes it";
+  replaced = win::OwnedPen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  EXPECT_FALSE(Alive(pen)) << "assignment closes the handle it replaces";
+  const HPEN kept = replaced.Release();
+  replaced.Reset();
+  EXPECT_TRUE(Alive(kept)) << "a released handle stays open";
+  win::OwnedPen(kept).Reset();
+  EXPECT_FALSE(Alive(kept));
+
+  win::WindowDc screen(nullptr);
+  win::WindowDc moved(std::move(screen));
+  EXPECT_FALSE(screen);  // NOLINT(bugprone-use-after-move)
+  EXPECT_GT(::GetDeviceCaps(moved.Get(), BITSPIXEL), 0);
+}
+
+TEST(SelectGuard, PutsBackWhatItReplacedAndNothingWhenItFailed) {
+  const win::OwnedDc dc(::CreateCompatibleDC(nullptr));
+  const win::OwnedBrush red(::CreateSolidBrush(RGB(255, 0, 0))), blue(::CreateSolidBrush(RGB(0, 0, 255)));
+  const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BRUSH);
+  {
+    const win::SelectGuard outer(dc.Get(), red.Get());
+    {
+      const win::SelectGuard inner(dc.Get(), blue.Get());
+      const win::SelectGuard failed(dc.Get(), nullptr);
+      EXPECT_FALSE(failed);
+      EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), blue.Get());
+    }
+    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), red.Get());
+  }
+  EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
+}
+
+constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
+
+class DibCanvas {
+ public:
+  DibCanvas(int width, int height) : width_(width), dc_(::CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const std::uint8_t*>(bits);
+    selection_.emplace(dc_.Get(), bitmap_.Get());
+    const win::OwnedBrush grey(::CreateSolidBrush(kSentinel));
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc_.Get(), &all, grey.Get());
+  }
+  HDC Dc() const { return dc_.Get(); }
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
+  // Read from the bits, not through GDI.
+  ColorRef At(int x, int y) const {
+    ::GdiFlush();
+    const std::uint8_t* p = bits_ + ((static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3}) * y + 3 * x;
+    return Rgb(p[2], p[1], p[0]);
+  }
+
+ private:
+  int width_;
+  win::OwnedDc dc_;
+  win::OwnedBitmap bitmap_;
+  const std::uint8_t* bits_ = nullptr;
+  std::optional<win::SelectGuard> selection_;  // goes first, so the bitmap is free to be deleted
+};
+
+LogFont Arial(int height) {
+  LogFont font;
+  font.lfHeight = height;
+  font.lfWeight = FW_NORMAL;
+  std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", "Arial");
+  return font;
+}
+
+class GdiSurfaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(folder_);
+    ASSERT_TRUE(test::WriteBmp24(picture_, 3, 2, kPicture));
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  // Three columns and two rows, every pixel its own colour.
+  static constexpr std::array<std::uint32_t, 6> kPicture{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
+  static ColorRef PictureAt(int column, int row) {
+    const std::uint32_t rgb = kPicture[static_cast<std::size_t>(row) * 3 + column];
+    return Rgb(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>(rgb & 0xFF));
+  }
+  const std::filesystem::path folder_ =
+      std::filesystem::temp_directory_path() / ("veltrim_gdi_" + std::to_string(::GetCurrentProcessId()));
+  const std::string picture_ = (folder_ / "picture.bmp").string();
+};
+
+void RunEveryOperation(Surface& s, const std::string& bitmapFile, int round) {
+  const std::array<Point, 4> curve{{{10, 100}, {10, 20}, {110, 20}, {110, 100}}};
+  const auto pen = ScopedPen(s, PenStyle::Solid, 1 + round % 4, kBlue);
+  const auto brush = ScopedBrush(s, Rgb(round, 0, 0));
+  const auto font = ScopedFont(s, Arial(-10 - round));
+  const ScopedSelection stock(s, s.GetStockObject(StockObject::LtGrayBrush));
+  s.Rectangle(1, 1, 50, 50);
+  s.Ellipse(1, 1, 50, 50);
+  s.Chord(1, 1, 50, 50, 50, 25, 1, 25);
+  s.Arc(1, 1, 50, 50, 25, 25, 25, 25);
+  s.ArcTo(1, 1, 50, 50, 50, 25, 1, 25);
+  s.PolyBezier(curve);
+  s.TextOutA(2, 60, "Text");
+  Rect rect{0, 80, 120, 120};
+  s.DrawTextA("Some words to wrap", rect, kDtWordBreak);
+  const ObjectHandle bitmap = s.LoadBitmapFile(bitmapFile.c_str());
+  s.BitBlt(0, 0, 3, 2, bitmap, 0, 0);
+  s.StretchBlt(0, 0, 30, 20, bitmap, 0, 0, 3, 2);
+  s.DeleteObject(bitmap);
+}
+
+// Every pen, brush, font and bitmap the surface makes is deselected and deleted: after many runs of every operation the
+// process's GDI object count is where it started, and the count does see one object kept.
+TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
+  DibCanvas canvas(120, 120);
+  GdiSurface surface(canvas.Dc());
+  RunEveryOperation(surface, picture_, 0);  // what the system caches on first use
+  const int start = test::LiveGdiObjects();
+  for (int round = 1; round <= 20; ++round) RunEveryOperation(surface, picture_, round);
+  EXPECT_EQ(test::LiveGdiObjects(), start);
+  const win::OwnedBrush kept(::CreateSolidBrush(kRed));
+  EXPECT_EQ(test::LiveGdiObjects(), start + 1);
+}
+
+// Equal radial points are the whole outline, drawn in two halves; from the centre itself there is no direction, and the
+// start moves to the right.
+TEST_F(GdiSurfaceTest, ArcWithEqualRadialPointsDrawsTheWholeOutline) {
+  for (const Point start : {Point{109, 60}, Point{60, 60}, Point{20, 20}}) {
+    DibCanvas canvas(120, 120);
+    GdiSurface surface(canvas.Dc());
+    const auto pen = ScopedPen(surface, PenStyle::Solid, 3, kBlue);
+    ASSERT_TRUE(surface.Arc(10, 10, 110, 110, start.x, start.y, start.x, start.y));
+    for (const Point p : {Point{109, 60}, Point{60, 10}, Point{10, 60}, Point{60, 109}})
+      EXPECT_EQ(canvas.At(p.x, p.y), kBlue) << start.x << "," << start.y << " at " << p.x << "," << p.y;
+    EXPECT_EQ(canvas.At(60, 60), kSentinel);
+  }
+}
+
+TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
+  DibCanvas canvas(8, 8);
+  GdiSurface surface(canvas.Dc());
+  LogFont font = Arial(-12);
+  std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), 'A');  // no NUL anywhere
+  const ScopedObject created(surface, surface.CreateFontIndirectA(font));
+  LOGFONTA back{};
+  ASSERT_EQ(::GetObjectA(ToGdi(created.Get()), sizeof back, &back), static_cast<int>(sizeof back));
+  EXPECT_EQ(std::string(back.lfFaceName), std::string(kLfFaceSize - 1, 'A'));
+
+  Size one, two;
+  ASSERT_TRUE(surface.GetTextExtentPoint32A("W", one));
+  ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view("WWWW").substr(0, 2), two));
+  EXPECT_EQ(two.cx, 2 * one.cx) << "only the view's characters count";
+  ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view(), two));
+  EXPECT_EQ(two.cx, 0);
+}
+
+TEST_F(GdiSurfaceTest, BitmapsAreCopiedFromTheirOwnDcOrRefused) {
+  std::ofstream(folder_ / "text.bmp") << "not a bitmap at all";
+  DibCanvas canvas(120, 80), held(4, 4);
+  GdiSurface surface(canvas.Dc());
+  const ObjectHandle bitmap = surface.LoadBitmapFile(picture_.c_str());
+  Size size;
+  ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
+  EXPECT_EQ(size, (Size{3, 2}));
+  ASSERT_TRUE(surface.BitBlt(5, 6, 3, 2, bitmap, 0, 0));
+  ASSERT_TRUE(surface.StretchBlt(40, 20, 30, 20, bitmap, 0, 0, 3, 2));
+  ASSERT_TRUE(surface.BitBlt(100, 6, 1, 1, bitmap, 2, 1));  // from inside the bitmap
+  for (int row = 0; row < 2; ++row)
+    for (int column = 0; column < 3; ++column) {
+      EXPECT_EQ(canvas.At(5 + column, 6 + row), PictureAt(column, row)) << column << "," << row;
+      EXPECT_EQ(canvas.At(45 + 10 * column, 25 + 10 * row), PictureAt(column, row)) << column << "," << row;
+    }
+  EXPECT_EQ(canvas.At(100, 6), PictureAt(2, 1));
+  for (const Point p : {Point{8, 6}, Point{70, 25}, Point{45, 40}, Point{101, 6}})
+    EXPECT_EQ(canvas.At(p.x, p.y), kSentinel) << p.x << "," << p.y;
+  EXPECT_TRUE(surface.DeleteObject(bitmap)) << "the copies left it selected somewhere";
+
+  EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "missing.bmp").string().c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "text.bmp").string().c_str()));
+  EXPECT_FALSE(surface.LoadBitmapFile(nullptr));
+  EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, ObjectHandle{}, 0, 0));
+  EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0)) << "held by another DC";
+  EXPECT_FALSE(surface.StretchBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0, 4, 4));
+  EXPECT_FALSE(surface.GetBitmapSize(surface.GetStockObject(StockObject::BlackBrush), size));
+  EXPECT_FALSE(surface.SelectObject(ObjectHandle{}));
+  EXPECT_EQ(canvas.At(1, 1), kSentinel);
+}
+
+}  // namespace
+}  // namespace veltrim

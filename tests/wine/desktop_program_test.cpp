@@ -1,0 +1,72 @@
+// The desktop program under Wine as a user meets it: Veltrim.exe started and ended three ways, F12 printing and the
+// F4 report on a queue of our scheduler, and the gdi backend's print dialog target (the Windows side is
+// tests/win/gdi_target_probe.cpp). The window itself is tested in tests/gui, in the Windows test program's process.
+#include <gtest/gtest.h>
+
+#include <future>
+#include <string>
+
+#include "raster.hpp"
+#include "services.hpp"
+
+namespace veltrim::test {
+namespace {
+
+TEST(DesktopProgram, EscCloseButtonAndCloseEachEndItWithZero) {
+  const Services services = Services::FromEnvironment();
+  for (const std::string how : {"esc", "button", "close"}) {
+    auto program = std::async(std::launch::async,
+                              [&] { return RunWindowsProgram(services, VELTRIM_WIN64_DIR "/Veltrim.exe", {}); });
+    const auto probe = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/window_probe.exe", {how});
+    EXPECT_EQ(probe.exitCode, 0) << how << ": the window was not found " << probe.err;
+    const auto run = program.get();
+    EXPECT_FALSE(run.timedOut) << how;
+    EXPECT_EQ(run.exitCode, 0) << how << " " << run.err;
+  }
+}
+
+// F12 prints two jobs, the last of three pages; the F4 report prints nothing.
+TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue queue(services, "gui_jobs");
+  const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
+                                     {"--gtest_filter=MainWindowPrint.*:PrinterInfoDialog.*"},
+                                     std::chrono::seconds(240), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("[  PASSED  ] 3 tests"), std::string::npos) << run.out;
+  ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
+  EXPECT_EQ(queue.CompletedJobs(), 2);
+  EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
+}
+
+// Two queues, and the second by name is chosen (Wine preselects the first): accepted, the hook reports the chosen
+// one and the job lands in its queue alone; cancelled, nothing is chosen or printed. Either way the hook has hidden
+// the copies and collate controls and left the printer list and the port shown.
+TEST(GdiPrintTarget, DialogAcceptedOnAChosenQueueOrCancelled) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue first(services, "gdi_dlg_a");
+  CupsQueue chosen(services, "gdi_dlg_b");
+  for (const bool accept : {true, false}) {
+    SCOPED_TRACE(accept ? "accepted" : "cancelled");
+    const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/gdi_target_probe.exe",
+                                       {chosen.Name(), accept ? "ok" : "cancel"});
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    std::string expected = "dialog 1\r\n";
+    for (const int id : {1154, 9999, 1092, 1073, 1086, 1041})
+      expected += "control " + std::to_string(id) + " exists 1 visible 0\r\n";
+    expected += "control 1139 exists 1 visible 1\r\ncontrol 1101 exists 1 visible 1\r\nselected ";
+    expected += accept ? "accepted 1\r\ndevice 1\r\nname " + chosen.Name() + "\r\nport CUPS:" + chosen.Name() +
+                             "\r\njob 1 1 1 1\r\n"
+                       : "accepted 0\r\ndevice 0\r\nname \r\nport \r\n";
+    // The queue's place in the printer list is Wine's; it is in the list.
+    const std::size_t selected = run.out.find("selected "), end = run.out.find("\r\n", selected);
+    ASSERT_NE(end, std::string::npos) << run.out;
+    EXPECT_NE(run.out.substr(selected, end - selected), "selected -1") << "queue not in the dialog's list";
+    EXPECT_EQ(run.out.substr(0, selected + 9) + run.out.substr(end + 2), expected) << run.out;
+  }
+  ASSERT_TRUE(chosen.WaitForCompletedJobs(1)) << "the job did not complete";
+  EXPECT_EQ(first.CompletedJobs(), 0);
+}
+
+}  // namespace
+}  // namespace veltrim::test
