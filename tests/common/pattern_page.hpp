@@ -33,6 +33,12 @@ inline RecordingDevice Skewed() { return RecordingDevice::Printer(600, 300, 4800
 // 600 dpi Letter: 4800 x 6600 over 203 x 279 mm: 23 both ways, cm1 236, cm2 473, cm4 946.
 inline RecordingDevice LetterAt600Dpi() { return RecordingDevice::Printer(600, 600, 4800, 6600, 203, 279, 75, 75); }
 
+// The inks and their mixes, 0x00BBGGRR.
+inline constexpr ColorRef kCyan = 0xFFFF00, kMagenta = 0xFF00FF, kYellow = 0x00FFFF, kBlack = 0x000000;
+inline constexpr ColorRef kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
+// Where a pattern run alone starts.
+inline constexpr int kY0 = 100;
+
 // A Rectangle with the pen and brush selected when it was drawn.
 struct PaintedBox {
   Rect box;
@@ -91,18 +97,21 @@ struct Page {
     host.boxes[id] = std::move(text);
     return *this;
   }
-  PageContext Context() { return {dc, geometry, selection, printerName, host, printerPort}; }
+  Page& Colour(int slot, ColourTriple colour) {
+    selection.customColours[static_cast<std::size_t>(slot)] = colour;
+    return *this;
+  }
   // The page through the dispatch, the paper offset in millimetres.
   Page& Draw(int offsetMm = 0) {
     geometry.offsetMm = offsetMm;
-    PageContext page = Context();
+    PageContext page{dc, geometry, selection, printerName, host, printerPort};
     DrawPage(page);
     return *this;
   }
   // One pattern alone from `cursorY`; answers the cursor it leaves.
   int Run(void (*pattern)(PageContext&), int cursorY = 0) {
     geometry.cursorY = cursorY;
-    PageContext page = Context();
+    PageContext page{dc, geometry, selection, printerName, host, printerPort};
     pattern(page);
     return geometry.cursorY;
   }
@@ -159,6 +168,7 @@ struct Page {
     });
     return lines;
   }
+
  private:
   static int At(const Record& record, std::size_t index) { return static_cast<int>(record.args.at(index)); }
 };

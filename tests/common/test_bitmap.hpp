@@ -5,51 +5,33 @@
 #include <filesystem>
 #include <fstream>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace veltrim::test {
 
-// A 24-bit bitmap file (rows bottom-up, or top-down when `topDown`, each
-// padded to 4 bytes). `rgb` is 0xRRGGBB, top row first.
+// A 24-bit bitmap file (rows bottom-up, or top-down when `topDown`, each padded to 4 bytes). `rgb` is 0xRRGGBB, top
+// row first.
 inline std::vector<std::uint8_t> BmpBytes(int width, int height, std::span<const std::uint32_t> rgb,
                                           bool topDown = false) {
   if (width <= 0 || height <= 0 || rgb.size() != static_cast<std::size_t>(width) * height) return {};
   const std::uint32_t stride = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
   const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
-  const std::uint32_t headers = 14 + 40;
-  std::vector<std::uint8_t> bytes;
-  auto put16 = [&](std::uint32_t v) {
-    for (int i = 0; i < 2; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  auto put32 = [&](std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  bytes.push_back('B');
-  bytes.push_back('M');
-  put32(headers + imageSize);
-  put32(0);
-  put32(headers);
-  put32(40);
-  put32(static_cast<std::uint32_t>(width));
-  put32(static_cast<std::uint32_t>(topDown ? -height : height));
-  put16(1);
-  put16(24);
-  put32(0);  // BI_RGB
-  put32(imageSize);
-  put32(2835);  // 72 dpi
-  put32(2835);
-  put32(0);
-  put32(0);
+  // The file header, then a BITMAPINFOHEADER: one plane of 24 bits, BI_RGB, 72 dpi, no palette; little-endian
+  // fields of 4 or 2 bytes.
+  const std::pair<std::uint32_t, int> fields[] = {
+      {14 + 40 + imageSize, 4}, {0, 4}, {14 + 40, 4}, {40, 4}, {static_cast<std::uint32_t>(width), 4},
+      {static_cast<std::uint32_t>(topDown ? -height : height), 4}, {1, 2}, {24, 2}, {0, 4}, {imageSize, 4},
+      {2835, 4}, {2835, 4}, {0, 4}, {0, 4}};
+  std::vector<std::uint8_t> bytes = {'B', 'M'};
+  for (const auto& [value, size] : fields)
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
   for (int i = 0; i < height; ++i) {
     const int row = topDown ? i : height - 1 - i;
-    const std::size_t start = bytes.size();
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t p = rgb[static_cast<std::size_t>(row) * width + x];
-      bytes.push_back(static_cast<std::uint8_t>(p));        // blue
-      bytes.push_back(static_cast<std::uint8_t>(p >> 8));   // green
-      bytes.push_back(static_cast<std::uint8_t>(p >> 16));  // red
-    }
-    while (bytes.size() - start < stride) bytes.push_back(0);
+    for (int x = 0; x < width; ++x)
+      for (const int shift : {0, 8, 16})  // blue, green, red
+        bytes.push_back(static_cast<std::uint8_t>(rgb[static_cast<std::size_t>(row) * width + x] >> shift));
+    bytes.resize(bytes.size() + stride - 3 * static_cast<std::uint32_t>(width), 0);
   }
   return bytes;
 }

@@ -1,24 +1,17 @@
-// Any seven 32-bit values, written as the calibration wizard writes
-// config.qrv and read back as the program reads it at start-up, come back
-// the same. Every input goes through the text; one in 64 also through a real
-// file (replaced beside itself, then read), which costs a hundred times more
-// and would keep the run far from a million inputs.
-
+// Any seven 32-bit values, written as the calibration wizard writes config.qrv and read back as the program reads it
+// at start-up, come back the same. Every input goes through the text; one in 64 also through a real file (replaced
+// beside itself, then read), which costs a hundred times more and would keep the run far from a million inputs.
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "app/config_file.hpp"
+#include "fuzz_check.hpp"
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 // A folder of this run's own, removed when the run ends.
 struct Folder {
@@ -27,7 +20,8 @@ struct Folder {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
   }
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / ("veltrim-fuzz-" + std::to_string(getpid()));
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("veltrim-fuzz-" + std::to_string(getpid()));
 };
 
 const std::string& ConfigPath() {
@@ -47,7 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(parsed == written);
   static std::uint64_t runs = 0;
   if (runs++ % 64 != 0) return 0;
-
   Check(veltrim::WriteConfigFile(ConfigPath(), written));
   Check(std::filesystem::file_size(ConfigPath()) == text.size());
   veltrim::CalibrationValues read{-5, -5, -5, -5, -5, -5, -5};

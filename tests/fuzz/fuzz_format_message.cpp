@@ -1,34 +1,21 @@
-// Fuzzes FormatMessageText with arbitrary formats and argument lists (missing
-// arguments and arguments of the wrong kind included) and checks the result
-// block's shape: the text, then two NULs, never more than the estimate while
-// no text argument exceeds its allowance, and a format without "?" copied as is.
-
+// FormatMessageText on any format and argument list (arguments missing or of the wrong kind included): the text, then
+// two NULs, never longer than the estimate while no text argument passes its allowance, and a format without "?"
+// copied as it is.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "fuzz_check.hpp"
 #include "support/format_message.hpp"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   const std::string format = input.ConsumeRandomLengthString(512);
-
-  std::vector<std::string> texts;  // keeps text arguments alive
+  std::vector<std::string> texts;  // keeps the text arguments alive
   texts.reserve(8);
   std::vector<veltrim::FormatArg> args;
   const std::size_t count = input.ConsumeIntegralInRange<std::size_t>(0, 8);
@@ -52,15 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
   }
-
   const veltrim::TextBlock out = veltrim::FormatMessageTextArgs(format.c_str(), args);
   Check(out.Data() != nullptr);
   Check(out.Data()[out.Length()] == '\0' && out.Data()[out.Length() + 1] == '\0');
-  // Text arguments here are far shorter than the "?s" allowance, so every
-  // expansion must fit the estimate.
+  // The text arguments here are far shorter than the "?s" allowance, so every expansion fits the estimate.
   Check(out.Length() <= veltrim::EstimateFormatSize(format.c_str()));
-  if (std::strchr(format.c_str(), '?') == nullptr) {
-    Check(out.View() == std::string_view(format.c_str()));
-  }
+  if (std::strchr(format.c_str(), '?') == nullptr) Check(out.View() == std::string_view(format.c_str()));
   return 0;
 }

@@ -1,20 +1,14 @@
-// Any bytes served as the version record: every line taken from it fits the
-// caller's 260-character buffer and holds no break, comes from the record
-// itself, and only a plain web or mail address passes its check. The first
-// bytes also stand for the base-address variable.
-
+// Any bytes served as the version record: every line taken from it fits the caller's 260-character buffer, holds no
+// break and comes from the record itself, and only a plain web or mail address passes its check. The first bytes also
+// stand for the base-address variable.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "about/version_record.hpp"
+#include "fuzz_check.hpp"
 
 namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 void CheckWebAddress(std::string_view text) {
   if (!veltrim::IsOpenableWebAddress(text)) return;
@@ -41,9 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int wanted = size > 0 ? data[0] : 0;
   for (const int n : {1, 2, 42, 44, wanted}) {
     const std::string line = veltrim::RecordLine(record, n);
-    Check(line.size() < veltrim::kLineBufferSize);
+    Check(line.size() < veltrim::kLineBufferSize && line.size() <= record.size());
     Check(line.find_first_of("\r\n") == std::string::npos);
-    Check(line.size() <= record.size());
     CheckWebAddress(line);
     CheckMailAddress(line, n == 2);
     if (n == 42) veltrim::IsNewerVersion(line, veltrim::kProductVersionId);

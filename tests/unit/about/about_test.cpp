@@ -1,13 +1,10 @@
-// The about box's rules: the version record's lines, the version comparison,
-// what may reach the shell, the mail link, the base addresses, the image each
-// button shows and the texts.
+// The about box's rules: the version record's lines, the version comparison, what may reach the shell, the mail link,
+// the base addresses, the image each button shows and the texts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <utility>
-#include <vector>
 #include <tuple>
+#include <utility>
 
 #include "about/about_layout.hpp"
 #include "about/about_texts.hpp"
@@ -31,27 +28,23 @@ TEST(VersionRecord, LinesAreTheSameWhicheverBreakSeparatesThem) {
       EXPECT_EQ(RecordLine(Record(45, brk), n), n == 0 ? "L1" : expected);
     }
   // A CR LF pair is one break, LF CR two; empty lines are lines.
-  EXPECT_EQ(RecordLine("a\r\n\r\nc", 3), "c");
-  EXPECT_EQ(RecordLine("a\n\rc", 2), "");
-  EXPECT_EQ(RecordLine("a\n\rc", 3), "c");
-  EXPECT_EQ(RecordLine("a\r\rc", 3), "c");
-  EXPECT_EQ(RecordLine("", 1), "");
-  EXPECT_EQ(RecordLine("one", 2), "");
+  for (const auto& [record, n, line] : {std::tuple{"a\r\n\r\nc", 3, "c"}, {"a\n\rc", 2, ""}, {"a\n\rc", 3, "c"},
+                                        {"a\r\rc", 3, "c"}, {"", 1, ""}, {"one", 2, ""}})
+    EXPECT_EQ(RecordLine(record, n), line) << record << " line " << n;
   EXPECT_EQ(RecordText(std::string("ab\0cd", 5)), "ab");
 }
 
 TEST(VersionRecord, LinesTooLongForTheBufferAreRefused) {
-  const std::string long259(259, 'x'), long260(260, 'y'), long300(300, 'z');
-  EXPECT_EQ(RecordLine(long259 + "\n" + long300 + "\nend", 1), long259);
-  EXPECT_EQ(RecordLine(long259 + "\n" + long300 + "\nend", 2), "");
-  EXPECT_EQ(RecordLine(long259 + "\n" + long300 + "\nend", 3), "end");
-  EXPECT_EQ(RecordLine(long260, 1), "");
+  const std::string long259(259, 'x'), record = long259 + "\n" + std::string(300, 'z') + "\nend";
+  EXPECT_EQ((std::vector{RecordLine(record, 1), RecordLine(record, 2), RecordLine(record, 3)}),
+            (std::vector<std::string>{long259, "", "end"}));
+  EXPECT_EQ(RecordLine(std::string(260, 'y'), 1), "");
 }
 
 TEST(VersionRecord, OnlyAGreaterLineFortyTwoIsNewer) {
-  EXPECT_EQ(VersionLineNumber(kProductVersionId), 42);
-  EXPECT_EQ(DownloadLineNumber(kProductVersionId), 44);
-  EXPECT_EQ(VersionLineNumber(0x00000001), 1);  // 6 x 0 is below 2
+  // 6 x 0 is below 2: the smallest version's line is 1.
+  EXPECT_EQ(std::tuple(VersionLineNumber(kProductVersionId), DownloadLineNumber(kProductVersionId),
+                       VersionLineNumber(0x00000001)), std::tuple(42, 44, 1));
   EXPECT_EQ(VersionText(kProductVersionId), "0x0702029E");
   const std::tuple<std::string, bool> cases[] = {
       {RecordLine(Record(44, "\r\n", "0x0702029F"), 42), true},
@@ -59,34 +52,20 @@ TEST(VersionRecord, OnlyAGreaterLineFortyTwoIsNewer) {
       {RecordLine(Record(44, "\r\n", "0x0702029D"), 42), false},
       {RecordLine(Record(41, "\r\n"), 42), false},  // fewer than 42 lines: "latest"
       {"0x0702029E0", true},                         // the same start, longer
-      {"0x0702029", false},
-      {"0x0802029E", true},
+      {"0x0702029", false}, {"0x0802029E", true}, {"", false},
       {"\xFF", true},  // bytes compare unsigned
-      {"", false},
   };
   for (const auto& [line, newer] : cases) EXPECT_EQ(IsNewerVersion(line, kProductVersionId), newer) << line;
 }
 
 TEST(VersionRecord, OnlyPlainWebAddressesReachTheShell) {
   const std::tuple<std::string, bool> cases[] = {
-      {"http://www.qorvel.example/", true},
-      {"https://www.qorvel.example/download/veltrim2.zip", true},
-      {"https://h", true},
-      {"C:\\windows\\system32\\calc.exe", false},
-      {"/usr/bin/xterm", false},
-      {"file:///etc/passwd", false},
-      {"ftp://x.example/", false},
-      {"HTTP://X.EXAMPLE/", false},
-      {"http://", false},
-      {"http:///etc/passwd", false},
-      {"http://a b.example/", false},
-      {"http://a.example/\"x", false},
-      {"http://a.example/'x", false},
-      {"http://a.example/\\x", false},
-      {"http://a.example/\tx", false},
-      {"http://a.example/\x7F", false},
-      {"http://a.example/\xE9", false},
-      {std::string(kNoConnectionText), false},
+      {"http://www.qorvel.example/", true}, {"https://www.qorvel.example/download/veltrim2.zip", true},
+      {"https://h", true}, {"C:\\windows\\system32\\calc.exe", false}, {"/usr/bin/xterm", false},
+      {"file:///etc/passwd", false}, {"ftp://x.example/", false}, {"HTTP://X.EXAMPLE/", false}, {"http://", false},
+      {"http:///etc/passwd", false}, {"http://a b.example/", false}, {"http://a.example/\"x", false},
+      {"http://a.example/'x", false}, {"http://a.example/\\x", false}, {"http://a.example/\tx", false},
+      {"http://a.example/\x7F", false}, {"http://a.example/\xE9", false}, {std::string(kNoConnectionText), false},
       {"http://" + std::string(252, 'a'), true},   // 259 characters
       {"http://" + std::string(253, 'a'), false},  // 260
       {"", false},
@@ -100,7 +79,8 @@ TEST(VersionRecord, OnlyPlainMailAddressesMakeALink) {
       {"veltrim@", false}, {"a@b@c", false}, {"a b@c", false}, {"a@b?cc=x", false}, {"a@b&x", false},
       {"a%40@b", false}, {"a:b@c", false}, {"a/b@c", false}, {"a\\b@c", false}, {"a\r@b", false},
       {"a@b\n", false}, {"\"a\"@b", false}, {"a<b>@c", false}, {std::string(kNoConnectionText), false},
-      {std::string(250, 'a') + "@" + std::string(8, 'b'), true}, {std::string(251, 'a') + "@" + std::string(8, 'b'), false},
+      {std::string(250, 'a') + "@" + std::string(8, 'b'), true},
+      {std::string(251, 'a') + "@" + std::string(8, 'b'), false},
   };
   for (const auto& [address, plain] : cases) EXPECT_EQ(IsPlainMailAddress(address), plain) << address;
   EXPECT_EQ(FeedbackMailLink("ADDR"),
@@ -113,7 +93,8 @@ TEST(VersionRecord, TheVariableReplacesTheBasesWithUpToFourAddresses) {
   ASSERT_EQ(builtIn.size(), 4u);
   for (const std::string& base : builtIn) EXPECT_TRUE(base.starts_with("https://") && base.ends_with("/")) << base;
   using Bases = std::vector<std::string>;
-  EXPECT_EQ(UpdateBases("http://127.0.0.1:1/;http://127.0.0.1:2/"), (Bases{"http://127.0.0.1:1/", "http://127.0.0.1:2/"}));
+  EXPECT_EQ(UpdateBases("http://127.0.0.1:1/;http://127.0.0.1:2/"),
+            (Bases{"http://127.0.0.1:1/", "http://127.0.0.1:2/"}));
   EXPECT_EQ(UpdateBases("http://a/;http://b/;http://c/;http://d/;http://e/"),
             (Bases{"http://a/", "http://b/", "http://c/", "http://d/"}));
   EXPECT_EQ(UpdateBases("http://a/;;no-slash;C:\\x\\;http://b/"), (Bases{"http://a/", "http://b/"}));
@@ -129,9 +110,8 @@ TEST(AboutLayout, ImagesFollowPressAndPointerOverOnTheFirstFiveButtonsOnly) {
                           {4003, 4409, 4410, 4411}, {4004, 4412, 4413, 4414}, {4005, 4415, 4415, 4416},
                           {4006, 4417, 4417, 4418}, {4007, 4419, 4419, 4420}, {4008, 0, 0, 0}, {1175, 0, 0, 0}};
   for (const auto& [id, normal, over, pressed] : cases) {
-    EXPECT_EQ(AboutImageFor(id, false, AboutHoverFlags{}), normal) << id;
-    EXPECT_EQ(AboutImageFor(id, false, hover), over) << id;
-    EXPECT_EQ(AboutImageFor(id, true, hover), pressed) << id;
+    EXPECT_EQ(std::tuple(AboutImageFor(id, false, AboutHoverFlags{}), AboutImageFor(id, false, hover),
+                         AboutImageFor(id, true, hover)), std::tuple(normal, over, pressed)) << id;
   }
   // Every image 4400..4420 belongs to exactly one button, in id order.
   int next = 4400;

@@ -1,17 +1,13 @@
-// The preview on the recording surface: worked cases of the stacking, the offset, the pictures and the dots, and
-// object hygiene on every tab.
+// The preview on the recording surface: worked cases of the stacking, the offset, the pictures and the dots; every
+// drawing leaves the surface clean.
+#include "preview/preview_renderer.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <map>
 #include <random>
-#include <string>
-#include <vector>
 
-#include "preview/preview_renderer.hpp"
 #include "recording_surface.hpp"
 #include "test_bitmap.hpp"
 
@@ -20,44 +16,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Pictures of the sizes the main window's resources have, as files in a
-// folder of their own: tests run as parallel processes, and one rewriting a
-// shared file while another loads it loses the other's picture.
+// Grey pictures of the sizes of the main window's resources, in a folder of this process's own: tests run as
+// parallel processes, and one rewriting a shared file while another loads it loses the other's picture.
 class FilePictures final : public PreviewPictures {
  public:
-  FilePictures()
-      : folder_(fs::temp_directory_path() / ("veltrim-preview-pictures-" + std::to_string(std::random_device()()))) {
+  FilePictures() {
     fs::create_directories(folder_);
-    const std::map<int, Size> sizes = {{20, {167, 239}}, {21, {167, 239}}, {22, {167, 239}}, {23, {167, 239}},
-                                       {24, {167, 239}}, {25, {167, 23}},  {26, {167, 23}},  {27, {167, 7}},
-                                       {28, {167, 10}},  {29, {167, 32}},  {30, {167, 31}},  {31, {167, 32}},
-                                       {32, {167, 18}},  {33, {167, 31}},  {34, {167, 31}},  {35, {167, 31}},
-                                       {36, {60, 60}},   {37, {60, 60}}};
-    for (const auto& [id, size] : sizes) {
-      const std::vector<std::uint32_t> grey(static_cast<std::size_t>(size.cx) * size.cy, 0x808080);
-      EXPECT_TRUE(test::WriteBmp24(Path(id), size.cx, size.cy, grey)) << Path(id);
+    const int heights[] = {239, 239, 239, 239, 239, 23, 23, 7, 10, 32, 31, 32, 18, 31, 31, 31, 60, 60};  // 20 to 37
+    for (int id = 20; id <= 37; ++id) {
+      const int width = id < 36 ? 167 : 60, height = heights[id - 20];
+      const std::vector<std::uint32_t> grey(static_cast<std::size_t>(width) * height, 0x808080);
+      EXPECT_TRUE(test::WriteBmp24(Path(id), width, height, grey)) << Path(id);
     }
   }
-  ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
+  FilePictures(const FilePictures&) = delete;
   ~FilePictures() override {
     std::error_code ignored;
     fs::remove_all(folder_, ignored);
   }
-  FilePictures(const FilePictures&) = delete;
-  FilePictures& operator=(const FilePictures&) = delete;
+  ObjectHandle Load(Surface& surface, int id) override { return surface.LoadBitmapFile(Path(id).c_str()); }
 
  private:
   std::string Path(int id) const { return (folder_ / (std::to_string(id) + ".bmp")).string(); }
-  fs::path folder_;
+  const fs::path folder_ =
+      fs::temp_directory_path() / ("veltrim-preview-pictures-" + std::to_string(std::random_device()()));
 };
 
 struct Drawn {
+  std::vector<Record> all;      // every call
   std::vector<Record> records;  // the drawing calls, without object bookkeeping
-  std::string hygiene;
-  bool known = true;
 };
 
-// Draws the preview of `tab` with the items ticked on a 167 x 239 canvas.
+// The preview of `tab` with `items` ticked on a 167 x 239 canvas, which it leaves clean; only tabs 0 to 4 are known.
 Drawn Preview(int tab, std::vector<int> items, int offset = 0, int option = 0, int layout = 0, bool setPixelV = false) {
   static FilePictures pictures;
   TestSelection selection;
@@ -69,12 +59,12 @@ Drawn Preview(int tab, std::vector<int> items, int offset = 0, int option = 0, i
                                       : tab >= 0 && tab <= 3 ? selection.FlagsOf(tab) : std::span<std::uint8_t>();
   for (const int item : items) flags[static_cast<std::size_t>(item)] = 1;
   RecordingSurface surface(RecordingDevice::Screen(167, 239));
-  Drawn drawn;
-  drawn.known = DrawPreview({surface, 167, 239, setPixelV}, selection, offset, pictures);
-  drawn.hygiene = surface.HygieneReport();
-  static const std::vector<std::string> kDrawing = {"MoveToEx", "LineTo", "Rectangle", "Arc",       "Chord",
-                                                    "PolyBezier", "BitBlt", "DrawTextA", "SetPixel", "SetPixelV"};
-  for (Record record : surface.Records()) {
+  EXPECT_EQ(DrawPreview({surface, 167, 239, setPixelV}, selection, offset, pictures), tab >= 0 && tab <= 4) << tab;
+  EXPECT_EQ(surface.HygieneReport(), "") << "tab " << tab << ", option " << option << ", layout " << layout;
+  static const std::vector<std::string> kDrawing = {"MoveToEx", "LineTo", "Rectangle", "Arc", "Chord", "PolyBezier",
+                                                    "BitBlt", "DrawTextA", "SetPixel", "SetPixelV"};
+  Drawn drawn{surface.Records(), {}};
+  for (Record record : drawn.all) {
     if (record.nested || std::find(kDrawing.begin(), kDrawing.end(), record.op) == kDrawing.end()) continue;
     if (record.op == "BitBlt") record.args[4] = 0;  // the picture's handle: which picture is in the size
     drawn.records.push_back(record);
@@ -98,11 +88,7 @@ std::vector<std::size_t> RowArgs(const Record& record) {
 }
 
 TEST(Preview, AnOffsetOfTenMovesBlackWhiteAndColourDownEightPixelsButNotAdvanced) {
-  struct Case {
-    int tab;
-    std::vector<int> items;
-    int shift;
-  };
+  struct Case { int tab; std::vector<int> items; int shift; };
   for (const Case& c : {Case{0, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 8}, Case{1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 8},
                         Case{3, {0, 1, 2, 3, 4, 5, 6}, 8}, Case{2, {}, 0}}) {
     const Drawn still = Preview(c.tab, c.items), moved = Preview(c.tab, c.items, 10);
@@ -127,13 +113,13 @@ TEST(Preview, StackingOfBlackWhiteItems) {
   // Simple Text wins over every other item.
   const Drawn text = Preview(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
   ASSERT_EQ(text.records.size(), 1u);
-  EXPECT_EQ(text.records[0].op, "DrawTextA");
-  EXPECT_EQ(text.records[0].text.rfind("QORVEL Software - Veltrim Program - version 2 - ", 0), 0u);
+  EXPECT_EQ(std::pair(text.records[0].op, text.records[0].text.substr(0, 48)),
+            std::pair(std::string("DrawTextA"), std::string("QORVEL Software - Veltrim Program - version 2 - ")));
+  EXPECT_EQ(Lines(Preview(0, {9}).records), Lines(text.records));
   // Lines, Ellipses and Small Black Rectangle: cursor 11 after the lines, 28 after the ellipse (t(11 + 17.094)).
   EXPECT_EQ(Lines(Preview(0, {2, 3}).records),
             (std::vector<std::string>{"Arc(0, 0, 110, 16, 0, 0, 0, 0) -> 1", "Rectangle(0, 17, 167, 18) -> 1"}));
-  const Drawn lines = Preview(0, {1, 2});
-  EXPECT_EQ(lines.records.back().ToString(), "Arc(0, 11, 110, 27, 0, 0, 0, 0) -> 1");
+  EXPECT_EQ(Preview(0, {1, 2}).records.back().ToString(), "Arc(0, 11, 110, 27, 0, 0, 0, 0) -> 1");
   // The chord's radial points in single precision: a = 41, y 0..28, m = 14.
   const Drawn chord = Preview(0, {6});
   ASSERT_EQ(chord.records.size(), 1u);
@@ -141,22 +127,12 @@ TEST(Preview, StackingOfBlackWhiteItems) {
   const auto y = [](float theta) { return static_cast<int>(14 - 14 * std::sin(theta)); };
   EXPECT_EQ(chord.records[0].args,
             (std::vector<std::int64_t>{0, 0, 83, 28, x(4.0707965f), y(4.0707965f), x(0.4596852f), y(0.4596852f)}));
-}
-
-TEST(Preview, WeightCombWidthsAccumulateInSinglePrecision) {
-  RecordingSurface surface(RecordingDevice::Screen(167, 239));
-  TestSelection selection;
-  selection.bwTests[8] = 1;
-  FilePictures pictures;
-  DrawPreview({surface, 167, 239}, selection, 0, pictures);
-  std::vector<int> widths;
-  for (const Record& record : surface.RecordsOf("CreatePen")) widths.push_back(static_cast<int>(record.args[1]));
-  ASSERT_EQ(widths.size(), 34u);  // x = 0, 5, ..., 165
-  // Summed in double precision lines 5 and 20 would be 1 and 5 wide.
-  EXPECT_EQ(widths[0], 1);
-  EXPECT_EQ(widths[5], 2);
-  EXPECT_EQ(widths[20], 4);
-  EXPECT_EQ(widths[33], 7);
+  // The weight comb's pens, x = 0, 5, ..., 165: summed in double precision lines 5 and 20 would be 1 and 5 wide.
+  std::vector<std::int64_t> widths;
+  for (const Record& record : Preview(0, {8}).all)
+    if (record.op == "CreatePen") widths.push_back(record.args[1]);
+  ASSERT_EQ(widths.size(), 34u);
+  EXPECT_EQ(std::tuple(widths[0], widths[5], widths[20], widths[33]), std::tuple(1, 2, 4, 7));
 }
 
 TEST(Preview, ColourPicturesAndCrossovers) {
@@ -170,10 +146,8 @@ TEST(Preview, ColourPicturesAndCrossovers) {
                                       "Rectangle(0, 16, 167, 24) -> 1", "BitBlt(0, 24, 167, 23, 0, 0, 0) -> 1",
                                       "Rectangle(0, 49, 167, 57) -> 1"}));
   // Bitmapped Image is drawn last over the whole canvas.
-  const Drawn image = Preview(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-  EXPECT_EQ(image.records.back().op, "BitBlt");
-  EXPECT_EQ(std::vector<std::int64_t>(image.records.back().args.begin(), image.records.back().args.begin() + 4),
-            (std::vector<std::int64_t>{0, 0, 167, 239}));
+  EXPECT_EQ(Preview(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}).records.back().ToString(),
+            "BitBlt(0, 0, 167, 239, 0, 0, 0) -> 1");
 }
 
 TEST(Preview, AdvancedOptions) {
@@ -189,28 +163,31 @@ TEST(Preview, AdvancedOptions) {
   EXPECT_EQ(Lines(Preview(2, {}, 0, 11).records), (std::vector<std::string>{"Rectangle(0, 0, 167, 239) -> 1"}));
   EXPECT_EQ(Preview(2, {}, 0, 13).records.at(0).op, "BitBlt");
   EXPECT_TRUE(Preview(2, {}, 0, 15).records.empty());
+  // Options drawn nowhere else, for their hygiene.
+  EXPECT_FALSE(Preview(2, {}, 0, 1).records.empty());
+  EXPECT_FALSE(Preview(2, {}, 0, 14).records.empty());
 }
 
 TEST(Preview, CalibrationStripsAdvanceTheCursor) {
   // Title at 0, black at 12 then c = 32, cyan at 32, +35, magenta at 67.
-  const Drawn strips = Preview(3, {0, 1, 2});
   std::vector<std::int64_t> rows;
-  for (const Record& record : strips.records) rows.push_back(record.args[1]);
+  for (const Record& record : Preview(3, {0, 1, 2}).records) rows.push_back(record.args[1]);
   EXPECT_EQ(rows, (std::vector<std::int64_t>{0, 12, 32, 67}));
   // The graph alone, whatever else is ticked.
   EXPECT_EQ(Preview(3, {0, 1, 7}).records.size(), 1u);
+  EXPECT_EQ(Preview(3, {7}).records.size(), 1u);
 }
 
 TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
   // Layout 1: the box path with a 62-wide pen, then the diagonal.
-  const Drawn gradient = Preview(4, {1}, 0, 0, 1);
-  EXPECT_EQ(Lines(gradient.records),
+  EXPECT_EQ(Lines(Preview(4, {1}, 0, 0, 1).records),
             (std::vector<std::string>{"MoveToEx(0, 0) -> 1", "LineTo(167, 0) -> 1", "LineTo(167, 239) -> 1",
                                       "LineTo(0, 239) -> 1", "LineTo(0, 0) -> 1", "MoveToEx(0, 239) -> 1",
                                       "LineTo(167, 0) -> 1"}));
   // Layout 0 is a strip t(o) .. t((N + 10) x 0.8047): 8 .. 16 for N = 10.
   EXPECT_EQ(Preview(4, {1}, 10, 0, 0).records.at(2).ToString(), "LineTo(167, 16) -> 1");
   EXPECT_TRUE(Preview(4, {1}, 0, 0, 3).records.empty()) << "no such layout";
+  EXPECT_FALSE(Preview(4, {0, 1, 2, 3, 4, 5}, 3, 0, 2).records.empty());
   // Every item of the selection, in order, the dots last: every fifth raster index of 167 x 239, 7983 pixels.
   for (const bool v : {false, true}) {
     const Drawn all = Preview(4, {0, 1, 2, 3, 4, 5}, 0, 0, 0, v);
@@ -220,23 +197,14 @@ TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
         ++dots;
         wrong += (167 * record.args[1] + record.args[0]) % 5 != 0;
       }
-    EXPECT_EQ(dots, 7983);
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(std::pair(dots, wrong), std::pair(7983, 0));
     EXPECT_EQ(all.records.front().ToString(), "Rectangle(0, 0, 167, 239) -> 1");
   }
 }
 
-TEST(Preview, EveryTabLeavesTheSurfaceCleanAndAnUnknownTabDrawsNothing) {
-  for (const Drawn& drawn : {Preview(0, {0, 1, 2, 3, 4, 5, 6, 7, 8}), Preview(0, {9}),
-                             Preview(1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), Preview(2, {}, 0, 1),
-                             Preview(2, {}, 0, 4), Preview(2, {}, 0, 14), Preview(3, {0, 1, 2, 3, 4, 5, 6}),
-                             Preview(3, {7}), Preview(4, {0, 1, 2, 3, 4, 5}, 3, 0, 2)}) {
-    EXPECT_TRUE(drawn.known);
-    EXPECT_EQ(drawn.hygiene, "");
-  }
-  const Drawn unknown = Preview(5, {});
-  EXPECT_FALSE(unknown.known);
-  EXPECT_TRUE(unknown.records.empty());
+TEST(Preview, AnUnknownTabDrawsNothing) {
+  EXPECT_TRUE(Preview(5, {}).all.empty());
+  EXPECT_TRUE(Preview(-1, {}).all.empty());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Every Surface operation on the recording backend: recorded with its
-// arguments and result, and its effect on the state.
+// The recording surface: every call recorded with its arguments and result and its effect on the state, bitmap files
+// decoded, blitted, selected and deleted, and object hygiene with the scoped helpers that keep it.
 #include "recording_surface.hpp"
 
 #include <gtest/gtest.h>
@@ -7,21 +7,25 @@
 #include <array>
 #include <cstdio>
 #include <functional>
-#include <string>
 #include <optional>
-#include <vector>
+
+#include "../support/scratch_dir.hpp"
+#include "platform/scoped_object.hpp"
+#include "test_bitmap.hpp"
 
 namespace veltrim {
 namespace {
 
-LogFont Font(int height, int width = 0, int weight = 0) {
+LogFont Font(int height, int width = 0, int weight = 0, const char* face = "Times New Roman") {
   LogFont font;
   font.lfHeight = height;
   font.lfWidth = width;
   font.lfWeight = weight;
-  std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", "Times New Roman");
+  std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", face);
   return font;
 }
+
+std::string N(ObjectHandle handle) { return std::to_string(handle.value); }
 
 TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
   RecordingSurface s;  // 600 dpi A4: the default font is 50 high
@@ -73,8 +77,7 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
       {[&] { s.SetPixelV(-1, 0, 0); }, "SetPixelV(-1, 0, 0x000000) -> 0"},
       {[&] { s.SetTextColor(Rgb(70, 70, 70)); }, "SetTextColor(0x464646) -> 0x000000"},
       {[&] { s.SetBkColor(0x00FF00); }, "SetBkColor(0x00FF00) -> 0xFFFFFF"},
-      {[&] { s.SetBkMode(kTransparent); }, "SetBkMode(1) -> 2"},
-      {[&] { s.SetBkMode(3); }, "SetBkMode(3) -> 0"},
+      {[&] { s.SetBkMode(kTransparent); }, "SetBkMode(1) -> 2"}, {[&] { s.SetBkMode(3); }, "SetBkMode(3) -> 0"},
       // Failures injected: no effect on the state.
       {[&] { s.FailNext("LineTo"); s.LineTo(5, 5); }, "LineTo(5, 5) -> 0"},
       {[&] { s.FailNext("SetTextColor"); s.SetTextColor(0x123456); }, "SetTextColor(0x123456) -> 0xFFFFFFFF"},
@@ -90,14 +93,11 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
   EXPECT_EQ(size, (Size{125, 50})) << "every byte alike";
   EXPECT_EQ(previous, (Point{0, 0}));
   EXPECT_EQ(positions, (std::vector<Point>{{100, 200}, {50, 0}, {171, 85}, {33, 44}})) << "shapes and text stay put";
-  EXPECT_EQ(s.Object(ObjectHandle{1})->penStyle, PenStyle::Dash);
-  EXPECT_EQ(s.Object(ObjectHandle{2})->brush.lbHatch, 3u);
-  EXPECT_EQ(s.ArcDirection(), kAdClockwise);
-  EXPECT_EQ(s.PixelsSet(), 3u);
-  EXPECT_EQ(s.GetPixel(4799, 6813), 0xABCDEFu);
-  EXPECT_EQ(s.TextColour(), Rgb(70, 70, 70));
-  EXPECT_EQ(s.BkColour(), 0x00FF00u);
-  EXPECT_EQ(s.BkMode(), kTransparent);
+  EXPECT_EQ(std::pair(s.Object(ObjectHandle{1})->penStyle, s.Object(ObjectHandle{2})->brush.lbHatch),
+            std::pair(PenStyle::Dash, std::uintptr_t{3}));
+  EXPECT_EQ(std::tuple(s.ArcDirection(), s.PixelsSet(), s.GetPixel(4799, 6813)),
+            std::tuple(kAdClockwise, 3u, 0xABCDEFu));
+  EXPECT_EQ(std::tuple(s.TextColour(), s.BkColour(), s.BkMode()), std::tuple(Rgb(70, 70, 70), 0x00FF00u, kTransparent));
   EXPECT_EQ(s.RecordsOf("ArcTo").size(), 3u);
   s.ClearRecords();
   EXPECT_TRUE(s.Records().empty());
@@ -147,14 +147,14 @@ TEST(RecordingSurface, FontMetricsFollowTheRule) {
   }
 }
 
-// The first selections and colours show in the results of the script above
-// and of the hygiene reports; the stock objects' own attributes here.
+// The first selections and colours show in the script above and the hygiene reports; the stock objects' own here.
 TEST(RecordingSurface, StockObjectsAreWhatTheirNamesSay) {
   RecordingSurface s;
-  EXPECT_EQ(s.Object(s.GetStockObject(StockObject::NullBrush))->brush.lbStyle, kBsNull);
-  EXPECT_EQ(s.Object(s.GetStockObject(StockObject::GrayBrush))->brush.lbColor, 0x808080u);
-  EXPECT_EQ(s.Object(s.GetStockObject(StockObject::NullPen))->penStyle, PenStyle::Null);
-  EXPECT_EQ(s.Object(s.GetStockObject(StockObject::DefaultGuiFont))->kind, ObjectKind::Font);
+  const auto stock = [&](StockObject which) { return s.Object(s.GetStockObject(which)); };
+  EXPECT_EQ(std::pair(stock(StockObject::NullBrush)->brush.lbStyle, stock(StockObject::GrayBrush)->brush.lbColor),
+            std::pair(kBsNull, 0x808080u));
+  EXPECT_EQ(std::pair(stock(StockObject::NullPen)->penStyle, stock(StockObject::DefaultGuiFont)->kind),
+            std::pair(PenStyle::Null, ObjectKind::Font));
 }
 
 TEST(RecordingSurface, DrawTextIsRecordedBeforeTheLinesItMakes) {
@@ -170,6 +170,237 @@ TEST(RecordingSurface, DrawTextIsRecordedBeforeTheLinesItMakes) {
   s.FailNext("DrawTextA");
   EXPECT_EQ(s.DrawTextA("abc", rect, 0), 0);
   EXPECT_EQ(s.Records().back(), (Record{"DrawTextA", {0, 0, 250, 1000, 0}, "abc", 0}));
+}
+
+std::string Bitmap24(int width, int height, bool topDown = false) {
+  std::vector<std::uint32_t> rgb(static_cast<std::size_t>(width) * height);
+  for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint32_t>(i * 0x0D0701) & 0xFFFFFF;
+  const std::vector<std::uint8_t> bytes = test::BmpBytes(width, height, rgb, topDown);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// The files go to a scratch folder, so the tests run the same natively and under Wine.
+class BitmapFile : public ::testing::Test {
+ protected:
+  const test::ScratchDir dir_;
+  RecordingSurface surface_;
+};
+
+TEST_F(BitmapFile, LoadsAndSizesABitmapBottomUpOrTopDown) {
+  for (const bool topDown : {false, true}) {
+    RecordingSurface surface;
+    const std::string path = dir_.Write("picture.bmp", Bitmap24(37, 21, topDown));
+    const ObjectHandle bitmap = surface.LoadBitmapFile(path.c_str());
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(surface.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
+    Size size;
+    ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
+    EXPECT_EQ(std::tuple(size.cx, size.cy, surface.Object(bitmap)->kind, surface.Object(bitmap)->path),
+              std::tuple(37, 21, ObjectKind::Bitmap, path));
+    // A loaded bitmap is an object to delete. The path is shown quoted, Windows backslashes doubled: only its name
+    // is checked.
+    const std::string report = surface.HygieneReport();
+    EXPECT_TRUE(report.starts_with("bitmap " + N(bitmap) + " from LoadBitmapFile(\"") &&
+                report.ends_with("picture.bmp\") was never deleted\n")) << report;
+    EXPECT_TRUE(surface.DeleteObject(bitmap));
+    EXPECT_FALSE(surface.GetBitmapSize(bitmap, size)) << "deleted";
+    EXPECT_EQ(surface.HygieneReport(), "");
+  }
+}
+
+TEST_F(BitmapFile, MissingOrBadFilesGiveNone) {
+  // A PNG signature too: stb_image is built for BMP only, as LoadImageA reads BMP only.
+  for (const std::string& path : {dir_.Path("missing.bmp"), dir_.Write("empty.bmp", ""),
+                                  dir_.Write("text.bmp", "this is no bitmap at all, only words"),
+                                  dir_.Write("cut.bmp", Bitmap24(8, 8).substr(0, 20)),
+                                  dir_.Write("image.png", "\x89PNG\r\n\x1a\n0000000000000000")})
+    EXPECT_FALSE(surface_.LoadBitmapFile(path.c_str())) << path;
+  EXPECT_FALSE(surface_.LoadBitmapFile(nullptr));
+  for (const Record& record : surface_.RecordsOf("LoadBitmapFile")) EXPECT_EQ(record.result, 0) << record;
+  EXPECT_EQ(surface_.HygieneReport(), "");
+}
+
+TEST_F(BitmapFile, BlitsRecordTheirArguments) {
+  const ObjectHandle bitmap = surface_.LoadBitmapFile(dir_.Write("blit.bmp", Bitmap24(10, 10)).c_str());
+  ASSERT_TRUE(bitmap);
+  const auto b = static_cast<std::int64_t>(bitmap.value);
+  surface_.ClearRecords();
+  EXPECT_TRUE(surface_.BitBlt(100, 200, 10, 10, bitmap, 0, 0));
+  EXPECT_TRUE(surface_.StretchBlt(0, 0, 4800, 4800, bitmap, 1, 2, 8, 7));
+  EXPECT_FALSE(surface_.BitBlt(0, 0, 1, 1, ObjectHandle{999}, 0, 0)) << "unknown bitmap";
+  const ObjectHandle pen = surface_.GetStockObject(StockObject::BlackPen);
+  EXPECT_FALSE(surface_.StretchBlt(0, 0, 1, 1, pen, 0, 0, 1, 1)) << "not a bitmap";
+  const std::vector<Record> expected{
+      {"BitBlt", {100, 200, 10, 10, b, 0, 0}, "", 1}, {"StretchBlt", {0, 0, 4800, 4800, b, 1, 2, 8, 7}, "", 1},
+      {"BitBlt", {0, 0, 1, 1, 999, 0, 0}, "", 0}, {"GetStockObject", {7}, "", static_cast<std::int64_t>(pen.value)},
+      {"StretchBlt", {0, 0, 1, 1, static_cast<std::int64_t>(pen.value), 0, 0, 1, 1}, "", 0},
+  };
+  EXPECT_EQ(surface_.Records(), expected) << surface_.Dump();
+  ASSERT_TRUE(surface_.DeleteObject(bitmap));
+  EXPECT_FALSE(surface_.BitBlt(0, 0, 1, 1, bitmap, 0, 0)) << "deleted bitmap";
+}
+
+TEST_F(BitmapFile, SelectingABitmapReplacesTheDefaultBitmap) {
+  const ObjectHandle bitmap = surface_.LoadBitmapFile(dir_.Write("select.bmp", Bitmap24(2, 2)).c_str());
+  ASSERT_TRUE(bitmap);
+  const ObjectHandle old = surface_.SelectObject(bitmap);
+  EXPECT_EQ(old, RecordingSurface::DefaultBitmapHandle());
+  EXPECT_EQ(surface_.Selected(ObjectKind::Bitmap), bitmap);
+  EXPECT_EQ(surface_.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::BlackPen));
+  EXPECT_FALSE(surface_.DeleteObject(bitmap)) << "selected";
+  surface_.SelectObject(old);
+  EXPECT_TRUE(surface_.DeleteObject(bitmap));
+  ASSERT_EQ(surface_.Problems().size(), 1u);
+  EXPECT_NE(surface_.Problems()[0].find("deleted while selected"), std::string::npos);
+}
+
+TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
+  // Each case acts on a fresh surface and answers the report it expects.
+  const std::pair<const char*, std::function<std::string(RecordingSurface&)>> cases[] = {
+      {"nothing happens", [](RecordingSurface&) { return ""; }},
+      {"create, select, restore, delete",
+       [](RecordingSurface& s) {
+         const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 2, Rgb(255, 0, 0));
+         const ObjectHandle old = s.SelectObject(pen);
+         s.LineTo(10, 10);
+         s.SelectObject(old);
+         EXPECT_TRUE(s.DeleteObject(pen));
+         EXPECT_TRUE(s.Object(pen)->deleted);
+         return "";
+       }},
+      {"never deleted",
+       [](RecordingSurface& s) {
+         const ObjectHandle pen = s.CreatePen(PenStyle::Dash, 2, Rgb(255, 0, 0));
+         const ObjectHandle brush = s.CreateBrushIndirect(LogBrush{kBsSolid, 0x00FF00, 0});
+         const ObjectHandle created = s.CreateFontIndirectA(Font(-40, 0, 0, "Arial"));
+         return "pen " + N(pen) + " from CreatePen(dash, 2, 0x0000FF) was never deleted\n" + "brush " + N(brush) +
+                " from CreateBrushIndirect(0, 0x00FF00, 0) was never deleted\n" + "font " + N(created) +
+                " from CreateFontIndirectA(height -40, width 0, weight 0, \"Arial\") was never deleted\n";
+       }},
+      {"selection not restored",
+       [](RecordingSurface& s) {
+         s.SelectObject(s.GetStockObject(StockObject::NullPen));
+         s.SelectObject(s.GetStockObject(StockObject::GrayBrush));
+         return "the pen selection was not restored: stock NULL_PEN is selected, stock BLACK_PEN was at the start\n"
+                "the brush selection was not restored: stock GRAY_BRUSH is selected, stock WHITE_BRUSH was at the "
+                "start\n";
+       }},
+      {"restored and put back",
+       [](RecordingSurface& s) {
+         s.SelectObject(s.GetStockObject(StockObject::NullPen));
+         s.SelectObject(RecordingSurface::StockHandle(StockObject::BlackPen));
+         return "";
+       }},
+      {"created object left selected",
+       [](RecordingSurface& s) {
+         const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 1, 0);
+         s.SelectObject(pen);
+         return "pen " + N(pen) + " from CreatePen(solid, 1, 0x000000) was never deleted (still selected)\n" +
+                "the pen selection was not restored: pen " + N(pen) +
+                " is selected, stock BLACK_PEN was at the start\n";
+       }},
+      {"deleted while selected, then properly",
+       [](RecordingSurface& s) {
+         const ObjectHandle brush = s.CreateBrushIndirect(LogBrush{kBsSolid, 0, 0});
+         const ObjectHandle old = s.SelectObject(brush);
+         EXPECT_FALSE(s.DeleteObject(brush)) << "GDI refuses to delete a selected object";
+         EXPECT_FALSE(s.Object(brush)->deleted);
+         s.SelectObject(old);
+         EXPECT_TRUE(s.DeleteObject(brush));
+         return "DeleteObject(" + N(brush) + "): brush " + N(brush) +
+                " from CreateBrushIndirect(0, 0x000000, 0) is still selected; not deleted (deleted while selected)\n";
+       }},
+      {"double delete",
+       [](RecordingSurface& s) {
+         const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 1, 0);
+         EXPECT_TRUE(s.DeleteObject(pen));
+         EXPECT_FALSE(s.DeleteObject(pen));
+         return "DeleteObject(" + N(pen) + "): pen " + N(pen) + " was already deleted (double delete)\n";
+       }},
+      {"unknown handles",
+       [](RecordingSurface& s) {
+         EXPECT_FALSE(s.DeleteObject(ObjectHandle{777}));
+         EXPECT_FALSE(s.DeleteObject(ObjectHandle{}));
+         return "DeleteObject(777): unknown handle\nDeleteObject(0): no object (handle 0)\n";
+       }},
+      {"stock objects deleted",
+       [](RecordingSurface& s) {
+         for (const StockObject which : {StockObject::WhiteBrush, StockObject::BlackPen, StockObject::SystemFont})
+           EXPECT_TRUE(s.DeleteObject(s.GetStockObject(which)));
+         EXPECT_TRUE(s.DeleteObject(RecordingSurface::DefaultBitmapHandle()));
+         EXPECT_FALSE(s.Object(RecordingSurface::StockHandle(StockObject::BlackPen))->deleted);
+         EXPECT_EQ(s.SelectObject(s.GetStockObject(StockObject::NullPen)),
+                   RecordingSurface::StockHandle(StockObject::BlackPen))
+             << "a deleted stock object is still usable";
+         s.SelectObject(RecordingSurface::StockHandle(StockObject::BlackPen));
+         return "";
+       }},
+      {"every kind at once",
+       [](RecordingSurface& s) {
+         const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 1, 0);
+         s.SelectObject(pen);
+         s.DeleteObject(pen);
+         s.DeleteObject(ObjectHandle{9});
+         return "DeleteObject(" + N(pen) + "): pen " + N(pen) +
+                " from CreatePen(solid, 1, 0x000000) is still selected; not deleted (deleted while selected)\n"
+                "DeleteObject(9): unknown handle\npen " + N(pen) +
+                " from CreatePen(solid, 1, 0x000000) was never deleted (still selected)\nthe pen selection was not "
+                "restored: pen " + N(pen) + " is selected, stock BLACK_PEN was at the start\n";
+       }},
+  };
+  for (const auto& [name, act] : cases) {
+    RecordingSurface surface;
+    const std::string expected = act(surface);
+    EXPECT_EQ(surface.HygieneReport(), expected) << name;
+    EXPECT_EQ(surface.Problems().size(), static_cast<std::size_t>(std::count(expected.begin(), expected.end(), '\n')));
+  }
+}
+
+TEST(ScopedObject, PenIsSelectedThenRestoredAndDeleted) {
+  RecordingSurface surface;
+  const auto black = static_cast<std::int64_t>(RecordingSurface::StockHandle(StockObject::BlackPen).value);
+  std::int64_t pen = 0;
+  {
+    const ScopedObject scoped = ScopedPen(surface, PenStyle::Solid, 3, Rgb(0, 0, 255));
+    pen = static_cast<std::int64_t>(scoped.Get().value);
+    surface.LineTo(5, 5);
+  }
+  EXPECT_EQ(surface.Records(), (std::vector<Record>{{"CreatePen", {0, 3, 0xFF0000}, "", pen},
+                                                    {"SelectObject", {pen}, "", black}, {"LineTo", {5, 5}, "", 1},
+                                                    {"SelectObject", {black}, "", pen},
+                                                    {"DeleteObject", {pen}, "", 1}}));
+  EXPECT_EQ(surface.HygieneReport(), "");
+}
+
+TEST(ScopedObject, MovedOnceDeletedOnceAndAFailedCreationLeavesTheSurfaceAlone) {
+  RecordingSurface surface;
+  {
+    ScopedObject first = ScopedPen(surface, PenStyle::Solid, 1, 0);
+    const ScopedObject second(std::move(first));
+    EXPECT_TRUE(second.Get());
+  }
+  EXPECT_EQ(std::tuple(surface.RecordsOf("DeleteObject").size(), surface.RecordsOf("SelectObject").size()),
+            std::tuple(1u, 2u));
+  surface.ClearRecords();
+  surface.FailNext("CreatePen");
+  EXPECT_FALSE(ScopedPen(surface, PenStyle::Solid, 1, 0).Get());
+  EXPECT_EQ(surface.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::BlackPen));
+  EXPECT_TRUE(surface.RecordsOf("DeleteObject").empty());
+  EXPECT_EQ(surface.HygieneReport(), "");
+}
+
+TEST(ScopedSelection, StockObjectIsSelectedAndTheOldOneRestored) {
+  RecordingSurface surface;
+  const ObjectHandle pen = surface.CreatePen(PenStyle::Solid, 1, 0);
+  const ObjectHandle original = surface.SelectObject(pen);
+  {
+    const ScopedSelection nullPen(surface, surface.GetStockObject(StockObject::NullPen));
+    EXPECT_EQ(surface.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::NullPen));
+  }
+  EXPECT_EQ(surface.Selected(ObjectKind::Pen), pen) << "the old object comes back";
+  surface.SelectObject(original);
+  surface.DeleteObject(pen);
+  EXPECT_EQ(surface.HygieneReport(), "");
 }
 
 }  // namespace

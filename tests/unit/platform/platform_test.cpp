@@ -1,43 +1,29 @@
-// DrawTextByWords on deterministic metrics: a RecordingSurface with a font of cell height 20 and 10 units per character
-// (so a 100-wide rectangle holds 10 characters), and a small surface with uneven character widths.
-
-#include "platform/draw_text.hpp"
-
+// DrawTextByWords on deterministic metrics, and the names of page files. The recording surface's default font here is
+// 20 high and 10 units a character, so a 100-wide rectangle holds 10 characters.
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <string>
-#include <vector>
 
+#include "platform/draw_text.hpp"
+#include "platform/page_files.hpp"
 #include "recording_surface.hpp"
 
 namespace veltrim {
 namespace {
 
 struct Line {
-  int x;
-  int y;
+  int x, y;
   std::string text;
   friend bool operator==(const Line&, const Line&) = default;
-  friend std::ostream& operator<<(std::ostream& out, const Line& line) {
-    return out << "(" << line.x << ", " << line.y << ", \"" << line.text << "\")";
+  friend std::ostream& operator<<(std::ostream& out, const Line& l) {
+    return out << "(" << l.x << ", " << l.y << ", \"" << l.text << "\")";
   }
 };
 
-std::vector<Line> LinesOf(const RecordingSurface& surface) {
-  std::vector<Line> lines;
-  for (const Record& record : surface.RecordsOf("TextOutA")) {
-    lines.push_back(Line{static_cast<int>(record.args.at(0)), static_cast<int>(record.args.at(1)), record.text});
-  }
-  return lines;
-}
-
-// A surface whose default font is 20 high and 10 wide per character.
-RecordingDevice TenWide() {
-  RecordingDevice device;
-  device.defaultFontHeight = 20;
-  return device;
-}
+// LOGPIXELSY 240 gives the default font 240 / 12 = 20 and an average width of half that.
+RecordingDevice TenWide() { return RecordingDevice().With(DeviceCap::LogPixelsY, 240); }
+constexpr std::uint32_t kWrap = kDtWordBreak | kDtNoPrefix;
+constexpr std::uint32_t kEdit = kDtWordBreak | kDtNoPrefix | kDtEditControl;
 
 struct Case {
   const char* name;
@@ -46,12 +32,8 @@ struct Case {
   std::vector<Line> lines;
   int height;
   Rect rect = {0, 0, 100, 200};
+  friend std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
 };
-
-constexpr std::uint32_t kWrap = kDtWordBreak | kDtNoPrefix;
-constexpr std::uint32_t kEdit = kDtWordBreak | kDtNoPrefix | kDtEditControl;
-
-std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
 
 class DrawTextCases : public ::testing::TestWithParam<Case> {};
 
@@ -59,10 +41,15 @@ TEST_P(DrawTextCases, DrawsTheExpectedLines) {
   const Case& c = GetParam();
   RecordingSurface surface(TenWide());
   Rect rect = c.rect;
-  const int height = DrawTextByWords(surface, c.text, rect, c.format);
-  EXPECT_EQ(LinesOf(surface), c.lines) << surface.Dump();
-  EXPECT_EQ(height, c.height);
+  EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height);
+  std::vector<Line> lines;
+  for (const Record& r : surface.RecordsOf("TextOutA"))
+    lines.push_back({static_cast<int>(r.args.at(0)), static_cast<int>(r.args.at(1)), r.text});
+  EXPECT_EQ(lines, c.lines) << surface.Dump();
   EXPECT_EQ(rect, c.rect) << "only kDtCalcRect changes the rectangle";
+  for (const Record& record : surface.Records())
+    EXPECT_TRUE(record.op == "GetTextMetricsA" || record.op == "GetTextExtentPoint32A" || record.op == "TextOutA")
+        << record;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,44 +57,42 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"fits_on_one_line", "hello", kWrap, {{0, 0, "hello"}}, 20},
         Case{"offset_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
-        // "hello world" is 11 characters: the break is before "world"; the
-        // blank that fits stays on the left-aligned line.
+        // "hello world" is 11 characters: the break is before "world"; the blank that fits stays on the left-aligned
+        // line. Exactly 10 characters fit and the 11th is the blank: it is dropped, but only one of two.
         Case{"wraps_before_the_word_that_passes", "hello world", kWrap, {{0, 0, "hello "}, {0, 20, "world"}}, 40},
-        // Exactly 10 characters fit and the 11th is the blank: it is dropped.
         Case{"blank_at_the_edge_is_dropped", "abcdefghij klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
-        // Only one leading blank of a wrapped line is dropped.
         Case{"one_leading_blank_dropped", "abcdefghij  klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
-        Case{"several_wraps", "aaa bbb ccc ddd eee",
-             kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}}, 60, {0, 0, 80, 200}},
-        Case{"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy",
-             kEdit, {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
-        Case{"long_word_moves_to_its_own_line_first", "ab cdefghijklmno",
-             kEdit, {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
-        Case{"long_word_whole_without_edit_control", "abcdefghijklmnop qr",
-             kWrap, {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
-        Case{"narrow_rectangle_one_character_per_line", "abc",
-             kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60, {0, 0, 5, 200}},
-        Case{"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour",
-             kWrap, {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
+        Case{"several_wraps", "aaa bbb ccc ddd eee", kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}},
+             60, {0, 0, 80, 200}},
+        Case{"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy", kEdit,
+             {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
+        Case{"long_word_moves_to_its_own_line_first", "ab cdefghijklmno", kEdit,
+             {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
+        Case{"long_word_whole_without_edit_control", "abcdefghijklmnop qr", kWrap,
+             {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
+        Case{"narrow_rectangle_one_character_per_line", "abc", kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60,
+             {0, 0, 5, 200}},
+        Case{"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour", kWrap,
+             {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
         Case{"lf_cr_is_one_break", "one\n\rtwo", kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
         Case{"empty_line_between", "a\r\n\r\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
         Case{"double_lf_is_two_breaks", "a\n\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
         Case{"trailing_break_adds_no_line", "a\r\n", kWrap, {{0, 0, "a"}}, 20},
-        Case{"wrapped_paragraphs", "hello world\r\nsecond one",
-             kWrap, {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
+        Case{"wrapped_paragraphs", "hello world\r\nsecond one", kWrap,
+             {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
         Case{"no_word_break_no_wrap", "hello world", kDtNoPrefix, {{0, 0, "hello world"}}, 20, {0, 0, 50, 200}},
-        Case{"no_word_break_still_breaks_at_lf", "ab\ncd",
-             kDtNoPrefix, {{0, 0, "ab"}, {0, 20, "cd"}}, 40, {0, 0, 50, 200}},
+        Case{"no_word_break_still_breaks_at_lf", "ab\ncd", kDtNoPrefix, {{0, 0, "ab"}, {0, 20, "cd"}}, 40,
+             {0, 0, 50, 200}},
         // Height 50 is two and a half lines.
-        Case{"edit_control_drops_partial_last_line", "1\n2\n3\n4",
-             kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40, {0, 0, 100, 50}},
-        Case{"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4",
-             kEdit, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
-        Case{"without_edit_control_partial_line_drawn", "1\n2\n3\n4",
-             kWrap, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
+        Case{"edit_control_drops_partial_last_line", "1\n2\n3\n4", kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40,
+             {0, 0, 100, 50}},
+        Case{"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4", kEdit,
+             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
+        Case{"without_edit_control_partial_line_drawn", "1\n2\n3\n4", kWrap,
+             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
         Case{"first_line_always_laid_out", "1\n2", kEdit, {{0, 0, "1"}}, 20, {0, 0, 100, 10}},
-        Case{"no_clip_draws_everything", "1\n2\n3\n4",
-             kEdit | kDtNoClip, {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80, {0, 0, 100, 30}},
+        Case{"no_clip_draws_everything", "1\n2\n3\n4", kEdit | kDtNoClip,
+             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80, {0, 0, 100, 30}},
         Case{"prefix_removed", "&File", kDtWordBreak, {{0, 0, "File"}}, 20},
         Case{"double_prefix_is_ampersand", "a&&b", kDtWordBreak, {{0, 0, "a&b"}}, 20},
         Case{"trailing_prefix_kept", "a&", kDtWordBreak, {{0, 0, "a&"}}, 20},
@@ -117,14 +102,16 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"centred", "abc", kWrap | kDtCenter, {{35, 0, "abc"}}, 20},
         Case{"right_aligned", "abc", kWrap | kDtRight, {{70, 0, "abc"}}, 20},
         // Centred and right-aligned lines drop the blank before the break.
-        Case{"centred_wrap_drops_trailing_blank", "hello world",
-             kWrap | kDtCenter, {{25, 0, "hello"}, {25, 20, "world"}}, 40},
-        Case{"right_wrap_drops_trailing_blank", "hello world",
-             kWrap | kDtRight, {{60, 0, "hello"}, {60, 20, "world"}}, 40, {10, 0, 110, 200}},
+        Case{"centred_wrap_drops_trailing_blank", "hello world", kWrap | kDtCenter,
+             {{25, 0, "hello"}, {25, 20, "world"}}, 40},
+        Case{"right_wrap_drops_trailing_blank", "hello world", kWrap | kDtRight, {{60, 0, "hello"}, {60, 20, "world"}},
+             40, {10, 0, 110, 200}},
+        Case{"centred_with_prefixes", "hello world, &and more", kDtWordBreak | kDtCenter,
+             {{25, 0, "hello"}, {0, 20, "world, and"}, {30, 40, "more"}}, 60},
         Case{"single_line_vcenter", "abc", kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60, {0, 0, 100, 100}},
         Case{"single_line_bottom", "abc", kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100, {0, 0, 100, 100}},
-        Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx",
-             kDtSingleLine | kDtWordBreak | kDtNoPrefix, {{0, 0, "hello world\r\nx"}}, 20, {0, 0, 50, 100}},
+        Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx", kDtSingleLine | kDtWordBreak | kDtNoPrefix,
+             {{0, 0, "hello world\r\nx"}}, 20, {0, 0, 50, 100}},
         Case{"vcenter_needs_single_line", "abc", kDtVCenter, {{0, 0, "abc"}}, 20, {0, 0, 100, 100}},
         Case{"empty_text_draws_nothing", "", kWrap, {}, 20, {0, 0, 100, 100}}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
@@ -135,8 +122,7 @@ TEST(DrawTextByWords, CalcRectMeasuresWithoutDrawing) {
       {"hello world", kEdit, {10, 5, 110, 15}, {10, 5, 70, 45}, 40},
       {"abc", kDtSingleLine, {0, 0, 10, 10}, {0, 0, 30, 20}, 20},
       {"abcdefgh ij", kWrap, {0, 0, 50, 0}, {0, 0, 80, 40}, 40},  // widened for an unbreakable word
-      {"", kWrap, {5, 5, 100, 100}, {5, 5, 5, 5}, 20},
-      {"", kDtSingleLine, {5, 5, 100, 100}, {5, 5, 5, 25}, 20},
+      {"", kWrap, {5, 5, 100, 100}, {5, 5, 5, 5}, 20}, {"", kDtSingleLine, {5, 5, 100, 100}, {5, 5, 5, 25}, 20},
   };
   for (const auto& c : cases) {
     RecordingSurface surface(TenWide());
@@ -159,26 +145,14 @@ TEST(DrawTextByWords, ReportsSurfaceFailures) {
   }
 }
 
-TEST(DrawTextByWords, UsesOnlyTheThreeTextCalls) {
-  RecordingSurface surface(TenWide());
-  Rect rect{0, 0, 100, 100};
-  DrawTextByWords(surface, "hello world, &and more", rect, kDtWordBreak | kDtCenter);
-  for (const Record& record : surface.Records()) {
-    EXPECT_TRUE(record.op == "GetTextMetricsA" || record.op == "GetTextExtentPoint32A" || record.op == "TextOutA")
-        << record;
-  }
-}
-
-// A surface with uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything else 8; tmAveCharWidth 8, tmHeight 10. Every
-// other hook fails, so the layout can only use the three text calls.
+// Uneven widths: 'i' is 2 wide, 'm' 14, a blank 4, anything else 8; tmAveCharWidth 8, tmHeight 10. Every other hook
+// fails, so the layout can only use the three text calls.
 class UnevenSurface final : public Surface {
  public:
   std::vector<Line> lines;
 
   bool GetTextMetricsA(TextMetrics& metrics) override {
-    metrics = TextMetrics{};
-    metrics.tmHeight = 10;
-    metrics.tmAveCharWidth = 8;
+    metrics = TextMetrics{.tmHeight = 10, .tmAveCharWidth = 8};
     return true;
   }
   bool GetTextExtentPoint32A(std::string_view text, Size& size) override {
@@ -236,6 +210,16 @@ TEST(DrawTextByWords, MeasuresUnevenWidthsAndFindsTheFitWhenTheGuessIsFarOff) {
     EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height) << c.text;
     EXPECT_EQ(surface.lines, c.lines) << c.text;
   }
+}
+
+TEST(PageFiles, FormatByExtensionInAnyCaseAndPngPagesNumberedBeforeIt) {
+  const std::pair<const char*, std::optional<FileFormat>> cases[] = {
+      {"job.pdf", FileFormat::Pdf}, {"JOB.PS", FileFormat::PostScript}, {"dir.v2/page.Png", FileFormat::Png},
+      {"job.txt", std::nullopt},    {"pdf", std::nullopt},              {"job.pdf.gz", std::nullopt}};
+  for (const auto& [path, format] : cases) EXPECT_EQ(FileFormatOf(path), format) << path;
+  for (const auto& [path, page, png] : {std::tuple{"out.png", 1, "out-1.png"}, {"a.b/Out.PNG", 12, "a.b/Out-12.png"},
+                                        {"pages", 2, "pages-2.png"}, {"scan.pdf", 3, "scan.pdf-3.png"}})
+    EXPECT_EQ(PngPagePath(path, page), png) << path;
 }
 
 }  // namespace

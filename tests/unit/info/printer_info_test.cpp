@@ -1,13 +1,8 @@
-#include "info/printer_info_report.hpp"
-
+// The printer information report word for word, its JSON form, and the device mode made from a CUPS queue's settings.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
 #include "info/printer_info_json.hpp"
+#include "info/printer_info_report.hpp"
 
 namespace veltrim {
 namespace {
@@ -44,9 +39,9 @@ TEST(PrinterInfoReport, ValueLinesKeepSignsAndNameTechnologyAndClipping) {
   EXPECT_TRUE(text.starts_with("\r\nPrinter: P\r\nPort Used: CUPS:P\r\n\r\n[ DEVICE CAPABILITIES INFORMATIONS ]"
                                "\r\n\r\n  Driver Version: 1\r\n  Device Technology: \r\n  Printable Area's Width [mm]: "
                                "0\r\n")) << text;
-  EXPECT_TRUE(Has(text, "\r\n  Number of Device-Specific Brushes: -1\r\n"));
-  EXPECT_TRUE(Has(text, "\r\n  Clipping Capabilities: false\r\n"));
-  EXPECT_TRUE(Has(text, "\r\n  Page's Top Margin (unprintable area) [device units]: 50\r\n\r\n  Device's Raster"));
+  for (const char* part : {"\r\n  Number of Device-Specific Brushes: -1\r\n", "\r\n  Clipping Capabilities: false\r\n",
+                           "\r\n  Page's Top Margin (unprintable area) [device units]: 50\r\n\r\n  Device's Raster"})
+    EXPECT_TRUE(Has(text, part)) << part;
   caps.clipCaps = 1;
   EXPECT_TRUE(Has(CapabilitySection(caps), "Clipping Capabilities: true\r\n"));
   const char* names[] = {"", "Vector Plotter", "Raster Display", "Raster Printer", "Raster Camera",
@@ -114,8 +109,7 @@ const BitCase kBitCases[] = {
       {29, "C3 Envelope,  324- by 458-millimeters\t"}, {13, "B5 sheet, 182- by 257-millimeter paper\t"}}},
     {kDmPaperLength, "Paper Length [tenths of a millimeter]: ", {{1, "1"}, {2794, "2794"}, {0, nullptr}}},
     {kDmPaperWidth, "Paper Width [tenths of a millimeter]: ", {{1, "1"}, {-5, nullptr}}},
-    {kDmScale, "Scaling Factor: ", {{1, "1"}, {100, "100"}}},
-    {kDmCopies, "Desired Number of Copies: ", {{1, "1"}}},
+    {kDmScale, "Scaling Factor: ", {{1, "1"}, {100, "100"}}}, {kDmCopies, "Desired Number of Copies: ", {{1, "1"}}},
     {kDmPrintQuality, "Print Quality: ",
      {{1, "1 DPI"}, {600, "600 DPI"}, {-1, "Draft"}, {-2, "Low"}, {-3, "Medium"}, {-4, "High"}, {-5, ""}, {0, ""}}},
     {kDmColor, "Document's Colour Type: ", {{2, "Colour Document"}, {1, "Monochrome Document"}, {3, "Unspecified"}}},
@@ -195,16 +189,15 @@ TEST(DeviceModeSettings, OnlyKnownValuesBecomeFields) {
             std::tuple(3, 4, 0)) << "Tabloid, Ledger, none";
   PrinterSettings settings;
   settings.name = std::string(40, 'q');
-  EXPECT_EQ(DeviceModeFromSettings(settings).dmFields, 0u);
-  EXPECT_EQ(DeviceModeFromSettings(settings).dmDeviceName.size(), 31u) << "room for the terminating zero";
+  EXPECT_EQ(std::pair(DeviceModeFromSettings(settings).dmFields, DeviceModeFromSettings(settings).dmDeviceName.size()),
+            std::pair(std::uint32_t{0}, std::size_t{31})) << "no field; room for the name's terminating zero";
   settings.paperWidth = 2100;
   settings.paperLength = 2970;
   settings.dpiY = 300;
   settings.quality = -1;
   const DeviceMode mode = DeviceModeFromSettings(settings);
-  EXPECT_EQ(mode.dmFields, kDmPaperSize | kDmPaperLength | kDmPaperWidth | kDmPrintQuality | kDmYResolution);
-  EXPECT_EQ(mode.dmPaperSize, 9);
-  EXPECT_EQ(mode.dmPrintQuality, -1);
+  EXPECT_EQ(std::tuple(mode.dmFields, mode.dmPaperSize, mode.dmPrintQuality),
+            std::tuple(kDmPaperSize | kDmPaperLength | kDmPaperWidth | kDmPrintQuality | kDmYResolution, 9, -1));
   settings.dpiX = 600;
   EXPECT_EQ(DeviceModeFromSettings(settings).dmPrintQuality, 600) << "a resolution says more than a quality";
 }

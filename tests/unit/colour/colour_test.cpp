@@ -1,10 +1,8 @@
-// The large preview's pictures, curves and readout on the recording surface, with worked values on a picture whose
-// sides differ (200 x 100 or 300 x 200), so a swapped width and height shows.
-
+// Colour models with worked values; the large preview's pictures, curves and readout on pictures whose sides differ (so
+// a swapped width and height shows); the calibration wizard's clicks.
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <vector>
 
 #include "colour/colour_models.hpp"
 #include "colour_tools/calibration_wizard.hpp"
@@ -16,16 +14,49 @@
 namespace veltrim {
 namespace {
 
+TEST(ColourModels, WorkedValuesAsTheReadoutsAndPagesShowThem) {
+  struct Worked { int r, g, b; Hsl hsl; Cmyk cmyk; };
+  const Worked worked[] = {
+      {255, 0, 0, {0, 100, 50}, {0, 100, 100, 0}},       {0, 255, 0, {120, 100, 50}, {100, 0, 100, 0}},
+      {0, 0, 255, {240, 100, 50}, {100, 100, 0, 0}},     {255, 255, 0, {59, 100, 50}, {0, 0, 100, 0}},
+      {0, 255, 255, {179, 100, 50}, {100, 0, 0, 0}},     {255, 0, 255, {300, 100, 50}, {0, 100, 0, 0}},
+      {255, 255, 255, {240, 0, 100}, {0, 0, 0, 0}},      {0, 0, 0, {240, 0, 0}, {0, 0, 0, 100}},
+      {128, 128, 128, {240, 0, 50}, {0, 0, 0, 49}},      {255, 128, 0, {29, 100, 50}, {0, 49, 100, 0}},
+      {200, 100, 50, {19, 60, 49}, {0, 50, 75, 21}},
+      // Channels outside the byte are held to it.
+      {300, -5, 0, {0, 100, 50}, {0, 100, 100, 0}},      {-1, 256, 0, {120, 100, 50}, {100, 0, 100, 0}},
+  };
+  for (const Worked& w : worked)
+    EXPECT_EQ(std::pair(RgbToHsl(w.r, w.g, w.b), RgbToCmyk(w.r, w.g, w.b)), std::pair(w.hsl, w.cmyk))
+        << w.r << "," << w.g << "," << w.b;
+  for (int v = 0; v <= 255; ++v) {  // every grey: hue 240, no saturation, black ink only
+    const Hsl hsl = RgbToHsl(v, v, v);
+    const Cmyk cmyk = RgbToCmyk(v, v, v);
+    EXPECT_EQ(std::tuple(hsl.hue, hsl.saturation, cmyk.cyan + cmyk.magenta + cmyk.yellow), std::tuple(240, 0, 0)) << v;
+  }
+}
+
+TEST(ColourModels, HslBackToRgb) {
+  struct Case { int h, s, l; Rgb8 rgb; };
+  // Lightness 50 is 127 on the 255 scale, so the primaries come back as 254.
+  const Case cases[] = {
+      {0, 100, 50, {254, 0, 0}},     {120, 100, 50, {0, 254, 0}},  {240, 100, 50, {0, 0, 254}},
+      {0, 0, 50, {127, 127, 127}},   {0, 0, 100, {255, 255, 255}}, {0, 0, 0, {0, 0, 0}},
+      // Hue 212 puts blue at x = 127, where the ramp overshoots to 260: held at 255.
+      {300, 100, 50, {254, 0, 255}}, {60, 100, 50, {255, 254, 0}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HslToRgb(c.h, c.s, c.l), c.rgb) << c.h << "," << c.s << "," << c.l;
+}
+
+using Args = std::vector<std::int64_t>;
+
+// A picture drawn on a recording screen, which it leaves clean.
 struct Plot {
   explicit Plot(int w, int h) : surface(RecordingDevice::Screen(w, h)), width(w), height(h) {}
   bool Draw(int kind, const TestSelection& selection = {}, bool setPixelV = false) {
-    return DrawPlotPicture({surface, width, height, setPixelV}, kind, selection);
-  }
-  std::vector<Record> Calls(std::string_view op) const {
-    std::vector<Record> calls;
-    for (const Record& r : surface.Records())
-      if (r.op == op) calls.push_back(r);
-    return calls;
+    const bool known = DrawPlotPicture({surface, width, height, setPixelV}, kind, selection);
+    EXPECT_EQ(surface.HygieneReport(), "") << kind;
+    return known;
   }
   RecordingSurface surface;
   int width, height;
@@ -44,16 +75,18 @@ TEST(ColourPlot, CornerGradientsBlendInWholeNumbersOverEveryPixelBothEndsInclude
     std::vector<std::pair<Point, ColorRef>> pixels;
   };
   const TestSelection none;
-  for (const Case& c : {Case{kPlotCmykCorners, none, false,
-                             {{{0, 0}, Rgb(0, 255, 255)}, {{100, 50}, Rgb(127, 128, 128)}, {{199, 99}, Rgb(253, 250, 3)}}},
-                        Case{kPlotCmykCorners, none, true, {{{0, 99}, Rgb(0, 3, 3)}}},
-                        Case{kPlotCustomCorners, custom, false, {{{0, 0}, Rgb(255, 0, 0)}}}}) {
+  for (const Case& c :
+       {Case{kPlotCmykCorners, none, false,
+             {{{0, 0}, Rgb(0, 255, 255)}, {{100, 50}, Rgb(127, 128, 128)}, {{199, 99}, Rgb(253, 250, 3)}}},
+        Case{kPlotCmykCorners, none, true, {{{0, 99}, Rgb(0, 3, 3)}}},
+        Case{kPlotCustomCorners, custom, false, {{{0, 0}, Rgb(255, 0, 0)}}}}) {
     Plot plot(200, 100);
     ASSERT_TRUE(plot.Draw(c.kind, c.selection, c.setPixelV));
     // (w + 1) x (h + 1) calls: the last row and column fall off the picture.
-    EXPECT_EQ(plot.Calls(c.setPixelV ? "SetPixelV" : "SetPixel").size(), 201u * 101u);
+    EXPECT_EQ(plot.surface.RecordsOf(c.setPixelV ? "SetPixelV" : "SetPixel").size(), 201u * 101u);
     EXPECT_EQ(plot.surface.PixelsSet(), 200u * 100u);
-    for (const auto& [at, colour] : c.pixels) EXPECT_EQ(plot.surface.GetPixel(at.x, at.y), colour) << at.x << ", " << at.y;
+    for (const auto& [at, colour] : c.pixels)
+      EXPECT_EQ(plot.surface.GetPixel(at.x, at.y), colour) << at.x << ", " << at.y;
   }
 }
 
@@ -75,10 +108,7 @@ TEST(ColourPlot, SaturationLightnessWalksOutFromTheCentre) {
 }
 
 TEST(ColourPlot, TwoColourGradientStripesSpanTheWholeSideTheyAreLaidAlong) {
-  struct Case {
-    int layout;
-    bool horizontal;
-  };
+  struct Case { int layout; bool horizontal; };
   for (const Case& c : {Case{kSingleBar, false}, Case{kFullPageVertical, true}, Case{kFullPageHorizontal, false}}) {
     SCOPED_TRACE(c.layout);
     TestSelection selection;
@@ -87,23 +117,22 @@ TEST(ColourPlot, TwoColourGradientStripesSpanTheWholeSideTheyAreLaidAlong) {
     selection.customColours[kGradientEndSlot] = {255, 128, 0};
     Plot plot(300, 200);
     ASSERT_TRUE(plot.Draw(kPlotTwoColourGradient, selection));
-    const std::vector<Record> starts = plot.Calls("MoveToEx"), lines = plot.Calls("LineTo"), pens = plot.Calls("CreatePen");
+    const auto starts = plot.surface.RecordsOf("MoveToEx"), lines = plot.surface.RecordsOf("LineTo");
+    const auto pens = plot.surface.RecordsOf("CreatePen");
     ASSERT_EQ(starts.size(), 512u);
     ASSERT_EQ(lines.size(), 4u * 512u);
     const std::size_t along = c.horizontal ? 1 : 0;  // the coordinate that advances
     int reached = 0;
     for (std::size_t k = 0; k < 512; ++k) {
-      EXPECT_EQ(starts[k].args[along], reached) << "stripe " << k << " starts where the last ended";
-      EXPECT_EQ(starts[k].args[1 - along], 0);
+      EXPECT_EQ(std::tuple(starts[k].args[along], starts[k].args[1 - along]), std::tuple(reached, 0))
+          << "stripe " << k << " starts where the last ended";
       const Record& farCorner = lines[4 * k + 1];  // across the picture, at the stripe's far edge
       EXPECT_EQ(farCorner.args[1 - along], c.horizontal ? 300 : 200);
       reached = static_cast<int>(farCorner.args[along]);
     }
     EXPECT_EQ(reached, c.horizontal ? 200 : 300);
-    EXPECT_EQ(pens.front().args, (std::vector<std::int64_t>{0, 1, Rgb(0, 0, 0)}));
-    EXPECT_EQ(pens[256].args, (std::vector<std::int64_t>{0, 1, Rgb(127, 64, 0)}));
-    EXPECT_EQ(pens.back().args, (std::vector<std::int64_t>{0, 1, Rgb(254, 127, 0)}));
-    EXPECT_EQ(plot.surface.HygieneReport(), "");
+    EXPECT_EQ((std::vector{pens.front().args, pens[256].args, pens.back().args}),
+              (std::vector<Args>{{0, 1, Rgb(0, 0, 0)}, {0, 1, Rgb(127, 64, 0)}, {0, 1, Rgb(254, 127, 0)}}));
   }
 }
 
@@ -116,11 +145,8 @@ TEST(ColourPlot, KindTwoDrawsNothingAndUnknownKindsAreRefused) {
 }
 
 TEST(ColourPlot, CurvesMiddleControlPoints) {
-  struct Case {
-    int printer, screen, height, middle;
-  };
-  // config.qrv saturates its values at the 32-bit limits: no wrap-around,
-  // the middle held to 2^22 either way.
+  struct Case { int printer, screen, height, middle; };
+  // config.qrv saturates its values at the 32-bit limits: no wrap-around, the middle held to 2^22 either way.
   for (const Case& c : {Case{100, 100, 400, 100}, Case{150, 100, 400, 0}, Case{0, 150, 400, 400},
                         Case{100, 100, 487, 121}, Case{120, 100, 487, 73}, Case{200, 0, 400, -300},
                         Case{INT_MAX, INT_MIN, 487, -4194304}, Case{INT_MIN, INT_MAX, 487, 4194304},
@@ -131,22 +157,19 @@ TEST(ColourPlot, CurvesMiddleControlPoints) {
   const CalibrationValues printer{100, 150, 0, 100, 100, 100, 100}, screen{100, 100, 150, 100, 100, 100, 100};
   DrawCurves(plot.surface, 300, 200, printer, screen);
   // Grey diagonal, three rows and three columns at the quarters.
-  std::vector<std::vector<std::int64_t>> grey;
-  for (const Record& r : plot.Calls("LineTo")) grey.push_back(r.args);
-  EXPECT_EQ(grey, (std::vector<std::vector<std::int64_t>>{
-                      {300, 0}, {300, 50}, {300, 100}, {300, 150}, {75, 200}, {150, 200}, {225, 200}}));
-  const std::vector<Record> curves = plot.Calls("PolyBezier"), pens = plot.Calls("CreatePen");
+  std::vector<Args> grey;
+  for (const Record& r : plot.surface.RecordsOf("LineTo")) grey.push_back(r.args);
+  EXPECT_EQ(grey, (std::vector<Args>{{300, 0}, {300, 50}, {300, 100}, {300, 150}, {75, 200}, {150, 200}, {225, 200}}));
+  const std::vector<Record> curves = plot.surface.RecordsOf("PolyBezier"), pens = plot.surface.RecordsOf("CreatePen");
   ASSERT_EQ(curves.size(), 7u);
   ASSERT_EQ(pens.size(), 8u);
-  EXPECT_EQ(pens[0].args, (std::vector<std::int64_t>{0, 1, Rgb(128, 128, 128)}));
+  EXPECT_EQ(pens[0].args, (Args{0, 1, Rgb(128, 128, 128)}));
   const ColorRef inks[] = {Rgb(0, 255, 255), Rgb(255, 0, 255), Rgb(255, 255, 0), Rgb(0, 0, 0),
                            Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(0, 0, 255)};
   const int middles[] = {50, 0, 200, 50, 50, 50, 50};
-  for (std::size_t i = 0; i < 7; ++i) {
-    EXPECT_EQ(pens[i + 1].args, (std::vector<std::int64_t>{0, 2, inks[i]})) << i;
-    EXPECT_EQ(curves[i].args,
-              (std::vector<std::int64_t>{0, 200, 225, middles[i], 225, middles[i], 300, 0})) << i;
-  }
+  for (std::size_t i = 0; i < 7; ++i)
+    EXPECT_EQ(std::pair(pens[i + 1].args, curves[i].args),
+              std::pair(Args{0, 2, inks[i]}, Args{0, 200, 225, middles[i], 225, middles[i], 300, 0})) << i;
   EXPECT_EQ(plot.surface.HygieneReport(), "");
 }
 
@@ -161,9 +184,7 @@ TEST(ColourPlot, ReadoutOfThePixelUnderTheMouse) {
 }
 
 TEST(CalibrationWizard, ClickValuesAndTheCancelTest) {
-  struct Case {
-    int x, width, value;
-  };
+  struct Case { int x, width, value; };
   for (const Case& c : {Case{0, 800, 100}, Case{400, 800, 150}, Case{799, 800, 199}, Case{1, 800, 100},
                         Case{1000, 1000, 200}})
     EXPECT_EQ(WizardValue(c.x, c.width), c.value) << c.x << " of " << c.width;

@@ -1,0 +1,417 @@
+// The app's rules without a window: the main window's controls and their images, selection, tabs, commands, colours,
+// large previews, pointer-over and number boxes; config.qrv's values and the paths beside the program.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <map>
+#include <memory>
+#include <numeric>
+
+#include "../support/scratch_dir.hpp"
+#include "app/app_state.hpp"
+#include "app/config_file.hpp"
+#include "app/control_images.hpp"
+#include "app/main_commands.hpp"
+#include "app/main_window_layout.hpp"
+#include "app/number_boxes.hpp"
+#include "app/pointer_over.hpp"
+#include "app/program_paths.hpp"
+#include "app/tab_switch.hpp"
+#include "app/test_selection.hpp"
+
+namespace veltrim {
+namespace {
+
+using namespace std::literals;
+
+constexpr ControlKind B = ControlKind::ImageButton, N = ControlKind::NumberBox, S = ControlKind::Spin,
+                      R = ControlKind::ReportBox, I = ControlKind::ImageStatic, W = ControlKind::SwatchStatic;
+
+// tabs: the tabs that show it, "A" for all; firstBitmap 0: no image.
+struct Expected { int id; ControlKind kind; int x, y, w, h; bool shown; const char* tabs; int firstBitmap; };
+
+constexpr Expected kExpected[] = {
+    {1165, B, 758, 5, 20, 20, 1, "A", 4500},     {1166, B, 193, 34, 115, 38, 1, "A", 4503},
+    {1167, B, 308, 34, 118, 38, 1, "A", 4506},   {1168, B, 425, 34, 117, 38, 1, "A", 4509},
+    {1169, B, 543, 34, 118, 38, 1, "A", 4512},   {1170, B, 661, 34, 117, 38, 1, "A", 4515},
+    {1171, B, 609, 91, 155, 38, 1, "A", 4518},   {1172, B, 609, 129, 155, 40, 1, "A", 4521},
+    {1173, B, 609, 169, 155, 40, 1, "A", 4524},  {1174, B, 609, 301, 155, 41, 1, "A", 4527},
+    {1175, B, 609, 342, 155, 39, 1, "A", 4530},  {1176, B, 370, 301, 20, 21, 1, "013", 4533},
+    {1177, B, 223, 289, 165, 29, 0, "2", 4541},  {1178, B, 44, 278, 164, 28, 0, "3", 4544},
+    {1179, B, 337, 222, 51, 74, 0, "4", 4547},   {1180, N, 33, 366, 54, 16, 1, "A", 0},
+    {1181, S, 33, 366, 10, 16, 1, "A", 0},       {1182, N, 113, 366, 55, 16, 1, "A", 0},
+    {1183, S, 113, 366, 10, 16, 1, "A", 0},      {1184, N, 186, 366, 71, 16, 1, "A", 0},
+    {1185, S, 186, 366, 10, 16, 1, "A", 0},      {1186, N, 277, 366, 102, 16, 1, "A", 0},
+    {1187, S, 277, 366, 10, 16, 1, "A", 0},      {1188, R, 415, 337, 172, 49, 1, "A", 0},
+    {1189, W, 415, 85, 167, 239, 1, "A", 0},     {1190, I, 21, 98, 370, 26, 1, "A", 4536},
+    {1191, B, 21, 131, 370, 16, 1, "0", 4550},   {1192, B, 21, 147, 370, 17, 1, "0", 4552},
+    {1193, B, 21, 164, 370, 18, 1, "0", 4554},   {1194, B, 21, 182, 370, 17, 1, "0", 4556},
+    {1195, B, 21, 199, 370, 17, 1, "0", 4558},   {1196, B, 21, 216, 370, 17, 1, "0", 4560},
+    {1197, B, 21, 233, 370, 18, 1, "0", 4562},   {1198, B, 21, 251, 370, 17, 1, "0", 4564},
+    {1199, B, 21, 268, 370, 17, 1, "0", 4566},   {1200, B, 21, 285, 370, 18, 1, "0", 4568},
+    {1201, B, 23, 130, 199, 18, 0, "1", 4570},   {1202, B, 23, 148, 199, 17, 0, "1", 4572},
+    {1203, B, 23, 165, 199, 17, 0, "1", 4574},   {1204, B, 23, 182, 199, 17, 0, "1", 4576},
+    {1205, B, 23, 199, 199, 18, 0, "1", 4578},   {1206, B, 23, 217, 199, 17, 0, "1", 4580},
+    {1207, B, 23, 234, 199, 18, 0, "1", 4582},   {1208, B, 23, 252, 199, 17, 0, "1", 4584},
+    {1209, B, 23, 269, 199, 17, 0, "1", 4586},   {1210, B, 222, 199, 136, 35, 0, "1", 4588},
+    {1211, B, 222, 234, 136, 35, 0, "1", 4590},  {1212, B, 222, 269, 136, 35, 0, "1", 4592},
+    {1213, B, 23, 286, 199, 18, 0, "1", 4594},   {1214, B, 24, 131, 318, 17, 0, "2", 4596},
+    {1215, B, 24, 148, 318, 17, 0, "2", 4598},   {1216, B, 24, 165, 318, 17, 0, "2", 4600},
+    {1217, B, 24, 182, 318, 18, 0, "2", 4602},   {1218, B, 24, 200, 202, 17, 0, "2", 4604},
+    {1219, B, 24, 218, 133, 17, 0, "2", 4606},   {1221, B, 24, 234, 133, 18, 0, "2", 4610},
+    {1223, B, 24, 252, 133, 17, 0, "2", 4614},   {1225, B, 24, 269, 133, 17, 0, "2", 4618},
+    {1227, B, 24, 286, 133, 17, 0, "2", 4622},   {1220, B, 226, 217, 116, 17, 0, "2", 4608},
+    {1222, B, 226, 234, 116, 18, 0, "2", 4612},  {1224, B, 226, 252, 116, 17, 0, "2", 4616},
+    {1226, B, 226, 269, 116, 17, 0, "2", 4620},  {1228, B, 24, 303, 133, 18, 0, "2", 4624},
+    {1229, B, 30, 140, 49, 17, 0, "3", 4626},    {1230, B, 108, 140, 68, 17, 0, "3", 4628},
+    {1231, B, 108, 157, 68, 18, 0, "3", 4630},   {1232, B, 108, 175, 68, 13, 0, "3", 4632},
+    {1233, B, 217, 140, 51, 17, 0, "3", 4634},   {1234, B, 217, 157, 51, 18, 0, "3", 4636},
+    {1235, B, 217, 175, 51, 13, 0, "3", 4638},   {1236, B, 30, 218, 265, 18, 0, "3", 4640},
+    {1271, I, 29, 201, 354, 2, 0, "3", 4668},    {1243, I, 30, 246, 78, 15, 0, "3", 4660},
+    {1244, W, 111, 246, 145, 15, 0, "3", 0},     {1245, B, 255, 244, 29, 19, 0, "3", 4666},
+    {1237, B, 24, 130, 134, 17, 0, "4", 4642},   {1238, B, 24, 147, 134, 17, 0, "4", 4644},
+    {1239, B, 24, 206, 139, 16, 0, "4", 4646},   {1240, B, 24, 222, 194, 19, 0, "4", 4648},
+    {1241, B, 24, 241, 171, 17, 0, "4", 4650},   {1242, B, 24, 296, 96, 22, 0, "4", 4652},
+    {1246, W, 158, 130, 144, 17, 0, "4", 0},     {1247, B, 302, 130, 29, 19, 0, "4", 4666},
+    {1248, I, 53, 164, 29, 20, 0, "4", 4663},    {1249, W, 82, 165, 72, 16, 0, "4", 0},
+    {1250, B, 154, 164, 29, 19, 0, "4", 4666},   {1251, I, 195, 164, 36, 20, 0, "4", 4665},
+    {1252, W, 231, 165, 72, 16, 0, "4", 0},      {1253, B, 302, 164, 29, 19, 0, "4", 4666},
+    {1272, B, 39, 184, 81, 22, 0, "4", 4654},    {1273, B, 120, 184, 111, 22, 0, "4", 4656},
+    {1274, B, 231, 184, 117, 22, 0, "4", 4658},  {1254, W, 218, 222, 84, 17, 0, "4", 0},
+    {1255, B, 303, 222, 29, 19, 0, "4", 4666},   {1256, I, 53, 258, 16, 38, 0, "4", 4661},
+    {1257, W, 69, 260, 85, 16, 0, "4", 0},       {1259, W, 69, 278, 85, 16, 0, "4", 0},
+    {1258, B, 154, 258, 29, 19, 0, "4", 4666},   {1260, B, 154, 277, 29, 19, 0, "4", 4666},
+    {1261, I, 195, 258, 17, 38, 0, "4", 4662},   {1262, W, 212, 260, 90, 16, 0, "4", 0},
+    {1264, W, 212, 278, 90, 16, 0, "4", 0},      {1263, B, 303, 258, 29, 19, 0, "4", 4666},
+    {1265, B, 303, 277, 29, 19, 0, "4", 4666},   {1266, W, 127, 299, 84, 16, 0, "4", 0},
+    {1267, B, 212, 298, 29, 19, 0, "4", 4666},   {1268, N, 247, 300, 85, 16, 0, "4", 0},
+    {1269, S, 247, 298, 10, 16, 0, "4", 0},      {1270, I, 332, 296, 16, 22, 0, "4", 4664},
+};
+
+TEST(MainWindowLayout, EveryControlWithItsPlaceKindTabsAndFirstBitmap) {
+  ASSERT_EQ(std::size(kMainControls), std::size(kExpected));
+  std::map<int, int> bitmapOwners;
+  for (std::size_t i = 0; i < std::size(kExpected); ++i) {
+    const Expected& e = kExpected[i];
+    const MainControl& c = kMainControls[i];
+    SCOPED_TRACE("control " + std::to_string(e.id) + ", created " + std::to_string(i + 1) + ".");
+    TabMask tabs = 0;
+    for (const char* t = e.tabs; *t; ++t) tabs |= *t == 'A' ? kAllTabs : TabBit(*t - '0');
+    EXPECT_EQ(std::tuple(c.id, c.kind, c.x, c.y, c.width, c.height, c.shown, c.tabs, c.firstBitmap),
+              std::tuple(e.id, e.kind, e.x, e.y, e.w, e.h, e.shown, tabs, e.firstBitmap));
+    EXPECT_EQ(c.BitmapCount() > 0, e.firstBitmap != 0);
+    for (int b = c.firstBitmap; b < c.firstBitmap + c.BitmapCount(); ++b) ++bitmapOwners[b];
+    EXPECT_EQ(FindControl(e.id), &c);
+  }
+  // Each image 4500..4668 belongs to one control, but the colour buttons share 4666 and 4667.
+  ASSERT_EQ(bitmapOwners.size(), 169u);
+  EXPECT_EQ(bitmapOwners.begin()->first, 4500);
+  for (const auto& [bitmap, owners] : bitmapOwners) EXPECT_EQ(owners, bitmap / 2 == 4666 / 2 ? 10 : 1) << bitmap;
+  EXPECT_EQ(FindControl(kBackgroundStatic), nullptr);
+}
+
+TEST(MainWindowLayout, ClassesAndStylesOfTheKinds) {
+  struct Kind { ControlKind kind; const char* name; std::uint32_t shown, hidden; };
+  // The report box is created hidden, then shown by ShowWindow.
+  for (const Kind& k : {Kind{B, "BUTTON", 0x5001000B, 0x4001000B}, Kind{N, "EDIT", 0x50012081, 0x40012081},
+                        Kind{S, "msctls_updown32", 0x50000136, 0x40000136}, Kind{R, "RichEdit", 0x40212C04, 0x40212C04},
+                        Kind{I, "STATIC", 0x5000000E, 0x4000000E}, Kind{W, "STATIC", 0x50000000, 0x40000000}}) {
+    EXPECT_EQ(ClassOf(k.kind).name, k.name);
+    for (const bool shown : {true, false})
+      EXPECT_EQ(CreationStyle({0, k.kind, 0, 0, 1, 1, shown, kAllTabs, ""}), shown ? k.shown : k.hidden) << k.name;
+  }
+}
+
+TEST(MainWindowLayout, TabSwitchShowsAndHidesInItsFixedOrder) {
+  std::vector<int> order;
+  for (const IdRange r : {IdRange{1191, 1270}, {1176, 1179}, {1271, 1274}})
+    for (int id = r.first; id <= r.last; ++id) order.push_back(id);
+  for (int tab = -1; tab <= kTabCount; ++tab) {
+    std::vector<int> ids;
+    for (const ControlShow& c : TabControlVisibility(tab)) {
+      ids.push_back(c.id);
+      ASSERT_NE(FindControl(c.id), nullptr) << c.id;
+      EXPECT_EQ(c.shown, FindControl(c.id)->OnTab(tab)) << "tab " << tab << ", control " << c.id;
+    }
+    EXPECT_EQ(ids, order) << "tab " << tab;
+  }
+}
+
+TEST(MainWindowLayout, SwatchCanvasesAttachInTheirFixedOrder) {
+  std::vector<int> statics;
+  for (const int slot : kSwatchAttachSlots) statics.push_back(kColourSwatches[slot]);
+  EXPECT_EQ(statics, (std::vector{1244, 1266, 1249, 1252, 1246, 1257, 1262, 1259, 1264, 1254}));
+}
+
+bool AllZero(const auto& values) {
+  return std::all_of(std::begin(values), std::end(values), [](auto v) { return v == 0; });
+}
+
+TEST(AppState, StartsCleared) {
+  const auto state = std::make_unique<AppState>();  // large: keep it off the stack
+  const TestSelection& s = state->selection;
+  EXPECT_TRUE(AllZero(s.bwTests) && AllZero(s.colorTests) && AllZero(s.calibrationTests) && AllZero(s.customTests));
+  EXPECT_EQ(std::tuple(s.currentTab, s.advancedOption, s.gradientLayout, state->largePreviewKind),
+            std::tuple(0, 0, 0, 0));
+  for (const ColourTriple& c : s.customColours) EXPECT_EQ(c, (ColourTriple{79, 84, 87}));
+  EXPECT_TRUE(AllZero(state->calibration) && AllZero(state->hoverFlags));
+  EXPECT_EQ(state->sharedText.Length(), 0);
+  for (const WorkBuffer* buffer : {&state->textBuffer, &state->printerName, &state->printerPort})
+    EXPECT_TRUE(buffer->size() == 30001u && AllZero(*buffer));
+}
+
+std::string Ticks(std::span<const std::uint8_t> flags) {
+  std::string text;
+  for (const auto flag : flags) text += flag ? '1' : '0';
+  return text;
+}
+
+// Selection-menu commands among the clicks; a click is an item index.
+constexpr int kAll = -1, kNone = -2, kInverse = -3, kCommon = -4;
+
+TEST(TestSelection, ClicksAndMenuCommandsFollowTheTabsRules) {
+  struct Case { int tab; const char* before; std::vector<int> clicks; const char* after; };
+  const Case cases[] = {
+      {0, "0000000000", {2, 4, 2}, "0000100000"},
+      // Simple Text clears every other item, and any other item clears it; unticking it leaves them cleared.
+      {0, "0000000000", {0, 1, 8, 9}, "0000000001"}, {0, "0000000000", {9, 3}, "0001000000"},
+      {0, "1000000000", {9, 9}, "0000000000"},
+      {1, "0000000000000", {0, 11, 12}, "0000000000001"}, {1, "0000000000000", {0, 11}, "1000000000010"},
+      {3, "00000000", {4, 5, 7}, "00000001"}, {3, "00000000", {7, 6}, "00000010"},
+      // The menu never ticks the exclusive item and clears it.
+      {0, "0000000001", {kAll}, "1111111110"}, {0, "1111111110", {kNone}, "0000000000"},
+      {0, "1010000001", {kInverse}, "0101111110"}, {0, "0000100001", {kCommon}, "1111011110"},
+      {1, "0000000000001", {kAll}, "1111111111110"}, {1, "0000000000001", {kNone}, "0000000000000"},
+      {1, "1100000000000", {kInverse}, "0011111111110"}, {1, "0101100110001", {kCommon}, "1010011001110"},
+      {3, "00000001", {kAll}, "11111110"}, {3, "10000001", {kNone}, "00000000"},
+      {3, "10000000", {kInverse}, "01111110"}, {3, "11100001", {kCommon}, "00001110"},
+      // Custom: at most one item, clicking the ticked one clears it; the menu leaves it alone.
+      {4, "000000", {1}, "010000"}, {4, "010000", {4}, "000010"}, {4, "000010", {4}, "000000"},
+      {4, "001000", {kAll, kNone, kInverse, kCommon}, "001000"},
+  };
+  const SelectCommand menu[] = {SelectCommand::All, SelectCommand::None, SelectCommand::Inverse,
+                                SelectCommand::MostCommon};
+  for (const Case& c : cases) {
+    TestSelection s;
+    s.currentTab = c.tab;
+    const std::span<std::uint8_t> flags = c.tab == 4 ? std::span<std::uint8_t>(s.customTests) : s.FlagsOf(c.tab);
+    ASSERT_EQ(flags.size(), std::string(c.before).size());
+    for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = c.before[i] == '1';
+    for (const int click : c.clicks) {
+      if (click < 0)
+        ApplySelectCommand(s, menu[-click - 1]);
+      else
+        ASSERT_TRUE(c.tab == 4 ? ClickCustomItem(s, click) : ToggleItem(s, c.tab, click));
+    }
+    EXPECT_EQ(Ticks(flags), c.after) << "tab " << c.tab << " from " << c.before;
+  }
+}
+
+TEST(TestSelection, OtherTabsAndBadIndexesChangeNothing) {
+  TestSelection s;
+  for (const auto& [tab, index] : {std::pair{2, 0}, {4, 0}, {0, 10}, {0, -1}, {1, 13}})
+    EXPECT_FALSE(ToggleItem(s, tab, index)) << tab << " " << index;
+  EXPECT_FALSE(ClickCustomItem(s, 6));
+  s.bwTests[0] = 1;
+  s.advancedOption = 7;
+  s.currentTab = 2;
+  ApplySelectCommand(s, SelectCommand::None);
+  EXPECT_EQ(std::pair(Ticks(s.bwTests) + Ticks(s.customTests), s.advancedOption), std::pair("1000000000000000"s, 7));
+}
+
+TEST(TabSwitch, F6AndF5WrapAroundAndEachTabHasItsCommandAndBanner) {
+  for (const auto& [tab, next, previous] : {std::tuple{0, 1, 4}, {3, 4, 2}, {4, 0, 3}, {-1, 0, 0}, {5, 0, 0}})
+    EXPECT_EQ(std::pair(NextTab(tab), PreviousTab(tab)), std::pair(next, previous)) << tab;
+  for (int tab = 0; tab < kTabCount; ++tab)
+    EXPECT_EQ(std::pair(TabCommand(tab), BannerBitmap(tab)), std::pair(1166 + tab, 4536 + tab));
+}
+
+TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnly) {
+  using K = CommandKind;
+  const std::pair<int, Command> cases[] = {
+      {10, {K::Quit}}, {1165, {K::Quit}}, {17, {K::About}}, {1175, {K::About}}, {1163, {K::NextTab}},
+      {1164, {K::PreviousTab}}, {1166, {K::SwitchTab, -1, 0}}, {1170, {K::SwitchTab, -1, 4}}, {1171, {K::Preview}},
+      {1172, {K::Print}}, {1173, {K::PrinterInfo}}, {1174, {K::Help}}, {1176, {K::SelectionMenu}},
+      {1177, {K::LargePreview, -1, 1177}}, {1178, {K::LargePreview, -1, 1178}}, {1179, {K::LargePreview, -1, 1179}},
+      {1191, {K::TestItem, 0, 0}}, {1200, {K::TestItem, 0, 9}}, {1213, {K::TestItem, 1, 12}},
+      {1229, {K::TestItem, 3, 0}}, {1236, {K::TestItem, 3, 7}}, {1214, {K::AdvancedOption, -1, 0}},
+      {1228, {K::AdvancedOption, -1, 14}}, {1237, {K::CustomItem, -1, 0}}, {1242, {K::CustomItem, -1, 5}},
+      {1272, {K::LayoutOption, -1, 0}}, {1274, {K::LayoutOption, -1, 2}}, {5000, {K::SelectMenu, -1, 5000}},
+      {5003, {K::SelectMenu, -1, 5003}},
+      // Swatches, labels, number boxes and the neighbours of each range do nothing.
+      {1244, {}}, {1246, {}}, {1268, {}}, {1180, {}}, {1190, {}}, {1162, {}}, {1275, {}}, {4999, {}}, {5004, {}},
+      {0, {}}};
+  for (const auto& [id, expected] : cases) {
+    EXPECT_EQ(std::pair(ClassifyCommand(id, 0), ClassifyCommand(id, 1)), std::pair(expected, expected)) << id;
+    for (const int code : {2, 5, 0x300, -1}) EXPECT_EQ(ClassifyCommand(id, code).kind, K::Ignored) << id;
+  }
+  // Each colour slot's swatch and colour button.
+  const std::pair<int, int> swatchAndButton[kColourSlots] = {{1266, 1267}, {1264, 1265}, {1259, 1260}, {1262, 1263},
+                                                             {1257, 1258}, {1254, 1255}, {1252, 1253}, {1249, 1250},
+                                                             {1246, 1247}, {1244, 1245}};
+  for (int slot = 0; slot < kColourSlots; ++slot) {
+    const auto [swatch, button] = swatchAndButton[slot];
+    EXPECT_EQ(std::tuple(kColourSwatches[slot], kColourButtons[slot], ColourSlotOfButton(button)),
+              std::tuple(swatch, button, slot));
+    EXPECT_EQ(ClassifyCommand(button, 0), (Command{K::ColourButton, -1, slot}));
+  }
+}
+
+TEST(Colours, PackRedLowBlueHighEachInItsByte) {
+  EXPECT_EQ(ToColourRef({79, 84, 87}), 0x0057544Fu);
+  EXPECT_EQ(ToColourRef({255, 0, 0}), 0x000000FFu);
+  EXPECT_EQ(ToColourRef({500, -3, 256}), 0x00FF00FFu);
+  EXPECT_EQ(FromColourRef(0x00123456u), (ColourTriple{0x56, 0x34, 0x12}));
+}
+
+TEST(LargePreview, KindsAndRefusals) {
+  const std::string_view advanced =
+      "Previewing cannot be requested in this tab for something else than \"CMYK 4 Sided Gradient\" option !";
+  const std::string_view custom = "Previewing cannot be requested in this tab for something else than \"Custom "
+                                  "Gradient\" or \"Custom 4 Sided Gradient\" options !";
+  TestSelection s;
+  EXPECT_EQ(std::pair(DecideLargePreview(1177, s).kind, DecideLargePreview(1177, s).refusal), std::pair(0, advanced));
+  s.advancedOption = 13;
+  EXPECT_EQ(std::pair(DecideLargePreview(1177, s).kind, DecideLargePreview(1177, s).refusal), std::pair(1, ""sv));
+  EXPECT_EQ(DecideLargePreview(1178, s).kind, 2);
+  s.calibrationTests[7] = 1;
+  EXPECT_EQ(DecideLargePreview(1178, s).kind, 3);
+  EXPECT_EQ(DecideLargePreview(1179, s).refusal, custom) << "nothing ticked";
+  const int kinds[kCustomItems] = {0, 4, 0, 0, 5, 0};
+  for (int item = 0; item < kCustomItems; ++item) {
+    s.customTests = {};
+    s.customTests[item] = 1;
+    const LargePreview p = DecideLargePreview(1179, s);
+    EXPECT_EQ(std::pair(p.kind, p.refusal), std::pair(kinds[item], kinds[item] ? ""sv : custom)) << item;
+  }
+  EXPECT_EQ(kRefusalCaption, "No, no, no");
+}
+
+TEST(PointerOver, OnlyVisibleChangedButtonsAreRedrawn) {
+  std::array<HoverButton, kHoverButtons> buttons{};
+  buttons[0] = {true, {100, 100, 120, 120}};  // 1165
+  buttons[6] = {true, {200, 100, 355, 138}};  // 1171
+  buttons[12] = {false, {0, 0, 1000, 1000}};  // 1177, hidden on this tab
+  std::array<std::uint8_t, kHoverButtons> flags{};
+  flags[12] = 1;  // left set when its tab was switched away
+  EXPECT_EQ(UpdateHover(buttons, {105, 110}, flags), std::vector<int>{1165});
+  EXPECT_EQ(UpdateHover(buttons, {105, 110}, flags), std::vector<int>{});  // no change, no redraw
+  // Moving across: one goes off, the other on; the right/bottom edge is outside.
+  EXPECT_EQ(UpdateHover(buttons, {200, 137}, flags), (std::vector<int>{1165, 1171}));
+  EXPECT_EQ(UpdateHover(buttons, {355, 137}, flags), std::vector<int>{1171});
+  EXPECT_EQ(std::tuple(flags[0] + flags[6], flags[12]), std::tuple(0, 1)) << "a hidden button's flag is kept as it was";
+}
+
+TEST(NumberBoxes, RangesStartsAndDigitsOnly) {
+  const NumberBox expected[] = {{1180, 1181, 1, 100, 1}, {1182, 1183, 1, 100, 1}, {1184, 1185, 1, 100, 100},
+                            {1186, 1187, -1000, 1000, 0}, {1268, 1269, 1, 100, 1}};
+  ASSERT_EQ(std::size(kNumberBoxes), std::size(expected));
+  for (const NumberBox& e : expected) {
+    const auto tuple = [](const NumberBox& b) { return std::tuple(b.boxId, b.spinId, b.lower, b.upper, b.start); };
+    for (const int id : {e.boxId, e.spinId}) EXPECT_EQ(tuple(FindNumberBox(id).value()), tuple(e)) << id;
+  }
+  EXPECT_EQ(SpinRangeParam(*FindNumberBox(1187)), 0xFC1803E8u) << "upper limit low, lower limit high";
+  EXPECT_FALSE(FindNumberBox(1188));
+  for (const char c : {'0', '9', '-', '+', ' ', 'a', '.'}) EXPECT_EQ(AcceptsTypedCharacter(c), c == '0' || c == '9');
+}
+
+TEST(ControlImages, PressedThenPointerOverThenCurrentTabThenTicks) {
+  auto state = std::make_unique<AppState>();
+  TestSelection& s = state->selection;
+  s.currentTab = 2;
+  for (const int id : {1172, 1169, 1168}) state->hoverFlags[id - 1165] = 1;  // 1168: the current tab
+  s.bwTests[9] = s.colorTests[0] = s.calibrationTests[7] = s.customTests[5] = 1;
+  s.advancedOption = 14;
+  s.gradientLayout = 2;
+  struct Case { int id; bool pressed; int image; };
+  for (const Case& c : {Case{1165, false, 4500}, {1165, true, 4502}, {1172, false, 4522}, {1172, true, 4523},
+                        {1166, false, 4503}, {1169, false, 4513}, {1168, false, 4510}, {1170, true, 4517},
+                        {1179, false, 4547}, {1245, false, 4667}, {1245, true, 4666},
+                        // Items show their tick, pressed or not.
+                        {1191, true, 4551}, {1200, false, 4568}, {1201, false, 4570}, {1213, false, 4595},
+                        {1214, false, 4597}, {1228, false, 4624}, {1236, false, 4640}, {1229, false, 4627},
+                        {1242, false, 4652}, {1237, false, 4643}, {1274, false, 4658}, {1272, true, 4655},
+                        // Not owner-drawn: a number box, an image static, no such control.
+                        {1180, false, 0}, {1190, false, 0}, {4242, false, 0}})
+    EXPECT_EQ(ImageFor(c.id, c.pressed, *state), c.image) << c.id << (c.pressed ? " pressed" : "");
+  state->hoverFlags[1168 - 1165] = 0;
+  EXPECT_EQ(ImageFor(1168, false, *state), 4511) << "the current tab looks held down";
+}
+
+TEST(ControlImages, StartUpLoadsTheMainWindowsImagesThenTheAboutBoxsInAscendingOrder) {
+  std::vector<int> expected(169 + 21);
+  std::iota(expected.begin(), expected.begin() + 169, 4500);
+  std::iota(expected.begin() + 169, expected.end(), 4400);
+  EXPECT_EQ(StartUpBitmaps(), expected);
+}
+
+// Not zero, so that "left unchanged" and "set to 0" are told apart.
+constexpr CalibrationValues kUntouched{-9, -9, -9, -9, -9, -9, -9};
+
+TEST(ParseCalibration, SetsTheFieldsPresentAndLeavesTheRest) {
+  struct Case { std::string text; CalibrationValues expected; int set; };
+  const Case cases[] = {
+      {"10/20/30/40/50/60/70/", {10, 20, 30, 40, 50, 60, 70}, 7},
+      {"10/20/30/40/50/60/70", {10, 20, 30, 40, 50, 60, -9}, 6},  // no final slash
+      {"1/2/3/4/5/6/7/8/9/", {1, 2, 3, 4, 5, 6, 7}, 7},           // fields after the seventh ignored
+      {" 5/-3/", {5, -3, -9, -9, -9, -9, -9}, 2}, {"", kUntouched, 0}, {"12345", kUntouched, 0},
+      {"//abc/7x/+8/", {0, 0, 0, 7, 8, -9, -9}, 5},  // no digits gives 0
+      {"99999999999/-99999999999/", {INT_MAX, INT_MIN, -9, -9, -9, -9, -9}, 2},
+      {std::string("4\0" "2/6/", 6), {4, 6, -9, -9, -9, -9, -9}, 2},
+      // Far longer than any work area; a read past the text is caught by the sanitizers.
+      {std::string(100000, '7') + "/-" + std::string(100000, '1') + "/3/", {INT_MAX, INT_MIN, 3, -9, -9, -9, -9}, 3},
+  };
+  for (const Case& c : cases) {
+    CalibrationValues values = kUntouched;
+    EXPECT_EQ(ParseCalibration(c.text, values), c.set) << c.text.substr(0, 30);
+    EXPECT_EQ(values, c.expected) << c.text.substr(0, 30);
+  }
+}
+
+TEST(ProgramPaths, CutAfterTheLastSeparator) {
+  struct Case { const char *program, *config, *help; };
+  const Case cases[] = {
+      {"C:\\Program Files\\Veltrim\\Veltrim.exe", "C:\\Program Files\\Veltrim\\config.qrv",
+       "C:\\Program Files\\Veltrim\\qprintdoc.pdf"},
+      {"C:\\Veltrim.exe", "C:\\config.qrv", "C:\\qprintdoc.pdf"},
+      // A backslash before the third character, or none: the drive rule.
+      {"\\Veltrim.exe", "\\Veconfig.qrv", "\\qprintdoc.pdf"}, {"C:Veltrim.exe", "C:Vconfig.qrv", "qprintdoc.pdf"},
+      {"ab", "abconfig.qrv", "qprintdoc.pdf"},
+      // POSIX paths from the Linux CLI, and forward slashes on Windows.
+      {"/usr/lib/veltrim/veltrim", "/usr/lib/veltrim/config.qrv", "/usr/lib/veltrim/qprintdoc.pdf"},
+      {"/veltrim", "/config.qrv", "/qprintdoc.pdf"}, {"./veltrim", "./config.qrv", "./qprintdoc.pdf"},
+      {"C:/Tools\\Veltrim.exe", "C:/Tools\\config.qrv", "C:/Tools\\qprintdoc.pdf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ConfigPath(c.program), c.config) << c.program;
+    EXPECT_EQ(HelpDocumentPath(c.program), c.help) << c.program;
+  }
+  EXPECT_EQ(PathBesideProgram("D:\\V\\v.exe", kTextDataFileName), "D:\\V\\fperc.qrv");
+  EXPECT_EQ(PathBesideProgram("D:\\V\\v.exe", kBitmapDataFileName), "D:\\V\\myimg.qrv");
+}
+
+TEST(ConfigFile, WrittenWholeAndReadBackOrLeftAlone) {
+  const test::ScratchDir dir;
+  const std::string path = ConfigPath(dir.Path("Veltrim.exe"));
+  CalibrationValues values = kUntouched;
+  EXPECT_FALSE(ReadConfigFile(path, values)) << "no file";
+  EXPECT_EQ(values, kUntouched);
+  test::ScratchDir::Put(path, "");
+  EXPECT_TRUE(ReadConfigFile(path, values));
+  EXPECT_EQ(values, kUntouched) << "an empty file sets nothing";
+  test::ScratchDir::Put(path, "10/20/30/40/50/60/70");
+  ASSERT_TRUE(ReadConfigFile(path, values));
+  EXPECT_EQ(values, (CalibrationValues{10, 20, 30, 40, 50, 60, -9}));
+
+  const CalibrationValues written{12, -7, 0, 255, INT_MIN, 3, INT_MAX};  // decimal, each closed by "/"
+  ASSERT_TRUE(WriteConfigFile(path, written));
+  EXPECT_EQ(test::ScratchDir::Contents(dir.Path("config.qrv")), "12/-7/0/255/-2147483648/3/2147483647/");
+  EXPECT_EQ(CalibrationText(written), "12/-7/0/255/-2147483648/3/2147483647/");
+  ASSERT_TRUE(ReadConfigFile(path, values));
+  EXPECT_EQ(values, written);
+  ASSERT_TRUE(WriteConfigFile(path, {1, 2, 3, 4, 5, 6, 7}));  // shorter text, whole file replaced
+  EXPECT_EQ(test::ScratchDir::Contents(path), "1/2/3/4/5/6/7/");
+}
+
+}  // namespace
+}  // namespace veltrim
