@@ -31,15 +31,6 @@ std::vector<std::uint32_t> ResourcePixels(int id, int width, int height) {
   return BitmapPixels(win::WindowDc(nullptr).Get(), bitmap.Get(), width, height);
 }
 
-// What the program asked the shell to open since the test began: "xdg-open URL" or "xdg-email URL" a line.
-std::vector<std::string> ShellOpened() {
-  const char* path = std::getenv("VELTRIM_SHELL_LOG");
-  std::ifstream in(path ? path : "");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // %XX escapes decoded: Wine's browser hook escapes what it hands on.
 std::string Unescaped(const std::string& text) {
   std::string plain;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -79,6 +81,16 @@ inline std::vector<std::string> ChildTexts(HWND dialog) {
     if (!text.empty()) texts.push_back(text);
   }
   return texts;
+}
+
+// What programs asked the shell to open since the log was last removed, "xdg-open URL" or "xdg-email URL" a line:
+// run-wine.sh puts recording hooks of those names first on PATH and names their log VELTRIM_SHELL_LOG.
+inline std::vector<std::string> ShellOpened() {
+  const char* path = std::getenv("VELTRIM_SHELL_LOG");
+  std::ifstream in(path ? path : "");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
 // A fresh folder holding a copy of the program, removed afterwards.

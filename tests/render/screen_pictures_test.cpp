@@ -3,6 +3,7 @@
 // the dot bands and the gradient of each ink, the values the clicks record and what Accept writes).
 #include <algorithm>
 #include <map>
+#include <vector>
 
 #include "app/config_file.hpp"
 #include "art.hpp"
@@ -46,6 +47,34 @@ TEST(PreviewPictures, SizesAndInks) {
 
 // An 800 x 500 picture at the screen's 96 dpi.
 DeviceCaps Screen() { return *MakeDeviceCaps({{800 * 25.4 / 96, 500 * 25.4 / 96}, 96, {0, 0, 0, 0}}); }
+
+// The labels of one group are drawn at one size, the size the widest of them fits: the capitals of every Color
+// Calibration item stand equally tall, on buttons of 49 to 68 pixels (and of 13 to 18 high).
+TEST(ArtLabels, OneGroupOneSize) {
+  // The rows holding light pixels right of `left`: the label's ink, the tick box left out.
+  const auto inkHeight = [](const art::Recipe& recipe, int left) {
+    const art::Picture picture = art::RenderRecipe(recipe);
+    int top = picture.height, bottom = -1;
+    for (int y = 0; y < picture.height; ++y)
+      for (int x = left; x < picture.width; ++x)
+        if (((picture.pixels[static_cast<std::size_t>(y) * picture.width + x] >> 8) & 0xFF) > 0x80) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    return bottom - top + 1;
+  };
+  std::map<int, std::vector<int>> heights;  // by group's first id
+  for (const art::Recipe& recipe : art::Recipes()) {
+    if (recipe.id >= 4626 && recipe.id < 4640 && recipe.state == art::State::Unticked)
+      heights[4626].push_back(inkHeight(recipe, 3 + std::clamp(recipe.height - 6, 7, 11) + 5));
+  }
+  ASSERT_EQ(heights[4626].size(), 7u);
+  for (const auto& [group, inks] : heights) {
+    EXPECT_GT(inks.front(), 4) << group;
+    EXPECT_EQ(std::count(inks.begin(), inks.end(), inks.front()), static_cast<long>(inks.size()))
+        << group << ": " << ::testing::PrintToString(inks);
+  }
+}
 
 TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryClick) {
   PngPage picture(Screen());

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 
+#include "page_checks.hpp"
+#include "process.hpp"
 #include "raster.hpp"
 #include "services.hpp"
 
@@ -37,6 +42,38 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
   EXPECT_EQ(queue.CompletedJobs(), 2);
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
+}
+
+// The installer the package target made, run by the GUI test: the installed Veltrim.exe prints the Bitmapped
+// Image with the picture installed beside it (the chart where the geometry puts it), and the installer holds the
+// files of the portable zip, and its uninstaller.
+TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndTheInstalledProgramPrintsThePicture) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue queue(services, "installed");
+  const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
+                                     {"--gtest_filter=InstalledProgram.*"}, std::chrono::seconds(300),
+                                     {{"VELTRIM_GUI_QUEUE", queue.Name()}});
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
+  ASSERT_TRUE(queue.WaitForCompletedJobs(1)) << "the job did not complete";
+  const auto pages = RenderPages(queue.OutputFile(), 75, ScratchFolder(services, queue.Name()));
+  ASSERT_EQ(pages.size(), 1u);
+  // The generic PostScript queue: 2450 x 3200 units at 300 dpi from 50 units into the sheet.
+  EXPECT_EQ(MissedProbes(RasterImage::LoadPng(pages[0]), ChartProbes(2450, 3200), 50, 75, 300, 10), "");
+
+  std::smatch installed;
+  ASSERT_TRUE(std::regex_search(run.out, installed, std::regex("installed: ([^\r\n]*)")));
+  std::set<std::string> zip;
+  const auto unzip = RunProcess({"unzip", "-Z1", VELTRIM_WIN64_DIR "/Veltrim-" VELTRIM_VERSION "-x86_64.zip"});
+  ASSERT_EQ(unzip.exitCode, 0) << unzip.err;
+  std::istringstream names(unzip.out);
+  for (std::string name; std::getline(names, name);)
+    if (name.find('/') + 1 < name.size()) zip.insert(name.substr(name.find('/') + 1));
+  zip.insert("Uninstall.exe");
+  std::set<std::string> fromInstaller;
+  std::istringstream list(installed[1].str());
+  for (std::string name; std::getline(list, name, ',');) fromInstaller.insert(name);
+  EXPECT_EQ(fromInstaller, zip);
 }
 
 // Two queues, and the second by name is chosen (Wine preselects the first): accepted, the hook reports the chosen

@@ -46,10 +46,15 @@ struct Recipe {
   Kind kind = Kind::Label;
   std::string_view label;
   State state = State::Plain;
+  int labelPixels = 0;  // the label's size, shared by its group; 0: its own
 };
 
 // Every bitmap, in ascending id order.
 const std::vector<Recipe>& Recipes();
+
+// The largest size at which the recipe's label fits its control (0 for a
+// control without a one-line label).
+int FittedLabelPixels(Surface& surface, const Recipe& recipe);
 
 // Draws one recipe on a surface of exactly its size, at 96 dpi.
 void Draw(Surface& surface, const Recipe& recipe);
@@ -84,6 +89,10 @@ struct PreviewPicture {
   Picture picture;
 };
 std::vector<PreviewPicture> DrawPreviewPictures();
+
+// A whole page of `selection` as the real patterns print it, averaged down
+// to width x height.
+Picture DrawnPagePicture(int tab, const std::vector<int>& items, int option, int width, int height);
 
 // 24-bit Windows bitmap file.
 bool WriteBmp(const std::filesystem::path& file, const Picture& picture);

@@ -3,7 +3,9 @@
 // item or the current tab reads at a glance, not only by a shade.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "art.hpp"
 #include "platform/scoped_object.hpp"
@@ -49,11 +51,9 @@ void Line(Surface& s, int x0, int y0, int x1, int y1, ColorRef colour, int width
 
 enum class Align { Left, Centre };
 
-// Draws `text` inside `area`, word-wrapped, vertically centred, in the
-// largest size up to `pixels` that fits; a label never spills out of its
-// control, however narrow.
-void Text(Surface& s, std::string_view text, Rect area, ColorRef colour, int pixels, bool bold, Align align) {
-  const std::uint32_t format = kDtWordBreak | kDtNoPrefix | (align == Align::Centre ? kDtCenter : kDtLeft);
+// The largest size up to `pixels` at which `text` fits `area` word-wrapped,
+// and the height it then takes; kSmallestPixels when nothing fits.
+std::pair<int, int> FitText(Surface& s, std::string_view text, Rect area, int pixels, bool bold, std::uint32_t format) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   for (int size = pixels;; --size) {
@@ -61,14 +61,22 @@ void Text(Surface& s, std::string_view text, Rect area, ColorRef colour, int pix
     Rect measured{0, 0, width, 0};
     const int drawnHeight = s.DrawTextA(text, measured, format | kDtCalcRect);
     const bool fits = drawnHeight <= height && measured.right - measured.left <= width;
-    if (!fits && size > kSmallestPixels) continue;
-    s.SetBkMode(kTransparent);
-    s.SetTextColor(colour);
-    Rect place = area;
-    place.top += std::max(0, (height - drawnHeight) / 2);
-    s.DrawTextA(text, place, format);
-    return;
+    if (fits || size <= kSmallestPixels) return {size, drawnHeight};
   }
+}
+
+// Draws `text` inside `area`, word-wrapped, vertically centred, in the
+// largest size up to `pixels` that fits; a label never spills out of its
+// control, however narrow.
+void Text(Surface& s, std::string_view text, Rect area, ColorRef colour, int pixels, bool bold, Align align) {
+  const std::uint32_t format = kDtWordBreak | kDtNoPrefix | (align == Align::Centre ? kDtCenter : kDtLeft);
+  const auto [size, drawnHeight] = FitText(s, text, area, pixels, bold, format);
+  auto font = ScopedFont(s, Font(size, bold));
+  s.SetBkMode(kTransparent);
+  s.SetTextColor(colour);
+  Rect place = area;
+  place.top += std::max(0, (area.bottom - area.top - drawnHeight) / 2);
+  s.DrawTextA(text, place, format);
 }
 
 // Every row of a '\n'-separated label gets an equal band of the height.
@@ -103,6 +111,40 @@ Look ButtonLook(State state) {
   }
 }
 
+// Where a control's one-line label goes, and the largest size it may take;
+// nothing for the kinds without one. `shift` moves a pressed face's label.
+struct LabelSpec {
+  Rect area;
+  int pixels;
+  bool bold;
+  Align align;
+};
+
+std::optional<LabelSpec> LabelOf(const Recipe& r, int shift = 0) {
+  const int d = shift;
+  switch (r.kind) {
+    case Kind::Command:
+    case Kind::ActionButton:
+      return LabelSpec{{5 + d, 3 + d, r.width - 5 + d, r.height - 3 + d}, r.height >= 36 ? 13 : 12, true, Align::Centre};
+    case Kind::Tab:
+      return LabelSpec{{4, 3, r.width - 4, r.height - 5}, 13, true, Align::Centre};
+    case Kind::CheckItem:
+    case Kind::RadioItem: {
+      const int mark = std::clamp(r.height - 6, 7, 11);
+      return LabelSpec{{3 + mark + 5, 0, r.width - 1, r.height}, kLabelPixels, false, Align::Left};
+    }
+    case Kind::Banner:
+      return LabelSpec{{12, 1, r.width - 4, r.height - 2}, 15, true, Align::Left};
+    default:
+      return std::nullopt;
+  }
+}
+
+// The size a label is drawn at: its own largest, or its group's when smaller.
+int LabelPixels(const Recipe& r, const LabelSpec& label) {
+  return r.labelPixels > 0 ? std::min(r.labelPixels, label.pixels) : label.pixels;
+}
+
 void DrawButton(Surface& s, const Recipe& r) {
   const Look look = ButtonLook(r.state);
   Box(s, 0, 0, r.width, r.height, kBackground, kBackground);
@@ -126,8 +168,8 @@ void DrawButton(Surface& s, const Recipe& r) {
            Align::Centre);
       break;
     default: {
-      const int pixels = r.height >= 36 ? 13 : 12;
-      Text(s, r.label, Rect{5 + d, 3 + d, r.width - 5 + d, r.height - 3 + d}, look.text, pixels, true, Align::Centre);
+      const LabelSpec label = *LabelOf(r, d);
+      Text(s, r.label, label.area, look.text, LabelPixels(r, label), label.bold, label.align);
       break;
     }
   }
@@ -140,8 +182,8 @@ void DrawTab(Surface& s, const Recipe& r) {
   const ColorRef border = current || hover ? kAccent : kBorder;
   Box(s, 0, 0, r.width, r.height, fill, border);
   if (current) Box(s, 1, r.height - 4, r.width - 1, r.height - 1, kAccent, kAccent);
-  Text(s, r.label, Rect{4, 3, r.width - 4, r.height - 5}, current ? kText : hover ? kText : kDimText, 13, current,
-       Align::Centre);
+  const LabelSpec label = *LabelOf(r);
+  Text(s, r.label, label.area, current || hover ? kText : kDimText, LabelPixels(r, label), current, label.align);
 }
 
 void DrawItem(Surface& s, const Recipe& r) {
@@ -171,15 +213,16 @@ void DrawItem(Surface& s, const Recipe& r) {
       Line(s, x + mark / 2 - 1, y + mark - 2, x + mark - 2, y + 2, kInk, 2);
     }
   }
-  Text(s, r.label, Rect{x + mark + 5, 0, r.width - 1, r.height}, ticked ? kText : kDimText, kLabelPixels, false,
-       Align::Left);
+  const LabelSpec label = *LabelOf(r);
+  Text(s, r.label, label.area, ticked ? kText : kDimText, LabelPixels(r, label), label.bold, label.align);
 }
 
 void DrawBanner(Surface& s, const Recipe& r) {
   Box(s, 0, 0, r.width, r.height, kBackground, kBackground);
   Box(s, 0, 2, 4, r.height - 2, kAccent, kAccent);
   Line(s, 10, r.height - 1, r.width, r.height - 1, kBorder);
-  Text(s, r.label, Rect{12, 1, r.width - 4, r.height - 2}, kText, 15, true, Align::Left);
+  const LabelSpec label = *LabelOf(r);
+  Text(s, r.label, label.area, kText, LabelPixels(r, label), label.bold, label.align);
 }
 
 // Number boxes along the bottom: place and label.
@@ -241,6 +284,13 @@ void DrawAboutBackground(Surface& s, const Recipe& r) {
 }
 
 }  // namespace
+
+int FittedLabelPixels(Surface& s, const Recipe& r) {
+  const auto label = LabelOf(r);
+  if (!label || r.label.empty()) return 0;
+  const std::uint32_t format = kDtWordBreak | kDtNoPrefix | (label->align == Align::Centre ? kDtCenter : kDtLeft);
+  return FitText(s, r.label, label->area, label->pixels, label->bold, format).first;
+}
 
 void Draw(Surface& s, const Recipe& r) {
   switch (r.kind) {

@@ -101,6 +101,15 @@ TestSelection Ticked(int tab, std::initializer_list<int> items, int option = 0) 
 
 }  // namespace
 
+Picture DrawnPagePicture(int tab, const std::vector<int>& items, int option, int width, int height) {
+  TestSelection selection = Ticked(tab, {}, option);
+  for (const int item : items) {
+    if (tab == 4) selection.customTests[static_cast<std::size_t>(item)] = 1;
+    else selection.FlagsOf(tab)[static_cast<std::size_t>(item)] = 1;
+  }
+  return Scaled(DrawnPage(selection), {0, 0, kPageWidth, kPageHeight}, width, height);
+}
+
 std::vector<PreviewPicture> DrawPreviewPictures() {
   std::vector<PreviewPicture> pictures;
   const auto whole = [&](int id, const TestSelection& selection) {

@@ -1,5 +1,6 @@
 // The recipes: one row per control, in the order of its bitmap ids. A row
 // expands into the control's images, in the order the window picks them.
+#include <algorithm>
 #include <array>
 
 #include "art.hpp"
@@ -152,10 +153,42 @@ std::vector<Recipe> Expand() {
   return recipes;
 }
 
+// The groups whose labels share one size: the about box's labels, the tabs,
+// the command buttons, the banners, and each tab's list, by the first bitmap
+// of each group. The widest label of a group decides the size of them all.
+constexpr int kGroupStarts[] = {4400, 4415, 4500, 4503, 4518, 4536, 4541, 4550, 4570, 4596, 4626, 4642, 4660};
+
+int GroupOf(int id) {
+  int group = 0;
+  for (const int start : kGroupStarts) group += id >= start ? 1 : 0;
+  return group;
+}
+
+void ShareLabelSizes(std::vector<Recipe>& recipes) {
+  DeviceCaps caps;
+  caps.dpiX = caps.dpiY = 96;
+  caps.physicalWidth = caps.horzRes = caps.physicalHeight = caps.vertRes = 8;
+  std::vector<int> fitted(recipes.size());
+  RenderOn(caps, [&](Surface& s) {
+    for (std::size_t i = 0; i < recipes.size(); ++i) fitted[i] = FittedLabelPixels(s, recipes[i]);
+  });
+  for (std::size_t i = 0; i < recipes.size(); ++i) {
+    int shared = fitted[i];
+    for (std::size_t j = 0; j < recipes.size(); ++j)
+      if (fitted[j] > 0 && recipes[j].kind == recipes[i].kind && GroupOf(recipes[j].id) == GroupOf(recipes[i].id))
+        shared = std::min(shared, fitted[j]);
+    recipes[i].labelPixels = shared;
+  }
+}
+
 }  // namespace
 
 const std::vector<Recipe>& Recipes() {
-  static const std::vector<Recipe> recipes = Expand();
+  static const std::vector<Recipe> recipes = [] {
+    std::vector<Recipe> expanded = Expand();
+    ShareLabelSizes(expanded);
+    return expanded;
+  }();
   return recipes;
 }
 
