@@ -18,6 +18,7 @@ const char* const kUsage =
     "       veltrim plot [options]     draw a picture of the large preview or the calibration curves into a PNG\n"
     "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
+    "       veltrim jobs --printer NAME  list the printer's jobs that have not finished, with their states\n"
     "       veltrim --help | --version\n"
     "\n"
     "print options:\n"
@@ -40,6 +41,10 @@ const char* const kUsage =
     "  --dpi N               file targets: 72..2400 (default 300)\n"
     "  --margins MM          file targets: 0..50, decimals allowed (default 5)\n"
     "  --report FILE         also write the report into FILE, byte for byte\n"
+    "  --wait [SECONDS]      then follow each job the spooler took until it ends, at most\n"
+    "                        SECONDS (default 120): a section after the report tells each\n"
+    "                        job's final state, the spooler's reason and the time it took\n"
+    "  --json                the report and the jobs' states as one JSON object\n"
     "\n"
     "preview options: --category, --tests, --select, --option, --layout, --colour, --offset as\n"
     "  for print, and --output FILE.png (default veltrim-preview.png): 167 x 239 pixels\n"
@@ -65,7 +70,8 @@ const char* const kUsage =
     "                        answer is left out\n"
     "\n"
     "exit status: 0 every spooler step succeeded (info: the printer answered),\n"
-    "             1 a step failed (info: no such printer), 2 bad command line\n";
+    "             1 a step failed or a followed job did not complete (info: no such printer),\n"
+    "             2 bad command line\n";
 
 namespace {
 
@@ -234,6 +240,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     o.command = Command::Version;
   } else if (command == "printers") {
     o.command = Command::Printers;
+  } else if (command == "jobs") {
+    o.command = Command::Jobs;
   } else if (command == "print") {
     o.command = Command::Print;
   } else if (command == "preview") {
@@ -283,22 +291,35 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {Command::Preview,
        {"--output", "--category", "--tests", "--select", "--option", "--layout", "--colour", "--offset"}},
       {Command::Plot, {"--output", "--size", "--kind", "--colour", "--layout", "--printer-values", "--screen-values"}},
+      {Command::Jobs, {"--printer"}},
   };
   const auto applies = [&](const std::string& name) {
     if (o.command == Command::Print) return !kPlotOnly.contains(name);
     const auto taken = kCommandOptions.find(o.command);
     return taken != kCommandOptions.end() && taken->second.contains(name);
   };
-  // Options without a value, one command's each.
-  const std::map<std::string, std::pair<Command, bool*>> flags = {{"--json", {Command::Info, &o.json}},
-                                                                  {"--curves", {Command::Plot, &o.plot.curves}}};
+  // Options without a value, and the commands they belong to.
+  const std::map<std::string, std::pair<std::set<Command>, bool*>> flags = {
+      {"--json", {{Command::Info, Command::Print}, &o.json}}, {"--curves", {{Command::Plot}, &o.plot.curves}}};
   std::set<std::string> given;
   while (i < args.size()) {
     const std::string& arg = args[i++];
     if (o.command != Command::Print && !kCommandOptions.contains(o.command))
       return {std::nullopt, "unexpected argument \"" + arg + "\""};
-    if (const auto flag = flags.find(arg); flag != flags.end() && flag->second.first == o.command) {
+    if (const auto flag = flags.find(arg); flag != flags.end() && flag->second.first.contains(o.command)) {
       *flag->second.second = true;
+      continue;
+    }
+    // --wait takes its number when one follows, else waits the default time.
+    if (o.command == Command::Print && (arg == "--wait" || arg.starts_with("--wait="))) {
+      std::string seconds = arg == "--wait" ? "" : arg.substr(7);
+      if (arg == "--wait" && i < args.size() && !args[i].empty() &&
+          args[i].find_first_not_of("0123456789") == std::string::npos)
+        seconds = args[i++];
+      int wait = kDefaultWaitSeconds;
+      if ((arg != "--wait" || !seconds.empty()) && !p.Number("--wait", seconds, 1, kMaxWaitSeconds, wait))
+        return {std::nullopt, p.error};
+      o.waitSeconds = wait;
       continue;
     }
     std::string name = arg, value;
@@ -320,6 +341,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (!o.printer.empty() && !o.output.empty())
     return {std::nullopt, "--printer and --output exclude each other"};
+  if (o.command == Command::Jobs && o.printer.empty()) return {std::nullopt, "jobs: --printer NAME is required"};
   if ((o.command == Command::Preview || o.command == Command::Plot) && !o.output.empty() &&
       std::filesystem::path(o.output).extension() != ".png")
     return {std::nullopt, "--output: " + o.output + ": " + command + " writes a PNG file (.png)"};

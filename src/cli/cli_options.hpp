@@ -12,7 +12,7 @@
 
 namespace veltrim::cli {
 
-enum class Command { Print, Preview, Plot, Info, Printers, Help, Version };
+enum class Command { Print, Preview, Plot, Info, Printers, Jobs, Help, Version };
 
 struct Settings {
   int docs = 1;          // 1..100
@@ -49,11 +49,14 @@ struct Options {
   TestSelection selection;
   Settings settings;
   FileDevice device;
-  bool json = false;     // --json: info as one JSON object
+  bool json = false;     // --json: info, or print's report and jobs, as one JSON object
+  std::optional<int> waitSeconds;  // --wait [SECONDS]: follow the jobs after the report
   PlotSettings plot;
 };
 
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";
+inline constexpr int kDefaultWaitSeconds = 120;
+inline constexpr int kMaxWaitSeconds = 86400;
 inline constexpr const char* kDefaultPreviewOutput = "veltrim-preview.png";
 
 struct ParseResult {

@@ -13,6 +13,7 @@
 #include "platform/device_caps.hpp"
 #include "platform/page_files.hpp"
 #include "platform/print_device.hpp"
+#include "print/job_follow.hpp"
 
 namespace veltrim::cli {
 
@@ -50,6 +51,16 @@ struct PrinterEntry {
 
 // False with `error` set when the printers cannot be listed.
 bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error);
+
+// The spooler's jobs of printers: a watcher of their states (null when the
+// platform has no spooler to ask), and a printer's jobs not finished.
+std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string& printer);
+struct JobEntry {
+  int jobId = 0;
+  std::string title;
+  JobStatus status;
+};
+bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error);
 
 // The information report's facts of a printer by name: its capabilities
 // and device mode as the platform answers them. Nothing when there is no

@@ -1,8 +1,11 @@
 // Linux: printers are CUPS destinations; files are drawn by Cairo.
 #include "cli_targets.hpp"
 
+#include <cups/cups.h>
+
 #include "cairo_print_device.hpp"
 #include "cups_destination.hpp"
+#include "cups_jobs.hpp"
 #include "cups_print.hpp"
 #include "cups_printer_info.hpp"
 
@@ -29,5 +32,17 @@ bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error) {
 }
 
 std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name) { return CupsPrinterInfo(name); }
+
+std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string&) { return std::make_unique<CupsJobWatcher>(); }
+
+bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error) {
+  std::vector<CupsJobEntry> found;
+  if (!ListCupsJobs(printer, found)) {
+    error = "cannot list the jobs of " + printer + ": " + cupsLastErrorString();
+    return false;
+  }
+  for (auto& job : found) jobs.push_back({job.jobId, std::move(job.title), std::move(job.status)});
+  return true;
+}
 
 }  // namespace veltrim::cli

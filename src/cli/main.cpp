@@ -19,6 +19,7 @@
 #include "cli_preview.hpp"
 #include "cli_targets.hpp"
 #include "print/print_engine.hpp"
+#include "jobs.hpp"
 #include "progress.hpp"
 #include "support/dyn_string.hpp"
 #include "support/file_helpers.hpp"
@@ -37,16 +38,32 @@ int RunPrint(const Options& options) {
     std::fprintf(stderr, "veltrim: %s\n", error.c_str());
     return kExitUsage;
   }
-  target = WithProgress(std::move(target), options.settings.docs * options.settings.pages);
+  std::vector<SubmittedJob> submitted;
+  target = WithProgress(NotingJobs(std::move(target), submitted), options.settings.docs * options.settings.pages);
 
   CliHost host(options.settings);
   DynString report;
   std::string printerName;
   PrintEngine(host, *target, options.selection, printerName, report);
 
-  std::fwrite(host.Report().data(), 1, host.Report().size(), stdout);
-  std::fflush(stdout);
   int status = host.Report().find("[x]") == std::string::npos ? kExitOk : kExitFailed;
+  // The report keeps its bytes; the jobs' fates follow it.
+  std::vector<FollowedJob> followed;
+  if (options.waitSeconds) {
+    followed = WaitForJobs(options.printer, submitted, *options.waitSeconds);
+    if (!AllCompleted(followed)) status = kExitFailed;
+  }
+  if (options.json) {
+    const std::string json = RunJson(host.Report(), followed) + "\n";
+    std::fwrite(json.data(), 1, json.size(), stdout);
+  } else {
+    std::fwrite(host.Report().data(), 1, host.Report().size(), stdout);
+    if (options.waitSeconds) {
+      const std::string section = JobSection(followed);
+      std::fwrite(section.data(), 1, section.size(), stdout);
+    }
+  }
+  std::fflush(stdout);
   if (!options.report.empty() &&
       WriteTextFile(options.report.c_str(), report.Data(), report.Length(), 1) != 1) {
     std::fprintf(stderr, "veltrim: cannot write the report to %s\n", options.report.c_str());
@@ -121,6 +138,7 @@ int main(int argc, char** argv) {
     case Command::Help: std::fputs(kUsage, stdout); return kExitOk;
     case Command::Version: std::printf("veltrim %s\n", VELTRIM_VERSION); return kExitOk;
     case Command::Printers: return RunPrinters();
+    case Command::Jobs: return RunJobs(*parsed.options);
     case Command::Info: return RunInfo(*parsed.options);
     case Command::Preview: return RunPreview(*parsed.options);
     case Command::Plot: return RunPlot(*parsed.options);

@@ -63,10 +63,12 @@ class ProgressTarget final : public PrintTarget {
 
 }  // namespace
 
+bool StderrIsTerminal() { return VELTRIM_ISATTY(VELTRIM_FILENO(stderr)) != 0; }
+
 std::unique_ptr<PrintTarget> WithProgress(std::unique_ptr<PrintTarget> target, int totalPages) {
   // Short jobs finish before a bar would tell anything.
   constexpr int kLongJob = 20;
-  if (!target || totalPages < kLongJob || !VELTRIM_ISATTY(VELTRIM_FILENO(stderr))) return target;
+  if (!target || totalPages < kLongJob || !StderrIsTerminal()) return target;
   return std::make_unique<ProgressTarget>(std::move(target), totalPages);
 }
 

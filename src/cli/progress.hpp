@@ -10,4 +10,7 @@ namespace veltrim::cli {
 
 std::unique_ptr<PrintTarget> WithProgress(std::unique_ptr<PrintTarget> target, int totalPages);
 
+// Progress is shown only to a person at a terminal.
+bool StderrIsTerminal();
+
 }  // namespace veltrim::cli

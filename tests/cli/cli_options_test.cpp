@@ -102,7 +102,29 @@ const Refusal kRefusals[] = {
     {{"print", "--margins", "4,2"}, "not a number of millimetres"},
     {{"print", "--printer", "p", "--output", "x.pdf"}, "exclude each other"},
     {{"printers", "--docs", "2"}, "unexpected argument"},
+    {{"print", "--wait", "--wait=0"}, "--wait: 0 is out of range 1..86400"}, {{"print", "--wait=x"}, "not a whole number"},
+    {{"jobs"}, "jobs: --printer NAME is required"}, {{"jobs", "--printer", "p", "--docs", "2"}, "does not apply"},
+    {{"preview", "--wait"}, "unknown option"}, {{"plot", "--json"}, "unknown option"},
 };
+
+// --wait takes the number that follows it, or waits the default time; --json belongs to print and info.
+TEST(CommandLine, WaitAndJson) {
+  const std::tuple<std::vector<std::string>, std::optional<int>, bool> cases[] = {
+      {{"print"}, std::nullopt, false},
+      {{"print", "--wait"}, 120, false},
+      {{"print", "--wait", "7", "--docs", "2"}, 7, false},
+      {{"print", "--wait", "--docs", "2"}, 120, false},
+      {{"print", "--wait=86400", "--json"}, 86400, true},
+      {{"info", "--json"}, std::nullopt, true},
+  };
+  for (const auto& [args, wait, json] : cases) {
+    const ParseResult result = ParseCommandLine(args);
+    ASSERT_TRUE(result.options) << result.error;
+    EXPECT_EQ(result.options->waitSeconds, wait) << args.size();
+    EXPECT_EQ(result.options->json, json) << args.size();
+  }
+  EXPECT_EQ(ParseCommandLine({"jobs", "--printer", "q"}).options->command, Command::Jobs);
+}
 
 INSTANTIATE_TEST_SUITE_P(BadInput, CommandLineRefusals, ::testing::ValuesIn(kRefusals));
 

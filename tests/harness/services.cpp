@@ -74,16 +74,17 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe, c
   return RunProcess(argv, env, timeout);
 }
 
-CupsQueue::CupsQueue(const Services& services, std::string name)
-    : CupsQueue(services.cupsServer, services.state, std::move(name)) {}
+CupsQueue::CupsQueue(const Services& services, std::string name, std::vector<std::string> extra)
+    : CupsQueue(services.cupsServer, services.state, std::move(name), std::move(extra)) {}
 
-CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name)
+CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name, std::vector<std::string> extra)
     : server_(std::move(cupsServer)), name_(std::move(name)), output_(state / "cups" / "out" / (name_ + ".prn")) {
   if (server_ != CupsServerOf(state))
     throw std::runtime_error("scheduler " + server_ + " is not the one of " + state.string());
   fs::remove(output_);
-  const std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
-                                      "-m", "drv:///sample.drv/generic.ppd"};
+  std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
+                                "-m", "drv:///sample.drv/generic.ppd"};
+  argv.insert(argv.end(), extra.begin(), extra.end());
   // A scheduler just started can answer "Service Unavailable" for a moment.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (true) {

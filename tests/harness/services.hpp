@@ -40,8 +40,9 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe, c
 // scheduler is not the one of the state folder given.
 class CupsQueue {
  public:
-  CupsQueue(const Services& services, std::string name);
-  CupsQueue(std::string cupsServer, const fs::path& state, std::string name);
+  CupsQueue(const Services& services, std::string name, std::vector<std::string> extra = {});
+  // `extra` goes after the queue's own lpadmin options: a later -v replaces its device, -o sets a default.
+  CupsQueue(std::string cupsServer, const fs::path& state, std::string name, std::vector<std::string> extra = {});
   ~CupsQueue();
   CupsQueue(const CupsQueue&) = delete;
   CupsQueue& operator=(const CupsQueue&) = delete;

@@ -18,6 +18,26 @@ namespace {
 
 const fs::path kCli = VELTRIM_WIN64_DIR "/veltrim-cli.exe";
 
+// Wine's spooler hands each job to the scheduler at EndDoc and keeps no record of it: GetJob knows no job of the
+// run, EnumJobs lists none, even of a queue that holds them. --wait says it cannot tell how the jobs ended, and does
+// not call them completed.
+TEST(WindowsCli, WaitTellsWhenTheSpoolerKeepsNoRecordOfTheJobs) {
+  const Services services = Services::FromEnvironment();
+  CupsQueue held(services, "wcli_held", {"-o", "job-hold-until-default=indefinite"});
+  const auto run = RunWindowsProgram(services, kCli, {"print", "--printer", held.Name(), "--docs", "2", "--wait", "1"});
+  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+  const std::string unknown = " pending (not in the spooler's queue, and never seen printing: its end is not known), "
+                              "still so after 1.0 seconds.\r\n";
+  const auto section = run.out.find("\r\nJobs after the spooler:\r\n");
+  ASSERT_NE(section, std::string::npos) << run.out;
+  EXPECT_EQ(run.out.substr(section),
+            "\r\nJobs after the spooler:\r\nDocument 1: job 1" + unknown + "Document 2: job 2" + unknown);
+  const auto listed = RunWindowsProgram(services, kCli, {"jobs", "--printer", held.Name()});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  EXPECT_EQ(listed.out, "");
+  RunProcess({"cancel", "-a", held.Name()}, {{"CUPS_SERVER", services.cupsServer}});
+}
+
 TEST(WindowsCli, TwoJobsOfThreePagesThroughTheSpoolerAndAnUnknownPrinter) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "wcli_jobs");

@@ -52,6 +52,7 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   if (job_ || !destination_->ReadyForJobs()) return kSpError;
   auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF);
   if (!job->Started()) return kSpError;
+  lastJobId_ = job->Id();
   job_ = std::move(job);
   pages_ = std::make_unique<CairoPrintDevice>([this](std::span<const unsigned char> bytes) { return Send(bytes); },
                                               caps_);

@@ -25,6 +25,7 @@ class CupsPrintDevice final : public PrintDevice {
   int StartPage() override { return job_ ? pages_->StartPage() : 0; }
   int EndPage() override { return job_ ? pages_->EndPage() : 0; }
   int EndDoc() override;
+  int SpoolerJobId() const override { return lastJobId_; }
 
  private:
   bool Send(std::span<const unsigned char> bytes);
@@ -33,6 +34,7 @@ class CupsPrintDevice final : public PrintDevice {
   DeviceCaps caps_;
   std::unique_ptr<CupsJob> job_;             // the open document's job
   std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
+  int lastJobId_ = 0;
 };
 
 // A destination named by the user; a name the scheduler does not know is a

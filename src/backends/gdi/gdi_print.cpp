@@ -77,7 +77,9 @@ int GdiPrintDevice::StartDocA(const char* documentName) {
   doc.lpszOutput = nullptr;
   doc.lpszDatatype = nullptr;
   doc.fwType = 0;
-  return ::StartDocA(dc_.Get(), &doc);
+  const int result = ::StartDocA(dc_.Get(), &doc);
+  lastJobId_ = result > 0 ? result : 0;
+  return result;
 }
 
 int GdiPrintDevice::StartPage() { return ::StartPage(dc_.Get()); }

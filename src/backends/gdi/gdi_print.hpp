@@ -28,10 +28,12 @@ class GdiPrintDevice final : public PrintDevice {
   int StartPage() override;
   int EndPage() override;
   int EndDoc() override;
+  int SpoolerJobId() const override { return lastJobId_; }
 
  private:
   win::OwnedDc dc_;
   GdiSurface surface_;
+  int lastJobId_ = 0;  // StartDoc's answer: the print job's id
 };
 
 // The printer name and port that PrintDlgHook copied when the user pressed

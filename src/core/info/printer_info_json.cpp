@@ -8,10 +8,9 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 
-// Names come from the printer and the user: every control character and
-// every byte that is not ASCII is escaped, so the object stays valid JSON
-// whatever the text's encoding.
-std::string Quoted(std::string_view text) {
+}  // namespace
+
+std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
@@ -29,16 +28,18 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
+namespace {
+
 class Object {
  public:
   Object& Field(std::string_view key, std::string_view rawValue) {
     text_ += first_ ? "{" : ",";
     first_ = false;
-    text_ += Quoted(key) + ":" + std::string(rawValue);
+    text_ += JsonQuoted(key) + ":" + std::string(rawValue);
     return *this;
   }
   Object& Number(std::string_view key, std::int64_t value) { return Field(key, std::to_string(value)); }
-  Object& Text(std::string_view key, std::string_view value) { return Field(key, Quoted(value)); }
+  Object& Text(std::string_view key, std::string_view value) { return Field(key, JsonQuoted(value)); }
   Object& Bool(std::string_view key, bool value) { return Field(key, value ? "true" : "false"); }
   std::string Close() const { return first_ ? "{}" : text_ + "}"; }
 

@@ -5,11 +5,17 @@
 // not answer (no device context, a dmFields bit clear) is left out.
 
 #include <string>
+#include <string_view>
 
 #include "info/printer_info_report.hpp"
 
 namespace veltrim {
 
 std::string PrinterInfoJson(const PrinterInfo& info);
+
+// `text` as a JSON string. Names come from the printer and the user: every
+// control character and every byte that is not ASCII is escaped, so the
+// text stays valid JSON whatever its encoding.
+std::string JsonQuoted(std::string_view text);
 
 }  // namespace veltrim

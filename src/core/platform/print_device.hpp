@@ -28,6 +28,10 @@ class PrintDevice {
   virtual int StartPage() = 0;
   virtual int EndPage() = 0;
   virtual int EndDoc() = 0;
+
+  // The id the spooler gave the last document started, so that it can be
+  // followed after EndDoc; 0 for a device without a spooler (a file).
+  virtual int SpoolerJobId() const { return 0; }
 };
 
 struct PrintChoice {

@@ -1,0 +1,26 @@
+#pragma once
+// The scheduler's word on the jobs it took: each job's state, its reasons and
+// the printer's message, asked by job id; and a queue's jobs not finished.
+
+#include <string>
+#include <vector>
+
+#include "print/job_follow.hpp"
+
+namespace veltrim {
+
+class CupsJobWatcher final : public JobWatcher {
+ public:
+  JobStatus Query(int jobId) override;
+};
+
+struct CupsJobEntry {
+  int jobId = 0;
+  std::string title;
+  JobStatus status;
+};
+
+// False when the scheduler cannot be asked.
+bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs);
+
+}  // namespace veltrim
