@@ -3,6 +3,20 @@
 namespace veltrim::cli {
 namespace {
 
+class WrappingTarget final : public PrintTarget {
+ public:
+  WrappingTarget(std::unique_ptr<PrintTarget> inner, DeviceWrap wrap) : inner_(std::move(inner)), wrap_(std::move(wrap)) {}
+  PrintChoice Choose() override {
+    PrintChoice choice = inner_->Choose();
+    if (choice.device) choice.device = wrap_(std::move(choice.device));
+    return choice;
+  }
+
+ private:
+  std::unique_ptr<PrintTarget> inner_;
+  DeviceWrap wrap_;
+};
+
 // A file "chosen" as the printer: always accepted, named by its path.
 class FileTarget final : public PrintTarget {
  public:
@@ -24,6 +38,10 @@ class FileTarget final : public PrintTarget {
 };
 
 }  // namespace
+
+std::unique_ptr<PrintTarget> WrappingDevices(std::unique_ptr<PrintTarget> inner, DeviceWrap wrap) {
+  return std::make_unique<WrappingTarget>(std::move(inner), std::move(wrap));
+}
 
 std::string FilePort(const std::filesystem::path& output) { return "FILE:" + output.string(); }
 

@@ -3,6 +3,7 @@
 // file. Each platform builds its own targets.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,26 @@ namespace veltrim::cli {
 // reports "[x] PrintDlg()" as the print dialog would. Without --printer the
 // job goes to --output, or to veltrim-job.pdf.
 std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error);
+
+// A device that passes every call on to the one it wraps; a wrapper
+// overrides the calls it watches.
+class ForwardingDevice : public PrintDevice {
+ public:
+  explicit ForwardingDevice(std::unique_ptr<PrintDevice> inner) : inner_(std::move(inner)) {}
+  Surface& Page() override { return inner_->Page(); }
+  int StartDocA(const char* name) override { return inner_->StartDocA(name); }
+  int StartPage() override { return inner_->StartPage(); }
+  int EndPage() override { return inner_->EndPage(); }
+  int EndDoc() override { return inner_->EndDoc(); }
+  int SpoolerJobId() const override { return inner_->SpoolerJobId(); }
+
+ private:
+  std::unique_ptr<PrintDevice> inner_;
+};
+
+// `inner` with each device it hands out wrapped by `wrap`.
+using DeviceWrap = std::function<std::unique_ptr<PrintDevice>(std::unique_ptr<PrintDevice>)>;
+std::unique_ptr<PrintTarget> WrappingDevices(std::unique_ptr<PrintTarget> inner, DeviceWrap wrap);
 
 // The file a job without --printer goes to, and the simulated printer of
 // --paper, --dpi and --margins. Nothing, with `error` set, for a file name

@@ -10,49 +10,31 @@
 namespace veltrim::cli {
 namespace {
 
-class NotingDevice final : public PrintDevice {
+class NotingDevice final : public ForwardingDevice {
  public:
   NotingDevice(std::unique_ptr<PrintDevice> inner, std::vector<SubmittedJob>& jobs)
-      : inner_(std::move(inner)), jobs_(jobs) {}
-  Surface& Page() override { return inner_->Page(); }
+      : ForwardingDevice(std::move(inner)), jobs_(jobs) {}
   int StartDocA(const char* name) override {
     ++document_;
-    return inner_->StartDocA(name);
+    return ForwardingDevice::StartDocA(name);
   }
-  int StartPage() override { return inner_->StartPage(); }
-  int EndPage() override { return inner_->EndPage(); }
   int EndDoc() override {
-    const int result = inner_->EndDoc();
-    if (result > 0 && inner_->SpoolerJobId() > 0) jobs_.push_back({document_, inner_->SpoolerJobId()});
+    const int result = ForwardingDevice::EndDoc();
+    if (result > 0 && SpoolerJobId() > 0) jobs_.push_back({document_, SpoolerJobId()});
     return result;
   }
-  int SpoolerJobId() const override { return inner_->SpoolerJobId(); }
 
  private:
-  std::unique_ptr<PrintDevice> inner_;
   std::vector<SubmittedJob>& jobs_;
   int document_ = 0;
-};
-
-class NotingTarget final : public PrintTarget {
- public:
-  NotingTarget(std::unique_ptr<PrintTarget> inner, std::vector<SubmittedJob>& jobs)
-      : inner_(std::move(inner)), jobs_(jobs) {}
-  PrintChoice Choose() override {
-    PrintChoice choice = inner_->Choose();
-    if (choice.device) choice.device = std::make_unique<NotingDevice>(std::move(choice.device), jobs_);
-    return choice;
-  }
-
- private:
-  std::unique_ptr<PrintTarget> inner_;
-  std::vector<SubmittedJob>& jobs_;
 };
 
 }  // namespace
 
 std::unique_ptr<PrintTarget> NotingJobs(std::unique_ptr<PrintTarget> inner, std::vector<SubmittedJob>& jobs) {
-  return std::make_unique<NotingTarget>(std::move(inner), jobs);
+  return WrappingDevices(std::move(inner), [&jobs](std::unique_ptr<PrintDevice> device) {
+    return std::make_unique<NotingDevice>(std::move(device), jobs);
+  });
 }
 
 std::vector<FollowedJob> WaitForJobs(const std::string& printer, const std::vector<SubmittedJob>& jobs, int seconds) {

@@ -13,24 +13,22 @@
 #define VELTRIM_FILENO fileno
 #endif
 
+#include "cli_targets.hpp"
+
 namespace veltrim::cli {
 namespace {
 
-class ProgressDevice final : public PrintDevice {
+class ProgressDevice final : public ForwardingDevice {
  public:
-  ProgressDevice(std::unique_ptr<PrintDevice> inner, int total) : inner_(std::move(inner)), total_(total) {}
+  ProgressDevice(std::unique_ptr<PrintDevice> inner, int total) : ForwardingDevice(std::move(inner)), total_(total) {}
   ~ProgressDevice() override {
     if (done_ > 0) std::fputc('\n', stderr);
   }
-  Surface& Page() override { return inner_->Page(); }
-  int StartDocA(const char* name) override { return inner_->StartDocA(name); }
-  int StartPage() override { return inner_->StartPage(); }
   int EndPage() override {
-    const int result = inner_->EndPage();
+    const int result = ForwardingDevice::EndPage();
     Show(++done_);
     return result;
   }
-  int EndDoc() override { return inner_->EndDoc(); }
 
  private:
   void Show(int done) const {
@@ -42,23 +40,8 @@ class ProgressDevice final : public PrintDevice {
     std::fflush(stderr);
   }
 
-  std::unique_ptr<PrintDevice> inner_;
   int total_;
   int done_ = 0;
-};
-
-class ProgressTarget final : public PrintTarget {
- public:
-  ProgressTarget(std::unique_ptr<PrintTarget> inner, int total) : inner_(std::move(inner)), total_(total) {}
-  PrintChoice Choose() override {
-    PrintChoice choice = inner_->Choose();
-    if (choice.device) choice.device = std::make_unique<ProgressDevice>(std::move(choice.device), total_);
-    return choice;
-  }
-
- private:
-  std::unique_ptr<PrintTarget> inner_;
-  int total_;
 };
 
 }  // namespace
@@ -69,7 +52,9 @@ std::unique_ptr<PrintTarget> WithProgress(std::unique_ptr<PrintTarget> target, i
   // Short jobs finish before a bar would tell anything.
   constexpr int kLongJob = 20;
   if (!target || totalPages < kLongJob || !StderrIsTerminal()) return target;
-  return std::make_unique<ProgressTarget>(std::move(target), totalPages);
+  return WrappingDevices(std::move(target), [totalPages](std::unique_ptr<PrintDevice> device) {
+    return std::make_unique<ProgressDevice>(std::move(device), totalPages);
+  });
 }
 
 }  // namespace veltrim::cli
