@@ -53,13 +53,11 @@ JobStatus FromJobInfo(const JOB_INFO_2A& info) {
 // Each printer's jobs by id, through the printer handle the spooler gives.
 class SpoolerJobWatcher final : public JobWatcher {
  public:
-  explicit SpoolerJobWatcher(std::string printer) : printer_(std::move(printer)) {}
+  // The printer is opened once for the whole wait, not once a question.
+  explicit SpoolerJobWatcher(const std::string& name) : name_(name), printer_(win::OpenNamedPrinter(name)) {}
   JobStatus Query(int jobId) override {
-    HANDLE opened = nullptr;
-    std::string name = printer_;
-    if (!::OpenPrinterA(name.data(), &opened, nullptr))
-      return {JobState::Pending, "the spooler does not open " + printer_};
-    const win::OwnedPrinter printer(opened);
+    if (!printer_) return {JobState::Pending, "the spooler does not open " + name_};
+    const win::OwnedPrinter& printer = printer_;
     DWORD needed = 0;
     ::GetJobA(printer.Get(), static_cast<DWORD>(jobId), 2, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
@@ -77,7 +75,8 @@ class SpoolerJobWatcher final : public JobWatcher {
   }
 
  private:
-  std::string printer_;
+  std::string name_;
+  win::OwnedPrinter printer_;
   std::map<int, JobStatus> last_;
   std::set<int> printing_;
 };
@@ -89,13 +88,11 @@ std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string& printer) {
 }
 
 bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error) {
-  HANDLE opened = nullptr;
-  std::string name = printer;
-  if (printer.empty() || !::OpenPrinterA(name.data(), &opened, nullptr)) {
+  const win::OwnedPrinter handle = win::OpenNamedPrinter(printer);
+  if (!handle) {
     error = "no printer " + printer;
     return false;
   }
-  const win::OwnedPrinter handle(opened);
   DWORD needed = 0, count = 0;
   ::EnumJobsA(handle.Get(), 0, 1000, 2, nullptr, 0, &needed, &count);
   std::vector<BYTE> buffer(needed);
@@ -110,12 +107,8 @@ bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::stri
 }
 
 std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name) {
-  // An empty name would open the print server rather than a printer.
-  if (name.empty()) return std::nullopt;
-  std::string device = name;
-  HANDLE opened = nullptr;
-  if (!::OpenPrinterA(device.data(), &opened, nullptr)) return std::nullopt;
-  const win::OwnedPrinter printer(opened);
+  const win::OwnedPrinter printer = win::OpenNamedPrinter(name);
+  if (!printer) return std::nullopt;
 
   PrinterInfo info;
   info.printerName = name;

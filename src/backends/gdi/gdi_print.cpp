@@ -160,10 +160,8 @@ PrintChoice NamedPrinterTarget::Choose() {
 
   // Opening the printer also loads the spooler, which is what brings the
   // system's queues into this process's printer list.
-  std::string name = name_;
-  HANDLE opened = nullptr;
-  if (!::OpenPrinterA(name.data(), &opened, nullptr)) return choice;
-  const win::OwnedPrinter printer(opened);
+  const win::OwnedPrinter printer = win::OpenNamedPrinter(name_);
+  if (!printer) return choice;
 
   choice.accepted = true;
   choice.printerName = name_;

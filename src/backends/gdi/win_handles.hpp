@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <string>
 #include <utility>
 
 namespace veltrim::win {
@@ -66,6 +67,14 @@ using OwnedFont = OwnedGdiObject<HFONT>;
 using OwnedBitmap = OwnedGdiObject<HBITMAP>;
 using OwnedDc = UniqueHandle<HDC, CreatedDcCloser>;
 using OwnedPrinter = UniqueHandle<HANDLE, PrinterCloser>;
+
+// A printer opened by name; empty when the spooler does not know it. An empty
+// name would open the print server rather than a printer, so it opens nothing.
+inline OwnedPrinter OpenNamedPrinter(std::string name) {
+  HANDLE opened = nullptr;
+  if (name.empty() || !::OpenPrinterA(name.data(), &opened, nullptr)) return OwnedPrinter();
+  return OwnedPrinter(opened);
+}
 using OwnedGlobal = UniqueHandle<HGLOBAL, GlobalCloser>;
 using OwnedMenu = UniqueHandle<HMENU, MenuCloser>;
 
