@@ -24,11 +24,10 @@ namespace {
 
 constexpr int kAboutCommand = 1175;
 
-// A resource bitmap of this test program (it links the program's resources), as pixels.
-std::vector<std::uint32_t> ResourcePixels(int id, int width, int height) {
-  const win::OwnedBitmap bitmap(static_cast<HBITMAP>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))));
-  if (!bitmap) return {};
-  return BitmapPixels(win::WindowDc(nullptr).Get(), bitmap.Get(), width, height);
+// A bitmap resource's pixels; each has the size of the control or box that shows it.
+std::vector<std::uint32_t> Image(int id) {
+  SIZE size{};
+  return ResourcePixels(id, size);
 }
 
 // %XX escapes decoded: Wine's browser hook escapes what it hands on.
@@ -112,11 +111,11 @@ TEST_F(AboutBox, ShowsItsFaceAndTextsAndClosesByButtonEnterAndEsc) {
     EXPECT_EQ(std::vector<long>({r.left - placed.left, r.top - placed.top, r.right - r.left, r.bottom - r.top}),
               std::vector<long>({control.x, control.y, control.width, control.height}));
     if (control.images == 0) continue;
-    const auto image = ResourcePixels(control.firstBitmap, control.width, control.height);
+    const auto image = Image(control.firstBitmap);
     ASSERT_FALSE(image.empty());
     EXPECT_TRUE(ShowsSoon([] {}, child, [&](const auto& shown) { return shown == image; }));
   }
-  const auto background = ResourcePixels(kAboutBackgroundBitmap, kAboutWidth, kAboutHeight);
+  const auto background = Image(kAboutBackgroundBitmap);
   ASSERT_EQ(background.size(), static_cast<std::size_t>(kAboutWidth * kAboutHeight));
   const auto face = OnScreen(about);
   for (const POINT p : {POINT{5, 5}, POINT{100, 50}, POINT{300, 80}, POINT{420, 200}, POINT{495, 335}})
@@ -127,7 +126,7 @@ TEST_F(AboutBox, ShowsItsFaceAndTextsAndClosesByButtonEnterAndEsc) {
   RECT r{};
   ::GetWindowRect(licence, &r);
   ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  const auto over = ResourcePixels(4404, 43, 16), normal = ResourcePixels(4403, 43, 16);
+  const auto over = Image(4404), normal = Image(4403);
   EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == over; }));
   ::SetCursorPos(0, 0);
   EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == normal; }));

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "win_handles.hpp"
+
 namespace veltrim::test {
 
 // The pixels of `bitmap` (not selected into a DC) as 0xRRGGBB in top-down rows; empty when they cannot be read.
@@ -17,6 +19,16 @@ inline std::vector<std::uint32_t> BitmapPixels(HDC like, HBITMAP bitmap, int wid
     return {};
   for (auto& p : pixels) p &= 0xFFFFFF;
   return pixels;
+}
+
+// A bitmap resource of this program (the test drivers link the program's resources) as pixels, with its size; empty
+// when it does not load.
+inline std::vector<std::uint32_t> ResourcePixels(int id, SIZE& size) {
+  const win::OwnedBitmap bitmap(static_cast<HBITMAP>(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))));
+  BITMAP info{};
+  if (!bitmap || ::GetObjectA(bitmap.Get(), sizeof info, &info) != sizeof info) return {};
+  size = {info.bmWidth, info.bmHeight};
+  return BitmapPixels(win::WindowDc(nullptr).Get(), bitmap.Get(), info.bmWidth, info.bmHeight);
 }
 
 // Wine answers 0 to GetGuiResources, but its handles carry their table index in the low word and a handle with a

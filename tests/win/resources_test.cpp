@@ -75,15 +75,6 @@ TEST(Resources, AcceleratorTableTwelveIsExactlyTheKeyList) {
   ::DestroyAcceleratorTable(table);
 }
 
-// A bitmap's pixels, top-down, 0xRRGGBB; empty when it does not load.
-std::vector<std::uint32_t> Pixels(int id, SIZE& size) {
-  const veltrim::win::OwnedBitmap bitmap(static_cast<HBITMAP>(::LoadBitmapA(Self(), MAKEINTRESOURCEA(id))));
-  BITMAP info{};
-  if (!bitmap || ::GetObjectA(bitmap.Get(), sizeof info, &info) != sizeof info) return {};
-  size = {info.bmWidth, info.bmHeight};
-  return veltrim::test::BitmapPixels(veltrim::win::WindowDc(nullptr).Get(), bitmap.Get(), info.bmWidth, info.bmHeight);
-}
-
 // Every image of a control has the control's size, and any two states of one control differ in a visible share of
 // their pixels, not a stray one.
 TEST(Resources, EveryControlsBitmapsHaveItsSizeAndDistinctStates) {
@@ -92,7 +83,7 @@ TEST(Resources, EveryControlsBitmapsHaveItsSizeAndDistinctStates) {
     std::vector<std::vector<std::uint32_t>> states;
     for (int i = 0; i < control.BitmapCount(); ++i) {
       SIZE size{};
-      states.push_back(Pixels(control.firstBitmap + i, size));
+      states.push_back(veltrim::test::ResourcePixels(control.firstBitmap + i, size));
       EXPECT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(control.width, control.height)))
           << "bitmap " << control.firstBitmap + i << " of " << control.id;
       loaded += states.back().empty() ? 0 : 1;
