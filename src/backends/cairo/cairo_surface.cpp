@@ -525,11 +525,11 @@ void CairoSurface::FillPendingCells() {
     return;
   }
   SetColour(cr_, pendingColour_);
+  cairo_new_path(cr_);  // nothing another call left in the path is filled with the cells
   if (readable_ == nullptr && pending_.size() >= kStencilCells) {
     PaintCellMask();
   } else if (readable_ != nullptr) {
     // Pixels: the rasteriser is this one, so one path of them all is exact.
-    cairo_new_path(cr_);
     for (const Cell& c : pending_) cairo_rectangle(cr_, c.left, c.top, c.right - c.left, c.bottom - c.top);
     cairo_fill(cr_);
   } else {
