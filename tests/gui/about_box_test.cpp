@@ -23,6 +23,10 @@ namespace veltrim::test {
 namespace {
 
 constexpr int kAboutCommand = 1175;
+// The first box of every update check.
+const std::string kRequest =
+    "This application is going to connect to the internet in order to search for a newer version. Please instruct "
+    "your antivirus(es) and/or firewall(s) not to block it !";
 
 // A bitmap resource's pixels; each has the size of the control or box that shows it.
 std::vector<std::uint32_t> Image(int id) {
@@ -174,9 +178,7 @@ TEST_F(AboutBox, ActionsUseTheFirstAddressThatAnswersAndNoOther) {
   ASSERT_TRUE(about);
 
   PressAndAnswer(about, kAboutUpdates,
-                 {{"This application is going to connect to the internet in order to search for a newer version. "
-                   "Please instruct your antivirus(es) and/or firewall(s) not to block it !", IDOK},
-                  {"A newer version has been found. Do you wish to start downloading it ?", IDYES}});
+                 {{kRequest, IDOK}, {"A newer version has been found. Do you wish to start downloading it ?", IDYES}});
   // The mail link reaches the hook through a command line, which takes its two quotes for its own.
   std::string link = FeedbackMailLink("veltrim@qorvel.example");
   std::erase(link, '"');
@@ -197,9 +199,6 @@ TEST_F(AboutBox, OldOrMissingRecordsAndUnsafeAddressesOpenNothing) {
   LoopbackHttp old(Record("http://www.qorvel.example/", "veltrim@qorvel.example", "0x0702029E"));
   LoopbackHttp unsafe(Record("C:\\windows\\system32\\calc.exe", "veltrim@qorvel.example?cc=x", "0x0702029D"));
   const std::string latest = "You are using the latest version of this software !";
-  const std::string request =
-      "This application is going to connect to the internet in order to search for a newer version. Please instruct "
-      "your antivirus(es) and/or firewall(s) not to block it !";
   // A site that takes the request and never answers is given up after the receive time-out, not waited for.
   LoopbackHttp dead("", true);
   for (const std::string& bases : {old.Base(), LoopbackHttp::ClosedBase(), unsafe.Base(), dead.Base()}) {
@@ -207,7 +206,7 @@ TEST_F(AboutBox, OldOrMissingRecordsAndUnsafeAddressesOpenNothing) {
     std::unique_ptr<RunningProgram> program;
     const HWND about = Open(program, bases);
     ASSERT_TRUE(about);
-    PressAndAnswer(about, kAboutUpdates, {{request, IDOK}, {latest, IDOK}});
+    PressAndAnswer(about, kAboutUpdates, {{kRequest, IDOK}, {latest, IDOK}});
     if (bases == unsafe.Base()) {
       PressAndAnswer(about, kAboutWebsite, {{"The web site could not be reached !", IDOK}});
       PressAndAnswer(about, kAboutMail, {{"The contact address could not be found !", IDOK}});
