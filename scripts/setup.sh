@@ -9,7 +9,7 @@ packages=(
   libclang-rt-14-dev                       # libFuzzer and the sanitizer runtimes for clang
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   libgtest-dev googletest libbenchmark-dev
-  libcairo2-dev libcups2-dev libfontconfig-dev libstb-dev
+  libcairo2-dev libcups2-dev libfontconfig-dev libstb-dev zlib1g-dev
   nsis unzip                               # the Windows installer (CPack), and reading the zip back
   # fonts with the metrics of the faces the pages name
   fonts-liberation fonts-dejavu-core fonts-urw-base35 fontconfig

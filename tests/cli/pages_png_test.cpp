@@ -1,8 +1,11 @@
 // Pages as the real `veltrim` draws them into PNG, read back at the points the page geometry predicts, and the
 // pages of the data files beside it, which a copy without them prints blank.
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <ostream>
+#include <set>
+#include <sstream>
 
 #include "cli_support.hpp"
 #include "page_checks.hpp"
@@ -132,6 +135,24 @@ void CalibrationPage(const RasterImage& page) {
   expectColour(1240, cyan + 420, kWhite, 2);  // nothing after the last strip
 }
 
+// The picture stretched over the printable area of A4 at 100 dpi with the default margins: every chart patch, the
+// darkest and lightest steps of the grey ramp, and the white margin.
+void ColourChartPage(const RasterImage& page) {
+  const auto caps = MakeDeviceCaps({*PaperByName("a4"), 100, {5, 5, 5, 5}});
+  ASSERT_TRUE(caps);
+  ASSERT_EQ(page.Width(), caps->physicalWidth);
+  ASSERT_EQ(caps->offsetX, caps->offsetY);
+  EXPECT_EQ(MissedProbes(page, ChartProbes(caps->horzRes, caps->vertRes), caps->offsetX, 1, 1, 2), "");
+  const auto at = [&](int x, int y) {
+    return ColourText(page.Pixel(caps->offsetX + x * caps->horzRes / art::kTestPictureWidth,
+                                 caps->offsetY + y * caps->vertRes / art::kTestPictureHeight));
+  };
+  const int stepMiddle = (art::kStepRampTop + art::kStepRampBottom) / 2;
+  EXPECT_EQ(at(art::kRampLeft + 20, stepMiddle), "#000000");
+  EXPECT_EQ(at(art::kRampRight - 20, stepMiddle), "#FFFFFF");
+  EXPECT_EQ(ColourText(page.Pixel(caps->offsetX / 2, page.Height() / 2)), "#FFFFFF");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Options, PagesPng,
     ::testing::Values(
@@ -217,28 +238,39 @@ INSTANTIATE_TEST_SUITE_P(
                      }
                    EXPECT_NEAR(ink / (static_cast<double>(page.Width()) * page.Height()), 0.05, 0.01);
                  }},
-        // The picture stretched over the printable area: every chart patch, the darkest and lightest steps of the
-        // grey ramp, and the white margin.
         PageCase{"PicturePageShowsTheColourChart", {"--category", "color", "--tests", "12", "--dpi", "100"}, 827, 1169,
-                 0, {}, std::nullopt,
-                 [](const RasterImage& page) {
-                   const auto caps = MakeDeviceCaps({*PaperByName("a4"), 100, {5, 5, 5, 5}});
-                   ASSERT_TRUE(caps);
-                   ASSERT_EQ(page.Width(), caps->physicalWidth);
-                   ASSERT_EQ(caps->offsetX, caps->offsetY);
-                   EXPECT_EQ(MissedProbes(page, ChartProbes(caps->horzRes, caps->vertRes), caps->offsetX, 1, 1, 2), "");
-                   const auto at = [&](int x, int y) {
-                     return ColourText(page.Pixel(caps->offsetX + x * caps->horzRes / art::kTestPictureWidth,
-                                                  caps->offsetY + y * caps->vertRes / art::kTestPictureHeight));
-                   };
-                   const int stepMiddle = (art::kStepRampTop + art::kStepRampBottom) / 2;
-                   EXPECT_EQ(at(art::kRampLeft + 20, stepMiddle), "#000000");
-                   EXPECT_EQ(at(art::kRampRight - 20, stepMiddle), "#FFFFFF");
-                   EXPECT_EQ(ColourText(page.Pixel(caps->offsetX / 2, page.Height() / 2)), "#FFFFFF");
-                 }}),
+                 0, {}, std::nullopt, ColourChartPage}),
     [](const auto& param) { return std::string(param.param.name); });
 
 using DataFilePages = CliTest<>;
+
+// Every page of a PDF shows the picture, and the document holds its pixels once.
+TEST_F(DataFilePages, PicturePagesOfAPdfShareOnePicture) {
+  const auto run = InFolder(kVeltrim, {"print", "--output", "p.pdf", "--category", "color", "--tests", "12", "--dpi",
+                                       "100", "--pages", "3"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto list = RunProcess({"pdfimages", "-list", (folder_ / "p.pdf").string()});
+  ASSERT_EQ(list.exitCode, 0) << list.err;
+  std::istringstream rows(list.out);
+  std::string line;
+  std::vector<int> pagesShown;
+  std::set<std::string> objects;
+  for (int row = 0; std::getline(rows, line); ++row) {
+    std::istringstream fields(line);
+    std::vector<std::string> field{std::istream_iterator<std::string>(fields), {}};
+    if (row < 2 || field.size() < 11) continue;  // the heading and its rule
+    pagesShown.push_back(std::stoi(field[0]));
+    objects.insert(field[10]);
+  }
+  EXPECT_EQ(pagesShown, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(objects.size(), 1u) << list.out;
+  const auto pages = RenderPages(folder_ / "p.pdf", 100, folder_ / "pages");
+  ASSERT_EQ(pages.size(), 3u);
+  for (const auto& page : pages) {
+    SCOPED_TRACE(page.filename().string());
+    ColourChartPage(RasterImage::LoadPng(page));
+  }
+}
 
 TEST_F(DataFilePages, WithoutTheDataFilesEachPageSaysSoAndStaysBlank) {
   const fs::path program = CopyOfTheProgram(folder_);

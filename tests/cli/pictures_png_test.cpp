@@ -156,10 +156,8 @@ TEST_F(CliPreview, BitmappedImageIsThePictureBesideTheProgram) {
   ASSERT_EQ(picture->width * picture->height, image.Width() * image.Height());
   int differ = 0;
   for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) {
-      const std::uint8_t* p = &picture->rgb[(static_cast<std::size_t>(y) * picture->width + x) * 3];
-      differ += image.Pixel(x, y) != ((std::uint32_t{p[0]} << 16) | (p[1] << 8) | p[2]);
-    }
+    for (int x = 0; x < image.Width(); ++x)
+      differ += image.Pixel(x, y) != picture->Pixels()[static_cast<std::size_t>(y) * picture->width + x];
   EXPECT_EQ(differ, 0);
 }
 

@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   constexpr std::int64_t kCap = 64 * 64;
   const auto bitmap = veltrim::DecodeBitmapBytes(std::span(reinterpret_cast<const char*>(data), size), kCap);
   Check(!bitmap || (bitmap->width > 0 && bitmap->height > 0 && std::int64_t{bitmap->width} * bitmap->height <= kCap &&
-                    bitmap->rgb.size() == static_cast<std::size_t>(bitmap->width) * bitmap->height * 3));
+                    bitmap->data != nullptr));
   return 0;
 }

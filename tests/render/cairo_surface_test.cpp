@@ -59,14 +59,19 @@ TEST(CairoObjects, StockObjectsAreStableDistinctAndNeverDeleted) {
 }
 
 // 2 x 2: red, green on the top row; blue, yellow below. Copied whole, stretched, mirrored and from inside; a printer
-// context takes no bitmap.
-TEST(CairoObjects, StretchAndBitBltCopyTheLoadedBitmap) {
-  PngPage page;
+// context takes no bitmap. Then the file is replaced while the page is open: the next load decodes the new picture,
+// a load of the unchanged file shares it, and what the page drew from the first one stays, on a PDF page too, where
+// pictures are read only when the page is written out.
+class LoadedBitmaps : public ::testing::TestWithParam<FileFormat> {};
+
+TEST_P(LoadedBitmaps, StretchAndBitBltCopyThePictureTheFileHeldWhenLoaded) {
+  PngPage page(SmallCaps(), GetParam());
   ASSERT_TRUE(page.Started());
   const std::uint32_t rgb[] = {kRed, kGreen, kBlue, kYellow};
-  ASSERT_TRUE(WriteBmp24(page.Dir() / "quad.bmp", 2, 2, rgb));
+  const std::filesystem::path file = page.Dir() / "quad.bmp";
+  ASSERT_TRUE(WriteBmp24(file, 2, 2, rgb));
   Surface& s = page.S();
-  const ObjectHandle bitmap = s.LoadBitmapFile((page.Dir() / "quad.bmp").c_str());
+  const ObjectHandle bitmap = s.LoadBitmapFile(file.c_str());
   ASSERT_TRUE(bitmap);
   Size size;
   ASSERT_TRUE(s.GetBitmapSize(bitmap, size));
@@ -80,15 +85,29 @@ TEST(CairoObjects, StretchAndBitBltCopyTheLoadedBitmap) {
   EXPECT_TRUE(s.DeleteObject(bitmap));
   EXPECT_FALSE(s.BitBlt(0, 0, 2, 2, bitmap, 0, 0));
   EXPECT_FALSE(s.LoadBitmapFile((page.Dir() / "missing.bmp").c_str()));
+
+  const std::uint32_t blues[] = {kBlue, kBlack, kBlue};
+  ASSERT_TRUE(WriteBmp24(file, 3, 1, blues));
+  const ObjectHandle replaced = s.LoadBitmapFile(file.c_str()), again = s.LoadBitmapFile(file.c_str());
+  ASSERT_TRUE(replaced && again);
+  ASSERT_TRUE(s.GetBitmapSize(again, size));
+  EXPECT_EQ(size, (Size{3, 1}));
+  EXPECT_TRUE(s.DeleteObject(replaced));
+  EXPECT_TRUE(s.StretchBlt(400, 10, 30, 10, again, 0, 0, 3, 1));
+  EXPECT_TRUE(s.DeleteObject(again));
   const Probe probes[] = {
       {10, 10, kRed},     {29, 29, kRed},      {30, 10, kGreen},   {49, 29, kGreen},     {10, 30, kBlue},
       {49, 49, kYellow},  {9, 20, kWhite},     {50, 20, kWhite},   {20, 50, kWhite},     {20, 9, kWhite},
       {100, 100, kRed},   {101, 100, kGreen},  {100, 101, kBlue},  {101, 101, kYellow},  {102, 100, kWhite},
       {200, 200, kYellow}, {201, 200, kWhite}, {200, 201, kWhite}, {260, 10, kGreen},    {299, 10, kRed},
-      {300, 10, kWhite},  {259, 10, kWhite},
+      {300, 10, kWhite},  {259, 10, kWhite},   {400, 10, kBlue},   {415, 19, kBlack},    {429, 15, kBlue},
+      {430, 15, kWhite},  {415, 20, kWhite},
   };
   page.ExpectPixels(page.Finish(), probes);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cairo, LoadedBitmaps, ::testing::Values(FileFormat::Png, FileFormat::Pdf),
+                         [](const auto& format) { return format.param == FileFormat::Png ? "Png" : "Pdf"; });
 
 struct ShapeCase {
   const char* name;

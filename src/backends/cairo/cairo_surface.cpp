@@ -11,6 +11,7 @@
 #include <cctype>
 #include <cmath>
 #include <numbers>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -456,20 +457,31 @@ bool CairoSurface::DeleteObject(ObjectHandle object) {
 // --- Bitmaps -----------------------------------------------------------------
 
 ObjectHandle CairoSurface::LoadBitmapFile(const char* path) {
-  const auto bitmap = DecodeBitmapFile(path);
+  if (path == nullptr) return {};
+  std::error_code timeError, sizeError;
+  const auto written = std::filesystem::last_write_time(path, timeError);
+  const auto size = std::filesystem::file_size(path, sizeError);
+  const bool known = !timeError && !sizeError;
+  const auto shared = [](cairo_surface_t* image) {
+    return cairo_detail::CairoSurfacePtr(cairo_surface_reference(image));
+  };
+  if (known && picture_ && picture_->path == path && picture_->written == written && picture_->size == size)
+    return Add({BitmapObject{shared(picture_->image.get())}, false});
+  auto bitmap = DecodeBitmapFile(path);
   if (!bitmap) return {};
-  cairo_detail::CairoSurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, bitmap->width, bitmap->height));
-  if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return {};
-  cairo_surface_flush(image.get());
-  unsigned char* data = cairo_image_surface_get_data(image.get());
-  const int stride = cairo_image_surface_get_stride(image.get());
-  const std::uint8_t* source = bitmap->rgb.data();
-  for (int y = 0; y < bitmap->height; ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < bitmap->width; ++x, source += 3)
-      row[x] = (std::uint32_t{source[0]} << 16) | (std::uint32_t{source[1]} << 8) | source[2];
-  }
-  cairo_surface_mark_dirty(image.get());
+  // The decoded words are already RGB24 pixels: the image takes their buffer
+  // and frees it with itself.
+  static cairo_user_data_key_t pixelsKey;
+  cairo_detail::CairoSurfacePtr image(cairo_image_surface_create_for_data(
+      reinterpret_cast<unsigned char*>(bitmap->data.get()), CAIRO_FORMAT_RGB24, bitmap->width, bitmap->height,
+      bitmap->width * 4));
+  if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS ||
+      cairo_surface_set_user_data(image.get(), &pixelsKey, bitmap->data.get(),
+                                  [](void* pixels) { DecodedPixelsFree{}(static_cast<std::uint32_t*>(pixels)); }) !=
+          CAIRO_STATUS_SUCCESS)
+    return {};
+  bitmap->data.release();
+  if (known) picture_ = LoadedPicture{path, written, size, shared(image.get())};
   return Add({BitmapObject{std::move(image)}, false});
 }
 

@@ -35,7 +35,10 @@
 //     (Liberation Mono through veltrim-fonts.conf), standing in for a
 //     printer's resident Courier.
 
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <variant>
@@ -168,6 +171,18 @@ class CairoSurface final : public Surface {
 
   std::unordered_map<std::uintptr_t, Object> objects_;
   std::uintptr_t nextHandle_ = 1;
+  // The last picture file decoded, kept while the surface lives. Every page
+  // that loads it again shares the one image, which a PDF then holds once;
+  // and an image that outlives the pages drawing it is not copied by cairo
+  // when their bitmap objects are deleted. A file changed since is decoded
+  // afresh.
+  struct LoadedPicture {
+    std::string path;
+    std::filesystem::file_time_type written;
+    std::uintmax_t size = 0;
+    cairo_detail::CairoSurfacePtr image;
+  };
+  std::optional<LoadedPicture> picture_;
   std::unordered_map<int, ObjectHandle> stock_;
   ObjectHandle pen_, brush_, font_;
 

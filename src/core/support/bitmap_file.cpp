@@ -35,13 +35,17 @@ constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
 
 }  // namespace
 
+void DecodedPixelsFree::operator()(std::uint32_t* pixels) const { stbi_image_free(pixels); }
+
 std::optional<BitmapPixels> DecodeBitmapFile(const char* path) {
   const auto size = QueryFileSize(path);
   if (!size || *size <= 0 || *size > kMaxFileBytes || *size > INT_MAX) return std::nullopt;
-  std::vector<char> bytes(static_cast<std::size_t>(*size));
+  // Not zeroed first: the file fills it, and a picture is megabytes.
+  const auto count = static_cast<std::size_t>(*size);
+  const auto bytes = std::make_unique_for_overwrite<char[]>(count);
   std::int32_t read = 0;
-  if (LoadWholeFile(path, bytes, read) != 1 || read != *size) return std::nullopt;
-  return DecodeBitmapBytes(bytes);
+  if (LoadWholeFile(path, std::span(bytes.get(), count), read) != 1 || read != *size) return std::nullopt;
+  return DecodeBitmapBytes(std::span<const char>(bytes.get(), count));
 }
 
 std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes, std::int64_t maxPixels) {
@@ -54,13 +58,18 @@ std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes, std::
   if (!stbi_info_from_memory(data, length, &width, &height, &channels) ||
       std::abs(std::int64_t{width}) * std::abs(std::int64_t{height}) > maxPixels)
     return std::nullopt;
-  std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
-      stbi_load_from_memory(data, length, &width, &height, &channels, 3), &stbi_image_free);
-  if (!pixels || width <= 0 || height <= 0 || std::int64_t{width} * height > maxPixels) return std::nullopt;
+  // Four bytes a pixel (red, green, blue, opaque), so each becomes its word
+  // where it lies.
   BitmapPixels bitmap;
+  bitmap.data.reset(
+      reinterpret_cast<std::uint32_t*>(stbi_load_from_memory(data, length, &width, &height, &channels, 4)));
+  if (!bitmap.data || width <= 0 || height <= 0 || std::int64_t{width} * height > maxPixels) return std::nullopt;
   bitmap.width = width;
   bitmap.height = height;
-  bitmap.rgb.assign(pixels.get(), pixels.get() + static_cast<std::size_t>(width) * height * 3);
+  auto* channel = reinterpret_cast<const std::uint8_t*>(bitmap.data.get());
+  std::uint32_t* word = bitmap.data.get();
+  for (const std::uint32_t* end = word + std::size_t(width) * std::size_t(height); word != end; ++word, channel += 4)
+    *word = (std::uint32_t{channel[0]} << 16) | (std::uint32_t{channel[1]} << 8) | channel[2];
   return bitmap;
 }
 

@@ -3,17 +3,33 @@
 // loader of its own (GDI loads them itself). The decoder is stb_image, a
 // maintained library, never a parser of ours.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace veltrim {
 
+// Frees what the decoder allocated.
+struct DecodedPixelsFree {
+  void operator()(std::uint32_t* pixels) const;
+};
+using DecodedPixels = std::unique_ptr<std::uint32_t, DecodedPixelsFree>;
+
+// The decoder's own buffer, converted in place: a page-sized picture is
+// some megabytes, and every copy of it costs its page faults. The words are
+// laid out as cairo's RGB24 images are, so that backend draws them as they
+// stand.
 struct BitmapPixels {
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> rgb;  // rows top-down, 3 bytes a pixel
+  DecodedPixels data;
+
+  // Rows top-down, one 0x00RRGGBB word a pixel.
+  std::span<const std::uint32_t> Pixels() const {
+    return {data.get(), static_cast<std::size_t>(width) * static_cast<std::size_t>(height)};
+  }
 };
 
 // The bitmap at `path`, or nothing when the file is missing or unreadable,

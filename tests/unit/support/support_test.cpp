@@ -249,7 +249,7 @@ TEST(BitmapBytes, PixelLimitHoldsBothWaysUp) {
     const auto bitmap = DecodeBitmapBytes(std::span(reinterpret_cast<const char*>(file.data()), file.size()), c.limit);
     ASSERT_EQ(bitmap.has_value(), c.decoded) << c.width << " x " << c.height << (c.topDown ? " top-down" : "");
     if (bitmap) {
-      EXPECT_EQ(std::tuple(bitmap->width, bitmap->height, bitmap->rgb[0]), std::tuple(c.width, c.height, 0x12));
+      EXPECT_EQ(std::tuple(bitmap->width, bitmap->height, bitmap->Pixels()[0]), std::tuple(c.width, c.height, 0x123456u));
     }
   }
 }
