@@ -20,6 +20,9 @@ inline const std::string kVeltrim = VELTRIM_CLI;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00,
                                kBlue = 0x0000FF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00;
 
+// A colour expected at a point, within `tolerance` where the reader allows one.
+struct Probe { int x, y; std::uint32_t rgb; int tolerance = 8; };
+
 // `argv` on the fixtures' scheduler.
 inline ProcessResult RunOnScheduler(const std::vector<std::string>& argv) {
   return RunProcess(argv, {{"CUPS_SERVER", CupsServerFromEnvironment()}});

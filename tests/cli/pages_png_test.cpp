@@ -39,8 +39,7 @@ std::vector<std::string> A5(const char* dpi, std::vector<std::string> args) {
   return args;
 }
 
-// At device point (x, y); the share of inked pixels of [left, right) x [top, bottom) from min to max.
-struct Probe { int x, y; std::uint32_t rgb; int tolerance = 8; };
+// The share of inked pixels of [left, right) x [top, bottom) from min to max.
 struct InkedShare { int left, top, right, bottom; double min, max; };
 
 struct PageCase {

@@ -8,15 +8,12 @@
 namespace veltrim::test {
 namespace {
 
-struct Probe { int x, y; std::uint32_t rgb; };
-
-class CliPlot : public CliTest<> {
+class CliPicture : public CliTest<> {
  protected:
-  // `program plot --output p.png ARGS...` in the folder: success, `note` on stderr and a picture of `width` x
-  // `height`.
-  RasterImage Plot(std::vector<std::string> args, int width, int height, const fs::path& program = kVeltrim,
-                   const std::string& note = "") const {
-    args.insert(args.begin(), {"plot", "--output", "p.png"});
+  // `program COMMAND --output p.png ARGS...` in the folder: success, `note` on stderr and a `width` x `height` PNG.
+  RasterImage Picture(const char* command, std::vector<std::string> args, int width, int height,
+                      const fs::path& program = kVeltrim, const std::string& note = "") const {
+    args.insert(args.begin(), {command, "--output", "p.png"});
     const auto run = InFolder(program, args);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, note);
@@ -25,6 +22,8 @@ class CliPlot : public CliTest<> {
     return image;
   }
 };
+
+using CliPlot = CliPicture;
 
 // Corners: each side blends by row, then left + ((right - left) x x) / w, in integers; kind 1 is cyan, magenta,
 // black, yellow (TL, TR, BL, BR), kind 5 colours 4, 3, 2, 1. Kind 3 around red (hue 0, saturation 100, lightness
@@ -44,7 +43,7 @@ TEST_F(CliPlot, PicturesAtWorkedPixels) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
-    const RasterImage image = Plot(c.args, c.width, c.height);
+    const RasterImage image = Picture("plot", c.args, c.width, c.height);
     for (const Probe& p : c.probes)
       EXPECT_EQ(ColourText(image.Pixel(p.x, p.y)), ColourText(p.rgb)) << p.x << "," << p.y;
   }
@@ -63,8 +62,8 @@ TEST_F(CliPlot, GradientStripesAreUniformLinesAndNoPictureIsWhite) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("kind ") + c.kind + " layout " + c.layout);
-    const RasterImage image = Plot({"--kind", c.kind, "--layout", c.layout, "--size", "300x200", "--colour",
-                                    "7=255,0,0", "--colour", "6=0,0,255"}, 300, 200);
+    const RasterImage image = Picture("plot", {"--kind", c.kind, "--layout", c.layout, "--size", "300x200", "--colour",
+                                               "7=255,0,0", "--colour", "6=0,0,255"}, 300, 200);
     const auto at = [&](int line, int i) { return c.rows ? image.Pixel(i, line) : image.Pixel(line, i); };
     int mixed = 0;
     for (int line = 0; line < (c.rows ? 200 : 300); ++line)
@@ -102,7 +101,7 @@ TEST_F(CliPlot, CurvesPassWhereTheirValuesPutThem) {
     SCOPED_TRACE(c.program.string() + " " + ::testing::PrintToString(c.values));
     std::vector<std::string> args{"--curves", "--size", "400x300"};
     args.insert(args.end(), c.values.begin(), c.values.end());
-    const RasterImage image = Plot(args, 400, 300, c.program, c.note);
+    const RasterImage image = Picture("plot", args, 400, 300, c.program, c.note);
     for (const Ink& ink : c.inks) {
       int found = 0;  // two-pixel pens without smoothing: the ink within two pixels
       for (int y = ink.y - 2; y <= ink.y + 2; ++y)
@@ -112,7 +111,7 @@ TEST_F(CliPlot, CurvesPassWhereTheirValuesPutThem) {
   }
 }
 
-using CliPreview = CliTest<>;
+using CliPreview = CliPicture;
 
 // Bands of rows (or of columns, `across`) read at three points each on the 167 x 239 preview.
 TEST_F(CliPreview, PatternsWhereThePreviewPutsThem) {
@@ -131,13 +130,7 @@ TEST_F(CliPreview, PatternsWhereThePreviewPutsThem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.args));
-    std::vector<std::string> args{"preview", "--output", "p.png"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const auto run = InFolder(kVeltrim, args);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const RasterImage image = RasterImage::LoadPng(folder_ / "p.png");
-    ASSERT_EQ(image.Width(), 167);
-    ASSERT_EQ(image.Height(), 239);
+    const RasterImage image = Picture("preview", c.args, 167, 239);
     for (const Band& band : c.bands)
       for (int i = band.from; i <= band.to; ++i)
         for (int j : {0, 83, c.across ? 238 : 166}) {
@@ -149,8 +142,7 @@ TEST_F(CliPreview, PatternsWhereThePreviewPutsThem) {
 
 // Where the preview shows a ready-made picture, the PNG holds the very picture that lies beside the program.
 TEST_F(CliPreview, BitmappedImageIsThePictureBesideTheProgram) {
-  ASSERT_EQ(InFolder(kVeltrim, {"preview", "--output", "p.png", "--category", "color", "--tests", "12"}).exitCode, 0);
-  const RasterImage image = RasterImage::LoadPng(folder_ / "p.png");
+  const RasterImage image = Picture("preview", {"--category", "color", "--tests", "12"}, 167, 239);
   const auto picture = DecodeBitmapFile((fs::path(kVeltrim).parent_path() / "preview-20.bmp").string().c_str());
   ASSERT_TRUE(picture);
   ASSERT_EQ(picture->width * picture->height, image.Width() * image.Height());

@@ -1,7 +1,5 @@
-// The cairo backend's surface checked against GDI's rules: objects and their selections, shapes and bitmaps drawn to
-// a PNG page and read back at the pixels GDI predicts (a sentinel just outside every edge), and text as LOGFONT
-// metrics, faces mapped by the project's own fontconfig aliases and ink where the cell, the background mode, the
-// styles and the escapement put it.
+// The cairo surface against GDI's rules: objects, shapes and bitmaps read back at the pixels GDI predicts (a sentinel
+// just outside every edge), and text as LOGFONT metrics, mapped faces and ink where the cell and styles put it.
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -235,20 +233,7 @@ const ShapeCase kShapes[] = {
        s.Rectangle(570, 470, 600, 500);
      },
      {{-5, -5, kWhite}, {0, 0, kBlack}, {5, 5, kBlack}, {579, 479, kBlack}, {580, 479, kWhite}, {579, 480, kWhite}}},
-};
-
-// Cells as the dense pages draw them: a one-unit pen of the brush's colour, so each covers exactly its box,
-// however thin. A run of them is painted together; on a PDF page, from 64 cells on, as one stencil.
-void Cells(Surface& s, int count, int size, ColorRef colour) {
-  const ScopedObject pen = ScopedPen(s, PenStyle::Solid, 1, colour);
-  const ScopedObject brush = ScopedBrush(s, colour);
-  for (int k = 0; k < count; ++k) {
-    const int x = 200 + (k % 10) * size, y = 20 + (k / 10) * size;
-    if ((k % 10 + k / 10) % 2 == 0) s.Rectangle(x, y, x + size, y + size);  // a checkerboard, touching at corners
-  }
-}
-
-const ShapeCase kCellCases[] = {
+    // Cells as the dense pages draw them: a one-unit pen of the brush's colour covers exactly its box, however thin.
     {"ThinCellsCoverExactlyTheirBoxes",
      [](Surface& s) {
        const ScopedObject pen = ScopedPen(s, PenStyle::Solid, 1, kRedRef);
@@ -264,15 +249,17 @@ const ShapeCase kCellCases[] = {
       {23, 10, kWhite}, {20, 11, kWhite}, {31, 11, kRed}, {32, 11, kWhite}, {31, 12, kWhite}, {44, 13, kRed},
       {45, 13, kWhite}, {44, 14, kWhite}, {39, 10, kWhite}, {40, 9, kWhite}, {100, 100, kRed}, {109, 109, kRed},
       {105, 105, kGreen}, {110, 105, kWhite}}},
-    {"ManyCellsThenAnotherColour",
-     [](Surface& s) {
-       Cells(s, 200, 3, kBlueRef);
-       Cells(s, 200, 2, kRedRef);  // over the top, after all of blue
-     },
-     {{200, 20, kRed}, {202, 20, kBlue}, {202, 22, kRed}, {204, 20, kRed}, {206, 21, kBlue}, {204, 24, kRed},
-      {219, 59, kRed}, {220, 60, kWhite}, {227, 77, kBlue}, {229, 77, kBlue}, {230, 77, kWhite}, {227, 80, kWhite},
-      {226, 79, kWhite}, {228, 79, kBlue}}},
 };
+
+// A checkerboard of `count` cells, painted as one run: on a PDF page, from 64 cells on, as one stencil.
+void Cells(Surface& s, int count, int size, ColorRef colour) {
+  const ScopedObject pen = ScopedPen(s, PenStyle::Solid, 1, colour);
+  const ScopedObject brush = ScopedBrush(s, colour);
+  for (int k = 0; k < count; ++k) {
+    const int x = 200 + (k % 10) * size, y = 20 + (k / 10) * size;
+    if ((k % 10 + k / 10) % 2 == 0) s.Rectangle(x, y, x + size, y + size);  // a checkerboard, touching at corners
+  }
+}
 
 class ShapeTest : public ::testing::TestWithParam<ShapeCase> {};
 
@@ -285,29 +272,30 @@ TEST_P(ShapeTest, PixelsWhereGdiPutsThem) {
 
 INSTANTIATE_TEST_SUITE_P(Cairo, ShapeTest, ::testing::ValuesIn(kShapes),
                          [](const auto& param) { return std::string(param.param.name); });
-INSTANTIATE_TEST_SUITE_P(Cells, ShapeTest, ::testing::ValuesIn(kCellCases),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 // A PDF page of many cells, rendered back at the device's resolution, holds the very pixels of the PNG page:
 // their stencil leaves no edge to a renderer's rules.
-class CellsOnPdf : public ::testing::TestWithParam<ShapeCase> {};
-
-TEST_P(CellsOnPdf, RenderToThePixelsOfThePngPage) {
+TEST(CairoCells, ManyCellsThenAnotherColourOnPngAndPdfPages) {
+  const auto draw = [](Surface& s) {
+    Cells(s, 200, 3, kBlueRef);
+    Cells(s, 200, 2, kRedRef);  // over the top, after all of blue
+  };
+  const Probe probes[] = {
+      {200, 20, kRed},  {202, 20, kBlue}, {202, 22, kRed},   {204, 20, kRed},  {206, 21, kBlue},
+      {204, 24, kRed},  {219, 59, kRed},  {220, 60, kWhite}, {227, 77, kBlue}, {229, 77, kBlue},
+      {230, 77, kWhite}, {227, 80, kWhite}, {226, 79, kWhite}, {228, 79, kBlue}};
   PngPage png, pdf(SmallCaps(), FileFormat::Pdf);
   ASSERT_TRUE(png.Started() && pdf.Started());
-  GetParam().draw(png.S());
-  GetParam().draw(pdf.S());
+  draw(png.S());
+  draw(pdf.S());
   const RasterImage expected = png.Finish(), rendered = pdf.Finish();
+  png.ExpectPixels(expected, probes);
   ASSERT_EQ(std::pair(rendered.Width(), rendered.Height()), std::pair(expected.Width(), expected.Height()));
   int differing = 0;
   for (int y = 0; y < expected.Height(); ++y)
     for (int x = 0; x < expected.Width(); ++x) differing += expected.Pixel(x, y) != rendered.Pixel(x, y);
   EXPECT_EQ(differing, 0);
-  pdf.ExpectPixels(rendered, GetParam().probes);
 }
-
-INSTANTIATE_TEST_SUITE_P(Cairo, CellsOnPdf, ::testing::Values(kCellCases[1]),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 // The current position after each path call, as GDI leaves it; an arc direction or a Bezier count GDI refuses
 // draws nothing.
@@ -485,9 +473,8 @@ TEST(CairoText, TextOutFillsItsCellInTheTextAndBackgroundColours) {
     PngPage page;
     ASSERT_TRUE(page.Started());
     Surface& s = page.S();
+    const TextMetrics tm = MetricsOf(s, Font("Arial", -60));
     ScopedObject font = ScopedFont(s, Font("Arial", -60));
-    TextMetrics tm;
-    ASSERT_TRUE(s.GetTextMetricsA(tm));
     const int width = Extent(s, "HHH");
     EXPECT_EQ(s.SetTextColor(Rgb(255, 0, 0)), Rgb(0, 0, 0));
     EXPECT_EQ(s.SetBkColor(Rgb(0, 0, 255)), Rgb(255, 255, 255));
@@ -528,9 +515,8 @@ TEST(CairoText, UnderlineRunsBelowTheBaselineAndStrikeOutThroughTheLetters) {
     LogFont logFont = Font("Arial", -60);
     logFont.lfUnderline = style & 1;
     logFont.lfStrikeOut = (style & 2) >> 1;
+    const TextMetrics tm = MetricsOf(s, logFont);
     ScopedObject font = ScopedFont(s, logFont);
-    TextMetrics tm;
-    s.GetTextMetricsA(tm);
     const int column = 50 + Extent(s, "H") + Extent(s, "   ") / 2;
     s.TextOutA(50, 50, "H   H");
     const RasterImage image = page.Finish();
@@ -594,9 +580,8 @@ TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
     SCOPED_TRACE(c.what);
     PngPage page;
     ASSERT_TRUE(page.Started());
+    const TextMetrics tm = MetricsOf(page.S(), c.font);
     ScopedObject font = ScopedFont(page.S(), c.font);
-    TextMetrics tm;
-    page.S().GetTextMetricsA(tm);
     const int extent = Extent(page.S(), "HHHH");
     page.S().SetBkMode(kTransparent);
     c.draw(page.S());

@@ -1,6 +1,5 @@
-// Pictures for the screen drawn by the cairo backend: the preview pictures the art tool draws from the real pages,
-// and the calibration wizard on an 800 x 500 picture read back at its pixels (the start square that alone starts it,
-// the dot bands and the gradient of each ink, the values the clicks record and what Accept writes).
+// Pictures for the screen drawn by the cairo backend: the art tool's preview pictures from the real pages, and the
+// calibration wizard on an 800 x 500 picture read back at its pixels, with the values its clicks record.
 #include <algorithm>
 #include <map>
 #include <vector>
