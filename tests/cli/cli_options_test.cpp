@@ -26,7 +26,6 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValues) {
   EXPECT_EQ(o.command, Command::Print);
   const Settings& d = o.settings;
   EXPECT_EQ(std::tuple(d.docs, d.pages, d.coverage, d.offsetMm, d.dotCoverage), std::tuple(1, 1, 100, 0, 1));
-  EXPECT_EQ(o.selection.currentTab, 0);
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(o.printer.empty());
   EXPECT_TRUE(o.output.empty());
