@@ -172,10 +172,9 @@ class CairoSurface final : public Surface {
   std::unordered_map<std::uintptr_t, Object> objects_;
   std::uintptr_t nextHandle_ = 1;
   // The last picture file decoded, kept while the surface lives. Every page
-  // that loads it again shares the one image, which a PDF then holds once;
-  // and an image that outlives the pages drawing it is not copied by cairo
-  // when their bitmap objects are deleted. A file changed since is decoded
-  // afresh.
+  // that loads it again shares the one image, which a PDF then holds once,
+  // and cairo copies it once, when it goes, instead of once a page. A file
+  // changed since is decoded afresh.
   struct LoadedPicture {
     std::string path;
     std::filesystem::file_time_type written;
