@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/page_files.hpp"
+#include "support/file_helpers.hpp"
 
 namespace veltrim {
 
@@ -54,10 +55,7 @@ class RasterDocumentWriter {
   bool finished_ = false;
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  FileHandle file_;
 };
 
 // Every page an image in one PDF file.

@@ -17,31 +17,7 @@ namespace veltrim {
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
 bool PathTooShort(const char* path) { return path == nullptr || std::strlen(path) < 4; }
-
-FileHandle OpenForReading(const char* path) { return FileHandle(std::fopen(path, "rb")); }
-
-// Size of an open file, leaving it positioned at the start. Some platforms
-// open a directory for reading; the first read then fails, which is how it is
-// told apart from an empty file.
-std::optional<std::int64_t> SizeOf(std::FILE* file) {
-  if (std::fgetc(file) == EOF && std::ferror(file)) {
-    return std::nullopt;
-  }
-  if (std::fseek(file, 0, SEEK_END) != 0) {
-    return std::nullopt;
-  }
-  const long size = std::ftell(file);
-  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-    return std::nullopt;
-  }
-  return static_cast<std::int64_t>(size);
-}
 
 bool WriteZeros(std::FILE* file, std::int64_t count) {
   static constexpr std::array<char, 4096> zeros{};
@@ -68,15 +44,36 @@ bool ReplaceWith(const std::string& from, const char* to) {
 
 }  // namespace
 
+FileReader::FileReader(const char* path) : file_(path != nullptr ? std::fopen(path, "rb") : nullptr) {}
+
+// Some platforms open a directory for reading; the first read then fails,
+// which is how it is told apart from an empty file.
+std::optional<std::int64_t> FileReader::Size() {
+  if (!file_ || (std::fgetc(file_.get()) == EOF && std::ferror(file_.get()))) {
+    return std::nullopt;
+  }
+  if (std::fseek(file_.get(), 0, SEEK_END) != 0) {
+    return std::nullopt;
+  }
+  const long size = std::ftell(file_.get());
+  if (size < 0 || std::fseek(file_.get(), 0, SEEK_SET) != 0) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(size);
+}
+
+std::size_t FileReader::Read(std::span<char> into) {
+  return file_ && !into.empty() ? std::fread(into.data(), 1, into.size(), file_.get()) : 0;
+}
+
+bool FileReader::Seek(std::int64_t offset) {
+  return file_ && offset >= 0 && offset <= std::numeric_limits<long>::max() &&
+         std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) == 0;
+}
+
 std::optional<std::int64_t> QueryFileSize(const char* path) {
-  if (path == nullptr) {
-    return std::nullopt;
-  }
-  const FileHandle file = OpenForReading(path);
-  if (!file) {
-    return std::nullopt;
-  }
-  return SizeOf(file.get());
+  FileReader file(path);
+  return file.Size();
 }
 
 int LoadWholeFile(const char* path, std::span<char> block, std::int32_t& bytesRead) {
@@ -85,18 +82,18 @@ int LoadWholeFile(const char* path, std::span<char> block, std::int32_t& bytesRe
     CopyOut(block, kInvalidPathText);
     return 0;
   }
-  const FileHandle file = OpenForReading(path);
+  FileReader file(path);
   if (!file) {
     CopyOut(block, kFileMissingText);
     return 0;
   }
-  const std::optional<std::int64_t> size = SizeOf(file.get());
+  const std::optional<std::int64_t> size = file.Size();
   if (!size || *size > static_cast<std::int64_t>(block.size()) ||
       *size > std::numeric_limits<std::int32_t>::max()) {
     return 0;
   }
   const auto wanted = static_cast<std::size_t>(*size);
-  if (wanted > 0 && std::fread(block.data(), 1, wanted, file.get()) != wanted) {
+  if (wanted > 0 && file.Read(block.first(wanted)) != wanted) {
     return 0;
   }
   bytesRead = static_cast<std::int32_t>(wanted);

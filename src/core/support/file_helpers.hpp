@@ -3,7 +3,10 @@
 // 4 characters and report success as 1, failure as 0. Files are handled as raw
 // bytes (no line-end translation).
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -12,6 +15,29 @@ namespace veltrim {
 inline constexpr const char* kInvalidPathText =
     "#ERROR: invalid file path (less than 4 characters)!";
 inline constexpr const char* kFileMissingText = "#ERROR: this file does not exist!";
+
+struct FileCloser {
+  void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// A file open for reading raw bytes, closed with the object.
+class FileReader {
+ public:
+  explicit FileReader(const char* path);
+  explicit operator bool() const { return file_ != nullptr; }
+  // Size in bytes, or nullopt when it is unknown or the file is a directory;
+  // reading then goes on from the start.
+  std::optional<std::int64_t> Size();
+  // Reads on to fill `into`; the count read, short at the end of the file or
+  // on an error.
+  std::size_t Read(std::span<char> into);
+  // Goes to `offset` bytes from the start; false when it cannot.
+  bool Seek(std::int64_t offset);
+
+ private:
+  FileHandle file_;
+};
 
 // Size in bytes of the file at `path`, or nullopt when it cannot be opened
 // for reading (missing, a directory, no access) or its size is unknown.

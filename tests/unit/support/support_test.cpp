@@ -1,5 +1,5 @@
 // The support code: growing strings, number text, the placeholder formatter, whole-file reads and replacing writes,
-// and the bitmap decoder's size limit.
+// and the bitmap decoder: its size limit, and its own loop for plain bitmaps held to the library's pixels.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -252,6 +252,83 @@ TEST(BitmapBytes, PixelLimitHoldsBothWaysUp) {
       EXPECT_EQ(std::tuple(bitmap->width, bitmap->height, bitmap->Pixels()[0]), std::tuple(c.width, c.height, 0x123456u));
     }
   }
+}
+
+// `file` (a BmpBytes file) with a header of `headerSize` bytes, `gap` bytes between it and the pixels, and `bits`
+// bits a pixel in its header.
+std::vector<std::uint8_t> Reshaped(std::vector<std::uint8_t> file, std::uint32_t headerSize, std::uint32_t gap,
+                                   std::uint16_t bits) {
+  const auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  };
+  file.insert(file.begin() + 54, headerSize - 40 + gap, std::uint8_t{0x5A});
+  put(10, 14 + headerSize + gap, 4);
+  put(14, headerSize, 4);
+  put(28, bits, 2);
+  return file;
+}
+
+// Plain bitmaps go through a loop of ours, everything else through the library; either way the pixels must be the
+// library's, from bytes and from a file alike (a file bigger than the loop's 256 KB pieces included). Ragged widths
+// (every row padded), both row orders, the header sizes the loop takes, a gap before the pixels (refused), truncated
+// files (the library reads the missing bytes as 0) and another bit count are compared pixel for pixel.
+TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
+  struct Case { int width, height; bool topDown; std::uint32_t headerSize, gap; std::uint16_t bits; std::size_t cut; };
+  const Case cases[] = {
+      {1, 3, false, 40, 0, 24, 0},    {2, 3, true, 40, 0, 24, 0},   {3, 2, false, 56, 0, 24, 0},
+      {5, 4, true, 108, 0, 24, 0},    {7, 5, false, 124, 0, 24, 0}, {4, 4, false, 40, 1, 24, 0},
+      {5, 3, false, 108, 2, 24, 0},   {5, 3, false, 40, 0, 24, 2},  {5, 3, true, 40, 0, 24, 7},
+      {6, 3, false, 40, 0, 32, 0},
+      {300, 301, false, 40, 0, 24, 0}, {301, 300, true, 124, 0, 24, 1},
+  };
+  const ScratchDir dir;
+  for (const Case& c : cases) {
+    std::vector<std::uint32_t> rgb(static_cast<std::size_t>(c.width) * c.height);
+    for (std::size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0xFFFFFFu;
+    auto file = Reshaped(test::BmpBytes(c.width, c.height, rgb, c.topDown), c.headerSize, c.gap, c.bits);
+    if (c.cut > 0) file.resize(file.size() - c.cut);
+    const std::span bytes(reinterpret_cast<const char*>(file.data()), file.size());
+    const std::string path = dir.Path("picture.bmp");
+    ScratchDir::Put(path, std::string(bytes.begin(), bytes.end()));
+    const auto library = DecodeBitmapBytesByLibrary(bytes);
+    const std::string where = std::to_string(c.width) + " x " + std::to_string(c.height) + ", header " +
+                              std::to_string(c.headerSize) + ", gap " + std::to_string(c.gap) + ", cut " +
+                              std::to_string(c.cut) + ", " + std::to_string(c.bits) + " bits";
+    // 32 bits a pixel read back as other pixels; the library refuses a gap before the pixels.
+    ASSERT_EQ(library.has_value(), c.gap == 0) << where;
+    if (library && c.bits == 24 && c.cut == 0) {
+      EXPECT_TRUE(std::ranges::equal(library->Pixels(), rgb)) << where;
+    }
+    for (const auto& decoded : {DecodeBitmapBytes(bytes), DecodeBitmapFile(path.c_str())}) {
+      ASSERT_EQ(decoded.has_value(), library.has_value()) << where;
+      if (!decoded) continue;
+      EXPECT_EQ(std::pair(decoded->width, decoded->height), std::pair(library->width, library->height)) << where;
+      EXPECT_TRUE(std::ranges::equal(decoded->Pixels(), library->Pixels())) << where;
+    }
+  }
+}
+
+// Colours a short palette does not list come out black, the same on every decode, and a palette that would end
+// before it begins is refused: the library alone would read those entries from memory it never set.
+TEST(BitmapBytes, PixelsPastAShortPaletteAreBlack) {
+  const auto file = [](std::uint16_t bits, std::uint32_t offset) {
+    std::vector<std::uint8_t> bytes = {'B', 'M'};
+    const std::pair<std::uint32_t, int> fields[] = {{0, 4}, {0, 4}, {offset, 4}, {40, 4}, {4, 4}, {1, 4}, {1, 2},
+                                                    {bits, 2}, {0, 4}, {4, 4}, {0, 4}, {0, 4}, {2, 4}, {0, 4}};
+    for (const auto& [value, size] : fields)
+      for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    // Two entries (blue, green, red, unused), then one row of indices: two listed, two not.
+    for (const std::uint8_t byte : {0x30, 0x20, 0x10, 0, 0x03, 0x02, 0x01, 0, 0, 1, 7, 200}) bytes.push_back(byte);
+    return bytes;
+  };
+  const auto decode = [](const std::vector<std::uint8_t>& bytes) {
+    return DecodeBitmapBytes(std::span(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  };
+  const auto bitmap = decode(file(8, 14 + 40 + 8));
+  ASSERT_TRUE(bitmap.has_value());
+  EXPECT_EQ(std::vector(bitmap->Pixels().begin(), bitmap->Pixels().end()),
+            (std::vector<std::uint32_t>{0x102030, 0x010203, 0, 0}));
+  EXPECT_FALSE(decode(file(8, 14 + 40 - 8)).has_value());
 }
 
 }  // namespace
