@@ -164,8 +164,7 @@ TEST(Preview, AdvancedOptions) {
   EXPECT_EQ(Preview(2, {}, 0, 13).records.at(0).op, "BitBlt");
   EXPECT_TRUE(Preview(2, {}, 0, 15).records.empty());
   // Options drawn nowhere else, for their hygiene.
-  EXPECT_FALSE(Preview(2, {}, 0, 1).records.empty());
-  EXPECT_FALSE(Preview(2, {}, 0, 14).records.empty());
+  for (const int option : {1, 14}) EXPECT_FALSE(Preview(2, {}, 0, option).records.empty()) << option;
 }
 
 TEST(Preview, CalibrationStripsAdvanceTheCursor) {
@@ -174,8 +173,7 @@ TEST(Preview, CalibrationStripsAdvanceTheCursor) {
   for (const Record& record : Preview(3, {0, 1, 2}).records) rows.push_back(record.args[1]);
   EXPECT_EQ(rows, (std::vector<std::int64_t>{0, 12, 32, 67}));
   // The graph alone, whatever else is ticked.
-  EXPECT_EQ(Preview(3, {0, 1, 7}).records.size(), 1u);
-  EXPECT_EQ(Preview(3, {7}).records.size(), 1u);
+  for (const auto& items : {std::vector{0, 1, 7}, std::vector{7}}) EXPECT_EQ(Preview(3, items).records.size(), 1u);
 }
 
 TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
@@ -203,8 +201,7 @@ TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
 }
 
 TEST(Preview, AnUnknownTabDrawsNothing) {
-  EXPECT_TRUE(Preview(5, {}).all.empty());
-  EXPECT_TRUE(Preview(-1, {}).all.empty());
+  for (const int tab : {5, -1}) EXPECT_TRUE(Preview(tab, {}).all.empty()) << tab;
 }
 
 }  // namespace
