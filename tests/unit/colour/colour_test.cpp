@@ -24,8 +24,7 @@ TEST(ColourModels, WorkedValuesAsTheReadoutsAndPagesShowThem) {
       {128, 128, 128, {240, 0, 50}, {0, 0, 0, 49}},      {255, 128, 0, {29, 100, 50}, {0, 49, 100, 0}},
       {200, 100, 50, {19, 60, 49}, {0, 50, 75, 21}},
       // Channels outside the byte are held to it.
-      {300, -5, 0, {0, 100, 50}, {0, 100, 100, 0}},      {-1, 256, 0, {120, 100, 50}, {100, 0, 100, 0}},
-  };
+      {300, -5, 0, {0, 100, 50}, {0, 100, 100, 0}},      {-1, 256, 0, {120, 100, 50}, {100, 0, 100, 0}}};
   for (const Worked& w : worked)
     EXPECT_EQ(std::pair(RgbToHsl(w.r, w.g, w.b), RgbToCmyk(w.r, w.g, w.b)), std::pair(w.hsl, w.cmyk))
         << w.r << "," << w.g << "," << w.b;
@@ -43,8 +42,7 @@ TEST(ColourModels, HslBackToRgb) {
       {0, 100, 50, {254, 0, 0}},     {120, 100, 50, {0, 254, 0}},  {240, 100, 50, {0, 0, 254}},
       {0, 0, 50, {127, 127, 127}},   {0, 0, 100, {255, 255, 255}}, {0, 0, 0, {0, 0, 0}},
       // Hue 212 puts blue at x = 127, where the ramp overshoots to 260: held at 255.
-      {300, 100, 50, {254, 0, 255}}, {60, 100, 50, {255, 254, 0}},
-  };
+      {300, 100, 50, {254, 0, 255}}, {60, 100, 50, {255, 254, 0}}};
   for (const Case& c : cases) EXPECT_EQ(HslToRgb(c.h, c.s, c.l), c.rgb) << c.h << "," << c.s << "," << c.l;
 }
 

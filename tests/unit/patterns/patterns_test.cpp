@@ -26,8 +26,7 @@ namespace {
 
 // Unequal resolutions, so a line showing the wrong index stands out.
 RecordingDevice InfoDevice() {
-  return RecordingDevice::Printer(600, 1200, 4800, 13628, 203, 288, 80, 100)
-      .With(DeviceCap::SizePalette, 256)
+  return RecordingDevice::Printer(600, 1200, 4800, 13628, 203, 288, 80, 100).With(DeviceCap::SizePalette, 256)
       .With(DeviceCap::ColorRes, 24);
 }
 
@@ -36,33 +35,23 @@ TEST(InfoBlock, TwentySixExactLinesOneLineHeightApart) {
   const int lineHeight = page.geometry.lineHeight;
   EXPECT_EQ(page.Run(DrawInfoBlock, 230), 230 + 26 * lineHeight);
   EXPECT_EQ(page.TextsOf(), (std::vector<std::string>{
-      "QORVEL Veltrim Program - version 2 - www.qorvel.com    ",
-      "Current Date And Time: [5] 5/3/2010  9:7:3 (45)     ",
-      "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ",
-      "Computer Name/User Name: BENCH-PC / tester     ",
-      "Device Capabilities:     ",
-      "|_Device driver version: 1024     ",
-      "|_Device technology: Raster printer     ",
+      "QORVEL Veltrim Program - version 2 - www.qorvel.com    ", "Current Date And Time: [5] 5/3/2010  9:7:3 (45)     ",
+      "Printer Name (Port Used): Queue 7 (CUPS:Queue 7)     ", "Computer Name/User Name: BENCH-PC / tester     ",
+      "Device Capabilities:     ", "|_Device driver version: 1024     ", "|_Device technology: Raster printer     ",
       "|_Width, in millimeters, of the physical area: 203     ",
-      "|_Height, in millimeters, of the physical area: 288     ",
-      "|_Width, in pixels, of the area: 4800     ",
-      "|_Height, in pixels, of the area: 13628     ",
-      "|_Number of pixels per logical inch along the width: 600     ",
+      "|_Height, in millimeters, of the physical area: 288     ", "|_Width, in pixels, of the area: 4800     ",
+      "|_Height, in pixels, of the area: 13628     ", "|_Number of pixels per logical inch along the width: 600     ",
       "|_Number of pixels per logical inch along the height: 1200     ",
-      "|_Number of color bits for each pixel: 24     ",
-      "|_Number of color planes: 1     ",
-      "|_Number of device-specific fonts: 0     ",
-      "|_Relative width of a device pixel used for line drawing: 600     ",
+      "|_Number of color bits for each pixel: 24     ", "|_Number of color planes: 1     ",
+      "|_Number of device-specific fonts: 0     ", "|_Relative width of a device pixel used for line drawing: 600     ",
       "|_Relative height of a device pixel used for line drawing: 1200     ",
       "|_Diagonal width of the device pixel used for line drawing: 1342     ",
-      "|_Clipping capabilities of the device: TRUE     ",
-      "|_Number of entries in the system palette: 256     ",
+      "|_Clipping capabilities of the device: TRUE     ", "|_Number of entries in the system palette: 256     ",
       "|_Actual color resolution of the device, in bits per pixel: 24     ",
       "|_The width of the physical page, in device units: 4960     ",
       "|_The height of the physical page, in device units: 13828     ",
       "|_Distance from left edge physical page -> printable area (dev. units): 80     ",
-      "|_Distance from top edge physical page -> printable area (dev. units): 100     ",
-  }));
+      "|_Distance from top edge physical page -> printable area (dev. units): 100     "}));
   const auto places = page.ArgsOf("TextOutA");
   ASSERT_EQ(places.size(), 26u);
   for (int k = 0; k < 26; ++k) EXPECT_EQ(places[k], (Args{0, 230 + k * lineHeight})) << k;
@@ -237,8 +226,7 @@ TEST(Gradient, BoxWidthsRowEndsAndColours) {
       {RecordingDevice::A4At600Dpi(), 3, 9, 4608,
        {{100, 0x000064}, {300, 0x2C2CFF}, {512 + 300, 0x2CFF2C}, {1024 + 100, 0x640000}}},
       {RecordingDevice::A4At600Dpi(), 5, 18, 4608, {{0, 0x000000}, {128, 0x808080}, {255, 0xFFFFFF}}},
-      {RecordingDevice::LetterAt300Dpi(), 5, 9, 2304, {}},
-  };
+      {RecordingDevice::LetterAt300Dpi(), 5, 9, 2304, {}}};
   for (const auto& c : cases) {
     const auto boxes = ColourPage({c.item}, c.device).Boxes();
     ASSERT_FALSE(boxes.empty());
@@ -276,8 +264,7 @@ TEST(Crossover, CellsOnA236UnitGridInTheirColours) {
       {7, 4800 - 1652,  // flush with the right edge
        {{{_, _, R, G, B, _, _}, {_, _, R, G, B, _, _}, {R, R, R, Y, M, R, R}, {G, G, Y, G, C, G, G},
          {B, B, M, C, B, B, B}, {_, _, R, G, B, _, _}, {_, _, R, G, B, _, _}}},
-       {kRed, kGreen, kBlue, kCyan, kMagenta, kYellow}},
-  };
+       {kRed, kGreen, kBlue, kCyan, kMagenta, kYellow}}};
   for (const auto& c : cases) {
     const ColourPage page({c.item});
     const auto boxes = page.Boxes();
@@ -323,9 +310,7 @@ TEST(ColourBlocks, DeviceWithoutAHeightInMillimetresDrawsNothingAndDoesNotDivide
 TEST(InclinedLines, TwentyLinesFiveOfEachColour) {
   // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal millimetre for the step after the block.
   for (const auto& [vertRes, vertSize, band10, penWidth] : {std::tuple{6814, 288, 236, 4}, {490, 100, 49, 0}}) {
-    Page page(RecordingDevice::A4At600Dpi()
-                  .With(DeviceCap::VertRes, vertRes)
-                  .With(DeviceCap::VertSize, vertSize)
+    Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::VertRes, vertRes).With(DeviceCap::VertSize, vertSize)
                   .With(DeviceCap::HorzSize, 240));
     EXPECT_EQ(page.Run(DrawThinInclinedLines, kY0), kY0 + band10 + 20 * (band10 / 20) + 4 * 20);
     const ColorRef colours[] = {kBlack, kCyan, kMagenta, kYellow};
@@ -385,8 +370,7 @@ TEST(CalibrationPage, StripsTenMillimetresBelowTheRulerEachAfterTheLast) {
   // BLACK's strip is 25 horizontal mm high, the others 41; BLACK and BLUE alone put BLUE 25 mm lower.
   const std::pair<std::vector<int>, std::map<int, int>> cases[] = {
       {{0, 1, 2, 3, 4, 5, 6}, {{0, 257}, {1, 832}, {2, 1775}, {3, 2718}, {4, 3661}, {5, 4604}, {6, 5547}}},
-      {{0, 6}, {{0, 257}, {6, 257 + 25 * 23}}}, {{3}, {{3, 257}}},
-  };
+      {{0, 6}, {{0, 257}, {6, 257 + 25 * 23}}}, {{3}, {{3, 257}}}};
   for (const auto& [inks, expected] : cases) {
     Page page;
     for (const int ink : inks) page.selection.calibrationTests[ink] = 1;
@@ -422,8 +406,7 @@ TEST(CalibrationPage, RowPhaseCarriesFromBandToBand) {
     Rect second, third;  // the first cells of the bands at 16 and 32 mm
   } cases[] = {
       {Skewed(), {0, 625, 4, 634}, {0, 993, 4, 1002}},
-      {Skewed().With(DeviceCap::VertRes, 3200), {4, 625, 9, 634}, {0, 993, 4, 1002}},
-  };
+      {Skewed().With(DeviceCap::VertRes, 3200), {4, 625, 9, 634}, {0, 993, 4, 1002}}};
   for (const auto& c : cases) {
     const Page page(Tab::Calibration, {1}, c.device);
     EXPECT_EQ(std::pair(FirstAt(page, 257 + 16 * 23), FirstAt(page, 257 + 32 * 23)), std::pair(c.second, c.third));
@@ -467,8 +450,7 @@ TEST(GraphPage, ChartFrameAndTextByThePageShape) {
       // Portrait (the same turned, 11 units a horizontal mm and 23 a vertical one): the chart W wide less the margin,
       // the text below it.
       {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), {230, 110, 3150, 3150},
-       {230, 3150 + 110, 3150, 4800, 0x2810}},
-  };
+       {230, 3150 + 110, 3150, 4800, 0x2810}}};
   for (const auto& c : cases) {
     const GraphPage page({255, 0, 0}, c.device);
     const auto boxes = page.Boxes();
@@ -489,8 +471,7 @@ TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
       {101, {0, 230}, {69, 230}, 2},    {102, {0, 259}, {69, 259}, 2},     {201, {0, 3149}, {69, 3149}, 2},
       {203, {262, 0}, {262, 115}, 2},   {222, {3150, 0}, {3150, 115}, 2},  {224, {0, 376}, {115, 376}, 2},
       {243, {0, 3150}, {115, 3150}, 2}, {245, {414, 0}, {414, 184}, 4},    {254, {3150, 0}, {3150, 184}, 4},
-      {256, {0, 522}, {184, 522}, 4},   {265, {0, 3150}, {184, 3150}, 4},
-  };
+      {256, {0, 522}, {184, 522}, 4},   {265, {0, 3150}, {184, 3150}, 4}};
   for (const auto& t : ticks) EXPECT_EQ(lines[t.index], (DrawnLine{t.from, t.to, t.width})) << t.index;
   // Labels gw / 200 and gh / 200 past their ticks, 5 horizontal and 4 vertical mm from the edge.
   const std::vector<Record> labels = page.TopLevel("TextOutA");  // not the lines of the text block
@@ -681,8 +662,7 @@ TEST(FourSidedGradient, CaptionTenHorizontalMillimetresBelowOrBesideTheSquare) {
       // 4800 x 3150, 23 units a horizontal mm: landscape, the caption to the right.
       {Skewed(), "Queue 7", {3150 + 230, 0, 4800, 3150}},
       // The same turned: 3150 x 4800, 3150 / 266 = 11 a horizontal mm; below.
-      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), "", {0, 3150 + 110, 3150, 4800}},
-  };
+      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), "", {0, 3150 + 110, 3150, 4800}}};
   for (const auto& c : cases) {
     Page page(c.device);
     page.printerName = c.printer;
@@ -735,8 +715,7 @@ TEST(FullPageText, SampleLineAndBreakingThatCountsTheBlanksAlreadyInserted) {
       {"abcdefgh", "abcdefgh", 8},     // fits: nothing inserted
       {"abcdefgh", "abcdefgh ", 7},
       // Under two a line the text would grow as fast as the position: two.
-      {"abcdef", "abc d e f ", 1}, {"abcdef", "abc d e f ", 0},
-  };
+      {"abcdef", "abc d e f ", 1}, {"abcdef", "abc d e f ", 0}};
   for (const auto& c : cases) EXPECT_EQ(BreakIntoLines(c.text, c.n), c.broken) << c.text << " by " << c.n;
 }
 
@@ -782,8 +761,7 @@ TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
   const struct { int layout; Rect first, middle, last; } cases[] = {
       {kSingleBar, {0, 230, 9, 348}, {2400, 230, 2409, 348}, {4790, 230, 4800, 348}},
       {kFullPageVertical, {0, 0, 4800, 6}, {0, 1575, 4800, 1581}, {0, 3143, 4800, 3150}},
-      {kFullPageHorizontal, {0, 0, 9, 3150}, {2400, 0, 2409, 3150}, {4790, 0, 4800, 3150}},
-  };
+      {kFullPageHorizontal, {0, 0, 9, 3150}, {2400, 0, 2409, 3150}, {4790, 0, 4800, 3150}}};
   for (const auto& c : cases) {
     Page page;
     page.selection.gradientLayout = c.layout;
@@ -815,8 +793,7 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
   const struct { std::size_t index; Point from, to; int width; } expected[] = {
       {0, {0, 0}, {4800, 0}, 1},         {286, {0, 3146}, {4800, 3146}, 1}, {287, {0, 0}, {0, 3150}, 1},
       {723, {4796, 0}, {4796, 3150}, 1}, {724, {0, 0}, {4800, 0}, 3},       {725, {0, 55}, {4800, 55}, 3},
-      {782, {0, 0}, {0, 3150}, 3},       {869, {4785, 0}, {4785, 3150}, 3},
-  };
+      {782, {0, 0}, {0, 3150}, 3},       {869, {4785, 0}, {4785, 3150}, 3}};
   for (const auto& e : expected) EXPECT_EQ(lines[e.index], (DrawnLine{e.from, e.to, e.width, Rgb(10, 20, 30)}));
   EXPECT_TRUE(Page(Tab::Custom, {3}, Skewed().With(DeviceCap::VertSize, 0)).Lines().empty())
       << "no millimetre to step by: no grid, and the page ends";
@@ -932,8 +909,7 @@ TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
   } cases[] = {
       {"missing", false, 0, kTextLoadFailedText}, {"empty", true, 0, kTextCorruptText},
       {"one byte over the buffer", true, kSimpleTextBufferBytes + 1, kTextLoadFailedText},
-      {"exactly the buffer", true, kSimpleTextBufferBytes, ""},
-  };
+      {"exactly the buffer", true, kSimpleTextBufferBytes, ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(dir_.Path("fperc.qrv"));
@@ -973,8 +949,7 @@ TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
   enum class File { None, Text, Bitmap };
   const struct { const char* name; File file; bool failCopy; const char* message; } cases[] = {
       {"missing", File::None, false, kBitmapLoadFailedText}, {"not a bitmap", File::Text, false, kBitmapLoadFailedText},
-      {"the copy fails", File::Bitmap, true, kBitmapCopyFailedText},
-  };
+      {"the copy fails", File::Bitmap, true, kBitmapCopyFailedText}};
   const std::vector<std::uint32_t> pixel(1, 0xFFFFFF);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
