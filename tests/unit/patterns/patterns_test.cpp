@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <ranges>
 
 #include "../support/scratch_dir.hpp"
 #include "pattern_page.hpp"
@@ -186,6 +187,7 @@ TEST(ThicknessLines, CombOfFiftyFourStrokesEachOneUnitWider) {
 }
 
 // Color, on the 600 dpi A4 printer (u = 6814 x 10 / 288 = 236, W = 4800), the blocks one line below the title.
+
 struct ColourPage : Page {
   explicit ColourPage(std::initializer_list<int> items, const RecordingDevice& device = RecordingDevice::A4At600Dpi())
       : Page(device) {
@@ -209,7 +211,8 @@ TEST(ColourBlock, MovesTheCursorAndPaintsWithoutOutline) {
       ASSERT_EQ(std::pair(box.pen, box.penWidth), std::pair(box.brush, 1)) << "an outline, item " << c.item;
     for (int i = 0; i < std::ssize(c.bars); ++i)  // full width, in their order
       EXPECT_EQ(std::pair(boxes[i].box, boxes[i].brush),
-                std::pair(Rect{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236}, c.bars[i])) << c.item << i;
+                std::pair(Rect{0, page.Y0() + i * 236, 4800, page.Y0() + (i + 1) * 236}, c.bars[i]))
+          << c.item << " bar " << i;
   }
 }
 
@@ -339,11 +342,6 @@ TEST(ThicknessLines, ColourCombsStackElevenMillimetresApart) {
 }
 
 // Calibration: the ruler, ink strips and spacing; the graph's chart spans x 110..3150, y 230..3150 around (1630, 1690).
-Rect FirstAt(const Page& page, int top) {
-  for (const PaintedBox& b : page.Boxes())
-    if (b.box.top == top) return b.box;
-  return {};
-}
 
 TEST(CalibrationPage, WithNoInkTheTitleAndAPercentRulerOnly) {
   const Page page(Tab::Calibration, {});
@@ -408,8 +406,9 @@ TEST(CalibrationPage, RowPhaseCarriesFromBandToBand) {
       {Skewed(), {0, 625, 4, 634}, {0, 993, 4, 1002}},
       {Skewed().With(DeviceCap::VertRes, 3200), {4, 625, 9, 634}, {0, 993, 4, 1002}}};
   for (const auto& c : cases) {
-    const Page page(Tab::Calibration, {1}, c.device);
-    EXPECT_EQ(std::pair(FirstAt(page, 257 + 16 * 23), FirstAt(page, 257 + 32 * 23)), std::pair(c.second, c.third));
+    std::map<int, Rect> first;  // each row's first cell
+    for (const PaintedBox& b : Page(Tab::Calibration, {1}, c.device).Boxes()) first.emplace(b.box.top, b.box);
+    EXPECT_EQ(std::pair(first[257 + 16 * 23], first[257 + 32 * 23]), std::pair(c.second, c.third));
   }
 }
 
@@ -426,19 +425,16 @@ struct GraphPage : Page {
 };
 
 TEST(GraphReadouts, CentreColourInRgbHslAndCmyk) {
-  const std::pair<ColourTriple, const char*> cases[] = {
-      {{128, 128, 128}, "\r\nCenter Colour (RGB): 128, 128, 128\r\nCenter Colour (HSL): 240, 0, 50"
-                        "\r\nCenter Colour (CMYK): 0, 0, 0, 49"},
-      {{255, 0, 0}, "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
-                    "\r\nCenter Colour (CMYK): 0, 100, 100, 0"},
+  const struct { ColourTriple centre; std::string rgb, hsl, cmyk; } cases[] = {
+      {{128, 128, 128}, "128, 128, 128", "240, 0, 50", "0, 0, 0, 49"},
+      {{255, 0, 0}, "255, 0, 0", "0, 100, 50", "0, 100, 100, 0"},
       // Components outside a byte are held to it, and the readout says what was printed.
-      {{500, -3, 0}, "\r\nCenter Colour (RGB): 255, 0, 0\r\nCenter Colour (HSL): 0, 100, 50"
-                     "\r\nCenter Colour (CMYK): 0, 100, 100, 0"},
-  };
-  for (const auto& [centre, lines] : cases) {
-    const GraphPage page(centre);
-    EXPECT_EQ(page.TextsOf("DrawTextA"),
-              std::vector<std::string>{"QORVEL Veltrim version 2 / Printer: Queue 7" + std::string(lines)});
+      {{500, -3, 0}, "255, 0, 0", "0, 100, 50", "0, 100, 100, 0"}};
+  for (const auto& c : cases) {
+    const GraphPage page(c.centre);
+    const std::string text = "QORVEL Veltrim version 2 / Printer: Queue 7\r\nCenter Colour (RGB): " + c.rgb +
+                             "\r\nCenter Colour (HSL): " + c.hsl + "\r\nCenter Colour (CMYK): " + c.cmyk;
+    EXPECT_EQ(page.TextsOf("DrawTextA"), std::vector<std::string>{text});
     EXPECT_TRUE(page.dc.RecordsOf("CreateFontIndirectA").empty()) << "the context's own font";
   }
 }
@@ -696,17 +692,6 @@ TEST(FourSidedGradient, SmallDeviceGetsOneUnitCells) {
   EXPECT_EQ(boxes.back(), (PaintedBox{{100, 100, 101, 101}, kYellow, kYellow, 1}));
 }
 
-std::vector<std::size_t> PieceLengths(const std::string& text) {
-  std::vector<std::size_t> lengths;
-  std::size_t start = 0;
-  for (std::size_t blank = text.find(' '); blank != std::string::npos; blank = text.find(' ', start)) {
-    lengths.push_back(blank - start);
-    start = blank + 1;
-  }
-  lengths.push_back(text.size() - start);
-  return lengths;
-}
-
 TEST(FullPageText, SampleLineAndBreakingThatCountsTheBlanksAlreadyInserted) {
   EXPECT_EQ(kSampleLine,
             "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789,./<>?;':\"[]\\{}|~`-=!@#$%^&*()_+");
@@ -735,7 +720,8 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
   ASSERT_EQ(layers.size(), 4u);
   for (const Record& layer : layers) {
     EXPECT_EQ(layer.args, (Args{0, 0, 4960, 7014, 0x10}));
-    const std::vector<std::size_t> pieces = PieceLengths(layer.text);
+    std::vector<std::size_t> pieces;  // the lengths between blanks
+    for (const auto piece : std::views::split(layer.text, ' ')) pieces.push_back(std::ranges::size(piece));
     ASSERT_GT(pieces.size(), 3u);
     EXPECT_EQ(std::tuple(pieces[0], pieces[1], pieces[pieces.size() - 2]), std::tuple(50u, 48u, 48u));
     // No blank of an earlier layer left over: the same breaks every time.
@@ -754,6 +740,7 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
 }
 
 // Custom, on the 600 x 300 dpi printer (23 units a horizontal mm, 11 a vertical one), and values typed by hand.
+
 TEST(CustomGradient, FiveHundredTwelveSlicesInEachLayout) {
   // From slot 7 toward slot 6: slice 256 is halfway (127.5 truncated), the last a step short of slot 6. Sizes
   // 4800 / 512 = 9.375 across and 3150 / 512 = 6.15 down; the bar is 3150 x 10 / 266 = 118 high at the offset
@@ -855,6 +842,7 @@ TEST(ColorCoverage, CellsAreAtLeastOneUnitOnCoarseOrSizelessDevices) {
 }
 
 // Simple Text and Bitmapped Image print a data file beside the program (a scratch folder), 600 dpi A4 (23 a mm).
+
 class DataFilePage : public ::testing::Test {
  protected:
   DataFilePage() { page_.host.programPath = dir_.Path("veltrim"); }
