@@ -888,32 +888,6 @@ TEST_F(DataFilePage, TextPrintsAloneFromTheTopLeftInTimesNewRoman) {
   EXPECT_EQ(std::pair(text.text, text.args), std::pair(std::string("abc & more"), Args{0, 0, 4800, 6814, 0x2810}));
 }
 
-TEST_F(DataFilePage, TextFileFaultsShowTheirMessageAndLeaveThePageBlank) {
-  const struct {
-    const char* name;
-    bool present;
-    std::size_t bytes;
-    const char* message;  // "": the text is drawn whole
-  } cases[] = {
-      {"missing", false, 0, kTextLoadFailedText}, {"empty", true, 0, kTextCorruptText},
-      {"one byte over the buffer", true, kSimpleTextBufferBytes + 1, kTextLoadFailedText},
-      {"exactly the buffer", true, kSimpleTextBufferBytes, ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::filesystem::remove(dir_.Path("fperc.qrv"));
-    if (c.present) dir_.Write("fperc.qrv", std::string(c.bytes, 'x'));
-    Print(Tab::BlackWhite, {9});
-    EXPECT_EQ(Message(), c.message);
-    const auto drawn = surface_.RecordsOf("DrawTextA");
-    if (*c.message) {
-      EXPECT_TRUE(Ops().empty()) << surface_.Dump();
-    } else {
-      ASSERT_EQ(drawn.size(), 1u);
-      EXPECT_EQ(drawn[0].text.size(), c.bytes);
-    }
-  }
-}
-
 TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
   const std::vector<std::uint32_t> pixels(4 * 2, 0x336699);
   ASSERT_TRUE(WriteBmp24(dir_.Path("myimg.qrv"), 4, 2, pixels));
@@ -933,23 +907,45 @@ TEST_F(DataFilePage, PictureIsStretchedOverThePageUnderItsTitle) {
   EXPECT_EQ(surface_.BkMode(), kOpaque) << "the background mode is put back";
 }
 
-TEST_F(DataFilePage, PictureFaultsShowTheirMessageAndLeaveThePageBlank) {
+
+TEST_F(DataFilePage, FileFaultsShowTheirMessageAndLeaveThePageBlank) {
   enum class File { None, Text, Bitmap };
-  const struct { const char* name; File file; bool failCopy; const char* message; } cases[] = {
-      {"missing", File::None, false, kBitmapLoadFailedText}, {"not a bitmap", File::Text, false, kBitmapLoadFailedText},
-      {"the copy fails", File::Bitmap, true, kBitmapCopyFailedText}};
+  const struct {
+    const char* name;
+    Tab tab;  // Black&White prints fperc.qrv, Color myimg.qrv
+    File file;
+    std::size_t bytes;  // of the text file
+    bool failCopy;
+    const char* message;  // "": the text is drawn whole
+  } cases[] = {
+      {"no text", Tab::BlackWhite, File::None, 0, false, kTextLoadFailedText},
+      {"empty text", Tab::BlackWhite, File::Text, 0, false, kTextCorruptText},
+      {"text one byte over the buffer", Tab::BlackWhite, File::Text, kSimpleTextBufferBytes + 1, false,
+       kTextLoadFailedText},
+      {"text exactly the buffer", Tab::BlackWhite, File::Text, kSimpleTextBufferBytes, false, ""},
+      {"no picture", Tab::Color, File::None, 0, false, kBitmapLoadFailedText},
+      {"picture not a bitmap", Tab::Color, File::Text, 14, false, kBitmapLoadFailedText},
+      {"picture copy fails", Tab::Color, File::Bitmap, 0, true, kBitmapCopyFailedText}};
   const std::vector<std::uint32_t> pixel(1, 0xFFFFFF);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::filesystem::remove(dir_.Path("myimg.qrv"));
-    if (c.file == File::Text) dir_.Write("myimg.qrv", "just some text");
+    const bool text = c.tab == Tab::BlackWhite;
+    const std::string name = text ? "fperc.qrv" : "myimg.qrv";
+    std::filesystem::remove(dir_.Path(name));
+    if (c.file == File::Text) dir_.Write(name, std::string(c.bytes, 'x'));
     if (c.file == File::Bitmap) {
-      ASSERT_TRUE(WriteBmp24(dir_.Path("myimg.qrv"), 1, 1, pixel));
+      ASSERT_TRUE(WriteBmp24(dir_.Path(name), 1, 1, pixel));
     }
     if (c.failCopy) surface_.FailNext("StretchBlt");
-    Print(Tab::Color, {12});
+    Print(c.tab, {text ? 9 : 12});
     EXPECT_EQ(Message(), c.message);
-    EXPECT_TRUE(surface_.RecordsOf("DrawTextA").empty()) << "no title on a blank page";
+    const auto drawn = surface_.RecordsOf("DrawTextA");
+    if (!*c.message) {
+      ASSERT_EQ(drawn.size(), 1u);
+      EXPECT_EQ(drawn[0].text.size(), c.bytes);
+    } else {
+      EXPECT_TRUE(text ? Ops().empty() : drawn.empty()) << "a blank page, no title:\n" << surface_.Dump();
+    }
   }
 }
 
