@@ -96,8 +96,7 @@ TEST(ColourPlot, SaturationLightnessWalksOutFromTheCentre) {
   EXPECT_EQ(plot.surface.PixelsSet(), 200u * 100u);
   const Hsl c = RgbToHsl(200, 100, 50);
   const auto at = [&](int s, int l) { return Of(HslToRgb(c.hue, std::clamp(s, 0, 100), std::clamp(l, 0, 100))); };
-  // Half a picture is 100 columns and 50 rows: the last column is 99 steps out (49.5 points, truncated), the last
-  // row 49 steps (49 points).
+  // Half a picture is 100 columns, 50 rows: the last column 99 steps out (49.5 points, truncated), the last row 49.
   const std::vector<std::pair<Point, ColorRef>> expected = {
       {{100, 50}, at(c.saturation, c.lightness)},      {{0, 0}, at(c.saturation - 50, c.lightness + 50)},
       {{199, 0}, at(c.saturation + 49, c.lightness + 50)}, {{0, 99}, at(c.saturation - 50, c.lightness - 49)},

@@ -138,8 +138,7 @@ TEST(GrayscaleRectangles, ColumnsAreQuotientsOfTheWidth) {
 }
 
 TEST(Chords, ChordThenAConnectedRowOfArcs) {
-  // 20 dots a horizontal millimetre, 23 a vertical one: the arcs step by vertical centimetres, the row's height loses
-  // 5 horizontal millimetres.
+  // 20 dots a horizontal mm, 23 a vertical one: the arcs step by vertical cm, the row's height loses 5 horizontal mm.
   Page page(LetterAt600Dpi().With(DeviceCap::HorzSize, 240));
   const int h = 946 - 5 * 20;
   EXPECT_EQ(page.Run(DrawChords, kY0), kY0 + h + 4);
@@ -156,8 +155,7 @@ TEST(Chords, ChordThenAConnectedRowOfArcs) {
 }
 
 TEST(BezierCurves, TriangularPointsPaddedWithTheLastToThreeSegmentsPlusOne) {
-  // Points while k(k+1)/2 < W - 1: 4754 gives 97 (already 3 x 32 + 1), 4755 gives 98 (two repeats), 4853 gives 99
-  // (one), 2 gives the single point 0.
+  // Points while k(k+1)/2 < W - 1: 4754 gives 97 (3 x 32 + 1), 4755 98 (two repeats), 4853 99 (one), 2 the point 0.
   for (const auto& [width, computed, points] :
        {std::tuple{4754, 97, 97}, {4755, 98, 100}, {4853, 99, 100}, {2, 1, 1}}) {
     Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzRes, width));
@@ -479,8 +477,7 @@ TEST(GraphPage, RulersAlongTheTopAndTheLeftEdge) {
 
 TEST(GraphChart, RedCentreHoldsTheRightHalfAtFullSaturation) {
   const auto cells = GraphPage({255, 0, 0}).Cells();
-  // The first up-right cell has its corner at the centre: the centre colour's HSL painted back (254, 0, 0: lightness
-  // 50 % is 127 of 255).
+  // The first up-right cell's corner is the centre: its HSL painted back (254, 0, 0: lightness 50 % is 127 of 255).
   const auto first = std::find_if(cells.begin(), cells.end(), [](const PaintedBox& c) { return c.box.left == 1630; });
   ASSERT_NE(first, cells.end());
   EXPECT_EQ(std::pair(first->box, first->brush), std::pair(Rect{1630, 1660, 1660, 1690}, Rgb(254, 0, 0)));
@@ -732,8 +729,7 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
   }
   EXPECT_EQ(page.ArgsOf("SetTextColor"), (std::vector<Args>{{0xC0C0C0}, {0x808080}, {0x404040}, {0}, {0}}));
   EXPECT_EQ(page.ArgsOf("SetBkMode"), (std::vector<Args>{{1}, {1}, {1}, {1}, {2}}));
-  // The title is the last thing drawn, on its white box: x by the vertical factor (7014 / 701 = 10), y by the
-  // horizontal one (4960 / 210 = 23).
+  // The title, last, on its white box: x by the vertical factor (7014 / 701 = 10), y the horizontal (4960 / 210 = 23).
   EXPECT_EQ(page.dc.TopLevelRecords().back(),
             (Record{"TextOutA", {20, 46}, "QORVEL Veltrim Program - version 2 / Printer: Queue 7", 1}));
   EXPECT_EQ(page.dc.BkMode(), kOpaque);
@@ -774,8 +770,7 @@ TEST(DrawXOnWholePaper, BothDiagonalsWithAPenOfSevenTenthsOfAVerticalMillimetre)
 
 TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
   const auto lines = Page().Colour(kGridColourSlot, {10, 20, 30}).Tick(Tab::Custom, {3}).Draw(10).Lines();
-  // Every 11 units with a pen of 11 / 10 = 1: 287 across (to 3146), 437 down (to 4796); then every 55 with
-  // 0.3 x 11 = 3: 58 across, 88 down.
+  // Every 11 units, pen 11 / 10 = 1: 287 across (to 3146), 437 down (to 4796); then every 55, pen 0.3 x 11 = 3: 58, 88.
   ASSERT_EQ(lines.size(), 287u + 437u + 58u + 88u);
   const struct { std::size_t index; Point from, to; int width; } expected[] = {
       {0, {0, 0}, {4800, 0}, 1},         {286, {0, 3146}, {4800, 3146}, 1}, {287, {0, 0}, {0, 3150}, 1},
@@ -786,8 +781,7 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
       << "no millimetre to step by: no grid, and the page ends";
 }
 
-// Color Coverage: cells 0.25 x 11 = 2.75 wide and 0.25 x 23 = 5.75 high, 1745 x 547 = 954515 of them; row 1 starts
-// at cell 1745.
+// Color Coverage: cells 0.25 x 11 = 2.75 wide, 0.25 x 23 = 5.75 high, 1745 x 547 = 954515; row 1 starts at cell 1745.
 TEST(ColorCoverage, InksEveryStepthCellOrLeavesItWhite) {
   const struct {
     const char* percent;

@@ -1,5 +1,4 @@
-// The preview on the recording surface: worked cases of the stacking, the offset, the pictures and the dots; every
-// drawing leaves the surface clean.
+// The preview on the recording surface: worked stacking, offset, pictures and dots; every drawing leaves it clean.
 #include "preview/preview_renderer.hpp"
 
 #include <gtest/gtest.h>
