@@ -99,11 +99,14 @@ std::optional<BitmapPixels> AllocatePixels(int width, int height) {
   return bitmap;
 }
 
-// One stored row (blue, green, red a pixel) into its words.
-void ConvertRow(const unsigned char* stored, const PlainLayout& layout, int storedRow, BitmapPixels& bitmap) {
-  std::uint32_t* word = bitmap.data.get() + std::size_t(layout.PictureRow(storedRow)) * std::size_t(layout.width);
-  for (const std::uint32_t* end = word + layout.width; word != end; ++word, stored += 3)
-    *word = (std::uint32_t{stored[2]} << 16) | (std::uint32_t{stored[1]} << 8) | stored[0];
+// `rows` stored rows (blue, green, red a pixel) from `firstRow` on into their words.
+void ConvertRows(const unsigned char* stored, const PlainLayout& layout, int firstRow, int rows, BitmapPixels& bitmap) {
+  for (int row = firstRow; row < firstRow + rows; ++row, stored += layout.stride) {
+    std::uint32_t* word = bitmap.data.get() + std::size_t(layout.PictureRow(row)) * std::size_t(layout.width);
+    const unsigned char* pixel = stored;
+    for (const std::uint32_t* end = word + layout.width; word != end; ++word, pixel += 3)
+      *word = (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
+  }
 }
 
 // The header read without decoding: a file the library cannot read, or a
@@ -190,9 +193,7 @@ std::optional<BitmapPixels> ReadPlainRows(FileReader& file, const PlainLayout& l
     // The last piece may end without the last row's padding.
     const std::size_t read = file.Read(std::span(piece.get(), layout.stride * std::size_t(rows)));
     if (read < wanted) return std::nullopt;
-    for (int row = 0; row < rows; ++row)
-      ConvertRow(reinterpret_cast<const unsigned char*>(piece.get()) + layout.stride * std::size_t(row), layout,
-                 first + row, *bitmap);
+    ConvertRows(reinterpret_cast<const unsigned char*>(piece.get()), layout, first, rows, *bitmap);
   }
   return bitmap;
 }
@@ -225,8 +226,7 @@ std::optional<BitmapPixels> DecodeBitmapBytes(std::span<const char> bytes, std::
   if (!layout) return LoadByLibrary(bytes, maxPixels);
   auto bitmap = AllocatePixels(layout->width, layout->height);
   if (!bitmap) return std::nullopt;
-  for (int row = 0; row < layout->height; ++row)
-    ConvertRow(Unsigned(bytes).data() + layout->offset + layout->stride * std::size_t(row), *layout, row, *bitmap);
+  ConvertRows(Unsigned(bytes).data() + layout->offset, *layout, 0, layout->height, *bitmap);
   return bitmap;
 }
 
