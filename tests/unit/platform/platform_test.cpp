@@ -2,6 +2,7 @@
 // 20 high and 10 units a character, so a 100-wide rectangle holds 10 characters.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 #include "platform/draw_text.hpp"
@@ -25,123 +26,98 @@ RecordingDevice TenWide() { return RecordingDevice().With(DeviceCap::LogPixelsY,
 constexpr std::uint32_t kWrap = kDtWordBreak | kDtNoPrefix;
 constexpr std::uint32_t kEdit = kDtWordBreak | kDtNoPrefix | kDtEditControl;
 
-struct Case {
-  const char* name;
-  std::string text;
-  std::uint32_t format;
-  std::vector<Line> lines;
-  int height;
-  Rect rect = {0, 0, 100, 200};
-  friend std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
-};
-
-class DrawTextCases : public ::testing::TestWithParam<Case> {};
-
-TEST_P(DrawTextCases, DrawsTheExpectedLines) {
-  const Case& c = GetParam();
-  RecordingSurface surface(TenWide());
-  Rect rect = c.rect;
-  EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height);
-  std::vector<Line> lines;
-  for (const Record& r : surface.RecordsOf("TextOutA"))
-    lines.push_back({static_cast<int>(r.args.at(0)), static_cast<int>(r.args.at(1)), r.text});
-  EXPECT_EQ(lines, c.lines) << surface.Dump();
-  EXPECT_EQ(rect, c.rect) << "only kDtCalcRect changes the rectangle";
-  for (const Record& record : surface.Records())
-    EXPECT_TRUE(record.op == "GetTextMetricsA" || record.op == "GetTextExtentPoint32A" || record.op == "TextOutA")
-        << record;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, DrawTextCases,
-    ::testing::Values(
-        Case{"fits_on_one_line", "hello", kWrap, {{0, 0, "hello"}}, 20},
-        Case{"offset_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
-        // "hello world" is 11 characters: the break is before "world"; the blank that fits stays on the left-aligned
-        // line. Exactly 10 characters fit and the 11th is the blank: it is dropped, but only one of two.
-        Case{"wraps_before_the_word_that_passes", "hello world", kWrap, {{0, 0, "hello "}, {0, 20, "world"}}, 40},
-        Case{"blank_at_the_edge_is_dropped", "abcdefghij klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
-        Case{"one_leading_blank_dropped", "abcdefghij  klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
-        Case{"several_wraps", "aaa bbb ccc ddd eee", kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}},
-             60, {0, 0, 80, 200}},
-        Case{"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy", kEdit,
-             {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
-        Case{"long_word_moves_to_its_own_line_first", "ab cdefghijklmno", kEdit,
-             {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
-        Case{"long_word_whole_without_edit_control", "abcdefghijklmnop qr", kWrap,
-             {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
-        Case{"narrow_rectangle_one_character_per_line", "abc", kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60,
-             {0, 0, 5, 200}},
-        Case{"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour", kWrap,
-             {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
-        Case{"lf_cr_is_one_break", "one\n\rtwo", kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
-        Case{"empty_line_between", "a\r\n\r\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
-        Case{"double_lf_is_two_breaks", "a\n\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
-        Case{"trailing_break_adds_no_line", "a\r\n", kWrap, {{0, 0, "a"}}, 20},
-        Case{"wrapped_paragraphs", "hello world\r\nsecond one", kWrap,
-             {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
-        Case{"no_word_break_no_wrap", "hello world", kDtNoPrefix, {{0, 0, "hello world"}}, 20, {0, 0, 50, 200}},
-        Case{"no_word_break_still_breaks_at_lf", "ab\ncd", kDtNoPrefix, {{0, 0, "ab"}, {0, 20, "cd"}}, 40,
-             {0, 0, 50, 200}},
-        // Height 50 is two and a half lines.
-        Case{"edit_control_drops_partial_last_line", "1\n2\n3\n4", kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40,
-             {0, 0, 100, 50}},
-        Case{"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4", kEdit,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
-        Case{"without_edit_control_partial_line_drawn", "1\n2\n3\n4", kWrap,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
-        Case{"first_line_always_laid_out", "1\n2", kEdit, {{0, 0, "1"}}, 20, {0, 0, 100, 10}},
-        Case{"no_clip_draws_everything", "1\n2\n3\n4", kEdit | kDtNoClip,
-             {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80, {0, 0, 100, 30}},
-        Case{"prefix_removed", "&File", kDtWordBreak, {{0, 0, "File"}}, 20},
-        Case{"double_prefix_is_ampersand", "a&&b", kDtWordBreak, {{0, 0, "a&b"}}, 20},
-        Case{"trailing_prefix_kept", "a&", kDtWordBreak, {{0, 0, "a&"}}, 20},
-        Case{"no_prefix_keeps_ampersands", "&File && a&", kWrap, {{0, 0, "&File && a&"}}, 20, {0, 0, 200, 200}},
-        // Prefixes are taken out before the line is measured: "&a&b&c&d&e&f&g&h&i&j" is 10 characters.
-        Case{"prefixes_do_not_take_room", "&a&b&c&d&e&f&g&h&i&j", kDtWordBreak, {{0, 0, "abcdefghij"}}, 20},
-        Case{"centred", "abc", kWrap | kDtCenter, {{35, 0, "abc"}}, 20},
-        Case{"right_aligned", "abc", kWrap | kDtRight, {{70, 0, "abc"}}, 20},
-        // Centred and right-aligned lines drop the blank before the break.
-        Case{"centred_wrap_drops_trailing_blank", "hello world", kWrap | kDtCenter,
-             {{25, 0, "hello"}, {25, 20, "world"}}, 40},
-        Case{"right_wrap_drops_trailing_blank", "hello world", kWrap | kDtRight, {{60, 0, "hello"}, {60, 20, "world"}},
-             40, {10, 0, 110, 200}},
-        Case{"centred_with_prefixes", "hello world, &and more", kDtWordBreak | kDtCenter,
-             {{25, 0, "hello"}, {0, 20, "world, and"}, {30, 40, "more"}}, 60},
-        Case{"single_line_vcenter", "abc", kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60, {0, 0, 100, 100}},
-        Case{"single_line_bottom", "abc", kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100, {0, 0, 100, 100}},
-        Case{"single_line_ignores_breaks_and_wrap", "hello world\r\nx", kDtSingleLine | kDtWordBreak | kDtNoPrefix,
-             {{0, 0, "hello world\r\nx"}}, 20, {0, 0, 50, 100}},
-        Case{"vcenter_needs_single_line", "abc", kDtVCenter, {{0, 0, "abc"}}, 20, {0, 0, 100, 100}},
-        Case{"empty_text_draws_nothing", "", kWrap, {}, 20, {0, 0, 100, 100}}),
-    [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
-
-TEST(DrawTextByWords, CalcRectMeasuresWithoutDrawing) {
-  const struct { const char* text; std::uint32_t format; Rect rect, measured; int height; } cases[] = {
-      // Bottom: every line, whatever the rectangle's height; right: the widest line ("hello ").
-      {"hello world", kEdit, {10, 5, 110, 15}, {10, 5, 70, 45}, 40},
-      {"abc", kDtSingleLine, {0, 0, 10, 10}, {0, 0, 30, 20}, 20},
-      {"abcdefgh ij", kWrap, {0, 0, 50, 0}, {0, 0, 80, 40}, 40},  // widened for an unbreakable word
-      {"", kWrap, {5, 5, 100, 100}, {5, 5, 5, 5}, 20}, {"", kDtSingleLine, {5, 5, 100, 100}, {5, 5, 5, 25}, 20},
+TEST(DrawTextByWords, LaysOutTheExpectedLines) {
+  const struct Case {
+    const char* name;
+    std::string text;
+    std::uint32_t format;
+    std::vector<Line> lines;
+    int height;
+    Rect rect = {0, 0, 100, 200};
+    std::optional<Rect> measured = {};  // only kDtCalcRect changes the rectangle
+    const char* failing = nullptr;      // the surface call made to fail
+  } cases[] = {
+      {"fits_on_one_line", "hello", kWrap, {{0, 0, "hello"}}, 20},
+      {"offset_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
+      // "hello world" is 11 characters: the break is before "world"; the blank that fits stays on the left-aligned
+      // line. Exactly 10 characters fit and the 11th is the blank: it is dropped, but only one of two.
+      {"wraps_before_the_word_that_passes", "hello world", kWrap, {{0, 0, "hello "}, {0, 20, "world"}}, 40},
+      {"blank_at_the_edge_is_dropped", "abcdefghij klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
+      {"one_leading_blank_dropped", "abcdefghij  klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
+      {"several_wraps", "aaa bbb ccc ddd eee", kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}},
+       60, {0, 0, 80, 200}},
+      {"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy", kEdit,
+       {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
+      {"long_word_moves_to_its_own_line_first", "ab cdefghijklmno", kEdit,
+       {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
+      {"long_word_kept_whole", "abcdefghijklmnop qr", kWrap, {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
+      {"one_character_per_line", "abc", kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60, {0, 0, 5, 200}},
+      {"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour", kWrap,
+       {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
+      {"lf_cr_is_one_break", "one\n\rtwo", kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
+      {"empty_line_between", "a\r\n\r\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
+      {"double_lf_is_two_breaks", "a\n\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
+      {"trailing_break_adds_no_line", "a\r\n", kWrap, {{0, 0, "a"}}, 20},
+      {"wrapped_paragraphs", "hello world\r\nsecond one", kWrap,
+       {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
+      {"no_word_break_no_wrap", "hello world", kDtNoPrefix, {{0, 0, "hello world"}}, 20, {0, 0, 50, 200}},
+      {"no_word_break_still_breaks_at_lf", "ab\ncd", kDtNoPrefix, {{0, 0, "ab"}, {0, 20, "cd"}}, 40, {0, 0, 50, 200}},
+      // Height 50 is two and a half lines.
+      {"edit_control_drops_partial_last_line", "1\n2\n3\n4", kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40, {0, 0, 100, 50}},
+      {"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4", kEdit,
+       {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
+      {"without_edit_control_partial_line_drawn", "1\n2\n3\n4", kWrap,
+       {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
+      {"first_line_always_laid_out", "1\n2", kEdit, {{0, 0, "1"}}, 20, {0, 0, 100, 10}},
+      {"no_clip_draws_everything", "1\n2\n3\n4", kEdit | kDtNoClip,
+       {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}, {0, 60, "4"}}, 80, {0, 0, 100, 30}},
+      {"prefix_removed", "&File", kDtWordBreak, {{0, 0, "File"}}, 20},
+      {"double_prefix_is_ampersand", "a&&b", kDtWordBreak, {{0, 0, "a&b"}}, 20},
+      {"trailing_prefix_kept", "a&", kDtWordBreak, {{0, 0, "a&"}}, 20},
+      {"no_prefix_keeps_ampersands", "&File && a&", kWrap, {{0, 0, "&File && a&"}}, 20, {0, 0, 200, 200}},
+      // Prefixes are taken out before the line is measured: "&a&b&c&d&e&f&g&h&i&j" is 10 characters.
+      {"prefixes_do_not_take_room", "&a&b&c&d&e&f&g&h&i&j", kDtWordBreak, {{0, 0, "abcdefghij"}}, 20},
+      {"centred", "abc", kWrap | kDtCenter, {{35, 0, "abc"}}, 20},
+      {"right_aligned", "abc", kWrap | kDtRight, {{70, 0, "abc"}}, 20},
+      // Centred and right-aligned lines drop the blank before the break.
+      {"centred_wrap_drops_blank", "hello world", kWrap | kDtCenter, {{25, 0, "hello"}, {25, 20, "world"}}, 40},
+      {"right_wrap_drops_trailing_blank", "hello world", kWrap | kDtRight, {{60, 0, "hello"}, {60, 20, "world"}},
+       40, {10, 0, 110, 200}},
+      {"centred_with_prefixes", "hello world, &and more", kDtWordBreak | kDtCenter,
+       {{25, 0, "hello"}, {0, 20, "world, and"}, {30, 40, "more"}}, 60},
+      {"single_line_vcenter", "abc", kDtSingleLine | kDtVCenter, {{0, 40, "abc"}}, 60, {0, 0, 100, 100}},
+      {"single_line_bottom", "abc", kDtSingleLine | kDtBottom, {{0, 80, "abc"}}, 100, {0, 0, 100, 100}},
+      {"single_line_ignores_breaks_and_wrap", "hello world\r\nx", kDtSingleLine | kDtWordBreak | kDtNoPrefix,
+       {{0, 0, "hello world\r\nx"}}, 20, {0, 0, 50, 100}},
+      {"vcenter_needs_single_line", "abc", kDtVCenter, {{0, 0, "abc"}}, 20, {0, 0, 100, 100}},
+      {"empty_text_draws_nothing", "", kWrap, {}, 20, {0, 0, 100, 100}},
+      // kDtCalcRect measures without drawing. Bottom: every line, whatever the rectangle's height; right: the widest
+      // line ("hello ").
+      {"calc_rect_multi_line", "hello world", kEdit | kDtCalcRect, {}, 40, {10, 5, 110, 15}, Rect{10, 5, 70, 45}},
+      {"calc_rect_single_line", "abc", kDtSingleLine | kDtCalcRect, {}, 20, {0, 0, 10, 10}, Rect{0, 0, 30, 20}},
+      // Widened for an unbreakable word.
+      {"calc_rect_widened", "abcdefgh ij", kWrap | kDtCalcRect, {}, 40, {0, 0, 50, 0}, Rect{0, 0, 80, 40}},
+      {"calc_rect_empty", "", kWrap | kDtCalcRect, {}, 20, {5, 5, 100, 100}, Rect{5, 5, 5, 5}},
+      {"calc_rect_empty_single_line", "", kDtSingleLine | kDtCalcRect, {}, 20, {5, 5, 100, 100}, Rect{5, 5, 5, 25}},
+      // A failed surface call ends the layout and answers 0: nothing more is drawn.
+      {"metrics_fail", "abc", kWrap, {}, 0, {0, 0, 100, 100}, {}, "GetTextMetricsA"},
+      {"text_out_fails", "abc\ndef", kWrap, {{0, 0, "abc"}}, 0, {0, 0, 100, 100}, {}, "TextOutA"},
+      {"extent_fails", "hello world", kWrap, {}, 0, {0, 0, 100, 100}, {}, "GetTextExtentPoint32A"},
   };
-  for (const auto& c : cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     RecordingSurface surface(TenWide());
+    if (c.failing) surface.FailNext(c.failing);
     Rect rect = c.rect;
-    EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format | kDtCalcRect), c.height) << c.text;
-    EXPECT_EQ(rect, c.measured) << c.text;
-    EXPECT_TRUE(surface.RecordsOf("TextOutA").empty());
-  }
-}
-
-TEST(DrawTextByWords, ReportsSurfaceFailures) {
-  // The failed call ends the layout: nothing, or the lines before it.
-  for (const auto& [op, text, drawn] : {std::tuple{"GetTextMetricsA", "abc", 0u}, {"TextOutA", "abc\ndef", 1u},
-                                        {"GetTextExtentPoint32A", "hello world", 0u}}) {
-    RecordingSurface surface(TenWide());
-    surface.FailNext(op);
-    Rect rect{0, 0, 100, 100};
-    EXPECT_EQ(DrawTextByWords(surface, text, rect, kWrap), 0) << op;
-    EXPECT_EQ(surface.RecordsOf("TextOutA").size(), drawn) << op;
+    EXPECT_EQ(DrawTextByWords(surface, c.text, rect, c.format), c.height);
+    std::vector<Line> lines;
+    for (const Record& r : surface.RecordsOf("TextOutA"))
+      lines.push_back({static_cast<int>(r.args.at(0)), static_cast<int>(r.args.at(1)), r.text});
+    EXPECT_EQ(lines, c.lines) << surface.Dump();
+    EXPECT_EQ(rect, c.measured.value_or(c.rect));
+    for (const Record& record : surface.Records())
+      EXPECT_TRUE(record.op == "GetTextMetricsA" || record.op == "GetTextExtentPoint32A" || record.op == "TextOutA")
+          << record;
   }
 }
 

@@ -1,12 +1,16 @@
 // The print job's report and geometry with scripted spooler results, so every failure path can be taken; the page
-// dispatch: what a selection draws, where the offset puts it, and that each page leaves the context as it found it.
+// dispatch; and following the jobs after the spooler took them, on a clock the test moves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "pattern_page.hpp"
+#include "print/job_follow.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -102,60 +106,46 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   const std::string document = "[v] StartDoc()\r\n" + page + page + page + "[v] EndDoc()\r\n";
   EXPECT_EQ(job.Run(), "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + document + document + "\r\nPrint Time: 0.5 seconds.");
   EXPECT_EQ(job.printerName, "Queue 7");
-  const std::vector<std::string> documentCalls = {"StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage",
-                                                  "EndPage", "StartPage", "EndPage", "EndDoc"};
   std::vector<std::string> calls = {"PrintDlg"};
-  calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
-  calls.insert(calls.end(), documentCalls.begin(), documentCalls.end());
+  for (int twice = 0; twice < 2; ++twice)
+    calls.insert(calls.end(), {"StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage", "EndPage",
+                               "StartPage", "EndPage", "EndDoc"});
   EXPECT_EQ(job.target.calls, calls);
   EXPECT_EQ(job.host.reads, (std::vector<int>{kIdPagesPerDoc, kIdDocs, kIdPaperOffset}));
   for (const Record& record : job.target.surface->Records())
     EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
 }
 
-struct FailureCase {
-  const char* name;
-  const char* docs;
-  const char* pages;
-  SpoolerScript script;
-  std::string expected;  // between "[v] pd.hDC\r\n" and the time line
-};
-
-class PrintReportFailures : public ::testing::TestWithParam<FailureCase> {};
-
-TEST_P(PrintReportFailures, MarkEachStepAndGoOn) {
-  const FailureCase& c = GetParam();
-  Job job;
-  job.host.boxes = {{kIdDocs, c.docs}, {kIdPagesPerDoc, c.pages}, {kIdPaperOffset, "0"}};
-  job.target.script = c.script;
-  const std::string report = job.Run();
-  const std::string prefix = "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-  ASSERT_EQ(report.substr(0, prefix.size()), prefix);
-  EXPECT_EQ(report.substr(prefix.size(), report.find("\r\nPrint Time: ") - prefix.size()), c.expected);
+TEST(PrintReport, SpoolerFailuresAreMarkedStepByStepAndTheJobGoesOn) {
+  // The report between "[v] pd.hDC\r\n" and the time line.
+  const struct { const char *docs, *pages; SpoolerScript script; std::string expected; } cases[] = {
+      // A failed StartPage is followed by the next page's StartPage, never an EndPage.
+      {"1", "3", {{}, {1, 0, 1}, {}, {}},
+       "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[x] StartPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n"
+       "[v] EndDoc()\r\n"},
+      {"1", "1", {{}, {-5}, {}, {}}, "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
+      // SP_ERROR skips the document: no pages, no EndDoc; the next one runs. Only -1 is a failed StartDoc.
+      {"2", "1", {{-1}, {}, {}, {}},
+       "[x] StartDoc()\r\n[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
+      {"1", "0", {{0}, {}, {}, {}}, "[v] StartDoc()\r\n[v] EndDoc()\r\n"},
+      {"1", "2", {{}, {}, {0, -1}, {0}},
+       "[v] StartDoc()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[x] EndDoc()\r\n"},
+      {"0", "3", {}, ""}, {"two", "3", {}, ""},  // not a number reads as zero
+      {"2", "0", {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"},
+  };
+  for (const auto& c : cases) {
+    Job job;
+    job.host.boxes = {{kIdDocs, c.docs}, {kIdPagesPerDoc, c.pages}, {kIdPaperOffset, "0"}};
+    job.target.script = c.script;
+    const std::string report = job.Run();
+    const std::string prefix = "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
+    EXPECT_EQ(report.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(report.substr(prefix.size(), report.find("\r\nPrint Time: ") - prefix.size()), c.expected)
+        << c.docs << " documents of " << c.pages;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spooler, PrintReportFailures,
-    ::testing::Values(
-        // A failed StartPage is followed by the next page's StartPage, never an EndPage.
-        FailureCase{"StartPageFails", "1", "3", {{}, {1, 0, 1}, {}, {}},
-                    "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[x] StartPage()\r\n"
-                    "[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
-        FailureCase{"StartPageNegative", "1", "1", {{}, {-5}, {}, {}},
-                    "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
-        // SP_ERROR skips the document: no pages, no EndDoc; the next one runs.
-        FailureCase{"StartDocFails", "2", "1", {{-1}, {}, {}, {}},
-                    "[x] StartDoc()\r\n[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
-        // Only -1 is a failed StartDoc.
-        FailureCase{"StartDocZeroIsNotSpError", "1", "0", {{0}, {}, {}, {}}, "[v] StartDoc()\r\n[v] EndDoc()\r\n"},
-        FailureCase{"EndPageAndEndDocFail", "1", "2", {{}, {}, {0, -1}, {0}},
-                    "[v] StartDoc()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[v] StartPage()\r\n[x] EndPage()\r\n"
-                    "[x] EndDoc()\r\n"},
-        FailureCase{"NoDocuments", "0", "3", {}, ""}, FailureCase{"NotANumberReadsAsZero", "two", "3", {}, ""},
-        FailureCase{"NoPages", "2", "0", {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
+TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
   // Integer quotients (see Skewed): 23 and 11, not 23.6 and 11.8; no millimetre sizes give 0, not a division by zero.
   const struct { RecordingDevice device; float x, y; } cases[] = {
       {Skewed(), 23, 11}, {Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
@@ -169,10 +159,7 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAsked) {
     for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
     EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
   }
-}
-
-TEST(PageGeometry, OffsetTruncatesTowardZeroByTheHorizontalFactor) {
-  // 35.4 either way: toward zero, not down.
+  // The offset: 35.4 either way is 35, toward zero, not down.
   for (const auto& [mm, factor, units] :
        {std::tuple{10, 23.0f, 230}, {-10, 23.0f, -230}, {3, 11.8f, 35}, {-3, 11.8f, -35}})
     EXPECT_EQ(OffsetInDeviceUnits(mm, factor), units) << mm << " x " << factor;
@@ -274,6 +261,62 @@ TEST(PageDispatch, OffsetIsMillimetresOfTheHorizontalFactor) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0], (Record{"TextOutA", {0, c.y}, c.text, 1}));
   }
+}
+
+// Each job's answers in turn; the last one repeats.
+struct ScriptedWatcher final : JobWatcher {
+  std::map<int, std::vector<JobStatus>> script;
+  std::map<int, int> asked;
+  JobStatus Query(int jobId) override {
+    auto& answers = script.at(jobId);
+    ++asked[jobId];
+    const JobStatus status = answers.front();
+    if (answers.size() > 1) answers.erase(answers.begin());
+    return status;
+  }
+};
+
+TEST(JobFollow, EachJobIsAskedUntilItEndsOrTheTimeRunsOut) {
+  using S = JobState;
+  ScriptedWatcher watcher;
+  watcher.script = {{11, {{S::Pending, ""}, {S::Completed, "job-completed-successfully"}}},
+                    {12, {{S::Pending, ""}, {S::Pending, ""}, {S::Aborted, "aborted-by-system"}}},
+                    {13, {{S::Held, "job-hold-until-specified"}}}};
+  double now = 100;
+  std::vector<std::pair<int, double>> shown;
+  const WaitClock clock{[&] { return now; }, [&](double pause) { now += pause; },
+                        [&](int open, double waited) { shown.emplace_back(open, waited); }};
+  const SubmittedJob jobs[] = {{1, 11}, {2, 12}, {3, 13}};
+  const auto followed = FollowJobs(watcher, jobs, 1.0, clock, 0.25);
+  ASSERT_EQ(followed.size(), 3u);
+  EXPECT_EQ(followed[0].status.state, S::Completed);
+  EXPECT_DOUBLE_EQ(followed[0].seconds, 0.25);
+  EXPECT_EQ(followed[1].status.reason, "aborted-by-system");
+  EXPECT_DOUBLE_EQ(followed[1].seconds, 0.5);
+  EXPECT_EQ(followed[2].status.state, S::Held);
+  EXPECT_DOUBLE_EQ(followed[2].seconds, 1.0) << "held until the wait ran out";
+  EXPECT_EQ(watcher.asked, (std::map<int, int>{{11, 2}, {12, 3}, {13, 5}})) << "an ended job is not asked again";
+  EXPECT_EQ(shown, (std::vector<std::pair<int, double>>{{3, 0}, {2, 0.25}, {1, 0.5}, {1, 0.75}}));
+  EXPECT_FALSE(AllCompleted(followed));
+  EXPECT_TRUE(AllCompleted(std::span(followed).first(1)));
+
+  EXPECT_EQ(JobSection(followed),
+            "\r\nJobs after the spooler:\r\n"
+            "Document 1: job 11 completed (job-completed-successfully) after 0.2 seconds.\r\n"
+            "Document 2: job 12 aborted (aborted-by-system) after 0.5 seconds.\r\n"
+            "Document 3: job 13 held (job-hold-until-specified), still so after 1.0 seconds.\r\n");
+  EXPECT_EQ(RunJson("R\r\n\"x\"", std::span(followed).first(1)),
+            "{\"report\":\"R\\u000d\\u000a\\\"x\\\"\",\"jobs\":[{\"document\":1,\"job\":11,\"state\":\"completed\","
+            "\"reason\":\"job-completed-successfully\",\"seconds\":0.2}]}");
+  EXPECT_EQ(JobSection({}), "\r\nJobs after the spooler:\r\nNo job was handed to a spooler.\r\n");
+}
+
+TEST(JobFollow, IppStatesAndAStoppedPrinter) {
+  const std::tuple<int, const char*, JobState> cases[] = {
+      {3, "none", JobState::Pending},       {3, "printer-stopped", JobState::Stopped}, {4, "", JobState::Held},
+      {5, "job-printing", JobState::Pending}, {6, "", JobState::Stopped},             {7, "", JobState::Canceled},
+      {8, "", JobState::Aborted},           {9, "", JobState::Completed},              {0, "", JobState::Pending}};
+  for (const auto& [ipp, reasons, state] : cases) EXPECT_EQ(JobStateFromIpp(ipp, reasons), state) << ipp << reasons;
 }
 
 }  // namespace
