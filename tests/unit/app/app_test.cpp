@@ -137,12 +137,6 @@ TEST(MainWindowLayout, TabSwitchShowsAndHidesInItsFixedOrder) {
   }
 }
 
-TEST(MainWindowLayout, SwatchCanvasesAttachInTheirFixedOrder) {
-  std::vector<int> statics;
-  for (const int slot : kSwatchAttachSlots) statics.push_back(kColourSwatches[slot]);
-  EXPECT_EQ(statics, (std::vector{1244, 1266, 1249, 1252, 1246, 1257, 1262, 1259, 1264, 1254}));
-}
-
 bool AllZero(const auto& values) {
   return std::all_of(std::begin(values), std::end(values), [](auto v) { return v == 0; });
 }
@@ -226,7 +220,7 @@ TEST(TabSwitch, F6AndF5WrapAroundAndEachTabHasItsCommandAndBanner) {
     EXPECT_EQ(std::pair(TabCommand(tab), BannerBitmap(tab)), std::pair(1166 + tab, 4536 + tab));
 }
 
-TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnly) {
+TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnlyAndSwatchesAttachInTheirOrder) {
   using K = CommandKind;
   const std::pair<int, Command> cases[] = {
       {10, {K::Quit}}, {1165, {K::Quit}}, {17, {K::About}}, {1175, {K::About}}, {1163, {K::NextTab}},
@@ -255,6 +249,9 @@ TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnly) {
               std::tuple(swatch, button, slot));
     EXPECT_EQ(ClassifyCommand(button, 0), (Command{K::ColourButton, -1, slot}));
   }
+  std::vector<int> attached;  // the order the swatch canvases attach in
+  for (const int slot : kSwatchAttachSlots) attached.push_back(kColourSwatches[slot]);
+  EXPECT_EQ(attached, (std::vector{1244, 1266, 1249, 1252, 1246, 1257, 1262, 1259, 1264, 1254}));
 }
 
 TEST(Colours, PackRedLowBlueHighEachInItsByte) {

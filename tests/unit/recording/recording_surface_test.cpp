@@ -184,23 +184,21 @@ class BitmapFile : public ::testing::Test {
 
 TEST_F(BitmapFile, LoadsAndSizesABitmapBottomUpOrTopDown) {
   for (const bool topDown : {false, true}) {
-    RecordingSurface surface;
     const std::string path = dir_.Write("picture.bmp", Bitmap24(37, 21, topDown));
-    const ObjectHandle bitmap = surface.LoadBitmapFile(path.c_str());
+    const ObjectHandle bitmap = surface_.LoadBitmapFile(path.c_str());
     ASSERT_TRUE(bitmap);
-    EXPECT_EQ(surface.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
+    EXPECT_EQ(surface_.Records().back(), (Record{"LoadBitmapFile", {}, path, static_cast<std::int64_t>(bitmap.value)}));
     Size size;
-    ASSERT_TRUE(surface.GetBitmapSize(bitmap, size));
-    EXPECT_EQ(std::tuple(size.cx, size.cy, surface.Object(bitmap)->kind, surface.Object(bitmap)->path),
+    ASSERT_TRUE(surface_.GetBitmapSize(bitmap, size));
+    EXPECT_EQ(std::tuple(size.cx, size.cy, surface_.Object(bitmap)->kind, surface_.Object(bitmap)->path),
               std::tuple(37, 21, ObjectKind::Bitmap, path));
-    // A loaded bitmap is an object to delete. The path is shown quoted, Windows backslashes doubled: only its name
-    // is checked.
-    const std::string report = surface.HygieneReport();
+    // A loaded bitmap is an object to delete; of its quoted path (backslashes doubled) only the name is checked.
+    const std::string report = surface_.HygieneReport();
     EXPECT_TRUE(report.starts_with("bitmap " + N(bitmap) + " from LoadBitmapFile(\"") &&
                 report.ends_with("picture.bmp\") was never deleted\n")) << report;
-    EXPECT_TRUE(surface.DeleteObject(bitmap));
-    EXPECT_FALSE(surface.GetBitmapSize(bitmap, size)) << "deleted";
-    EXPECT_EQ(surface.HygieneReport(), "");
+    EXPECT_TRUE(surface_.DeleteObject(bitmap));
+    EXPECT_FALSE(surface_.GetBitmapSize(bitmap, size)) << "deleted";
+    EXPECT_EQ(surface_.HygieneReport(), "");
   }
 }
 

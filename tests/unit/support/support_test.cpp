@@ -268,10 +268,9 @@ std::vector<std::uint8_t> Reshaped(std::vector<std::uint8_t> file, std::uint32_t
   return file;
 }
 
-// Plain bitmaps go through a loop of ours, everything else through the library; either way the pixels must be the
-// library's, from bytes and from a file alike (a file bigger than the loop's 256 KB pieces included). Ragged widths
-// (every row padded), both row orders, the header sizes the loop takes, a gap before the pixels (refused), truncated
-// files (the library reads the missing bytes as 0) and another bit count are compared pixel for pixel.
+// Plain bitmaps go through a loop of ours, the rest through the library; from bytes or a file (one past the loop's 256
+// KB pieces too) the pixels must be the library's for padded rows, both row orders, each header size the loop takes, a
+// gap before the pixels (refused), truncation (missing bytes read as 0) and another bit count.
 TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
   struct Case { int width, height; bool topDown; std::uint32_t headerSize, gap; std::uint16_t bits; std::size_t cut; };
   const Case cases[] = {
