@@ -1,5 +1,5 @@
 // The real `veltrim` program: its report, exit status and files, jobs through the private scheduler (followed to
-// their end by --wait) and what the report says when it will not take them, and `veltrim info` as text and JSON.
+// their end by --wait) and what the report says when it will not take them, `veltrim info` and the user guide.
 #include <cups/cups.h>
 
 #include <chrono>
@@ -7,9 +7,12 @@
 #include <future>
 #include <optional>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <thread>
 
+#include "about/about_texts.hpp"
+#include "cli_options.hpp"
 #include "cli_support.hpp"
 #include "cups_print.hpp"
 
@@ -226,28 +229,20 @@ class LostScheduler : public ::testing::Test {
   std::optional<CupsQueue> queue_;
 };
 
-TEST_F(LostScheduler, BeforeTheDocumentStarts) {
-  PrintChoice choice = CupsPrintTarget("lost").Choose();
-  ASSERT_TRUE(choice.accepted);
-  ASSERT_NE(choice.device, nullptr);
-  StopScheduler();
-  EXPECT_EQ(choice.device->StartDocA("QORVEL Veltrim v2"), kSpError);
-}
-
-// Parallel tests each have a scheduler: one handed another's address stops at once.
-TEST_F(LostScheduler, AnotherSchedulersAddressIsRefused) {
+// Parallel tests each have a scheduler: one handed another's address stops at once. Once the scheduler is gone,
+// a chosen printer's document cannot start, and one already started is not reported as printed.
+TEST_F(LostScheduler, OthersAddressesAreRefusedAndJobsFailOnceItStops) {
   EXPECT_THROW(CupsQueue(CupsServerFromEnvironment(), state_, "other"), std::runtime_error);
   EXPECT_THROW(CupsQueue(server_, StateFromEnvironment(), "other"), std::runtime_error);
-}
-
-TEST_F(LostScheduler, DuringTheDocument) {
-  PrintChoice choice = CupsPrintTarget("lost").Choose();
-  ASSERT_NE(choice.device, nullptr);
-  PrintDevice& device = *choice.device;
+  PrintChoice before = CupsPrintTarget("lost").Choose(), during = CupsPrintTarget("lost").Choose();
+  ASSERT_TRUE(before.accepted);
+  ASSERT_TRUE(before.device && during.device);
+  PrintDevice& device = *during.device;
   ASSERT_GT(device.StartDocA("QORVEL Veltrim v2"), 0);
   ASSERT_GT(device.StartPage(), 0);
   device.Page().Rectangle(100, 100, 900, 900);
   StopScheduler();
+  EXPECT_EQ(before.device->StartDocA("QORVEL Veltrim v2"), kSpError);
   const int endPage = device.EndPage();
   const int endDoc = device.EndDoc();
   EXPECT_TRUE(endPage <= 0 || endDoc <= 0) << "the lost job was reported as printed (EndPage " << endPage
@@ -331,6 +326,32 @@ TEST(CliInfo, FileTargetReportsItsSimulatedPrinter) {
     EXPECT_EQ(After(report, "Printable Area's Height [mm]: "), c.height);
     EXPECT_EQ(After(report, "\"physicalOffsetX\":"), c.offset);
   }
+}
+
+// The user guide built beside the programs, read as a user's PDF reader reads it: A4 pages, and a text that names
+// every keyboard shortcut, every command of the command line, the variable of the update check and every category.
+TEST(HelpDocument, NamesEveryShortcutCommandAndCategory) {
+  const std::string guide = (fs::path(kVeltrim).parent_path() / "qprintdoc.pdf").string();
+  const ProcessResult info = RunProcess({"pdfinfo", guide});
+  ASSERT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("Page size:       595.2 x 841.92 pts (A4)"), std::string::npos) << info.out;
+  std::smatch pages;
+  ASSERT_TRUE(std::regex_search(info.out, pages, std::regex("Pages: +([0-9]+)")));
+  EXPECT_GE(std::stoi(pages[1]), 4);
+
+  const ProcessResult text = RunProcess({"pdftotext", "-layout", guide, "-"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  std::set<std::string> wanted = {"VELTRIM_UPDATE_BASES", "Black&White", "Color Calibration", "Advanced", "Custom",
+                                  "Exit codes", "[v] StartDoc()", "Print Time:"};
+  // The keys of the about box's shortcuts text (what stands before each tab) and the commands of the usage text.
+  const std::string shortcuts(kShortcutsText), usage(cli::kUsage);
+  const std::regex key("\n([^\t\r\n]+)\t"), command("veltrim ([a-z]+)");
+  for (auto it = std::sregex_iterator(shortcuts.begin(), shortcuts.end(), key); it != std::sregex_iterator(); ++it)
+    wanted.insert((*it)[1]);
+  for (auto it = std::sregex_iterator(usage.begin(), usage.end(), command); it != std::sregex_iterator(); ++it)
+    wanted.insert("veltrim " + (*it)[1].str());
+  EXPECT_GE(wanted.size(), 8u + 6u + 5u);
+  for (const std::string& word : wanted) EXPECT_NE(text.out.find(word), std::string::npos) << word;
 }
 
 }  // namespace

@@ -166,9 +166,13 @@ TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
   }
 }
 
+// Without a page nothing draws; a vector page keeps no pixels to read back.
 TEST(CairoDevice, JobCallsOutOfOrderFail) {
   TempDir dir;
   CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "order.pdf", SmallCaps());
+  EXPECT_FALSE(device.Page().LineTo(10, 10)) << "no page yet";
+  EXPECT_FALSE(device.Page().Rectangle(0, 0, 10, 10));
+  EXPECT_FALSE(device.Page().TextOutA(0, 0, "x"));
   EXPECT_LE(device.StartPage(), 0);  // no document
   EXPECT_LE(device.EndPage(), 0);
   EXPECT_LE(device.EndDoc(), 0);
@@ -178,6 +182,8 @@ TEST(CairoDevice, JobCallsOutOfOrderFail) {
   ASSERT_EQ(device.StartPage(), 1);
   EXPECT_LE(device.StartPage(), 0);  // already in a page
   EXPECT_TRUE(device.Page().LineTo(10, 10));
+  EXPECT_EQ(device.Page().SetPixel(5, 5, Rgb(255, 0, 0)), Rgb(255, 0, 0));
+  EXPECT_EQ(device.Page().GetPixel(5, 5), kInvalidColour);
   EXPECT_EQ(device.EndDoc(), 1);  // ends the open page too
   EXPECT_FALSE(device.Page().LineTo(20, 20));
   EXPECT_EQ(device.PagesEnded(), 1);

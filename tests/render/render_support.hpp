@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <stdexcept>
 
 #include "cairo_print_device.hpp"
 #include "raster.hpp"
@@ -25,16 +26,15 @@ inline DeviceCaps SmallCaps() { return *MakeDeviceCaps(SimulatedDevice{{60, 50},
 // A colour expected at a device point.
 struct Probe { int x, y; std::uint32_t rgb; };
 
-// One page on the PNG device (or the PDF device, its page rendered back by Ghostscript at the device's
-// resolution), open for drawing from construction; Finish ends it and reads it back.
+// One page on the PNG device (or the PDF device, rendered back by Ghostscript at the device's resolution), open for
+// drawing from construction, which throws when it cannot start; Finish ends it and reads it back.
 class PngPage {
  public:
   explicit PngPage(const DeviceCaps& caps = SmallCaps(), FileFormat format = FileFormat::Png)
       : caps_(caps), format_(format),
         device_(format, dir_.Path() / (format == FileFormat::Png ? "page.png" : "page.pdf"), caps) {
-    started_ = device_.StartDocA("render test") > 0 && device_.StartPage() > 0;
+    if (device_.StartDocA("render test") <= 0 || device_.StartPage() <= 0) throw std::runtime_error("the page did not start");
   }
-  bool Started() const { return started_; }
   CairoSurface& S() { return device_.Canvas(); }
   const std::filesystem::path& Dir() const { return dir_.Path(); }
 
@@ -61,7 +61,6 @@ class PngPage {
   DeviceCaps caps_;
   FileFormat format_;
   CairoPrintDevice device_;
-  bool started_ = false;
 };
 
 }  // namespace veltrim::test

@@ -1,12 +1,18 @@
-// Pictures for the screen drawn by the cairo backend: the art tool's preview pictures from the real pages, and the
-// calibration wizard on an 800 x 500 picture read back at its pixels, with the values its clicks record.
+// The desktop program's screens made off-screen: the art tool's preview pictures and labels, the calibration wizard
+// read back at its pixels with the values its clicks record, and the about box's credits against the source files.
 #include <algorithm>
+#include <fstream>
 #include <map>
+#include <sstream>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "about/about_texts.hpp"
 #include "app/config_file.hpp"
 #include "art.hpp"
 #include "colour_tools/calibration_wizard.hpp"
+#include "module_facts.hpp"
 #include "render_support.hpp"
 
 namespace veltrim::test {
@@ -73,7 +79,6 @@ TEST(ArtLabels, OneGroupOneSize) {
 
 TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryClick) {
   PngPage picture(Screen());
-  ASSERT_TRUE(picture.Started());
   Surface& dc = picture.S();
   CalibrationWizard wizard;
   wizard.Start(dc, 800, 500);
@@ -120,7 +125,6 @@ TEST(CalibrationWizard, StartsOnTheGreenSquareThenShowsEachInkAndRecordsEveryCli
 
 TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest) {
   PngPage picture(Screen());
-  ASSERT_TRUE(picture.Started());
   const std::string path = (picture.Dir() / "config.qrv").string();
   CalibrationWizard wizard;
   wizard.Start(picture.S(), 800, 500);
@@ -134,6 +138,59 @@ TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest)
   CalibrationValues read{};
   ASSERT_TRUE(ReadConfigFile(path, read));
   EXPECT_EQ(read, calibration);
+}
+
+TEST(Credits, DefinitionsAreCountedAsAReaderCountsThem) {
+  // source, functions, classes
+  const std::tuple<const char*, int, int> cases[] = {
+      {"int F(int a) { return a; }\nint G();\n", 1, 0},
+      {"namespace a { namespace {\nvoid F() {}\n}  // namespace\n}\n", 1, 0},
+      {"class A {\n public:\n  A() = default;\n  int Get() const { return 1; }\n  void Set(int);\n};\n", 1, 1},
+      {"struct P { int x{0}; int y = 1; };\nstruct Q : P {\n  Q(int v) : P{v, v} {}\n};\n", 1, 2},
+      {"enum class E { kA, kB };\nconstexpr int kT[] = {1, 2};\nconst auto f = [](int) { return 0; };\n", 0, 0},
+      {"template <class T> T Max(T a, T b) { if (a > b) { return a; } return b; }\n", 1, 0},
+      {"template <typename T>\nstruct Box { T value; };\n", 0, 1},
+      {"bool operator==(const A&, const A&) { return true; }\n", 1, 0},
+      {"// void Commented() {}\nconst char* s = \"void F() {\";\n/* class X { */\n#define M(x) { x }\n", 0, 0},
+      {"char c = '{';\nint n = 1'000;\nvoid F() { auto g = [] { struct L {}; }; }\n", 1, 0},
+      {"extern \"C\" {\nint Cf(void) { return 0; }\n}\n", 1, 0},
+      {"const char* r = R\"x(void F() { })\" )x\";\nvoid G() {}\n", 1, 0},
+  };
+  for (const auto& [source, functions, classes] : cases) {
+    const auto found = credits::CountDefinitions(source);
+    EXPECT_EQ(std::tuple(found.functions, found.classes), std::tuple(functions, classes)) << source;
+  }
+  EXPECT_EQ(credits::CountLines(""), 0);
+  EXPECT_EQ(credits::CountLines("a\nb\n"), 2);
+  EXPECT_EQ(credits::CountLines("a\nb"), 2);
+}
+
+std::string ReadSource(const std::string& path) {
+  std::ifstream in(std::string(VELTRIM_SOURCE_ROOT) + "/" + path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The table the build generated holds what the module files hold now.
+TEST(Credits, ModuleLinesTellTheTruthAboutTheFiles) {
+  const char* folders[] = {"support", "support", "support", "support", "support", "app", "platform", "about"};
+  ASSERT_EQ(CreditModules().size(), std::size(folders));
+  for (std::size_t i = 0; i < std::size(folders); ++i) {
+    const ModuleFacts& module = CreditModules()[i];
+    const std::string stem = std::string(module.files.substr(0, module.files.find('.')));
+    const std::string header = ReadSource("src/core/" + std::string(folders[i]) + "/" + stem + ".hpp");
+    const std::string source = ReadSource("src/core/" + std::string(folders[i]) + "/" + stem + ".cpp");
+    ASSERT_FALSE(header.empty() || source.empty()) << stem;
+    const auto h = credits::CountDefinitions(header), s = credits::CountDefinitions(source);
+    EXPECT_EQ(module.functions, h.functions + s.functions) << stem;
+    EXPECT_EQ(module.classes, h.classes + s.classes) << stem;
+    EXPECT_EQ(module.lines, std::count(header.begin(), header.end(), '\n') + std::count(source.begin(), source.end(), '\n'))
+        << stem;
+    EXPECT_LE(std::string(module.created.substr(6)) + std::string(module.created.substr(3, 2)),
+              std::string(module.updated.substr(6)) + std::string(module.updated.substr(3, 2)))
+        << stem;
+  }
 }
 
 }  // namespace
