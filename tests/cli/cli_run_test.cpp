@@ -181,7 +181,7 @@ TEST_P(CliWait, EachJobsEndFollowsTheReport) {
 INSTANTIATE_TEST_SUITE_P(Scheduler, CliWait, ::testing::ValuesIn(kCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-TEST(CliWait, JsonAndTheListOfJobsNotFinished) {
+TEST_F(CliRun, WaitAsJsonAndTheListOfJobsNotFinished) {
   CupsQueue held(CupsServerFromEnvironment(), StateFromEnvironment(), "wait_listed",
                  {"-o", "job-hold-until-default=indefinite"});
   const auto json = RunVeltrim({"print", "--printer", held.Name(), "--wait=1", "--json"});
@@ -198,7 +198,7 @@ TEST(CliWait, JsonAndTheListOfJobsNotFinished) {
   RunOnScheduler({"cancel", "-a", held.Name()});
   EXPECT_EQ(RunVeltrim({"jobs", "--printer", held.Name()}).out, "");
   // A file target hands nothing over: the section says so, and nothing failed.
-  const auto file = RunVeltrim({"print", "--output", (fs::temp_directory_path() / "veltrim-wait.pdf").string(), "--wait"});
+  const auto file = RunVeltrim({"print", "--output", folder_ / "x.pdf", "--wait"});
   EXPECT_EQ(file.exitCode, 0) << file.err;
   EXPECT_TRUE(file.out.ends_with("\r\nJobs after the spooler:\r\nNo job was handed to a spooler.\r\n")) << file.out;
 }

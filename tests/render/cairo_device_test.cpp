@@ -124,10 +124,9 @@ TEST(CairoDevice, PaperNames) {
   }
 }
 
-// Two documents of two pages in each kind of file, rendered back at the device's own 100 dpi: the whole sheet a
-// page, device units placed on the printable area and clipped to it, each page with its own mark and not the next
-// one's. PNG pages are numbered files beside the name asked for. In a folder that does not exist, StartDoc fails
-// and no later call succeeds.
+// Two documents of two pages in each kind of file, read back at the device's own 100 dpi: the whole sheet a page,
+// device units on the printable area and clipped to it, each page its own mark; PNG pages are numbered files beside
+// the name asked for. In a folder that does not exist, StartDoc fails and no later call succeeds.
 TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
   const auto caps = *MakeDeviceCaps(SimulatedDevice{{100, 80}, 100, {10, 10, 10, 10}});
   const int o = caps.offsetX;

@@ -56,10 +56,9 @@ TEST(CairoObjects, StockObjectsAreStableDistinctAndNeverDeleted) {
   EXPECT_FALSE(s.GetStockObject(static_cast<StockObject>(9)));
 }
 
-// 2 x 2: red, green on the top row; blue, yellow below. Copied whole, stretched, mirrored and from inside; a printer
-// context takes no bitmap. Then the file is replaced while the page is open: the next load decodes the new picture,
-// a load of the unchanged file shares it, and what the page drew from the first one stays, on a PDF page too, where
-// pictures are read only when the page is written out.
+// 2 x 2: red, green on the top row; blue, yellow below; copied whole, stretched, mirrored and from inside; a printer
+// context takes no bitmap. A file replaced while the page is open loads anew, an unchanged one is shared, and what
+// the page drew keeps the first picture, on a PDF page too, where pictures are read only when the page is written.
 class LoadedBitmaps : public ::testing::TestWithParam<FileFormat> {};
 
 TEST_P(LoadedBitmaps, StretchAndBitBltCopyThePictureTheFileHeldWhenLoaded) {

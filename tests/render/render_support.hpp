@@ -33,7 +33,7 @@ class PngPage {
   explicit PngPage(const DeviceCaps& caps = SmallCaps(), FileFormat format = FileFormat::Png)
       : caps_(caps), format_(format),
         device_(format, dir_.Path() / (format == FileFormat::Png ? "page.png" : "page.pdf"), caps) {
-    if (device_.StartDocA("render test") <= 0 || device_.StartPage() <= 0) throw std::runtime_error("the page did not start");
+    if (device_.StartDocA("render test") <= 0 || device_.StartPage() <= 0) throw std::runtime_error("no page started");
   }
   CairoSurface& S() { return device_.Canvas(); }
   const std::filesystem::path& Dir() const { return dir_.Path(); }
