@@ -56,7 +56,7 @@ TEST(WindowsCli, TwoJobsOfThreePagesThroughTheSpoolerAndAnUnknownPrinter) {
 
 // The printer list, and the report of the printer DC and its DEVMODE with the same facts as JSON: the generic
 // PostScript queue at 300 dpi Letter. The report's lines, field by field, are checked in
-// tests/gui/chosen_queue_test.cpp.
+// tests/gui/main_window_test.cpp.
 TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "wcli_info");
