@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <ranges>
 
 #include "../support/scratch_dir.hpp"
 #include "pattern_page.hpp"
@@ -717,8 +716,13 @@ TEST(FullPageText, FourLayersEachBrokenAfresh) {
   ASSERT_EQ(layers.size(), 4u);
   for (const Record& layer : layers) {
     EXPECT_EQ(layer.args, (Args{0, 0, 4960, 7014, 0x10}));
-    std::vector<std::size_t> pieces;  // the lengths between blanks
-    for (const auto piece : std::views::split(layer.text, ' ')) pieces.push_back(std::ranges::size(piece));
+    std::vector<std::size_t> pieces{0};  // the lengths between blanks
+    for (const char c : layer.text) {
+      if (c == ' ')
+        pieces.push_back(0);
+      else
+        ++pieces.back();
+    }
     ASSERT_GT(pieces.size(), 3u);
     EXPECT_EQ(std::tuple(pieces[0], pieces[1], pieces[pieces.size() - 2]), std::tuple(50u, 48u, 48u));
     // No blank of an earlier layer left over: the same breaks every time.
