@@ -3,18 +3,17 @@
 #include <cups/cups.h>
 
 #include <chrono>
-#include <fstream>
 #include <future>
 #include <optional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <thread>
 
 #include "about/about_texts.hpp"
 #include "cli_options.hpp"
 #include "cli_support.hpp"
 #include "cups_print.hpp"
+#include "file_text.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -28,9 +27,7 @@ TEST_F(CliRun, TwoDocumentsOfThreePagesToAFileAndToAQueue) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(2, 3));
   EXPECT_TRUE(EndsWithPrintTime(run.out)) << run.out;
-  std::ostringstream written;
-  written << std::ifstream(report, std::ios::binary).rdbuf();
-  EXPECT_EQ(written.str(), run.out) << "the report file holds the report byte for byte";
+  EXPECT_EQ(FileText(report), run.out) << "the report file holds the report byte for byte";
   EXPECT_EQ(PdfPages(pdf), 6);
 
   CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_two_jobs");

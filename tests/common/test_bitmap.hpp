@@ -4,11 +4,19 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <span>
 #include <utility>
 #include <vector>
 
 namespace veltrim::test {
+
+// Appends each field's low `size` bytes, lowest first, as bitmap headers store them.
+inline void AppendFields(std::vector<std::uint8_t>& bytes,
+                         std::initializer_list<std::pair<std::uint32_t, int>> fields) {
+  for (const auto& [value, size] : fields)
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
 
 // A 24-bit bitmap file (rows bottom-up, or top-down when `topDown`, each padded to 4 bytes). `rgb` is 0xRRGGBB, top
 // row first.
@@ -19,13 +27,10 @@ inline std::vector<std::uint8_t> BmpBytes(int width, int height, std::span<const
   const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
   // The file header, then a BITMAPINFOHEADER: one plane of 24 bits, BI_RGB, 72 dpi, no palette; little-endian
   // fields of 4 or 2 bytes.
-  const std::pair<std::uint32_t, int> fields[] = {
-      {14 + 40 + imageSize, 4}, {0, 4}, {14 + 40, 4}, {40, 4}, {static_cast<std::uint32_t>(width), 4},
-      {static_cast<std::uint32_t>(topDown ? -height : height), 4}, {1, 2}, {24, 2}, {0, 4}, {imageSize, 4},
-      {2835, 4}, {2835, 4}, {0, 4}, {0, 4}};
   std::vector<std::uint8_t> bytes = {'B', 'M'};
-  for (const auto& [value, size] : fields)
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  AppendFields(bytes, {{14 + 40 + imageSize, 4}, {0, 4}, {14 + 40, 4}, {40, 4}, {static_cast<std::uint32_t>(width), 4},
+                       {static_cast<std::uint32_t>(topDown ? -height : height), 4}, {1, 2}, {24, 2}, {0, 4},
+                       {imageSize, 4}, {2835, 4}, {2835, 4}, {0, 4}, {0, 4}});
   for (int i = 0; i < height; ++i) {
     const int row = topDown ? i : height - 1 - i;
     for (int x = 0; x < width; ++x)

@@ -9,8 +9,6 @@
 #include <commctrl.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
@@ -20,6 +18,7 @@
 #include "colour_tools/colour_dialogs.hpp"
 #include "colour_tools/colour_plot.hpp"
 #include "dialog_driver.hpp"
+#include "file_text.hpp"
 #include "preview_pixels.hpp"
 #include "running_program.hpp"
 
@@ -39,11 +38,6 @@ std::vector<std::uint32_t> ExpectedPicture(HWND picture, int kind, const TestSel
     GdiSurface surface(memory);
     DrawPlotPicture({surface, r.right, r.bottom, false}, kind, selection);
   });
-}
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class ColourTools : public ProgramFolder {};

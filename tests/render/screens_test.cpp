@@ -1,9 +1,7 @@
 // The desktop program's screens made off-screen: the art tool's preview pictures and labels, the calibration wizard
 // read back at its pixels with the values its clicks record, and the about box's credits against the source files.
 #include <algorithm>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "app/config_file.hpp"
 #include "art.hpp"
 #include "colour_tools/calibration_wizard.hpp"
+#include "file_text.hpp"
 #include "module_facts.hpp"
 #include "render_support.hpp"
 
@@ -165,12 +164,7 @@ TEST(Credits, DefinitionsAreCountedAsAReaderCountsThem) {
   EXPECT_EQ(credits::CountLines("a\nb"), 2);
 }
 
-std::string ReadSource(const std::string& path) {
-  std::ifstream in(std::string(VELTRIM_SOURCE_ROOT) + "/" + path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string ReadSource(const std::string& path) { return FileText(std::string(VELTRIM_SOURCE_ROOT) + "/" + path); }
 
 // The table the build generated holds what the module files hold now.
 TEST(Credits, ModuleLinesTellTheTruthAboutTheFiles) {

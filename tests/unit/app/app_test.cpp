@@ -402,12 +402,12 @@ TEST(ConfigFile, WrittenWholeAndReadBackOrLeftAlone) {
 
   const CalibrationValues written{12, -7, 0, 255, INT_MIN, 3, INT_MAX};  // decimal, each closed by "/"
   ASSERT_TRUE(WriteConfigFile(path, written));
-  EXPECT_EQ(test::ScratchDir::Contents(dir.Path("config.qrv")), "12/-7/0/255/-2147483648/3/2147483647/");
+  EXPECT_EQ(test::FileText(dir.Path("config.qrv")), "12/-7/0/255/-2147483648/3/2147483647/");
   EXPECT_EQ(CalibrationText(written), "12/-7/0/255/-2147483648/3/2147483647/");
   ASSERT_TRUE(ReadConfigFile(path, values));
   EXPECT_EQ(values, written);
   ASSERT_TRUE(WriteConfigFile(path, {1, 2, 3, 4, 5, 6, 7}));  // shorter text, whole file replaced
-  EXPECT_EQ(test::ScratchDir::Contents(path), "1/2/3/4/5/6/7/");
+  EXPECT_EQ(test::FileText(path), "1/2/3/4/5/6/7/");
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 // inside it), removed with its files at the end.
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
+
+#include "file_text.hpp"
 
 namespace veltrim::test {
 
@@ -19,10 +20,6 @@ class ScratchDir {
   std::string Write(const std::string& name, const std::string& bytes) const {
     Put(Path(name), bytes);
     return Path(name);
-  }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
  private:

@@ -26,6 +26,7 @@
 namespace veltrim {
 namespace {
 
+using test::FileText;
 using test::ScratchDir;
 
 TEST(DynString, GrowsByWholeQuantaAndNeverShrinks) {
@@ -173,8 +174,8 @@ TEST(FileHelpers, ShortMissingOrUnreadablePathsAreRefused) {
     for (const char* path : {"abc", static_cast<const char*>(nullptr), "no_such_dir/file.txt"})
       EXPECT_EQ(WriteTextFile(path, "x", -1, mode), 0) << (path ? path : "(null)") << " mode " << mode;
   EXPECT_EQ(WriteTextFile(dir.Path("keep.txt").c_str(), "x", -1, 2), 0);
-  EXPECT_EQ(ScratchDir::Contents(dir.Path("keep.txt")), "kept");
-  EXPECT_EQ(ScratchDir::Contents(dir.Path("abc")), "") << "nothing written";
+  EXPECT_EQ(FileText(dir.Path("keep.txt")), "kept");
+  EXPECT_EQ(FileText(dir.Path("abc")), "") << "nothing written";
   EXPECT_EQ(WriteTextFile("abcd", "x", -1, 1), 1) << "four characters are enough";
 }
 
@@ -228,14 +229,14 @@ TEST(FileHelpers, AReplacingWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFil
   const int result = WriteTextFile(path.c_str(), "150/-1/-1/-1/-1/-1/-1/", -1, 1);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(ScratchDir::Contents(path), "10/20/30/40/50/60/70/");
+  EXPECT_EQ(FileText(path), "10/20/30/40/50/60/70/");
 #endif
   std::filesystem::create_directory(folder);  // written whole, but nothing can replace a folder
   EXPECT_EQ(WriteTextFile(folder.c_str(), "x", -1, 1), 0);
   EXPECT_TRUE(std::filesystem::is_directory(folder));
   EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"})) << "no temporary file is left";
   ASSERT_EQ(WriteTextFile(path.c_str(), "1/", -1, 1), 1);
-  EXPECT_EQ(ScratchDir::Contents(path), "1/");
+  EXPECT_EQ(FileText(path), "1/");
   EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"}));
 }
 
@@ -312,10 +313,8 @@ TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
 TEST(BitmapBytes, PixelsPastAShortPaletteAreBlack) {
   const auto file = [](std::uint16_t bits, std::uint32_t offset) {
     std::vector<std::uint8_t> bytes = {'B', 'M'};
-    const std::pair<std::uint32_t, int> fields[] = {{0, 4}, {0, 4}, {offset, 4}, {40, 4}, {4, 4}, {1, 4}, {1, 2},
-                                                    {bits, 2}, {0, 4}, {4, 4}, {0, 4}, {0, 4}, {2, 4}, {0, 4}};
-    for (const auto& [value, size] : fields)
-      for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    test::AppendFields(bytes, {{0, 4}, {0, 4}, {offset, 4}, {40, 4}, {4, 4}, {1, 4}, {1, 2}, {bits, 2}, {0, 4}, {4, 4},
+                               {0, 4}, {0, 4}, {2, 4}, {0, 4}});
     // Two entries (blue, green, red, unused), then one row of indices: two listed, two not.
     for (const std::uint8_t byte : {0x30, 0x20, 0x10, 0, 0x03, 0x02, 0x01, 0, 0, 1, 7, 200}) bytes.push_back(byte);
     return bytes;
