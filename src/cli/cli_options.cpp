@@ -82,6 +82,13 @@ std::optional<int> ParseInt(std::string_view text) {
   return value;
 }
 
+// A whole number int cannot hold ("99999999999"): outside every range.
+bool BeyondInt(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc::result_out_of_range && end == text.data() + text.size();
+}
+
 // "1,2,3" as numbers; none when an item is not a whole number.
 std::optional<std::vector<int>> IntList(std::string_view text) {
   std::vector<int> values;
@@ -109,8 +116,8 @@ struct Parser {
 
   bool Number(const std::string& name, const std::string& text, int low, int high, int& out) {
     const auto value = ParseInt(text);
-    if (!value) return Fail(name + ": not a whole number: \"" + text + "\"");
-    if (*value < low || *value > high)
+    if (!value && !BeyondInt(text)) return Fail(name + ": not a whole number: \"" + text + "\"");
+    if (!value || *value < low || *value > high)
       return Fail(name + ": " + text + " is out of range " + std::to_string(low) + ".." + std::to_string(high));
     out = *value;
     return true;

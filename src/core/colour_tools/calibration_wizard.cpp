@@ -8,6 +8,7 @@
 #include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
 #include "support/format_message.hpp"
+#include "support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -70,8 +71,10 @@ void InkTest(Surface& dc, int ink, int width) {
 }  // namespace
 
 int WizardValue(int x, int width) {
-  const float s = 100.0f * static_cast<float>(x) / static_cast<float>(width + width) + 50.0f;
-  return static_cast<int>(s + s);
+  // 2 x width as a float (the same number, without int's overflow); a
+  // value past int (a width of 0, a point far outside) is held to it.
+  const float s = 100.0f * static_cast<float>(x) / (2.0f * static_cast<float>(width)) + 50.0f;
+  return SaturatedInt(s + s);
 }
 
 void CalibrationWizard::Start(Surface& dc, int width, int height) {

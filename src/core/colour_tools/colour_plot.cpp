@@ -11,6 +11,7 @@
 #include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
 #include "support/number_text.hpp"
+#include "support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -89,7 +90,7 @@ int CurveMiddle(int printerValue, int screenValue, int height) {
   // is taken in 64 bits and the middle held before it becomes an int.
   const float difference = static_cast<float>(std::int64_t{printerValue} - screenValue);
   const float middle = ((50.0f - difference) * static_cast<float>(height)) / 200.0f;
-  return static_cast<int>(std::clamp(middle, -kCurveMiddleLimit, kCurveMiddleLimit));
+  return SaturatedInt(middle, -kFarOffPage, kFarOffPage);
 }
 
 std::array<Point, 4> CurvePoints(int printerValue, int screenValue, int width, int height) {

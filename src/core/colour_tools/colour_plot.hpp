@@ -34,9 +34,8 @@ bool DrawPlotPicture(const PixelCanvas& canvas, int kind, const TestSelection& s
 
 // Height of a curve's two middle control points: t(((50 - (P - S)) x h) /
 // 200), in single precision, truncated toward zero, held to
-// +-kCurveMiddleLimit: that far off the picture the visible part of the
-// curve no longer changes, and every surface still draws the coordinate.
-inline constexpr float kCurveMiddleLimit = 4194304.0f;  // 2^22
+// +-kFarOffPage: that far off the picture the visible part of the curve no
+// longer changes, and every surface still draws the coordinate.
 int CurveMiddle(int printerValue, int screenValue, int height);
 
 // The four points of one ink's curve on a w x h plot.

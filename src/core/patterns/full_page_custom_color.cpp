@@ -1,10 +1,10 @@
-#include <algorithm>
 #include <cstdint>
 
 #include "app/main_commands.hpp"
 #include "patterns/custom_patterns.hpp"
 #include "patterns/solid_fill.hpp"
 #include "support/number_text.hpp"
+#include "support/saturating.hpp"
 
 namespace veltrim {
 
@@ -14,7 +14,7 @@ void DrawFullPageCustomColor(PageContext& page) {
   // 0..255 instead of spilling into the next component.
   const std::int64_t percent = TextToInt(page.host.ReadControlText(kIdCoverage).c_str());
   const auto lighten = [percent](int component) {
-    return static_cast<int>(std::clamp<std::int64_t>(component + (255 - component) * (100 - percent) / 100, 0, 255));
+    return SaturatedInt(component + (255 - component) * (100 - percent) / 100, 0, 255);
   };
   Surface& dc = page.dc;
   const int width = dc.GetDeviceCaps(DeviceCap::HorzRes);

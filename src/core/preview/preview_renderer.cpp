@@ -11,6 +11,7 @@
 #include "patterns/filled_boxes.hpp"
 #include "platform/drawing.hpp"
 #include "platform/scoped_object.hpp"
+#include "support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -306,6 +307,9 @@ std::string_view PreviewSimpleText() {
 
 bool DrawPreview(const PixelCanvas& canvas, const TestSelection& selection, int offsetMm,
                  PreviewPictures& pictures) {
+  // Any typed offset: held where what it moves is off the canvas already, so
+  // the sums it enters (n + 40, the chord's middle, ...) stay within int.
+  offsetMm = SaturatedInt(offsetMm, -kFarOffPage, kFarOffPage);
   switch (selection.currentTab) {
     case 0: BlackWhite(canvas, selection, offsetMm); return true;
     case 1: Colour(canvas, selection, offsetMm, pictures); return true;

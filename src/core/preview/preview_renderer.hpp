@@ -39,9 +39,9 @@ class PreviewPictures {
 
 
 // Draws the preview of `selection`'s current tab with the paper offset
-// `offsetMm` (the offset box's number). False, with nothing drawn, when the
-// current tab is none of 0 to 4: the caller tells the user and still
-// presents the canvas.
+// `offsetMm` (the offset box's number, held to +-kFarOffPage). False, with
+// nothing drawn, when the current tab is none of 0 to 4: the caller tells
+// the user and still presents the canvas.
 bool DrawPreview(const PixelCanvas& canvas, const TestSelection& selection, int offsetMm,
                  PreviewPictures& pictures);
 

@@ -18,7 +18,7 @@ struct PageGeometry {
   float pxPerMmX = 0;   // HORZRES / HORZSIZE, an integer quotient
   float pxPerMmY = 0;   // VERTRES / VERTSIZE, an integer quotient
   int offsetMm = 0;     // the Y paper offset box
-  int offsetY = 0;      // offsetMm * pxPerMmX, truncated; set afresh per page
+  int offsetY = 0;      // offsetMm * pxPerMmX, truncated, held to +-kFarOffPage; set per page
   int cursorY = 0;      // the running position of the stacked blocks
 };
 

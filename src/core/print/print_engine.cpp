@@ -4,6 +4,7 @@
 
 #include "print/page_dispatch.hpp"
 #include "support/number_text.hpp"
+#include "support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -61,7 +62,9 @@ PageGeometry ReadPageGeometry(Surface& dc) {
 }
 
 int OffsetInDeviceUnits(int offsetMm, float pxPerMmX) {
-  return static_cast<int>(static_cast<float>(offsetMm) * pxPerMmX);
+  // Held where every block it moves is off the page already, so that the
+  // blocks' positions below it stay within int and every surface draws them.
+  return SaturatedInt(static_cast<float>(offsetMm) * pxPerMmX, -kFarOffPage, kFarOffPage);
 }
 
 void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& selection, std::string& printerName,

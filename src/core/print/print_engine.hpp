@@ -24,7 +24,8 @@ void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& sele
 // The geometry of a printer surface (offset and cursor left at 0).
 PageGeometry ReadPageGeometry(Surface& dc);
 
-// offsetMm millimetres in device units, by the horizontal factor.
+// offsetMm millimetres in device units, by the horizontal factor, truncated
+// and held to +-kFarOffPage.
 int OffsetInDeviceUnits(int offsetMm, float pxPerMmX);
 
 }  // namespace veltrim

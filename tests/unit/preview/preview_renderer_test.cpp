@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <random>
 
@@ -101,6 +102,23 @@ TEST(Preview, AnOffsetOfTenMovesBlackWhiteAndColourDownEightPixelsButNotAdvanced
       EXPECT_EQ(Lines({moved.records[i]}), Lines({expected})) << "tab " << c.tab << ", call " << i;
     }
   }
+}
+
+// Any typed offset (the box reads 99999999999 as 2147483647) moves the offset items off the canvas whole: no row of
+// theirs lands on it, as a wrapped sum puts the Bezier curves' or the gradient bar's far edge.
+TEST(Preview, AnOffsetPastTheCanvasLeavesItBlank) {
+  const std::pair<int, std::vector<int>> kTicked[] = {
+      {0, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, {3, {0, 1, 2, 3, 4, 5, 6}}, {4, {1}}};
+  for (const int offset : {INT_MAX, INT_MIN})
+    for (const auto& [tab, items] : kTicked) {
+      const Drawn drawn = Preview(tab, items, offset);
+      EXPECT_FALSE(drawn.records.empty()) << tab;
+      for (const Record& record : drawn.records)
+        for (const std::size_t row : RowArgs(record)) {
+          if (record.op == "DrawTextA" && row == 3) continue;  // a text box ends at H; its top is where the text goes
+          EXPECT_TRUE(offset > 0 ? record.args[row] >= 239 : record.args[row] < 0) << offset << ": " << record;
+        }
+    }
 }
 
 TEST(Preview, StackingOfBlackWhiteItems) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <deque>
 #include <map>
 #include <memory>
@@ -159,9 +160,10 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
     for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
     EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
   }
-  // The offset: 35.4 either way is 35, toward zero, not down.
+  // The offset: 35.4 either way is 35, toward zero, not down; a typed offset past any page is held 2^22 units off it.
   for (const auto& [mm, factor, units] :
-       {std::tuple{10, 23.0f, 230}, {-10, 23.0f, -230}, {3, 11.8f, 35}, {-3, 11.8f, -35}})
+       {std::tuple{10, 23.0f, 230}, {-10, 23.0f, -230}, {3, 11.8f, 35}, {-3, 11.8f, -35},
+        {INT_MAX, 23.0f, 4194304}, {INT_MIN, 0.5f, -4194304}})
     EXPECT_EQ(OffsetInDeviceUnits(mm, factor), units) << mm << " x " << factor;
 }
 
