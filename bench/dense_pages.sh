@@ -31,8 +31,9 @@ if [ "$peer" = yes ]; then
   "$fixtures/xvfb.sh" start "$state" >/dev/null
   "$fixtures/cups.sh" start "$state" >/dev/null
   "$fixtures/wine.sh" start "$state" >/dev/null
-  export CUPS_SERVER=$state/cups/cups.sock
-  spool=$state/cups/out/peer.prn
+  # The fixture keeps what its lp user writes in a folder of its own.
+  export CUPS_SERVER=$(cat "$state/cups/server")
+  spool=$(cat "$state/cups/run")/out/peer.prn
   lpadmin -p peer -E -v "file://$spool" -m drv:///sample.drv/generic.ppd -o PageSize=Letter 2>/dev/null
 fi
 

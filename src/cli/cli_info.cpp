@@ -1,6 +1,7 @@
 #include "cli_info.hpp"
 
 #include "cli_targets.hpp"
+#include "failures.hpp"
 #include "info/page_device_info.hpp"
 #include "info/printer_info_json.hpp"
 
@@ -9,9 +10,10 @@ namespace veltrim::cli {
 bool BuildInfo(const Options& options, std::string& out, std::string& error) {
   std::optional<PrinterInfo> info;
   if (!options.printer.empty()) {
-    info = ReadPrinterInfo(options.printer);
+    FailureReason why;
+    info = ReadPrinterInfo(options.printer, why);
     if (!info) {
-      error = "no printer named \"" + options.printer + "\" (veltrim printers lists them)";
+      error = FailureText(options.printer, why);
       return false;
     }
   } else {

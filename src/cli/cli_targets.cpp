@@ -11,6 +11,7 @@ class WrappingTarget final : public PrintTarget {
     if (choice.device) choice.device = wrap_(std::move(choice.device));
     return choice;
   }
+  FailureReason LastFailure() const override { return inner_->LastFailure(); }
 
  private:
   std::unique_ptr<PrintTarget> inner_;
@@ -30,6 +31,7 @@ class FileTarget final : public PrintTarget {
     choice.device = MakeFileDevice(format_, output_, caps_);
     return choice;
   }
+  FailureReason LastFailure() const override { return {"the simulated printer's page could not be made"}; }
 
  private:
   FileFormat format_;

@@ -20,7 +20,8 @@ namespace veltrim::cli {
 
 // Null with `error` set when the options name no usable target (a bad
 // paper name, say). An unknown printer is not an error here: the job then
-// reports "[x] PrintDlg()" as the print dialog would. Without --printer the
+// reports "[x] PrintDlg()" as the print dialog would, and the target tells
+// why (PrintTarget::LastFailure). Without --printer the
 // job goes to --output, or to veltrim-job.pdf.
 std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error);
 
@@ -35,6 +36,7 @@ class ForwardingDevice : public PrintDevice {
   int EndPage() override { return inner_->EndPage(); }
   int EndDoc() override { return inner_->EndDoc(); }
   int SpoolerJobId() const override { return inner_->SpoolerJobId(); }
+  FailureReason LastFailure() const override { return inner_->LastFailure(); }
 
  private:
   std::unique_ptr<PrintDevice> inner_;
@@ -84,8 +86,8 @@ struct JobEntry {
 bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error);
 
 // The information report's facts of a printer by name: its capabilities
-// and device mode as the platform answers them. Nothing when there is no
-// such printer.
-std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name);
+// and device mode as the platform answers them. Nothing, with `why` set,
+// when there is no such printer or the spooler does not answer.
+std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name, FailureReason& why);
 
 }  // namespace veltrim::cli

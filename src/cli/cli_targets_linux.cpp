@@ -8,6 +8,7 @@
 #include "cups_jobs.hpp"
 #include "cups_print.hpp"
 #include "cups_printer_info.hpp"
+#include "failures.hpp"
 
 namespace veltrim::cli {
 
@@ -31,14 +32,17 @@ bool ListPrinters(std::vector<PrinterEntry>& printers, std::string& error) {
   return true;
 }
 
-std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name) { return CupsPrinterInfo(name); }
+std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name, FailureReason& why) {
+  return CupsPrinterInfo(name, why);
+}
 
 std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string&) { return std::make_unique<CupsJobWatcher>(); }
 
 bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error) {
   std::vector<CupsJobEntry> found;
-  if (!ListCupsJobs(printer, found)) {
-    error = "cannot list the jobs of " + printer + ": " + cupsLastErrorString();
+  FailureReason why;
+  if (!ListCupsJobs(printer, found, why)) {
+    error = FailureText(printer, why);
     return false;
   }
   for (auto& job : found) jobs.push_back({job.jobId, std::move(job.title), std::move(job.status)});

@@ -3,6 +3,8 @@
 // PostScript file.
 #include "cli_targets.hpp"
 
+#include "failures.hpp"
+
 #include "gdi_image_device.hpp"
 #include "gdi_device_mode.hpp"
 #include "gdi_print.hpp"
@@ -90,14 +92,14 @@ std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string& printer) {
 bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error) {
   const win::OwnedPrinter handle = win::OpenNamedPrinter(printer);
   if (!handle) {
-    error = "no printer " + printer;
+    error = FailureText(printer, SpoolerFailure(::GetLastError()));
     return false;
   }
   DWORD needed = 0, count = 0;
   ::EnumJobsA(handle.Get(), 0, 1000, 2, nullptr, 0, &needed, &count);
   std::vector<BYTE> buffer(needed);
   if (needed > 0 && !::EnumJobsA(handle.Get(), 0, 1000, 2, buffer.data(), needed, &needed, &count)) {
-    error = "cannot list the jobs of " + printer;
+    error = FailureText(printer, SpoolerFailure(::GetLastError()));
     return false;
   }
   const auto* info = reinterpret_cast<const JOB_INFO_2A*>(buffer.data());
@@ -106,9 +108,12 @@ bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::stri
   return true;
 }
 
-std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name) {
+std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name, FailureReason& why) {
   const win::OwnedPrinter printer = win::OpenNamedPrinter(name);
-  if (!printer) return std::nullopt;
+  if (!printer) {
+    why = SpoolerFailure(::GetLastError());
+    return std::nullopt;
+  }
 
   PrinterInfo info;
   info.printerName = name;

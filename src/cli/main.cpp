@@ -20,6 +20,7 @@
 #include "cli_plot.hpp"
 #include "cli_preview.hpp"
 #include "cli_targets.hpp"
+#include "failures.hpp"
 #include "print/print_engine.hpp"
 #include "jobs.hpp"
 #include "progress.hpp"
@@ -41,6 +42,7 @@ int RunPrint(const Options& options) {
     return kExitUsage;
   }
   std::vector<SubmittedJob> submitted;
+  target = ReportingFailures(std::move(target), options.printer);
   target = WithProgress(NotingJobs(std::move(target), submitted), options.settings.docs * options.settings.pages);
 
   CliHost host(options.settings);

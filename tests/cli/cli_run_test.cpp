@@ -57,24 +57,48 @@ TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
   }
 }
 
-// A job that cannot start: an unwritable file, an unknown printer, and a queue that refuses jobs or is stopped,
-// where every document is a failed StartDoc and no job completes.
+// What cannot start: an unwritable file, an unknown printer (to print, to report on, to list its jobs), and a queue
+// that refuses jobs or is stopped, where every document is a failed StartDoc and no job completes. The report keeps
+// its bytes on stdout; stderr says why, one line a failure.
 TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
-  const auto unwritable = RunVeltrim({"print", "--output", folder_ / "missing" / "x.pdf"});
-  EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_EQ(WithoutTime(unwritable.out), kPrinterChosen + "[x] StartDoc()\r\n");
-  const auto unknown = RunVeltrim({"print", "--printer", "no_such_queue"});
-  EXPECT_EQ(unknown.exitCode, 1);
-  EXPECT_EQ(WithoutTime(unknown.out), kReportHeader + "[x] PrintDlg()\r\n");
-  for (const auto& [name, command] : {std::pair{"refusing", "cupsreject"}, std::pair{"stopped", "cupsdisable"}}) {
-    SCOPED_TRACE(name);
-    CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + name);
-    const auto state = RunOnScheduler({command, queue.Name()});
-    ASSERT_EQ(state.exitCode, 0) << state.err;
-    const auto run = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "2"});
+  const std::string missing = folder_ / "missing" / "x.pdf";
+  const std::string unknown =
+      "veltrim: no_such_queue: The printer or class does not exist. Run \"veltrim printers\" to list the printers.\n";
+  const auto Twice = [](const std::string& line) { return line + line; };
+  const std::string twice = kPrinterChosen + Twice("[x] StartDoc()\r\n");
+  struct Case {
+    const char* queueCommand;  // a queue of that name is made and this run on it; its name ends the arguments
+    std::vector<std::string> args;
+    std::string out, err;
+  };
+  const Case cases[] = {
+      {nullptr, {"print", "--output", missing}, kPrinterChosen + "[x] StartDoc()\r\n",
+       "veltrim: " + missing + ": No such file or directory\n"},
+      {nullptr, {"print", "--printer", "no_such_queue"}, kReportHeader + "[x] PrintDlg()\r\n", unknown},
+      {nullptr, {"info", "--printer", "no_such_queue"}, "", unknown},
+      {nullptr, {"jobs", "--printer", "no_such_queue"}, "", unknown},
+      {"cupsreject", {"print", "--docs", "2", "--pages", "2", "--printer"}, twice,
+       Twice("veltrim: unwilling_cupsreject: the queue is not accepting jobs (cupsaccept opens it)\n")},
+      {"cupsdisable", {"print", "--docs", "2", "--pages", "2", "--printer"}, twice,
+       Twice("veltrim: unwilling_cupsdisable: the queue is stopped (cupsenable starts it)\n")},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    std::optional<CupsQueue> queue;
+    if (c.queueCommand) {
+      queue.emplace(CupsServerFromEnvironment(), StateFromEnvironment(), std::string("unwilling_") + c.queueCommand);
+      const auto state = RunOnScheduler({c.queueCommand, queue->Name()});
+      ASSERT_EQ(state.exitCode, 0) << state.err;
+      args.push_back(queue->Name());
+    }
+    const auto run = RunVeltrim(args);
+    SCOPED_TRACE(Describe(args, run));
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + "[x] StartDoc()\r\n[x] StartDoc()\r\n");
-    EXPECT_EQ(queue.CompletedJobs(), 0);
+    EXPECT_EQ(WithoutTime(run.out), c.out);
+    EXPECT_EQ(run.err, c.err);
+    if (queue) {
+      EXPECT_EQ(queue->CompletedJobs(), 0);
+    }
   }
 }
 
@@ -227,7 +251,8 @@ class LostScheduler : public ::testing::Test {
 };
 
 // Parallel tests each have a scheduler: one handed another's address stops at once. Once the scheduler is gone,
-// a chosen printer's document cannot start, and one already started is not reported as printed.
+// a chosen printer's document cannot start, and one already started is not reported as printed; the failures name
+// the scheduler, and so do the command line's print, info and jobs.
 TEST_F(LostScheduler, OthersAddressesAreRefusedAndJobsFailOnceItStops) {
   EXPECT_THROW(CupsQueue(CupsServerFromEnvironment(), state_, "other"), std::runtime_error);
   EXPECT_THROW(CupsQueue(server_, StateFromEnvironment(), "other"), std::runtime_error);
@@ -239,11 +264,21 @@ TEST_F(LostScheduler, OthersAddressesAreRefusedAndJobsFailOnceItStops) {
   ASSERT_GT(device.StartPage(), 0);
   device.Page().Rectangle(100, 100, 900, 900);
   StopScheduler();
+  const std::string gone = "the print scheduler at " + server_ + " does not answer";
   EXPECT_EQ(before.device->StartDocA("QORVEL Veltrim v2"), kSpError);
+  EXPECT_EQ(before.device->LastFailure().text, gone);
   const int endPage = device.EndPage();
   const int endDoc = device.EndDoc();
   EXPECT_TRUE(endPage <= 0 || endDoc <= 0) << "the lost job was reported as printed (EndPage " << endPage
                                            << ", EndDoc " << endDoc << ")";
+  EXPECT_NE(device.LastFailure().text, "") << "the lost job's failure has a reason";
+  for (const auto& [command, out] : {std::pair<std::string, std::string>{"print", kReportHeader + "[x] PrintDlg()\r\n"},
+                                     {"info", ""}, {"jobs", ""}}) {
+    const auto run = RunProcess({kVeltrim, command, "--printer", "lost"}, {{"CUPS_SERVER", server_}});
+    EXPECT_EQ(run.exitCode, 1) << command;
+    EXPECT_EQ(WithoutTime(run.out), out) << command;
+    EXPECT_EQ(run.err, "veltrim: lost: " + gone + "\n") << command;
+  }
 }
 
 // The whole number after `label` in the report, or after "key": in the JSON.
@@ -295,11 +330,6 @@ TEST(CliInfo, QueueReportFollowsItsDefaultMediaAndResolution) {
   EXPECT_EQ(After(both, "\"physicalWidth\":"), "4958") << "the driver's A4 is 209.9 mm wide";
   EXPECT_EQ(After(both, "\"printQuality\":"), "600");
   EXPECT_EQ(After(both, "\"paperSize\":"), "9");
-
-  const auto unknown = RunVeltrim({"info", "--printer", "no_such_queue"});
-  EXPECT_EQ(unknown.exitCode, 1);
-  EXPECT_EQ(unknown.out, "");
-  EXPECT_NE(unknown.err.find("no printer named \"no_such_queue\""), std::string::npos) << unknown.err;
 }
 
 // Sizes in millimetres are rounded as drivers round them: A4 without margins is 210 x 297 whatever the

@@ -31,6 +31,10 @@ struct CupsJobs {
   int count = 0;
 };
 
+// The folder where the scheduler of `state` keeps all its lp user reaches (under the system's temporary folder, so
+// that a checkout in a folder closed to others still prints): its socket and the queues' output files.
+fs::path CupsFilesOf(const fs::path& state) { return ReadLine(state / "cups" / "run"); }
+
 }  // namespace
 
 fs::path StateFromEnvironment() {
@@ -39,10 +43,10 @@ fs::path StateFromEnvironment() {
   return state;
 }
 
-// A test handed any address but the socket in the state folder would talk to a scheduler not its own.
+// A test handed any address but the socket in the scheduler's own folder would talk to a scheduler not its own.
 std::string CupsServerOf(const fs::path& state) {
   const std::string server = ReadLine(state / "cups" / "server");
-  if (fs::path(server) != state / "cups" / "cups.sock" || !fs::is_socket(server))
+  if (fs::path(server) != CupsFilesOf(state) / "cups.sock" || !fs::is_socket(server))
     throw std::runtime_error("scheduler address " + server + " is not the socket of " + (state / "cups").string());
   return server;
 }
@@ -78,7 +82,7 @@ CupsQueue::CupsQueue(const Services& services, std::string name, std::vector<std
     : CupsQueue(services.cupsServer, services.state, std::move(name), std::move(extra)) {}
 
 CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name, std::vector<std::string> extra)
-    : server_(std::move(cupsServer)), name_(std::move(name)), output_(state / "cups" / "out" / (name_ + ".prn")) {
+    : server_(std::move(cupsServer)), name_(std::move(name)), output_(CupsFilesOf(state) / "out" / (name_ + ".prn")) {
   if (server_ != CupsServerOf(state))
     throw std::runtime_error("scheduler " + server_ + " is not the one of " + state.string());
   fs::remove(output_);

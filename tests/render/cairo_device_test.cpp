@@ -2,6 +2,7 @@
 // and the raster documents that keep pages as pixels, read back with the PNG decoder, pdfinfo and Ghostscript.
 #include <zlib.h>
 
+#include <cerrno>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -126,7 +127,7 @@ TEST(CairoDevice, PaperNames) {
 
 // Two documents of two pages in each kind of file, read back at the device's own 100 dpi: the whole sheet a page,
 // device units on the printable area and clipped to it, each page its own mark; PNG pages are numbered files beside
-// the name asked for. In a folder that does not exist, StartDoc fails and no later call succeeds.
+// the name asked for. In a folder that does not exist, StartDoc fails, saying why, and no later call succeeds.
 TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
   const auto caps = *MakeDeviceCaps(SimulatedDevice{{100, 80}, 100, {10, 10, 10, 10}});
   const int o = caps.offsetX;
@@ -140,6 +141,7 @@ TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
       RunJob(device, 2, 2);
       CairoPrintDevice nowhere(format, dir.Path() / "missing" / name, caps);
       EXPECT_EQ(nowhere.StartDocA("doc"), kSpError);
+      EXPECT_EQ(nowhere.LastFailure().text, "No such file or directory");
       EXPECT_TRUE(nowhere.StartPage() <= 0 && nowhere.EndPage() <= 0 && nowhere.EndDoc() <= 0);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "missing"));
@@ -258,7 +260,8 @@ TEST(RasterFiles, PngKeepsEveryPixelInEitherByteOrder) {
 }
 
 // Half-inch pages of 50 x 40 dots, one image each, rendered back at 100 dpi to 50 x 40 pixels again; the first
-// page in BGR order, the second in RGB. A document in a folder that does not exist says so at every call.
+// page in BGR order, the second in RGB. A document in a folder that does not exist says so at every call, with
+// the C library's reason.
 TEST(RasterFiles, PdfAndPostScriptHoldOnePageImageEach) {
   TempDir dir;
   EXPECT_EQ(MakeRasterDocumentWriter(FileFormat::Png, dir.Path() / "x.png", 100, 100), nullptr);
@@ -266,6 +269,7 @@ TEST(RasterFiles, PdfAndPostScriptHoldOnePageImageEach) {
     const auto nowhere = MakeRasterDocumentWriter(format, dir.Path() / "missing" / "job", 100, 100);
     ASSERT_NE(nowhere, nullptr);
     EXPECT_FALSE(nowhere->Ok());
+    EXPECT_EQ(nowhere->Error(), ENOENT);
     EXPECT_FALSE(nowhere->AddPage(Pixels(2, 2, kRed, kRed, false).page));
     EXPECT_FALSE(nowhere->Finish());
     const auto file = dir.Path() / (format == FileFormat::Pdf ? "job.pdf" : "job.ps");

@@ -49,9 +49,17 @@ TEST(WindowsCli, TwoJobsOfThreePagesThroughTheSpoolerAndAnUnknownPrinter) {
   ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
 
+  // The report as ever; stderr names the printer, gives the spooler's reason in the system's words and points to
+  // the printer list.
   const auto unknown = RunWindowsProgram(services, kCli, {"print", "--printer", "no_such_queue"});
   EXPECT_EQ(unknown.exitCode, 1) << unknown.err;
   EXPECT_EQ(WithoutTime(unknown.out), kReportHeader + "[x] PrintDlg()\r\n");
+  const auto line = unknown.err.find("veltrim: no_such_queue: ");
+  ASSERT_NE(line, std::string::npos) << unknown.err;
+  const std::string told = unknown.err.substr(line, unknown.err.find('\n', line) + 1 - line);
+  EXPECT_TRUE(told.ends_with(". Run \"veltrim printers\" to list the printers.\r\n")) << told;
+  EXPECT_GT(told.size(), std::string("veltrim: no_such_queue: . Run \"veltrim printers\" to list the printers.\r\n").size())
+      << "the spooler's reason is missing";
 }
 
 // The printer list, and the report of the printer DC and its DEVMODE with the same facts as JSON: the generic
@@ -228,6 +236,13 @@ const FileCase kFileCases[] = {
       "--dpi", "100"},
      0, "job.ps", 2, 0, 850, 1100,  // 8.5 x 11 inches
      {{20, 20, 400, 40, true, "the title line"}, {0, 45, 0, 0, false, "nothing else on the page"}}, {}},
+    // The report keeps its bytes; stderr gives the C library's reason.
+    {"unwritable_output", {"--output", "FOLDER/missing/x.pdf"}, 1, nullptr, 0, 0, 0, 0, {},
+     [](const fs::path& folder, const ProcessResult& run) {
+       EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + "[x] StartDoc()\r\n");
+       const std::string line = "veltrim: " + (folder / "missing" / "x.pdf").string() + ": No such file or directory\r\n";
+       EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+     }},
     {"unknown_file_kind", {"--output", "FOLDER/x.tiff"}, 2, nullptr, 0, 0, 0, 0, {},
      [](const fs::path&, const ProcessResult& run) {
        EXPECT_NE(run.err.find("must end in .pdf, .ps or .png"), std::string::npos) << run.err;

@@ -4,6 +4,7 @@
 #include <cairo-ps.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -31,6 +32,19 @@ class JobOutput {
   virtual bool EndPage(cairo_t* cr, int pageNumber) = 0;
   virtual bool Healthy() const = 0;
   virtual bool Finish() = 0;
+
+  // Why the output last failed.
+  FailureReason failure;
+
+ protected:
+  // A Cairo call that failed: a write error is the file's, told by the
+  // errno its fopen or fwrite left (cleared before the call); any other
+  // status in Cairo's words.
+  void Failed(cairo_status_t status) {
+    const int error = errno;
+    failure = status == CAIRO_STATUS_WRITE_ERROR && error != 0 ? ErrnoFailure(error)
+                                                               : FailureReason{cairo_status_to_string(status)};
+  }
 };
 
 namespace {
@@ -45,13 +59,15 @@ class VectorOutput final : public JobOutput {
 
   bool Open(const char* title) override {
     const double width = Points(caps_.physicalWidth, caps_.dpiX), height = Points(caps_.physicalHeight, caps_.dpiY);
+    errno = 0;
     if (format_ == FileFormat::PostScript)
       surface_.reset(cairo_ps_surface_create(path_.c_str(), width, height));
     else if (sink_)
       surface_.reset(cairo_pdf_surface_create_for_stream(&VectorOutput::Write, this, width, height));
     else
       surface_.reset(cairo_pdf_surface_create(path_.c_str(), width, height));
-    if (cairo_surface_status(surface_.get()) != CAIRO_STATUS_SUCCESS) {
+    if (const cairo_status_t status = cairo_surface_status(surface_.get()); status != CAIRO_STATUS_SUCCESS) {
+      Failed(status);
       surface_.reset();
       return false;
     }
@@ -65,8 +81,9 @@ class VectorOutput final : public JobOutput {
   }
 
   bool EndPage(cairo_t* cr, int) override {
+    errno = 0;
     cairo_show_page(cr);
-    return cairo_status(cr) == CAIRO_STATUS_SUCCESS && Healthy();
+    return Check(cairo_status(cr));
   }
 
   bool Healthy() const override {
@@ -75,16 +92,25 @@ class VectorOutput final : public JobOutput {
 
   bool Finish() override {
     if (!surface_) return true;
+    errno = 0;
     cairo_surface_finish(surface_.get());
-    const bool ok = Healthy();
+    const bool ok = Check(CAIRO_STATUS_SUCCESS);
     surface_.reset();
     return ok;
   }
 
  private:
+  // Healthy after a call that answered `status`; the failure noted if not.
+  bool Check(cairo_status_t status) {
+    if (status == CAIRO_STATUS_SUCCESS && surface_) status = cairo_surface_status(surface_.get());
+    if (status != CAIRO_STATUS_SUCCESS && failure.text.empty()) Failed(status);
+    return status == CAIRO_STATUS_SUCCESS && Healthy();
+  }
+
   static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length) {
     auto* self = static_cast<VectorOutput*>(closure);
     if (self->sinkFailed_ || !self->sink_({data, length})) {
+      if (!self->sinkFailed_) self->failure = {"the document's bytes were not taken"};
       self->sinkFailed_ = true;
       return CAIRO_STATUS_WRITE_ERROR;
     }
@@ -109,14 +135,26 @@ class PngOutput final : public JobOutput {
     // document now, as a file that cannot be created would.
     std::filesystem::path folder = path_.parent_path();
     if (folder.empty()) folder = ".";
+    if (path_.filename().empty()) {
+      failure = {"no file name to number the pages from"};
+      return false;
+    }
+    if (::access(folder.c_str(), W_OK) != 0) {
+      failure = ErrnoFailure(errno);
+      return false;
+    }
     std::error_code error;
-    return !path_.filename().empty() && std::filesystem::is_directory(folder, error) &&
-           ::access(folder.c_str(), W_OK) == 0;
+    if (!std::filesystem::is_directory(folder, error)) {
+      failure = ErrnoFailure(ENOTDIR);
+      return false;
+    }
+    return true;
   }
 
   Target BeginPage() override {
     image_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, caps_.physicalWidth, caps_.physicalHeight));
-    if (cairo_surface_status(image_.get()) != CAIRO_STATUS_SUCCESS) {
+    if (const cairo_status_t status = cairo_surface_status(image_.get()); status != CAIRO_STATUS_SUCCESS) {
+      Failed(status);
       image_.reset();
       return {};
     }
@@ -127,12 +165,14 @@ class PngOutput final : public JobOutput {
   }
 
   bool EndPage(cairo_t* cr, int pageNumber) override {
-    bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS && image_ != nullptr;
-    if (ok) {
+    cairo_status_t status = image_ ? cairo_status(cr) : CAIRO_STATUS_NULL_POINTER;
+    if (status == CAIRO_STATUS_SUCCESS) {
       cairo_surface_flush(image_.get());
-      ok = cairo_surface_write_to_png(image_.get(), PngPagePath(path_, pageNumber).c_str()) ==
-           CAIRO_STATUS_SUCCESS;
+      errno = 0;
+      status = cairo_surface_write_to_png(image_.get(), PngPagePath(path_, pageNumber).c_str());
     }
+    const bool ok = status == CAIRO_STATUS_SUCCESS;
+    if (!ok) Failed(status);
     image_.reset();
     failed_ = failed_ || !ok;
     return ok;
@@ -168,23 +208,28 @@ CairoPrintDevice::CairoPrintDevice(ByteSink sink, const DeviceCaps& caps)
 
 CairoPrintDevice::~CairoPrintDevice() { FinishJob(); }
 
+int CairoPrintDevice::FailedOutput(int result) { return Fail(result, output_->failure); }
+
 int CairoPrintDevice::StartDocA(const char* documentName) {
-  if (finished_ || inDocument_) return kSpError;
+  if (finished_) return Fail(kSpError, {"the job is already finished"});
+  if (inDocument_) return Fail(kSpError, {"a document is already open"});
   if (!opened_) {
-    if (!output_->Open(documentName)) return kSpError;
+    if (!output_->Open(documentName)) return FailedOutput(kSpError);
     opened_ = true;
   }
-  if (!output_->Healthy()) return kSpError;
+  if (!output_->Healthy()) return FailedOutput(kSpError);
   inDocument_ = true;
   return ++documents_;
 }
 
 int CairoPrintDevice::StartPage() {
-  if (!inDocument_ || page_) return 0;
+  if (!inDocument_) return Fail(0, {"no document is open"});
+  if (page_) return Fail(0, {"a page is already open"});
   const auto target = output_->BeginPage();
-  if (target.surface == nullptr) return 0;
+  if (target.surface == nullptr) return FailedOutput(0);
   CairoPtr cr(cairo_create(target.surface));
-  if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return 0;
+  if (const cairo_status_t status = cairo_status(cr.get()); status != CAIRO_STATUS_SUCCESS)
+    return Fail(0, {cairo_status_to_string(status)});
   page_ = std::move(cr);
   ++pagesStarted_;
   surface_.BeginPage(page_.get(), target.unitsPerDotX, target.unitsPerDotY, target.readable);
@@ -192,25 +237,27 @@ int CairoPrintDevice::StartPage() {
 }
 
 int CairoPrintDevice::EndPage() {
-  if (!page_) return 0;
+  if (!page_) return Fail(0, {"no page is open"});
   surface_.EndPage();
   const bool ok = output_->EndPage(page_.get(), pagesStarted_);
   page_.reset();
   ++pagesEnded_;
-  return ok ? 1 : 0;
+  return ok ? 1 : FailedOutput(0);
 }
 
 int CairoPrintDevice::EndDoc() {
-  if (!inDocument_) return 0;
+  if (!inDocument_) return Fail(0, {"no document is open"});
   const bool pageOk = !page_ || EndPage() > 0;
   inDocument_ = false;
-  return pageOk && output_->Healthy() ? 1 : 0;
+  if (!pageOk) return 0;
+  return output_->Healthy() ? 1 : FailedOutput(0);
 }
 
 int CairoPrintDevice::FinishJob() {
   if (finished_) return finishResult_;
   const bool documentOk = !inDocument_ || EndDoc() > 0;
   const bool outputOk = !opened_ || output_->Finish();
+  if (!outputOk) FailedOutput(0);
   finished_ = true;
   finishResult_ = documentOk && outputOk ? 1 : 0;
   return finishResult_;

@@ -58,6 +58,7 @@ class CairoPrintDevice final : public PrintDevice {
   int StartPage() override;
   int EndPage() override;
   int EndDoc() override;
+  FailureReason LastFailure() const override { return failure_; }
 
   // Completes the output (a document left open is ended first); 1 when all
   // of it was written, 0 otherwise. Later calls answer the same.
@@ -66,6 +67,13 @@ class CairoPrintDevice final : public PrintDevice {
   int PagesEnded() const { return pagesEnded_; }
 
  private:
+  // `result`, with `why` noted as the reason of the failure it reports.
+  int Fail(int result, FailureReason why) {
+    failure_ = std::move(why);
+    return result;
+  }
+  int FailedOutput(int result);
+
   CairoSurface surface_;
   std::unique_ptr<cairo_detail::JobOutput> output_;
   cairo_detail::CairoPtr page_;
@@ -76,6 +84,7 @@ class CairoPrintDevice final : public PrintDevice {
   int documents_ = 0;
   int pagesStarted_ = 0;
   int pagesEnded_ = 0;
+  FailureReason failure_;
 };
 
 }  // namespace veltrim

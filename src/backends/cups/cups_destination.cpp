@@ -4,12 +4,47 @@
 #include <cstring>
 
 namespace veltrim {
+namespace {
 
-std::unique_ptr<CupsDestination> CupsDestination::Find(const std::string& name) {
+// cupsGetNamedDest says "not found" whatever went wrong, a scheduler gone
+// included. Asking the scheduler for the queue itself tells a queue it does
+// not know from a scheduler that does not answer.
+FailureReason WhyNoDestination(const std::string& name) {
+  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+  char uri[HTTP_MAX_URI];
+  httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                   name.c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+  ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));  // takes the request
+  if (cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) return {"the scheduler knows it, but did not describe it"};
+  return CupsLastFailure();
+}
+
+}  // namespace
+
+FailureReason CupsLastFailure() {
+  const ipp_status_t status = cupsLastError();
+  if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) {
+    // libcups loses the connect's own errno here and says "Bad file
+    // descriptor" whatever happened: the scheduler is named instead.
+    const std::string server = cupsServer();
+    return {"the print scheduler at " + (server.starts_with("/") ? server : server + ":" + std::to_string(ippPort())) +
+            " does not answer"};
+  }
+  return {cupsLastErrorString(), status == IPP_STATUS_ERROR_NOT_FOUND};
+}
+
+std::unique_ptr<CupsDestination> CupsDestination::Find(const std::string& name, FailureReason& why) {
   OwnedCupsDest dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr));
-  if (!dest) return nullptr;
+  if (!dest) {
+    why = WhyNoDestination(name);
+    return nullptr;
+  }
   OwnedCupsDinfo info(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
-  if (!info) return nullptr;
+  if (!info) {
+    why = CupsLastFailure();
+    return nullptr;
+  }
   return std::make_unique<CupsDestination>(name, std::move(dest), std::move(info));
 }
 
@@ -71,14 +106,24 @@ CupsDestinationFacts CupsDestination::Facts() const {
   return facts;
 }
 
-bool CupsDestination::ReadyForJobs() const {
+bool CupsDestination::ReadyForJobs(FailureReason& why) const {
   const OwnedCupsDest now(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name_.c_str(), nullptr));
-  if (!now) return false;
+  if (!now) {
+    why = WhyNoDestination(name_);
+    return false;
+  }
   const char* state = cupsGetOption("printer-state", now->num_options, now->options);
   const char* accepting = cupsGetOption("printer-is-accepting-jobs", now->num_options, now->options);
-  const bool stopped = state && std::atoi(state) == IPP_PSTATE_STOPPED;
-  const bool refusing = accepting && std::strcmp(accepting, "false") == 0;
-  return !stopped && !refusing;
+  // The scheduler would take the job and hold it unseen: the refusal is ours.
+  if (state && std::atoi(state) == IPP_PSTATE_STOPPED) {
+    why = {"the queue is stopped (cupsenable starts it)"};
+    return false;
+  }
+  if (accepting && std::strcmp(accepting, "false") == 0) {
+    why = {"the queue is not accepting jobs (cupsaccept opens it)"};
+    return false;
+  }
+  return true;
 }
 
 bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries) {
@@ -96,11 +141,13 @@ CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, c
   if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), &id_, title.c_str(), 0,
                         nullptr) != IPP_STATUS_OK ||
       id_ <= 0) {
+    failure_ = CupsLastFailure();
     id_ = 0;
     return;
   }
   documentOpen_ = cupsStartDestDocument(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), id_,
                                         title.c_str(), format, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+  if (!documentOpen_) failure_ = CupsLastFailure();
 }
 
 CupsJob::~CupsJob() {
@@ -111,8 +158,10 @@ CupsJob::~CupsJob() {
 
 bool CupsJob::Write(const unsigned char* data, std::size_t length) {
   if (!Started() || failed_) return false;
-  if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, reinterpret_cast<const char*>(data), length) != HTTP_STATUS_CONTINUE)
+  if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, reinterpret_cast<const char*>(data), length) != HTTP_STATUS_CONTINUE) {
     failed_ = true;
+    failure_ = CupsLastFailure();
+  }
   return !failed_;
 }
 
@@ -121,6 +170,7 @@ bool CupsJob::Finish() {
   documentOpen_ = false;
   const ipp_status_t status = cupsFinishDestDocument(CUPS_HTTP_DEFAULT, destination_.Dest(), destination_.Info());
   if (failed_ || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (!failed_) failure_ = CupsLastFailure();
     failed_ = true;
     cupsCancelDestJob(CUPS_HTTP_DEFAULT, destination_.Dest(), id_);
     return false;

@@ -10,7 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/print_device.hpp"
+
 namespace veltrim {
+
+// Why the last request to the scheduler failed, in its words; a scheduler
+// that does not answer is named, and a queue it does not know is marked.
+FailureReason CupsLastFailure();
 
 struct CupsDestFree {
   void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
@@ -50,17 +56,17 @@ struct CupsDestinationFacts {
 
 class CupsDestination {
  public:
-  // Null when the scheduler has no destination of that name (or cannot be
-  // reached).
-  static std::unique_ptr<CupsDestination> Find(const std::string& name);
+  // Null, with `why` set, when the scheduler has no destination of that
+  // name (or cannot be reached).
+  static std::unique_ptr<CupsDestination> Find(const std::string& name, FailureReason& why);
 
   const std::string& Name() const { return name_; }
   // "CUPS:<queue>", the port text a printer shows in the print dialog.
   std::string Port() const { return "CUPS:" + name_; }
   CupsDestinationFacts Facts() const;
-  // Asks the scheduler afresh: false when the queue is stopped, refuses
-  // jobs, or is gone (or the scheduler does not answer).
-  bool ReadyForJobs() const;
+  // Asks the scheduler afresh: false, with `why` set, when the queue is
+  // stopped, refuses jobs, or is gone (or the scheduler does not answer).
+  bool ReadyForJobs(FailureReason& why) const;
 
   cups_dest_t* Dest() const { return dest_.get(); }
   cups_dinfo_t* Info() const { return info_.get(); }
@@ -92,6 +98,8 @@ class CupsJob {
   CupsJob& operator=(const CupsJob&) = delete;
 
   bool Started() const { return id_ > 0 && documentOpen_; }
+  // Why the job could not be created, written or finished.
+  const FailureReason& Failure() const { return failure_; }
   bool Write(const unsigned char* data, std::size_t length);
   // Closes the document; true when the scheduler accepted the job.
   bool Finish();
@@ -102,6 +110,7 @@ class CupsJob {
   int id_ = 0;
   bool documentOpen_ = false;
   bool failed_ = false;
+  FailureReason failure_;
 };
 
 }  // namespace veltrim

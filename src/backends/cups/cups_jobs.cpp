@@ -47,10 +47,13 @@ JobStatus CupsJobWatcher::Query(int jobId) {
   return {JobStateFromIpp(state ? ippGetInteger(state, 0) : 0, reason), reason};
 }
 
-bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs) {
+bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs, FailureReason& why) {
   cups_job_t* found = nullptr;
   const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &found, printer.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
-  if (count < 0) return false;
+  if (count < 0) {
+    why = CupsLastFailure();
+    return false;
+  }
   CupsJobWatcher watcher;
   for (int i = 0; i < count; ++i) jobs.push_back({found[i].id, found[i].title ? found[i].title : "", watcher.Query(found[i].id)});
   cupsFreeJobs(count, found);

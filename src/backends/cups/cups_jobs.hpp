@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cups_destination.hpp"
 #include "print/job_follow.hpp"
 
 namespace veltrim {
@@ -20,7 +21,8 @@ struct CupsJobEntry {
   JobStatus status;
 };
 
-// False when the scheduler cannot be asked.
-bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs);
+// False, with `why` set, when the scheduler cannot be asked or does not
+// know the printer.
+bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs, FailureReason& why);
 
 }  // namespace veltrim

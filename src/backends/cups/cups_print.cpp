@@ -46,33 +46,70 @@ bool CupsPrintDevice::Send(std::span<const unsigned char> bytes) {
   return job_ && job_->Write(bytes.data(), bytes.size());
 }
 
+int CupsPrintDevice::Fail(int result) {
+  failure_ = job_ && !job_->Failure().text.empty() ? job_->Failure() : pages_->LastFailure();
+  return result;
+}
+
 int CupsPrintDevice::StartDocA(const char* documentName) {
+  if (job_) {
+    failure_ = {"a document is already open"};
+    return kSpError;
+  }
   // A job for a stopped or refusing queue would wait unseen: the document
   // fails here, as the spooler's StartDoc does.
-  if (job_ || !destination_->ReadyForJobs()) return kSpError;
+  if (!destination_->ReadyForJobs(failure_)) return kSpError;
   auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF);
-  if (!job->Started()) return kSpError;
+  if (!job->Started()) {
+    failure_ = job->Failure();
+    return kSpError;
+  }
   lastJobId_ = job->Id();
   job_ = std::move(job);
   pages_ = std::make_unique<CairoPrintDevice>([this](std::span<const unsigned char> bytes) { return Send(bytes); },
                                               caps_);
   const int result = pages_->StartDocA(documentName);
-  if (result == kSpError) job_.reset();
+  if (result == kSpError) {
+    Fail(result);
+    job_.reset();
+  }
   return result;
 }
 
+int CupsPrintDevice::StartPage() {
+  if (!job_) {
+    failure_ = {"no document is open"};
+    return 0;
+  }
+  const int result = pages_->StartPage();
+  return result > 0 ? result : Fail(result);
+}
+
+int CupsPrintDevice::EndPage() {
+  if (!job_) {
+    failure_ = {"no document is open"};
+    return 0;
+  }
+  const int result = pages_->EndPage();
+  return result > 0 ? result : Fail(result);
+}
+
 int CupsPrintDevice::EndDoc() {
-  if (!job_) return 0;
+  if (!job_) {
+    failure_ = {"no document is open"};
+    return 0;
+  }
   const bool ended = pages_->EndDoc() > 0;
   const bool written = pages_->FinishJob() > 0;
   const bool accepted = written && job_->Finish();
+  const int result = ended && written && accepted ? 1 : Fail(0);
   job_.reset();
-  return ended && written && accepted ? 1 : 0;
+  return result;
 }
 
 PrintChoice CupsPrintTarget::Choose() {
   PrintChoice choice;
-  auto destination = CupsDestination::Find(name_);
+  auto destination = CupsDestination::Find(name_, failure_);
   if (!destination) return choice;
   const DeviceCaps caps = CapsOfDestination(destination->Facts());
   choice.accepted = true;

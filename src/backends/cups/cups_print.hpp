@@ -22,19 +22,24 @@ class CupsPrintDevice final : public PrintDevice {
 
   Surface& Page() override { return pages_->Page(); }
   int StartDocA(const char* documentName) override;
-  int StartPage() override { return job_ ? pages_->StartPage() : 0; }
-  int EndPage() override { return job_ ? pages_->EndPage() : 0; }
+  int StartPage() override;
+  int EndPage() override;
   int EndDoc() override;
   int SpoolerJobId() const override { return lastJobId_; }
+  FailureReason LastFailure() const override { return failure_; }
 
  private:
   bool Send(std::span<const unsigned char> bytes);
+  // `result`, noting why: the scheduler's words when the job failed, else
+  // those of the drawing.
+  int Fail(int result);
 
   std::unique_ptr<CupsDestination> destination_;
   DeviceCaps caps_;
   std::unique_ptr<CupsJob> job_;             // the open document's job
   std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
   int lastJobId_ = 0;
+  FailureReason failure_;
 };
 
 // A destination named by the user; a name the scheduler does not know is a
@@ -43,9 +48,11 @@ class CupsPrintTarget final : public PrintTarget {
  public:
   explicit CupsPrintTarget(std::string name) : name_(std::move(name)) {}
   PrintChoice Choose() override;
+  FailureReason LastFailure() const override { return failure_; }
 
  private:
   std::string name_;
+  FailureReason failure_;
 };
 
 }  // namespace veltrim

@@ -68,8 +68,8 @@ PrinterSettings SettingsOfDestination(const CupsDestinationFacts& facts) {
   return settings;
 }
 
-std::optional<PrinterInfo> CupsPrinterInfo(const std::string& name) {
-  const auto destination = CupsDestination::Find(name);
+std::optional<PrinterInfo> CupsPrinterInfo(const std::string& name, FailureReason& why) {
+  const auto destination = CupsDestination::Find(name, why);
   if (!destination) return std::nullopt;
   const CupsDestinationFacts facts = destination->Facts();
   PrinterInfo info;

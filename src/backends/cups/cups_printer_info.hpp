@@ -14,7 +14,8 @@ namespace veltrim {
 
 PrinterSettings SettingsOfDestination(const CupsDestinationFacts& facts);
 
-// Nothing when the scheduler has no destination of that name.
-std::optional<PrinterInfo> CupsPrinterInfo(const std::string& name);
+// Nothing, with `why` set, when the scheduler has no destination of that
+// name or does not answer.
+std::optional<PrinterInfo> CupsPrinterInfo(const std::string& name, FailureReason& why);
 
 }  // namespace veltrim

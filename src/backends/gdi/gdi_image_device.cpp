@@ -1,5 +1,6 @@
 #include "gdi_image_device.hpp"
 
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -65,7 +66,10 @@ int GdiImageDevice::StartDocA(const char*) {
     document_ = MakeRasterDocumentWriter(format_, output_, caps_.physicalWidth * kPointsPerInch / caps_.dpiX,
                                          caps_.physicalHeight * kPointsPerInch / caps_.dpiY);
   }
-  if (document_ && !document_->Ok()) return kSpError;
+  if (document_ && !document_->Ok()) {
+    failure_ = ErrnoFailure(document_->Error());
+    return kSpError;
+  }
   inDocument_ = true;
   return ++documents_;
 }
@@ -100,8 +104,15 @@ int GdiImageDevice::EndDoc() {
 bool GdiImageDevice::WritePage(int page) {
   const RasterPage pixels{static_cast<const std::uint8_t*>(bits_), caps_.physicalWidth, caps_.physicalHeight,
                           RowBytes(caps_.physicalWidth), true};
-  if (document_) return document_->AddPage(pixels);
-  return WritePngFile(PngPagePath(output_, page), pixels);
+  if (document_) {
+    if (document_->AddPage(pixels)) return true;
+    failure_ = ErrnoFailure(document_->Error());
+    return false;
+  }
+  errno = 0;
+  if (WritePngFile(PngPagePath(output_, page), pixels)) return true;
+  failure_ = ErrnoFailure(errno);
+  return false;
 }
 
 }  // namespace veltrim

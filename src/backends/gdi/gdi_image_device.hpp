@@ -35,6 +35,7 @@ class GdiImageDevice final : public PrintDevice {
   int StartPage() override;
   int EndPage() override;
   int EndDoc() override;
+  FailureReason LastFailure() const override { return failure_; }
 
  private:
   bool WritePage(int page);
@@ -54,6 +55,7 @@ class GdiImageDevice final : public PrintDevice {
   bool inPage_ = false;
   int documents_ = 0;
   int pages_ = 0;
+  FailureReason failure_;
 };
 
 }  // namespace veltrim

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace veltrim {
 namespace {
@@ -70,6 +71,24 @@ std::vector<Info> SpoolerQuery(Query query) {
 
 }  // namespace
 
+FailureReason SpoolerFailure(DWORD code) {
+  char* text = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+      reinterpret_cast<char*>(&text), 0, nullptr);
+  const std::unique_ptr<char, decltype(&::LocalFree)> owned(text, &::LocalFree);
+  std::string message(text ? text : "", text ? length : 0);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+    message.pop_back();
+  if (message.empty()) message = "error " + std::to_string(code);
+  return {std::move(message), code == ERROR_INVALID_PRINTER_NAME};
+}
+
+int GdiPrintDevice::Noted(int result) {
+  if (result <= 0) failure_ = SpoolerFailure(::GetLastError());
+  return result;
+}
+
 int GdiPrintDevice::StartDocA(const char* documentName) {
   DOCINFOA doc{};
   doc.cbSize = sizeof doc;
@@ -77,16 +96,16 @@ int GdiPrintDevice::StartDocA(const char* documentName) {
   doc.lpszOutput = nullptr;
   doc.lpszDatatype = nullptr;
   doc.fwType = 0;
-  const int result = ::StartDocA(dc_.Get(), &doc);
+  const int result = Noted(::StartDocA(dc_.Get(), &doc));
   lastJobId_ = result > 0 ? result : 0;
   return result;
 }
 
-int GdiPrintDevice::StartPage() { return ::StartPage(dc_.Get()); }
+int GdiPrintDevice::StartPage() { return Noted(::StartPage(dc_.Get())); }
 
-int GdiPrintDevice::EndPage() { return ::EndPage(dc_.Get()); }
+int GdiPrintDevice::EndPage() { return Noted(::EndPage(dc_.Get())); }
 
-int GdiPrintDevice::EndDoc() { return ::EndDoc(dc_.Get()); }
+int GdiPrintDevice::EndDoc() { return Noted(::EndDoc(dc_.Get())); }
 
 HookedPrinter& LastHookedPrinter() {
   static HookedPrinter printer;
@@ -155,19 +174,21 @@ PrintChoice PrintDialogTarget::Choose() {
 
 PrintChoice NamedPrinterTarget::Choose() {
   PrintChoice choice;
-  // An empty name would open the print server rather than a printer.
-  if (name_.empty()) return choice;
-
   // Opening the printer also loads the spooler, which is what brings the
   // system's queues into this process's printer list.
   const win::OwnedPrinter printer = win::OpenNamedPrinter(name_);
-  if (!printer) return choice;
+  if (!printer) {
+    failure_ = SpoolerFailure(::GetLastError());
+    return choice;
+  }
 
   choice.accepted = true;
   choice.printerName = name_;
   choice.printerPort = PrinterPort(printer.Get());
   if (const HDC dc = ::CreateDCA(nullptr, name_.c_str(), nullptr, nullptr))
     choice.device = std::make_unique<GdiPrintDevice>(win::OwnedDc(dc));
+  else
+    failure_ = SpoolerFailure(::GetLastError());
   return choice;
 }
 

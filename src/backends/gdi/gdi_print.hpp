@@ -15,6 +15,10 @@
 
 namespace veltrim {
 
+// The system's text for a GetLastError code (FormatMessageA), without its
+// line end; ERROR_INVALID_PRINTER_NAME marks a printer not known.
+FailureReason SpoolerFailure(DWORD code);
+
 // A printer DC owned for one job; the spooler's results are passed back
 // as they come.
 class GdiPrintDevice final : public PrintDevice {
@@ -29,11 +33,16 @@ class GdiPrintDevice final : public PrintDevice {
   int EndPage() override;
   int EndDoc() override;
   int SpoolerJobId() const override { return lastJobId_; }
+  FailureReason LastFailure() const override { return failure_; }
 
  private:
+  // `result` of a spooler call; GetLastError noted when it failed.
+  int Noted(int result);
+
   win::OwnedDc dc_;
   GdiSurface surface_;
   int lastJobId_ = 0;  // StartDoc's answer: the print job's id
+  FailureReason failure_;
 };
 
 // The printer name and port that PrintDlgHook copied when the user pressed
@@ -86,9 +95,11 @@ class NamedPrinterTarget final : public PrintTarget {
  public:
   explicit NamedPrinterTarget(std::string name) : name_(std::move(name)) {}
   PrintChoice Choose() override;
+  FailureReason LastFailure() const override { return failure_; }
 
  private:
   std::string name_;
+  FailureReason failure_;
 };
 
 struct PrinterEntry {

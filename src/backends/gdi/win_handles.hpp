@@ -68,11 +68,16 @@ using OwnedBitmap = OwnedGdiObject<HBITMAP>;
 using OwnedDc = UniqueHandle<HDC, CreatedDcCloser>;
 using OwnedPrinter = UniqueHandle<HANDLE, PrinterCloser>;
 
-// A printer opened by name; empty when the spooler does not know it. An empty
-// name would open the print server rather than a printer, so it opens nothing.
+// A printer opened by name; empty, with GetLastError telling why, when the
+// spooler does not know it. An empty name would open the print server rather
+// than a printer, so it opens nothing.
 inline OwnedPrinter OpenNamedPrinter(std::string name) {
   HANDLE opened = nullptr;
-  if (name.empty() || !::OpenPrinterA(name.data(), &opened, nullptr)) return OwnedPrinter();
+  if (name.empty()) {
+    ::SetLastError(ERROR_INVALID_PRINTER_NAME);
+    return OwnedPrinter();
+  }
+  if (!::OpenPrinterA(name.data(), &opened, nullptr)) return OwnedPrinter();
   return OwnedPrinter(opened);
 }
 using OwnedGlobal = UniqueHandle<HGLOBAL, GlobalCloser>;

@@ -1,5 +1,6 @@
 #include "platform/raster_files.hpp"
 
+#include <cerrno>
 #include <cstdarg>
 #include <string>
 
@@ -64,10 +65,20 @@ std::unique_ptr<unsigned char, StbFree> Compressed(const RasterPage& page, int& 
 
 RasterDocumentWriter::RasterDocumentWriter(const std::filesystem::path& file, double widthPoints,
                                            double heightPoints)
-    : widthPoints_(widthPoints), heightPoints_(heightPoints), file_(std::fopen(file.string().c_str(), "wb")) {}
+    : widthPoints_(widthPoints), heightPoints_(heightPoints) {
+  errno = 0;
+  file_.reset(std::fopen(file.string().c_str(), "wb"));
+  if (!file_) error_ = errno;
+}
+
+void RasterDocumentWriter::Failed(int error) {
+  if (!failed_ && error_ == 0) error_ = error;
+  failed_ = true;
+}
 
 void RasterDocumentWriter::Write(const void* data, std::size_t size) {
-  if (file_ && std::fwrite(data, 1, size, file_.get()) != size) failed_ = true;
+  errno = 0;
+  if (file_ && std::fwrite(data, 1, size, file_.get()) != size) Failed(errno);
 }
 
 void RasterDocumentWriter::Print(const char* format, ...) {
@@ -86,7 +97,8 @@ void RasterDocumentWriter::Print(const char* format, ...) {
 long RasterDocumentWriter::Offset() const { return file_ ? std::ftell(file_.get()) : 0; }
 
 bool RasterDocumentWriter::Close() {
-  if (file_ && std::fclose(file_.release()) != 0) failed_ = true;
+  errno = 0;
+  if (file_ && std::fclose(file_.release()) != 0) Failed(errno);
   return !failed_;
 }
 

@@ -24,6 +24,8 @@ struct RasterPage {
   bool bgr = false;
 };
 
+// False when the page is not valid or the file cannot be written; errno
+// then tells why the file could not.
 bool WritePngFile(const std::filesystem::path& file, const RasterPage& page);
 
 // A file of page images, written a page at a time: each page's image goes
@@ -37,6 +39,9 @@ class RasterDocumentWriter {
 
   // Whether the file was created and every write so far succeeded.
   bool Ok() const { return file_ != nullptr && !failed_; }
+  // The errno of the first call on the file that failed; 0 when none did
+  // or the C library gave none.
+  int Error() const { return error_; }
   virtual bool AddPage(const RasterPage& page) = 0;
   virtual bool Finish() = 0;
 
@@ -55,6 +60,8 @@ class RasterDocumentWriter {
   bool finished_ = false;
 
  private:
+  void Failed(int error);
+  int error_ = 0;
   FileHandle file_;
 };
 
