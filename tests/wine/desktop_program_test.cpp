@@ -47,10 +47,11 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
 }
 
-// The installer the package target made, run by the GUI test: the installed Veltrim.exe prints the Bitmapped
-// Image with the picture installed beside it (the chart where the geometry puts it), and the installer holds the
-// files of the portable zip, and its uninstaller.
-TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndTheInstalledProgramPrintsThePicture) {
+// The installer the package target made, run by the GUI test (tests/gui InstalledProgram, which also checks the
+// per-user folder and entries and the saving of config.qrv): the installed Veltrim.exe prints the Bitmapped Image
+// with the picture installed beside it (the chart where the geometry puts it), and the installer holds the files of
+// the portable zip, and its uninstaller.
+TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "installed");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",

@@ -10,6 +10,13 @@
 namespace veltrim {
 
 bool MoveIntoPlace(const char* from, const char* to) {
+  // Windows will not replace a read-only file, but Wine does: a file the user
+  // made read-only stays as it is on both.
+  const DWORD attributes = ::GetFileAttributesA(to);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
