@@ -3,7 +3,6 @@
 // on it through a Surface, the image written as a PNG. Cairo on an image
 // surface on Linux, GDI on a memory DC holding a DIB section on Windows.
 
-#include <string>
 #include <functional>
 #include <string>
 

@@ -4,7 +4,6 @@
 // where the dialog's picture starts grey.
 
 #include <string>
-#include <string>
 
 #include "cli_options.hpp"
 

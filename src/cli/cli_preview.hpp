@@ -5,7 +5,6 @@
 // carries as resources).
 
 #include <string>
-#include <string>
 
 #include "preview/preview_renderer.hpp"
 

@@ -82,9 +82,9 @@ inline HWND OpenPlot(const RunningProgram& program, int command) {
   return program.Dialog(kColourReadout);
 }
 
-// Opens the calibration wizard from the plotting dialog `plot`, clicks its start square (after a right-click there), then each ink at `inks`
-// pixels across its picture (kWizardMiddle: the middle, value 150; 0 is value 100), lets `look` see it and presses
-// `button`. Answers the wizard, which closes unless the program has something to say first.
+// Opens the calibration wizard from the plotting dialog `plot`, clicks its start square (after a right-click there),
+// then each ink at `inks` pixels across its picture (kWizardMiddle: the middle, value 150; 0 is value 100), lets
+// `look` see it and presses `button`. Returns the wizard, which closes unless the program has something to say first.
 inline constexpr int kWizardMiddle = -1;
 inline HWND AnswerWizard(const RunningProgram& program, HWND plot, const std::vector<int>& inks, int button,
                          const std::function<void(HWND)>& look = {}) {

@@ -48,9 +48,9 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
 }
 
 // The installer the package target made, run by the GUI test (tests/gui InstalledProgram, which also checks the
-// per-user folder and entries and the saving of config.qrv): the installed Veltrim.exe prints the Bitmapped Image
-// with the picture installed beside it (the chart where the geometry puts it), and the installer holds the files of
-// the portable zip, and its uninstaller.
+// per-user folder and entries and the saving of config.qrv): the installed Veltrim.exe prints the Bitmapped
+// Image with the picture installed beside it (the chart where the geometry puts it), and the installer holds the
+// files of the portable zip, and its uninstaller.
 TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "installed");

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include <string>
 #include <memory>
+#include <string>
 
 #include "gdi_surface.hpp"
 #include "platform/device_caps.hpp"
