@@ -17,9 +17,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "QORVEL Veltrim v2, the printer test utili
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})  # the version resource's too (resources/veltrim_version.h.in)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "QORVEL Veltrim v2")
 set(CPACK_PACKAGE_EXECUTABLES "Veltrim;QORVEL Veltrim v2")  # the Start-menu entry
+# Installed per user, without administrator rights, where per-user programs
+# go: config.qrv beside the program must stay writable by the user (the
+# manifest's asInvoker turns off the redirection of writes under Program
+# Files). The Start-menu entry and the uninstall entry are the user's too;
+# CPack's template has no setting for that, so cmake/NSIS.template.in, a copy
+# of CMake's with the per-user lines, takes its place (found on
+# CMAKE_MODULE_PATH).
+set(CPACK_NSIS_INSTALL_ROOT "$LOCALAPPDATA\\\\Programs")  # read again from CPackConfig.cmake
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(VELTRIM_ARCH x86_64)
-  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   # A 64-bit installer for the 64-bit program (it also runs where there is no
   # 32-bit layer, as on a Wine without one).
   set(CPACK_NSIS_DEFINES "Target amd64-unicode")

@@ -18,6 +18,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils
   cups cups-daemon cups-client cups-filters cups-common   # cups alone ships cups-driverd (lpadmin -m drv:///...)
   ghostscript poppler-utils imagemagick time
+  locales                                  # localedef: the wine fixture's Cyrillic locale (code page 1251)
 )
 
 missing=()

@@ -3,7 +3,6 @@
 // on it through a Surface, the image written as a PNG. Cairo on an image
 // surface on Linux, GDI on a memory DC holding a DIB section on Windows.
 
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -16,7 +15,7 @@ using DrawOnCanvas = std::function<void(const PixelCanvas&)>;
 // Calls `draw` with a canvas `width` x `height` pixels, white all over, one
 // unit a pixel, then writes it into `output`. False, with a message in
 // `error`, when the image cannot be made or written.
-bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, const DrawOnCanvas& draw,
+bool WriteDrawnPng(int width, int height, const std::string& output, const DrawOnCanvas& draw,
                    std::string& error);
 
 // The message for an image the platform would not make.

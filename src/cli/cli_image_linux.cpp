@@ -22,7 +22,7 @@ class BoundPage {
 
 }  // namespace
 
-bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, const DrawOnCanvas& draw,
+bool WriteDrawnPng(int width, int height, const std::string& output, const DrawOnCanvas& draw,
                    std::string& error) {
   DeviceCaps caps;
   caps.dpiX = caps.dpiY = 96;  // a screen: one unit a pixel
@@ -43,7 +43,7 @@ bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, c
   }
   cairo_surface_flush(image.get());
   if (cairo_surface_write_to_png(image.get(), output.c_str()) != CAIRO_STATUS_SUCCESS) {
-    error = "cannot write " + output.string();
+    error = "cannot write " + output;
     return false;
   }
   return true;

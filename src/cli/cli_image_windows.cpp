@@ -9,7 +9,7 @@
 
 namespace veltrim::cli {
 
-bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, const DrawOnCanvas& draw,
+bool WriteDrawnPng(int width, int height, const std::string& output, const DrawOnCanvas& draw,
                    std::string& error) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -35,7 +35,7 @@ bool WriteDrawnPng(int width, int height, const std::filesystem::path& output, c
   }
   const int stride = (width * 3 + 3) & ~3;
   if (!WritePngFile(output, {static_cast<const std::uint8_t*>(bits), width, height, stride, true})) {
-    error = "cannot write " + output.string();
+    error = "cannot write " + output;
     return false;
   }
   return true;

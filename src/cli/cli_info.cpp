@@ -19,8 +19,8 @@ bool BuildInfo(const Options& options, std::string& out, std::string& error) {
   } else {
     const auto file = FileTargetOf(options, error);
     if (!file) return false;
-    info = PrinterInfo{file->output.string(), FilePort(file->output), CapabilitiesOf(file->caps),
-                       DeviceModeFromSettings(SettingsOfDevice(file->output.filename().string(), file->caps))};
+    info = PrinterInfo{file->output, FilePort(file->output), CapabilitiesOf(file->caps),
+                       DeviceModeFromSettings(SettingsOfDevice(FileNameOf(file->output), file->caps))};
   }
   if (!info->capabilities)
     error = info->printerName + " does not answer its page size and resolution: no capabilities to report";

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
 #include <string_view>
 
 #include "platform/device_caps.hpp"
+#include "platform/page_files.hpp"
 
 namespace veltrim::cli {
 
@@ -350,7 +350,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     return {std::nullopt, "--printer and --output exclude each other"};
   if (o.command == Command::Jobs && o.printer.empty()) return {std::nullopt, "jobs: --printer NAME is required"};
   if ((o.command == Command::Preview || o.command == Command::Plot) && !o.output.empty() &&
-      std::filesystem::path(o.output).extension() != ".png")
+      FileFormatOf(o.output) != FileFormat::Png)
     return {std::nullopt, "--output: " + o.output + ": " + command + " writes a PNG file (.png)"};
   if (o.command == Command::Plot && !p.CheckPlot(given)) return {std::nullopt, p.error};
   if (!p.ApplyTests()) return {std::nullopt, p.error};

@@ -6,7 +6,7 @@
 
 namespace veltrim::cli {
 
-bool WritePlotPng(const PlotSettings& plot, const TestSelection& selection, const std::filesystem::path& output,
+bool WritePlotPng(const PlotSettings& plot, const TestSelection& selection, const std::string& output,
                   std::string& error, std::string& note) {
   CalibrationValues screen{};
   if (plot.screenValues) {

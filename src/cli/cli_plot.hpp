@@ -3,7 +3,6 @@
 // curves, drawn by the same core code as the dialog's into a PNG, on white
 // where the dialog's picture starts grey.
 
-#include <filesystem>
 #include <string>
 
 #include "cli_options.hpp"
@@ -15,7 +14,7 @@ namespace veltrim::cli {
 // config.qrv beside the running program; when that cannot be read they are
 // 0, as the desktop program starts, and `note` says so. False, with a
 // message in `error`, when the image cannot be made or written.
-bool WritePlotPng(const PlotSettings& plot, const TestSelection& selection, const std::filesystem::path& output,
+bool WritePlotPng(const PlotSettings& plot, const TestSelection& selection, const std::string& output,
                   std::string& error, std::string& note);
 
 }  // namespace veltrim::cli

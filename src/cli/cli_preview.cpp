@@ -11,7 +11,7 @@ ObjectHandle PicturesBesideProgram::Load(Surface& surface, int id) {
   return surface.LoadBitmapFile(path.c_str());
 }
 
-bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::filesystem::path& output,
+bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::string& output,
                      std::string& error) {
   PicturesBesideProgram pictures(RunningProgramPath());
   bool known = false;

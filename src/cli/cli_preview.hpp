@@ -4,7 +4,6 @@
 // program (preview-20.bmp ... preview-37.bmp, the same the desktop program
 // carries as resources).
 
-#include <filesystem>
 #include <string>
 
 #include "preview/preview_renderer.hpp"
@@ -27,7 +26,7 @@ class PicturesBesideProgram final : public PreviewPictures {
 // Draws the preview on a white canvas of the preview's size into `output`.
 // False, with a message in `error`, when the image cannot be made or
 // written; an unknown tab leaves the canvas white and says so in `error`.
-bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::filesystem::path& output,
+bool WritePreviewPng(const TestSelection& selection, int offsetMm, const std::string& output,
                      std::string& error);
 
 }  // namespace veltrim::cli

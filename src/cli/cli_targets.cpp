@@ -21,12 +21,12 @@ class WrappingTarget final : public PrintTarget {
 // A file "chosen" as the printer: always accepted, named by its path.
 class FileTarget final : public PrintTarget {
  public:
-  FileTarget(FileFormat format, std::filesystem::path output, const DeviceCaps& caps)
+  FileTarget(FileFormat format, std::string output, const DeviceCaps& caps)
       : format_(format), output_(std::move(output)), caps_(caps) {}
   PrintChoice Choose() override {
     PrintChoice choice;
     choice.accepted = true;
-    choice.printerName = output_.string();
+    choice.printerName = output_;
     choice.printerPort = FilePort(output_);
     choice.device = MakeFileDevice(format_, output_, caps_);
     return choice;
@@ -35,7 +35,7 @@ class FileTarget final : public PrintTarget {
 
  private:
   FileFormat format_;
-  std::filesystem::path output_;
+  std::string output_;
   DeviceCaps caps_;
 };
 
@@ -45,13 +45,13 @@ std::unique_ptr<PrintTarget> WrappingDevices(std::unique_ptr<PrintTarget> inner,
   return std::make_unique<WrappingTarget>(std::move(inner), std::move(wrap));
 }
 
-std::string FilePort(const std::filesystem::path& output) { return "FILE:" + output.string(); }
+std::string FilePort(const std::string& output) { return "FILE:" + output; }
 
 std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& error) {
-  const std::filesystem::path output = options.output.empty() ? kDefaultOutput : options.output;
+  const std::string output = options.output.empty() ? kDefaultOutput : options.output;
   const auto format = FileFormatOf(output);
   if (!format) {
-    error = "--output: " + output.string() + ": the file name must end in .pdf, .ps or .png";
+    error = "--output: " + output + ": the file name must end in .pdf, .ps or .png";
     return std::nullopt;
   }
   const auto paper = PaperByName(options.device.paper, &error);

@@ -2,7 +2,7 @@
 // Where a print job goes from the command line: a printer by name or a
 // file. Each platform builds its own targets.
 
-#include <filesystem>
+#include <string>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,20 +50,20 @@ std::unique_ptr<PrintTarget> WrappingDevices(std::unique_ptr<PrintTarget> inner,
 // --paper, --dpi and --margins. Nothing, with `error` set, for a file name
 // without a known ending or a device that cannot be made.
 struct FileTargetSpec {
-  std::filesystem::path output;
+  std::string output;
   FileFormat format;
   DeviceCaps caps;
 };
 std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& error);
 
 // The port a file target shows where a printer shows its own.
-std::string FilePort(const std::filesystem::path& output);
+std::string FilePort(const std::string& output);
 
 // What each platform provides: a printer by name, and a renderer of files
 // on a simulated printer (null when its device cannot be made; the report
 // then says "[x] pd.hDC").
 std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name);
-std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::filesystem::path& output,
+std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::string& output,
                                             const DeviceCaps& caps);
 
 struct PrinterEntry {

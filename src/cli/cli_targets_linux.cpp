@@ -16,7 +16,7 @@ std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name) {
   return std::make_unique<CupsPrintTarget>(name);
 }
 
-std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::filesystem::path& output,
+std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::string& output,
                                             const DeviceCaps& caps) {
   return std::make_unique<CairoPrintDevice>(format, output, caps);
 }

@@ -20,7 +20,7 @@ std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name) {
   return std::make_unique<NamedPrinterTarget>(name);
 }
 
-std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::filesystem::path& output,
+std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::string& output,
                                             const DeviceCaps& caps) {
   auto device = std::make_unique<GdiImageDevice>(format, output, caps);
   if (!device->Ready()) return nullptr;

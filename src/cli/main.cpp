@@ -3,7 +3,6 @@
 // preview and the large preview's pictures into PNG files, reports on a
 // printer, and lists the printers.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 

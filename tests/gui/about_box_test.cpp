@@ -71,7 +71,7 @@ class AboutBox : public ProgramFolder {
   // Veltrim.exe started with these base addresses, its about box open.
   HWND Open(std::unique_ptr<RunningProgram>& program, const std::string& bases = "") {
     ::SetEnvironmentVariableA(kUpdateBasesVariable, bases.empty() ? nullptr : bases.c_str());
-    program = std::make_unique<RunningProgram>(folder_);
+    program = std::make_unique<RunningProgram>(folder_.string());
     if (!program->Window()) return nullptr;
     program->Click(kAboutCommand);
     return program->Dialog(kAboutTextBox);

@@ -8,6 +8,7 @@
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -25,11 +26,6 @@
 namespace veltrim::test {
 namespace {
 
-HWND OpenPlot(const RunningProgram& program, int command) {
-  program.Click(command);
-  return program.Dialog(kColourReadout);
-}
-
 // What the core draws for `kind` with the program's starting colours, at the picture's size.
 std::vector<std::uint32_t> ExpectedPicture(HWND picture, int kind, const TestSelection& selection) {
   RECT r{};
@@ -43,7 +39,7 @@ std::vector<std::uint32_t> ExpectedPicture(HWND picture, int kind, const TestSel
 class ColourTools : public ProgramFolder {};
 
 TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheReadout) {
-  RunningProgram program(folder_);
+  RunningProgram program(folder_.string());
   ASSERT_TRUE(program.Window());
   struct Case {
     const char* name;
@@ -94,11 +90,11 @@ TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheRead
 
 TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
   {
-    RunningProgram program(folder_);
+    RunningProgram program(folder_.string());
     ASSERT_TRUE(program.Window());
-    const HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);  // kind 2: curves only
+    HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);  // kind 2: curves only
     ASSERT_TRUE(dialog);
-    const HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
+    HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
     {  // No readout without a picture.
       RECT onScreen{};
       ::GetWindowRect(::GetDlgItem(dialog, kPictureControl), &onScreen);
@@ -107,10 +103,11 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
       EXPECT_EQ(ControlText(::GetDlgItem(dialog, kColourReadout)), "");
       ::SetCursorPos(0, 0);
     }
-    for (const int button : {IDOK, IDCANCEL}) {
-      ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kGetScreenCalibration, BN_CLICKED), 0);
-      const HWND wizard = program.Dialog(IDCANCEL);
-      ASSERT_TRUE(wizard);
+    const auto boxes = [&](HWND plot) {
+      return std::vector<std::string>{ControlText(::GetDlgItem(plot, kFirstScreenValue)),
+                                      ControlText(::GetDlgItem(plot, kFirstScreenValue + 2))};
+    };
+    const HWND accepted = AnswerWizard(program, dialog, {kWizardMiddle}, IDOK, [&](HWND wizard) {
       RECT r{}, placed{}, desktop{};
       ::GetWindowRect(wizard, &placed);
       ::GetWindowRect(::GetDesktopWindow(), &desktop);
@@ -122,21 +119,29 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
       EXPECT_EQ(ChildTexts(wizard), (std::vector<std::string>{"Accept Input Values, Save Them and Continue", "Cancel"}));
       const HWND picture = ::GetDlgItem(wizard, kPictureControl);
       ::GetClientRect(picture, &r);
-      // A right-click only repaints: were it a step, the green square's click would record cyan and the file
-      // would hold a second value.
-      ::PostMessageA(wizard, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
-      ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));  // the green square
-      ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.right + 1) / 2, 30));     // cyan, in the middle
       // The magenta test is up: dots at the left of the first band.
       EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) {
         return shown.size() > static_cast<std::size_t>(140 * r.right) && shown[static_cast<std::size_t>(140 * r.right)] == 0xFF00FFu;
       }));
-      PressDialogButton(wizard, button);
-      ASSERT_TRUE(Soon([&] { return !::IsWindow(wizard); }));
-      EXPECT_TRUE(Soon([&] { return ControlText(cyanBox) == "150"; })) << "after " << button << ": " << ControlText(cyanBox);
-      EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/") << "a cancel leaves it as it was";
-    }
-    EXPECT_EQ(ControlText(::GetDlgItem(dialog, kFirstScreenValue + 2)), "-1");
+    });
+    ASSERT_TRUE(accepted);
+    ASSERT_TRUE(Soon([&] { return !::IsWindow(accepted); }));
+    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"150", "-1"}));
+    EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/");
+
+    // Cancelled after other values (100, 100): the file and the program's values stay, and so does a value the
+    // user typed in the dialog meanwhile (the dialog takes nothing from a cancelled wizard).
+    ::SendMessageA(cyanBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("123"));
+    const HWND cancelled = AnswerWizard(program, dialog, {0, 0}, IDCANCEL);
+    ASSERT_TRUE(cancelled);
+    ASSERT_TRUE(Soon([&] { return !::IsWindow(cancelled); }));
+    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"123", "-1"}));
+    EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/");
+    PressDialogButton(dialog, IDOK);
+    ASSERT_TRUE(Soon([&] { return !::IsWindow(dialog); }));
+    dialog = OpenPlot(program, kCalibrationCurvesCommand);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(ControlText(cyanBox = ::GetDlgItem(dialog, kFirstScreenValue)), "150") << "the program's value";
 
     // Curves of printer values 100 against screen values 100 (cyan 150), over the cleared picture.
     for (int i = 0; i < kCalibrationValues; ++i) {
@@ -158,11 +163,38 @@ TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
     EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == curves; }));
     PressDialogButton(dialog, IDOK);
   }
-  RunningProgram again(folder_);
+  RunningProgram again(folder_.string());
   ASSERT_TRUE(again.Window());
   const HWND dialog = OpenPlot(again, kCalibrationCurvesCommand);
   ASSERT_TRUE(dialog);
   EXPECT_TRUE(Soon([&] { return ControlText(::GetDlgItem(dialog, kFirstScreenValue)) == "150"; }));
+  PressDialogButton(dialog, IDOK);
+}
+
+// Run by tests/wine, which copies the program into VELTRIM_PROGRAM_FOLDER (a name that is not ASCII, handed over in
+// the ANSI code page VELTRIM_ANSI_CODE_PAGE, with a config.qrv of 10/20/...) and reads config.qrv afterwards.
+TEST(NamedFolder, TheWizardsValuesAreSavedAndShownAtTheNextStart) {
+  const char* folder = std::getenv("VELTRIM_PROGRAM_FOLDER");
+  const char* codePage = std::getenv("VELTRIM_ANSI_CODE_PAGE");
+  ASSERT_TRUE(folder && codePage) << "run from tests/wine";
+  ASSERT_EQ(std::to_string(::GetACP()), codePage);
+  {
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Window());
+    const HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(ControlText(::GetDlgItem(dialog, kFirstScreenValue)), "10") << "read from the folder";
+    const HWND wizard = AnswerWizard(program, dialog, {kWizardMiddle, 0}, IDOK);
+    ASSERT_TRUE(wizard);
+    EXPECT_TRUE(Soon([&] { return !::IsWindow(wizard); })) << "a message box?";
+    PressDialogButton(dialog, IDOK);
+  }
+  RunningProgram again(folder);
+  ASSERT_TRUE(again.Window());
+  const HWND dialog = OpenPlot(again, kCalibrationCurvesCommand);
+  ASSERT_TRUE(dialog);
+  for (const auto& [id, value] : {std::pair(kFirstScreenValue, "150"), std::pair(kFirstScreenValue + 2, "100")})
+    EXPECT_EQ(ControlText(::GetDlgItem(dialog, id)), value) << id;
   PressDialogButton(dialog, IDOK);
 }
 

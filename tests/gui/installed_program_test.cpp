@@ -1,18 +1,21 @@
-// The installer the package target makes, run silently into a folder of its own: what it installs (listed on
-// stdout for the native side to compare with the zip), the Start-menu entry, the installed program starting there,
-// printing the Bitmapped Image with the picture beside it on the queue VELTRIM_GUI_QUEUE, HELP asking the shell for
-// the installed guide, and the uninstaller taking everything it installed and leaving the user's config.qrv.
+// The installer the package target makes, run silently with its defaults: installed for this user alone, into the
+// user's local application data, what it installs (listed on stdout for the native side to compare with the zip),
+// the Start-menu and uninstall entries of this user, the installed program starting there, printing the Bitmapped
+// Image with the picture beside it on the queue VELTRIM_GUI_QUEUE, HELP asking the shell for the installed guide,
+// saving the wizard's values beside itself and saying so when it cannot, and the uninstaller taking everything it
+// installed and leaving the user's config.qrv.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <set>
 #include <string>
 
+#include "app/main_commands.hpp"
 #include "app/tab_switch.hpp"
+#include "file_text.hpp"
 #include "running_program.hpp"
 
 namespace veltrim::test {
@@ -49,15 +52,24 @@ std::set<std::string> FilesIn(const fs::path& folder) {
   return names;
 }
 
-// The shortcut of the Start menu, for all users or for this one.
-bool StartMenuEntry() {
-  for (const int folder : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
-    char path[MAX_PATH] = {};
-    if (SUCCEEDED(::SHGetFolderPathA(nullptr, folder, nullptr, 0, path)) &&
-        fs::exists(fs::path(path) / "QORVEL Veltrim v2" / "QORVEL Veltrim v2.lnk"))
-      return true;
-  }
-  return false;
+fs::path ShellFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return SUCCEEDED(::SHGetFolderPathA(nullptr, csidl, nullptr, 0, path)) ? fs::path(path) : fs::path();
+}
+
+// Whether the Start menu of all users (CSIDL_COMMON_PROGRAMS) or of this one (CSIDL_PROGRAMS) has the shortcut.
+bool StartMenuEntry(int csidl) {
+  return fs::exists(ShellFolder(csidl) / "QORVEL Veltrim v2" / "QORVEL Veltrim v2.lnk");
+}
+
+// Whether the hive has the uninstall entry.
+bool UninstallEntry(HKEY hive) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(hive, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QORVEL Veltrim v2", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(key);
+  return true;
 }
 
 TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
@@ -65,8 +77,11 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
   ASSERT_TRUE(queue) << "VELTRIM_GUI_QUEUE names the queue to print on";
   const fs::path installer = Installer();
   ASSERT_FALSE(installer.empty()) << "no installer: build the package target";
-  const fs::path folder = fs::temp_directory_path() / ("veltrim-installed-" + std::to_string(::GetTickCount()));
-  ASSERT_EQ(RunAndWait("\"" + installer.string() + "\" /S /D=" + folder.string(), 120000), 0);
+  const fs::path folder = ShellFolder(CSIDL_LOCAL_APPDATA) / "Programs" / "QORVEL Veltrim v2";
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);  // a config.qrv an earlier run left
+  ASSERT_EQ(RunAndWait("\"" + installer.string() + "\" /S", 120000), 0);
+  EXPECT_FALSE(fs::exists(ShellFolder(CSIDL_PROGRAM_FILES) / "QORVEL Veltrim v2"));
 
   const std::set<std::string> installed = FilesIn(folder);
   std::string list;
@@ -74,18 +89,21 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
   std::printf("installed: %s\n", list.c_str());
   for (const char* name : {"Veltrim.exe", "veltrim-cli.exe", "myimg.qrv", "fperc.qrv", "qprintdoc.pdf", "Uninstall.exe"})
     EXPECT_TRUE(installed.contains(name)) << name;
-  EXPECT_TRUE(StartMenuEntry());
+  EXPECT_TRUE(StartMenuEntry(CSIDL_PROGRAMS));
+  EXPECT_FALSE(StartMenuEntry(CSIDL_COMMON_PROGRAMS));
+  EXPECT_TRUE(UninstallEntry(HKEY_CURRENT_USER));
+  EXPECT_FALSE(UninstallEntry(HKEY_LOCAL_MACHINE));
 
   {
     if (const char* log = std::getenv("VELTRIM_SHELL_LOG")) std::remove(log);
-    RunningProgram program(folder);
+    RunningProgram program(folder.string());
     ASSERT_TRUE(program.Window());
     program.Click(kHelpCommand);
     EXPECT_TRUE(Soon([] { return !ShellOpened().empty(); }, 1500)) << "HELP opened nothing";
     const auto opened = ShellOpened();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].starts_with("xdg-open ")) << opened[0];
-    EXPECT_TRUE(opened[0].ends_with(folder.filename().string() + "/qprintdoc.pdf")) << opened[0];
+    EXPECT_TRUE(opened[0].ends_with("/AppData/Local/Programs/QORVEL%20Veltrim%20v2/qprintdoc.pdf")) << opened[0];
 
     // The Bitmapped Image alone, printed on the queue: the picture is read from beside the installed program.
     program.Click(TabCommand(1));
@@ -101,15 +119,33 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
     EXPECT_EQ(ControlText(report).find("[x]"), std::string::npos) << ControlText(report);
     EXPECT_FALSE(WaitForDialog(::GetWindowThreadProcessId(program.Window(), nullptr), 0xFFFF, seconds(1)))
         << "a message box (the picture could not be read?)";
+
+    // The wizard's values are saved beside the program; a read-only config.qrv is said to be unsaved and stays
+    // as it was, while the new value holds for the run.
+    const fs::path config = folder / "config.qrv";
+    const HWND plot = OpenPlot(program, kCalibrationCurvesCommand);
+    ASSERT_TRUE(plot);
+    const HWND saved = AnswerWizard(program, plot, {kWizardMiddle}, IDOK);
+    ASSERT_TRUE(Soon([&] { return saved && !::IsWindow(saved); })) << "a message box?";
+    EXPECT_EQ(FileText(config), "150/-1/-1/-1/-1/-1/-1/");
+    ASSERT_TRUE(::SetFileAttributesA(config.string().c_str(), FILE_ATTRIBUTE_READONLY));
+    const HWND refused = AnswerWizard(program, plot, {0}, IDOK);
+    HWND box = nullptr;
+    EXPECT_TRUE(Soon([&] { return (box = ::FindWindowA("#32770", "ERROR")) != nullptr; })) << "no message box";
+    if (box) PressDialogButton(box, IDOK);
+    EXPECT_TRUE(Soon([&] { return refused && !::IsWindow(refused); }));
+    EXPECT_EQ(ControlText(::GetDlgItem(plot, kFirstScreenValue)), "100");
+    EXPECT_EQ(FileText(config), "150/-1/-1/-1/-1/-1/-1/");
+    ::SetFileAttributesA(config.string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    PressDialogButton(plot, IDOK);
   }
 
-  // A config.qrv the user made stays; everything the installer put there goes.
-  std::ofstream(folder / "config.qrv") << "150/-1/-1/-1/-1/-1/-1/";
+  // The config.qrv the user made stays; everything the installer put there goes.
   ASSERT_EQ(RunAndWait("\"" + (folder / "Uninstall.exe").string() + "\" /S", 60000), 0);
   EXPECT_TRUE(Soon([&] { return FilesIn(folder) == std::set<std::string>{"config.qrv"}; }, 3000))
       << ::testing::PrintToString(FilesIn(folder));
-  EXPECT_TRUE(Soon([] { return !StartMenuEntry(); }, 1500)) << "the Start-menu entry stays";
-  std::error_code ignored;
+  EXPECT_TRUE(Soon([] { return !StartMenuEntry(CSIDL_PROGRAMS); }, 1500)) << "the Start-menu entry stays";
+  EXPECT_FALSE(UninstallEntry(HKEY_CURRENT_USER));
   fs::remove_all(folder, ignored);
 }
 

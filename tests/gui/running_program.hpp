@@ -8,10 +8,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "colour_tools/colour_dialogs.hpp"
 #include "dialog_driver.hpp"
 #include "preview_pixels.hpp"
 
@@ -36,14 +38,15 @@ inline std::string ControlText(HWND control) {
   return text;
 }
 
-// Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes.
+// Veltrim.exe started from `folder`, ended with WM_CLOSE when it goes. The folder is spelt as the A functions take
+// it, in the ANSI code page: std::filesystem would widen its bytes one by one and name another folder.
 class RunningProgram {
  public:
-  explicit RunningProgram(const fs::path& folder) {
+  explicit RunningProgram(const std::string& folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string command = "\"" + (folder / "Veltrim.exe").string() + "\"";
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.string().c_str(),
+    std::string command = "\"" + folder + "\\Veltrim.exe\"";
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                           &startup, &process_))
       return;
     ::WaitForInputIdle(process_.hProcess, 20000);
@@ -72,6 +75,33 @@ class RunningProgram {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// The plotting dialog (135) that main-window command `command` opens.
+inline HWND OpenPlot(const RunningProgram& program, int command) {
+  program.Click(command);
+  return program.Dialog(kColourReadout);
+}
+
+// Opens the calibration wizard from the plotting dialog `plot`, clicks its start square (after a right-click there),
+// then each ink at `inks` pixels across its picture (kWizardMiddle: the middle, value 150; 0 is value 100), lets
+// `look` see it and presses `button`. Returns the wizard, which closes unless the program has something to say first.
+inline constexpr int kWizardMiddle = -1;
+inline HWND AnswerWizard(const RunningProgram& program, HWND plot, const std::vector<int>& inks, int button,
+                         const std::function<void(HWND)>& look = {}) {
+  ::PostMessageA(plot, WM_COMMAND, MAKEWPARAM(kGetScreenCalibration, BN_CLICKED), 0);
+  const HWND wizard = program.Dialog(IDCANCEL);
+  if (!wizard) return nullptr;
+  RECT r{};
+  ::GetClientRect(::GetDlgItem(wizard, kPictureControl), &r);
+  // A right-click only repaints: were it a step, the green square's click would record the first ink.
+  ::PostMessageA(wizard, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
+  ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));  // the green square
+  for (const int x : inks)
+    ::PostMessageA(wizard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x == kWizardMiddle ? (r.right + 1) / 2 : x, 30));
+  if (look) look(wizard);
+  PressDialogButton(wizard, button);
+  return wizard;
+}
 
 // The texts of a dialog's controls, each as its window shows it, in creation order.
 inline std::vector<std::string> ChildTexts(HWND dialog) {

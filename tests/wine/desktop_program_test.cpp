@@ -3,12 +3,15 @@
 // tests/win/gdi_target_probe.cpp). The window itself is tested in tests/gui, in the Windows test program's process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <future>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "file_text.hpp"
 #include "page_checks.hpp"
 #include "process.hpp"
 #include "raster.hpp"
@@ -44,10 +47,11 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
 }
 
-// The installer the package target made, run by the GUI test: the installed Veltrim.exe prints the Bitmapped
+// The installer the package target made, run by the GUI test (tests/gui InstalledProgram, which also checks the
+// per-user folder and entries and the saving of config.qrv): the installed Veltrim.exe prints the Bitmapped
 // Image with the picture installed beside it (the chart where the geometry puts it), and the installer holds the
 // files of the portable zip, and its uninstaller.
-TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndTheInstalledProgramPrintsThePicture) {
+TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "installed");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
@@ -74,6 +78,33 @@ TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndTheInstalledProgramPrintsThePi
   std::istringstream list(installed[1].str());
   for (std::string name; std::getline(list, name, ',');) fromInstaller.insert(name);
   EXPECT_EQ(fromInstaller, zip);
+}
+
+// The program in folders whose names are not ASCII, each under an ANSI code page that spells it ("печать" under the
+// Cyrillic 1251 of the locale the wine fixture made): the wizard's new values are saved in config.qrv there, and the
+// next start shows them (tests/gui NamedFolder).
+TEST(DesktopProgram, SavesTheWizardsValuesInAFolderWithANonAsciiName) {
+  const Services services = Services::FromEnvironment();
+  const EnvironmentOverrides western{{"LC_ALL", "C.UTF-8"}};
+  const EnvironmentOverrides cyrillic{{"LC_ALL", "ru_RU.UTF-8"}, {"LOCPATH", (services.state / "wine" / "locale").string()}};
+  struct Case { const char* name; const char* codePage; const EnvironmentOverrides& locale; };
+  for (const Case& c : {Case{"café", "1252", western}, Case{"eur\u20ACo", "1252", western},  // € is 0x80 in 1252
+                        Case{"печать", "1251", cyrillic}}) {
+    SCOPED_TRACE(c.name);
+    const fs::path folder = ScratchFolder(services, "named") / c.name;
+    fs::create_directories(folder);
+    fs::copy_file(VELTRIM_WIN64_DIR "/Veltrim.exe", folder / "Veltrim.exe");
+    std::ofstream(folder / "config.qrv") << "10/20/30/40/50/60/70/";
+    std::string windowsPath = "Z:" + folder.string();
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    EnvironmentOverrides env = c.locale;
+    env.insert(env.end(), {{"VELTRIM_PROGRAM_FOLDER", windowsPath}, {"VELTRIM_ANSI_CODE_PAGE", c.codePage}});
+    const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
+                                       {"--gtest_filter=NamedFolder.*"}, std::chrono::seconds(120), env);
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
+    EXPECT_EQ(FileText(folder / "config.qrv"), "150/100/-1/-1/-1/-1/-1/");
+  }
 }
 
 // Two queues, and the second by name is chosen (Wine preselects the first): accepted, the hook reports the chosen

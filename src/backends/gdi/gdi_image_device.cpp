@@ -34,7 +34,7 @@ win::OwnedFont CreateDefaultFont(int dpiY) {
 
 }  // namespace
 
-GdiImageDevice::GdiImageDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps)
+GdiImageDevice::GdiImageDevice(FileFormat format, std::string output, const DeviceCaps& caps)
     : format_(format),
       output_(std::move(output)),
       caps_(caps),

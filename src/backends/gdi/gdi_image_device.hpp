@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "gdi_surface.hpp"
 #include "platform/device_caps.hpp"
@@ -22,7 +22,7 @@ class GdiImageDevice final : public PrintDevice {
  public:
   // PNG pages go to PngPagePath(output, n); a PDF or PostScript job into
   // `output`. Check Ready() before use.
-  GdiImageDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps);
+  GdiImageDevice(FileFormat format, std::string output, const DeviceCaps& caps);
   ~GdiImageDevice() override;
   GdiImageDevice(const GdiImageDevice&) = delete;
   GdiImageDevice& operator=(const GdiImageDevice&) = delete;
@@ -41,7 +41,7 @@ class GdiImageDevice final : public PrintDevice {
   bool WritePage(int page);
 
   FileFormat format_;
-  std::filesystem::path output_;
+  std::string output_;  // 8-bit, in the ANSI code page, as fopen takes it
   DeviceCaps caps_;
   std::unique_ptr<RasterDocumentWriter> document_;  // PDF or PostScript, opened by the first document
   win::OwnedDc dc_;

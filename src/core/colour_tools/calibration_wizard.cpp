@@ -111,6 +111,14 @@ bool CalibrationWizard::Accept(CalibrationValues& calibration, DynString& shared
   return WriteConfigFile(configPath, values_);
 }
 
+std::string ConfigNotSavedText(std::string_view path) {
+  std::string text = "The calibration values could not be saved to\n";
+  text += path;
+  text += "\n\nThey are in use until the program ends, but the next start will not have them. "
+          "Check that the file and its folder can be written and that the disk is not full.";
+  return text;
+}
+
 bool WizardWasCanceled(std::string_view text) {
   const std::string_view canceled = kWizardCanceled;
   const std::size_t n = std::min(text.size(), canceled.size());

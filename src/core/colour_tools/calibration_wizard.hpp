@@ -7,6 +7,7 @@
 // here; the dialog only passes clicks in and presents the canvas.
 
 #include <string>
+#include <string_view>
 
 #include "app/app_state.hpp"
 #include "platform/surface.hpp"
@@ -39,14 +40,19 @@ class CalibrationWizard {
 
   // Accept: the values (-1 for an ink not measured) become `calibration`,
   // their configuration text goes into `sharedText` and is written to
-  // `configPath`, replacing the file whole. The write's result is not the
-  // wizard's concern: it is returned for whoever wants it.
+  // `configPath`, replacing the file whole. True when the file was written;
+  // the values are set either way.
   bool Accept(CalibrationValues& calibration, DynString& sharedText, const std::string& configPath) const;
 
  private:
   CalibrationValues values_{-1, -1, -1, -1, -1, -1, -1};
   int step_ = 0;
 };
+
+// What the user is told when Accept could not write the configuration file
+// at `path`: the values hold for this run only.
+inline constexpr const char* kConfigNotSavedCaption = "ERROR";
+std::string ConfigNotSavedText(std::string_view path);
 
 // The text a cancelled wizard hands back.
 inline constexpr const char* kWizardCanceled = "canceled";

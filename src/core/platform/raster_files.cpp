@@ -46,10 +46,10 @@ struct StbFree {
 
 }  // namespace
 
-bool WritePngFile(const std::filesystem::path& file, const RasterPage& page) {
+bool WritePngFile(const std::string& file, const RasterPage& page) {
   if (!Valid(page)) return false;
   const std::vector<std::uint8_t> rgb = PackedRgb(page);
-  return stbi_write_png(file.string().c_str(), page.width, page.height, 3, rgb.data(), page.width * 3) != 0;
+  return stbi_write_png(file.c_str(), page.width, page.height, 3, rgb.data(), page.width * 3) != 0;
 }
 
 namespace {
@@ -63,11 +63,11 @@ std::unique_ptr<unsigned char, StbFree> Compressed(const RasterPage& page, int& 
 
 }  // namespace
 
-RasterDocumentWriter::RasterDocumentWriter(const std::filesystem::path& file, double widthPoints,
+RasterDocumentWriter::RasterDocumentWriter(const std::string& file, double widthPoints,
                                            double heightPoints)
     : widthPoints_(widthPoints), heightPoints_(heightPoints) {
   errno = 0;
-  file_.reset(std::fopen(file.string().c_str(), "wb"));
+  file_.reset(std::fopen(file.c_str(), "wb"));
   if (!file_) error_ = errno;
 }
 
@@ -102,7 +102,7 @@ bool RasterDocumentWriter::Close() {
   return !failed_;
 }
 
-RasterPdfWriter::RasterPdfWriter(const std::filesystem::path& file, double widthPoints, double heightPoints)
+RasterPdfWriter::RasterPdfWriter(const std::string& file, double widthPoints, double heightPoints)
     : RasterDocumentWriter(file, widthPoints, heightPoints) {
   if (!Ok()) return;
   Print("%%PDF-1.4\n%%\xE2\xE3\xCF\xD3\n");
@@ -167,7 +167,7 @@ bool RasterPdfWriter::Finish() {
   return Close();
 }
 
-RasterPostScriptWriter::RasterPostScriptWriter(const std::filesystem::path& file, double widthPoints,
+RasterPostScriptWriter::RasterPostScriptWriter(const std::string& file, double widthPoints,
                                                double heightPoints)
     : RasterDocumentWriter(file, widthPoints, heightPoints) {
   if (!Ok()) return;
@@ -204,7 +204,7 @@ bool RasterPostScriptWriter::Finish() {
   return Close();
 }
 
-std::unique_ptr<RasterDocumentWriter> MakeRasterDocumentWriter(FileFormat format, const std::filesystem::path& file,
+std::unique_ptr<RasterDocumentWriter> MakeRasterDocumentWriter(FileFormat format, const std::string& file,
                                                                double widthPoints, double heightPoints) {
   switch (format) {
     case FileFormat::Pdf: return std::make_unique<RasterPdfWriter>(file, widthPoints, heightPoints);

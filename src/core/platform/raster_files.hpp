@@ -5,8 +5,8 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/page_files.hpp"
@@ -26,7 +26,7 @@ struct RasterPage {
 
 // False when the page is not valid or the file cannot be written; errno
 // then tells why the file could not.
-bool WritePngFile(const std::filesystem::path& file, const RasterPage& page);
+bool WritePngFile(const std::string& file, const RasterPage& page);
 
 // A file of page images, written a page at a time: each page's image goes
 // out when it is added, so a long job holds one page in memory. The file is
@@ -47,7 +47,7 @@ class RasterDocumentWriter {
 
  protected:
   // Pages are `widthPoints` x `heightPoints` (1/72 inch).
-  RasterDocumentWriter(const std::filesystem::path& file, double widthPoints, double heightPoints);
+  RasterDocumentWriter(const std::string& file, double widthPoints, double heightPoints);
   void Write(const void* data, std::size_t size);
   void Print(const char* format, ...);
   long Offset() const;
@@ -68,7 +68,7 @@ class RasterDocumentWriter {
 // Every page an image in one PDF file.
 class RasterPdfWriter final : public RasterDocumentWriter {
  public:
-  RasterPdfWriter(const std::filesystem::path& file, double widthPoints, double heightPoints);
+  RasterPdfWriter(const std::string& file, double widthPoints, double heightPoints);
   ~RasterPdfWriter() override;
   bool AddPage(const RasterPage& page) override;
   bool Finish() override;
@@ -82,7 +82,7 @@ class RasterPdfWriter final : public RasterDocumentWriter {
 // Every page an image in one PostScript (level 3) file.
 class RasterPostScriptWriter final : public RasterDocumentWriter {
  public:
-  RasterPostScriptWriter(const std::filesystem::path& file, double widthPoints, double heightPoints);
+  RasterPostScriptWriter(const std::string& file, double widthPoints, double heightPoints);
   ~RasterPostScriptWriter() override;
   bool AddPage(const RasterPage& page) override;
   bool Finish() override;
@@ -92,7 +92,7 @@ class RasterPostScriptWriter final : public RasterDocumentWriter {
 };
 
 // The writer for a PDF or PostScript file; null for PNG.
-std::unique_ptr<RasterDocumentWriter> MakeRasterDocumentWriter(FileFormat format, const std::filesystem::path& file,
+std::unique_ptr<RasterDocumentWriter> MakeRasterDocumentWriter(FileFormat format, const std::string& file,
                                                                double widthPoints, double heightPoints);
 
 }  // namespace veltrim

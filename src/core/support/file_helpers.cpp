@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <random>
@@ -12,6 +11,7 @@
 #include <string_view>
 
 #include "support/dyn_string.hpp"
+#include "support/file_replace.hpp"
 
 namespace veltrim {
 
@@ -33,14 +33,6 @@ bool WriteZeros(std::FILE* file, std::int64_t count) {
 
 // A name beside `path` that another writer of the same file does not pick.
 std::string TemporaryBeside(const char* path) { return std::string(path) + "." + std::to_string(std::random_device()()) + ".tmp"; }
-
-// Puts `from` in the place of `to` in one step, replacing it (the C
-// library's rename does not replace on every platform; this one does).
-bool ReplaceWith(const std::string& from, const char* to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  return !error;
-}
 
 }  // namespace
 
@@ -129,7 +121,7 @@ int WriteTextFile(const char* path, const char* text, std::int32_t length, int m
   // Buffered bytes reach the file on close; a failure there is a failed write.
   ok = (std::fclose(file.release()) == 0) && ok;
   if (mode == 1) {
-    ok = ok && ReplaceWith(temporary, path);
+    ok = ok && MoveIntoPlace(temporary.c_str(), path);
     if (!ok) std::remove(temporary.c_str());
   }
   return ok ? 1 : 0;

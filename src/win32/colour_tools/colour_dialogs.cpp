@@ -197,7 +197,10 @@ INT_PTR CALLBACK CalibrationWizardProc(HWND dialog, UINT message, WPARAM wParam,
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK && state.wizard) {
-        state.wizard->Accept(state.calibration, state.sharedText, ConfigPath(ProgramPath(state.instance)));
+        const std::string path = ConfigPath(ProgramPath(state.instance));
+        // The values are in force either way; only a file written is a file saved.
+        if (!state.wizard->Accept(state.calibration, state.sharedText, path))
+          ::MessageBoxA(dialog, ConfigNotSavedText(path).c_str(), kConfigNotSavedCaption, MB_OK | MB_ICONHAND);
         EndWizard(dialog, state, IDOK);
         return TRUE;
       }

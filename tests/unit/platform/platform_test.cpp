@@ -7,7 +7,9 @@
 
 #include "platform/draw_text.hpp"
 #include "platform/page_files.hpp"
+#include "platform/raster_files.hpp"
 #include "recording_surface.hpp"
+#include "../support/scratch_dir.hpp"
 
 namespace veltrim {
 namespace {
@@ -196,6 +198,22 @@ TEST(PageFiles, FormatByExtensionInAnyCaseAndPngPagesNumberedBeforeIt) {
   for (const auto& [path, page, png] : {std::tuple{"out.png", 1, "out-1.png"}, {"a.b/Out.PNG", 12, "a.b/Out-12.png"},
                                         {"pages", 2, "pages-2.png"}, {"scan.pdf", 3, "scan.pdf-3.png"}})
     EXPECT_EQ(PngPagePath(path, page), png) << path;
+}
+
+// Page files land under the 8-bit name given, byte for byte: on Windows it is in the ANSI code page (0xE9 and 0x80
+// are "é" and "€" in 1252), which a detour through std::filesystem would turn into other names.
+TEST(PageFiles, WrittenUnderTheEightBitNameGiven) {
+  const test::ScratchDir dir;
+  const std::string base = dir.Path("") + "caf\xE9-eur\x80o";
+  const std::uint8_t pixels[8] = {};
+  const RasterPage page{pixels, 2, 1, 8, false};
+  ASSERT_TRUE(WritePngFile(PngPagePath(base + ".png", 1), page));
+  EXPECT_GT(QueryFileSize((base + "-1.png").c_str()).value_or(0), 0);
+  for (const auto& [format, name] : {std::pair(FileFormat::Pdf, ".pdf"), std::pair(FileFormat::PostScript, ".ps")}) {
+    const auto writer = MakeRasterDocumentWriter(format, base + name, 72, 36);
+    ASSERT_TRUE(writer && writer->AddPage(page) && writer->Finish()) << name;
+    EXPECT_GT(QueryFileSize((base + name).c_str()).value_or(0), 0) << name;
+  }
 }
 
 }  // namespace
