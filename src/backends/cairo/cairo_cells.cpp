@@ -1,5 +1,6 @@
-// The cell stencil: solid one-colour cells that Rectangle queued, painted
-// together as one path on image pages or one 1-bit mask on vector pages.
+// The cell stencil: the solid one-colour cells Rectangle queued, painted
+// together: one path on an image page; on a vector page one 1-bit mask, or a
+// fill each when they are few.
 #include "cairo_surface.hpp"
 
 #include <algorithm>

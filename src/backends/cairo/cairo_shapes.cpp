@@ -1,5 +1,5 @@
 // Shapes on the cairo surface: filling with the brush and stroking with the
-// pen, lines, rectangles, ellipses, arcs, chords, Béziers, and pixels.
+// pen; lines, rectangles, ellipses, arcs, chords, Bezier curves and pixels.
 #include "cairo_surface.hpp"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 // What the cairo surface's source files share and nothing outside the backend
-// sees: the realised font, the colour setter and the unit conversions.
+// sees: the realised font, the colour setter, pi and points to device units.
 
 #include <array>
 #include <cmath>
