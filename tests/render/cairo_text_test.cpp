@@ -1,0 +1,252 @@
+// The cairo surface's text against GDI's rules: LOGFONT metrics, mapped faces and ink where the cell and styles put
+// it.
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <tuple>
+#include <vector>
+
+#include "platform/scoped_object.hpp"
+#include "render_support.hpp"
+
+namespace veltrim::test {
+namespace {
+
+// The bounding box, in device units, of the pixels that are not white; empty when right < left.
+struct InkBox { int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1; };
+
+InkBox FindInk(const RasterImage& image, int offsetX, int offsetY) {
+  InkBox box;
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x)
+      if (image.Pixel(x, y) != kWhite)
+        box = {std::min(box.left, x - offsetX), std::min(box.top, y - offsetY), std::max(box.right, x - offsetX),
+               std::max(box.bottom, y - offsetY)};
+  return box;
+}
+
+LogFont Font(const char* face, int height, int weight = 400, bool italic = false) {
+  LogFont font;
+  font.lfHeight = height;
+  font.lfWeight = weight;
+  font.lfItalic = italic ? 1 : 0;
+  std::strncpy(font.lfFaceName, face, kLfFaceSize - 1);
+  return font;
+}
+
+TextMetrics MetricsOf(Surface& s, const LogFont& font) {
+  ScopedObject selected = ScopedFont(s, font);
+  TextMetrics tm;
+  EXPECT_TRUE(s.GetTextMetricsA(tm));
+  return tm;
+}
+
+int Extent(Surface& s, const char* text) {
+  Size size;
+  EXPECT_TRUE(s.GetTextExtentPoint32A(text, size));
+  return size.cx;
+}
+
+int ExtentIn(Surface& s, const LogFont& font, const char* text) {
+  ScopedObject selected = ScopedFont(s, font);
+  return Extent(s, text);
+}
+
+// A negative height is the character height, a positive one the cell; the face's own proportions are ascent
+// 0.905 em and descent 0.212 em. A width stretches the average character; advances add up without kerning, as in
+// TextOut; the fixed faces are fixed.
+TEST(CairoText, MetricsFollowTheLogFont) {
+  CairoSurface s(SmallCaps());
+  const TextMetrics character = MetricsOf(s, Font("Arial", -100)), cell = MetricsOf(s, Font("Arial", 100));
+  EXPECT_EQ(std::tuple(character.tmHeight - character.tmInternalLeading, character.tmAscent, character.tmDescent),
+            std::tuple(100, 91, 21));
+  EXPECT_EQ(cell.tmHeight, 100);
+  EXPECT_GT(cell.tmInternalLeading, 0);
+  EXPECT_EQ(cell.tmHeight, cell.tmAscent + cell.tmDescent);
+
+  LogFont wide = Font("Arial", -50);
+  const TextMetrics natural = MetricsOf(s, wide);
+  const int naturalExtent = ExtentIn(s, wide, "Stretch me");
+  {
+    ScopedObject font = ScopedFont(s, wide);
+    EXPECT_EQ(Extent(s, "AV"), Extent(s, "A") + Extent(s, "V"));
+    Size empty;
+    ASSERT_TRUE(s.GetTextExtentPoint32A("", empty));
+    EXPECT_EQ(empty, (Size{0, natural.tmHeight}));
+  }
+  wide.lfWidth = natural.tmAveCharWidth * 2;
+  const TextMetrics stretched = MetricsOf(s, wide);
+  EXPECT_EQ(stretched.tmAveCharWidth, wide.lfWidth);
+  EXPECT_EQ(stretched.tmHeight, natural.tmHeight);
+  EXPECT_NEAR(ExtentIn(s, wide, "Stretch me"), 2 * naturalExtent, 10);
+  EXPECT_EQ(ExtentIn(s, Font("Lucida Console", -50), "iiii"), ExtentIn(s, Font("Lucida Console", -50), "WWWW"));
+}
+
+// The default font before any page: a monospaced 12-point face, and no file is made before StartDoc.
+TEST(CairoText, DefaultFontIsAMonospacedTwelvePointFaceReadableBeforeAnyPage) {
+  TempDir dir;
+  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "x.pdf", SmallCaps());
+  Surface& s = device.Page();
+  TextMetrics tm;
+  ASSERT_TRUE(s.GetTextMetricsA(tm));
+  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 42);  // 12 pt at 254 dpi
+  EXPECT_EQ(tm.tmWeight, 400);
+  EXPECT_EQ(Extent(s, "iiii"), 4 * tm.tmAveCharWidth);
+  EXPECT_EQ(Extent(s, "WWWW"), 4 * tm.tmAveCharWidth);
+  EXPECT_EQ(device.Canvas().FontFaceName(s.GetStockObject(StockObject::DeviceDefaultFont)), "Liberation Mono Regular");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.pdf"));
+}
+
+TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
+  // Pitch and family 0x31 are fixed and modern, 0x12 variable and roman.
+  struct Mapping { const char* face; int weight; bool italic; std::uint8_t pitchAndFamily; const char* expected; };
+  const Mapping mappings[] = {
+      {"Times New Roman", 400, false, 0, "Liberation Serif Regular"},
+      {"Arial", 400, false, 0, "Liberation Sans Regular"}, {"Arial", 700, false, 0, "Liberation Sans Bold"},
+      {"Arial", 400, true, 0, "Liberation Sans Italic"},
+      {"Courier New", 400, false, 0, "Liberation Mono Regular"},
+      {"Courier", 700, true, 0, "Liberation Mono Bold Italic"},
+      {"Lucida Console", 400, false, 0, "DejaVu Sans Mono Book"},
+      {"lucida console", 400, false, 0, "DejaVu Sans Mono Book"},
+      {"MS Sans Serif", 400, false, 0, "Liberation Sans Regular"},
+      {"No Such Face", 400, false, 0, "Liberation Sans Regular"},
+      {"No Such Face", 400, false, 0x31, "Liberation Mono Regular"},
+      {"", 400, false, 0x12, "Liberation Serif Regular"}, {"", 0, false, 0, "Liberation Sans Regular"},
+  };
+
+  CairoSurface s(SmallCaps());
+  for (const Mapping& m : mappings) {
+    LogFont logFont = Font(m.face, -50, m.weight, m.italic);
+    logFont.lfPitchAndFamily = m.pitchAndFamily;
+    const ObjectHandle font = s.CreateFontIndirectA(logFont);
+    EXPECT_EQ(s.FontFaceName(font), m.expected) << "face \"" << m.face << "\"";
+    EXPECT_TRUE(s.DeleteObject(font));
+  }
+}
+
+// TextOut puts the cell's top-left at the point: the letters stand on the baseline (top + ascent) in the text
+// colour, capitals 0.688 em tall; an opaque background fills exactly the cell, a transparent one nothing. The state
+// setters answer the previous value and refuse a background mode that is neither.
+TEST(CairoText, TextOutFillsItsCellInTheTextAndBackgroundColours) {
+  for (const int mode : {kOpaque, kTransparent}) {
+    SCOPED_TRACE(mode == kOpaque ? "opaque" : "transparent");
+    PngPage page;
+    Surface& s = page.S();
+    const TextMetrics tm = MetricsOf(s, Font("Arial", -60));
+    ScopedObject font = ScopedFont(s, Font("Arial", -60));
+    const int width = Extent(s, "HHH");
+    EXPECT_EQ(s.SetTextColor(Rgb(255, 0, 0)), Rgb(0, 0, 0));
+    EXPECT_EQ(s.SetBkColor(Rgb(0, 0, 255)), Rgb(255, 255, 255));
+    EXPECT_EQ(s.SetBkMode(0), 0);
+    EXPECT_EQ(s.SetBkMode(3), 0);
+    EXPECT_EQ(s.SetBkMode(mode), kOpaque);  // a new context is opaque
+    ASSERT_TRUE(s.TextOutA(100, 100, "HHH"));
+    EXPECT_EQ(s.SetTextColor(Rgb(4, 5, 6)), Rgb(255, 0, 0));
+    EXPECT_EQ(s.SetBkMode(kOpaque), mode);
+    const RasterImage image = page.Finish();
+    const std::uint32_t background = mode == kOpaque ? kBlue : kWhite;
+    const int cellRight = 100 + width, cellBottom = 100 + tm.tmHeight;
+    page.ExpectPixels(image, std::vector<Probe>{{100, 100, background}, {cellRight - 1, cellBottom - 1, background},
+                                                {99, 100, kWhite}, {100, 99, kWhite}, {cellRight, 100, kWhite},
+                                                {100, cellBottom, kWhite}});
+    int red = 0, top = 1000, bottom = -1;
+    for (int y = 100; y < 100 + tm.tmHeight; ++y)
+      for (int x = 100; x < 100 + width; ++x)
+        if (ColourNear(page.At(image, x, y), kRed, 8)) {
+          ++red;
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    EXPECT_GT(red, 500);
+    EXPECT_NEAR(bottom, 100 + tm.tmAscent - 1, 1);
+    EXPECT_NEAR(bottom - top + 1, 0.688 * 60, 2);
+  }
+}
+
+// Ink in the column through the middle of the spaces of "H   H": one run below the baseline for the underline, one
+// above it for the strike-out.
+TEST(CairoText, UnderlineRunsBelowTheBaselineAndStrikeOutThroughTheLetters) {
+  for (const int style : {0, 1, 2, 3}) {
+    SCOPED_TRACE(style);
+    PngPage page;
+    Surface& s = page.S();
+    LogFont logFont = Font("Arial", -60);
+    logFont.lfUnderline = style & 1;
+    logFont.lfStrikeOut = (style & 2) >> 1;
+    const TextMetrics tm = MetricsOf(s, logFont);
+    ScopedObject font = ScopedFont(s, logFont);
+    const int column = 50 + Extent(s, "H") + Extent(s, "   ") / 2;
+    s.TextOutA(50, 50, "H   H");
+    const RasterImage image = page.Finish();
+    int below = 0, above = 0;
+    bool inRun = false;
+    for (int y = 50; y < 50 + tm.tmHeight; ++y) {
+      const bool inked = page.At(image, column, y) != kWhite;
+      if (inked && !inRun) ++(y >= 50 + tm.tmAscent ? below : above);
+      inRun = inked;
+    }
+    EXPECT_EQ(below, style & 1);
+    EXPECT_EQ(above, (style & 2) >> 1);
+  }
+}
+
+// Ink boxes of text drawn at (200, 300): turned counter-clockwise by the escapement, smaller letters for the same
+// height as a cell, centred by DrawText through the shared layout routine.
+TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
+  struct Case {
+    const char* what;
+    LogFont font;
+    std::function<void(Surface&)> draw;
+    std::function<void(const InkBox&, const TextMetrics&, int extent)> check;
+  };
+  const auto escaped = [](int escapement) {
+    LogFont font = Font("Arial", -40);
+    font.lfEscapement = escapement;
+    return font;
+  };
+  const auto text = [](Surface& s) { s.TextOutA(200, 300, "HHHH"); };
+  const Case cases[] = {
+      {"900: up the page, the body to the right", escaped(900), text,
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+         EXPECT_TRUE(ink.left >= 200 && ink.right < 200 + tm.tmHeight) << ink.left << ".." << ink.right;
+         EXPECT_TRUE(ink.top > 300 - extent - 1 && ink.bottom <= 300) << ink.top << ".." << ink.bottom;
+       }},
+      {"2700: down the page, the body to the left", escaped(2700), text,
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
+         EXPECT_TRUE(ink.left > 200 - tm.tmHeight && ink.right <= 200) << ink.left << ".." << ink.right;
+         EXPECT_TRUE(ink.top >= 300 && ink.bottom < 300 + extent + 1) << ink.top << ".." << ink.bottom;
+       }},
+      {"height 100: the cell, so 100 / 112 of 0.688 em", Font("Arial", 100),
+       [](Surface& s) { s.TextOutA(50, 50, "H"); },
+       [](const InkBox& ink, const TextMetrics&, int) { EXPECT_NEAR(ink.bottom - ink.top + 1, 69 * 100 / 112, 2); }},
+      {"DrawText centred on one line", Font("Arial", -30),
+       [](Surface& s) {
+         Rect rect{100, 100, 400, 200};
+         TextMetrics tm;
+         s.GetTextMetricsA(tm);
+         EXPECT_EQ(s.DrawTextA("HHHH", rect, kDtCenter | kDtSingleLine | kDtNoPrefix), tm.tmHeight);
+       },
+       [](const InkBox& ink, const TextMetrics& tm, int extent) {
+         const int cellLeft = 100 + (300 - extent) / 2;
+         EXPECT_TRUE(ink.left >= cellLeft - 1 && ink.right <= cellLeft + extent) << ink.left << ".." << ink.right;
+         EXPECT_TRUE(ink.top >= 100 && ink.bottom < 100 + tm.tmHeight) << ink.top << ".." << ink.bottom;
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PngPage page;
+    const TextMetrics tm = MetricsOf(page.S(), c.font);
+    ScopedObject font = ScopedFont(page.S(), c.font);
+    const int extent = Extent(page.S(), "HHHH");
+    page.S().SetBkMode(kTransparent);
+    c.draw(page.S());
+    const InkBox ink = FindInk(page.Finish(), 10, 10);
+    ASSERT_GE(ink.right, ink.left) << "no ink";
+    c.check(ink, tm, extent);
+  }
+}
+
+}  // namespace
+}  // namespace veltrim::test
