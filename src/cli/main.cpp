@@ -9,8 +9,6 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#elif defined(__linux__)
-#include <malloc.h>
 #endif
 
 #include "cli_host.hpp"
@@ -130,14 +128,6 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
   // The report's CR LF line ends go out as they are.
   _setmode(_fileno(stdout), _O_BINARY);
-#elif defined(M_MMAP_THRESHOLD)
-  // A picture page holds buffers of megabytes: the decoded picture, cairo's
-  // copies of it, zlib's. Taken from the heap, and kept there when freed,
-  // each reuses the pages of the one before instead of faulting in fresh
-  // ones, which cost a tenth of such a page's time. A job's memory stays
-  // that of its largest page.
-  mallopt(M_MMAP_THRESHOLD, 256 << 20);
-  mallopt(M_TRIM_THRESHOLD, 256 << 20);
 #endif
   const std::vector<std::string> args(argv + 1, argv + argc);
   const ParseResult parsed = ParseCommandLine(args.empty() ? std::vector<std::string>{"print"} : args);

@@ -1,7 +1,5 @@
 // Print devices of the cairo backend (geometry, paper names, whole jobs into files or a PDF stream, calls that fail)
 // and the raster documents that keep pages as pixels, read back with the PNG decoder, pdfinfo and Ghostscript.
-#include <zlib.h>
-
 #include <cerrno>
 #include <fstream>
 #include <string>
@@ -36,32 +34,6 @@ void RunJob(CairoPrintDevice& device, int documents, int pages) {
     ASSERT_EQ(device.EndDoc(), 1);
   }
   ASSERT_EQ(device.FinishJob(), 1);
-}
-
-// Cairo opens its PDF and PostScript streams with deflateInit(), which would take zlib's default level; the
-// program's own deflateInit_ gives them the fastest one. The same bytes through deflateInit() and through an
-// explicit level show which definition the program is bound to.
-TEST(CairoDevice, StreamsAreDeflatedAtTheFastestLevel) {
-  std::string input;
-  for (int i = 0; i < 200000; ++i) input += static_cast<char>((i * i / 7 + i / 300) % 251);
-  const auto deflated = [&](int level) {
-    z_stream stream{};
-    const int opened = level < 0 ? deflateInit(&stream, Z_DEFAULT_COMPRESSION)
-                                 : deflateInit2(&stream, level, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    EXPECT_EQ(opened, Z_OK);
-    std::string out(deflateBound(&stream, input.size()), '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(input.data());
-    stream.avail_in = static_cast<uInt>(input.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-  };
-  const std::string fastest = deflated(Z_BEST_SPEED);
-  EXPECT_NE(fastest, deflated(6)) << "the input tells the levels apart";
-  EXPECT_EQ(deflated(-1), fastest);
 }
 
 TEST(CairoDevice, A4At600DpiWithFiveMillimetreMarginsAnswersAsAPrinter) {
