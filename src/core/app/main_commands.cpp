@@ -53,16 +53,16 @@ std::optional<int> ColourSlotOfButton(int id) {
   return static_cast<int>(it - std::begin(kColourButtons));
 }
 
-ColourRef ToColourRef(const ColourTriple& colour) {
+ColorRef ToColourRef(const ColourTriple& colour) {
   // A component outside a byte (typed by hand) is held to 0..255 rather than
   // spilling into its neighbour's byte.
-  const auto byte = [](std::int16_t component) { return static_cast<ColourRef>(std::clamp<int>(component, 0, 255)); };
-  return byte(colour.red) + byte(colour.green) * 256u + byte(colour.blue) * 65536u;
+  const auto byte = [](std::int16_t component) { return std::clamp<int>(component, 0, 255); };
+  return Rgb(byte(colour.red), byte(colour.green), byte(colour.blue));
 }
 
-ColourTriple FromColourRef(ColourRef value) {
-  return {static_cast<std::int16_t>(value & 0xFFu), static_cast<std::int16_t>((value >> 8) & 0xFFu),
-          static_cast<std::int16_t>((value >> 16) & 0xFFu)};
+ColourTriple FromColourRef(ColorRef value) {
+  return {static_cast<std::int16_t>(RedOf(value)), static_cast<std::int16_t>(GreenOf(value)),
+          static_cast<std::int16_t>(BlueOf(value))};
 }
 
 LargePreview DecideLargePreview(int command, const TestSelection& selection) {

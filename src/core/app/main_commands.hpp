@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/test_selection.hpp"
+#include "platform/surface.hpp"
 
 namespace veltrim {
 
@@ -49,10 +50,9 @@ inline constexpr int kColourSwatches[kColourSlots] = {1266, 1264, 1259, 1262, 12
                                                       1254, 1252, 1249, 1246, 1244};
 std::optional<int> ColourSlotOfButton(int id);
 
-// A colour as the platform takes it: 0x00BBGGRR.
-using ColourRef = std::uint32_t;
-ColourRef ToColourRef(const ColourTriple& colour);  // components held to 0..255
-ColourTriple FromColourRef(ColourRef value);  // low byte red, then green, blue
+// A colour slot's triple as the platform takes it (ColorRef, 0x00BBGGRR).
+ColorRef ToColourRef(const ColourTriple& colour);  // components held to 0..255
+ColourTriple FromColourRef(ColorRef value);  // low byte red, then green, blue
 
 // The large-preview buttons: which kind of picture the colour-plot dialog is
 // to show, or the refusal told to the user instead (kind 0).
