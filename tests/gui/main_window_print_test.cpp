@@ -1,0 +1,172 @@
+// F12 and F4 with the print dialog answered on the queue the wine test names in VELTRIM_GUI_QUEUE (the generic
+// PostScript driver at 300 dpi Letter): F12 runs the real print job and shows its exact report, F4 opens the printer
+// information dialog with that queue's report; the wine test checks what the scheduler received.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "app/config_file.hpp"
+#include "app/control_images.hpp"
+#include "app/main_commands.hpp"
+#include "app/main_window_layout.hpp"
+#include "app/number_boxes.hpp"
+#include "app/tab_switch.hpp"
+#include "main_window_driver.hpp"
+#include "preview_pixels.hpp"
+#include "printer_info/printer_info_dialog.hpp"
+#include "report_text.hpp"
+
+namespace veltrim::test {
+namespace {
+
+const char* Queue() { return std::getenv("VELTRIM_GUI_QUEUE"); }
+
+// On a second thread while the program's loop runs: answers the print dialog with `queue` (or cancels it); then,
+// given a key for the text box or a command, reads the report dialog and ends it with them.
+class Answer {
+ public:
+  Answer(const char* queue, UINT key = 0, int command = 0)
+      : thread_([this, owner = ::GetCurrentThreadId(), queue, key, command] { Run(owner, queue, key, command); }) {}
+  ~Answer() { Join(); }
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  long picked = -2;
+  bool reportShown = false;
+  std::string text;
+  HFONT font = nullptr;
+  DWORD selectionStart = 1, selectionEnd = 2;
+
+ private:
+  void Run(DWORD owner, const char* queue, UINT key, int command) {
+    const HWND print = WaitForDialog(owner, kPrinterList, std::chrono::seconds(30));
+    if (!print) return;
+    picked = queue ? PickPrinter(print, queue) : -1;
+    PressDialogButton(print, picked >= 0 ? IDOK : IDCANCEL);
+    if (picked < 0 || (key == 0 && command == 0)) return;
+    // The print dialog goes before the report dialog opens.
+    for (int i = 0; i < 1500 && ::IsWindow(print) && ::IsWindowVisible(print); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const HWND info = WaitForDialog(owner, kPrinterInfoText, std::chrono::seconds(30));
+    if (!info) return;
+    reportShown = true;
+    const HWND box = ::GetDlgItem(info, kPrinterInfoText);
+    text = WindowText(box);
+    font = reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0));
+    // The dialog's own messages settle first (its loop has just started).
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+      ::SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                     reinterpret_cast<LPARAM>(&selectionEnd));
+      if (selectionStart == selectionEnd) break;
+    }
+    if (key != 0) {
+      ::PostMessageA(box, WM_KEYDOWN, key, 1);
+      ::PostMessageA(box, WM_KEYUP, key, 0xC0000001);
+    } else {
+      PressDialogButton(info, command);
+    }
+  }
+
+  std::thread thread_;
+};
+
+class OnTheChosenQueue : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(Queue(), nullptr) << "VELTRIM_GUI_QUEUE names the queue to use";
+    ASSERT_TRUE(ui_.Started());
+  }
+  void ExpectChosenPrinter() {
+    EXPECT_STREQ(ui_.State().printerName.data(), Queue());
+    EXPECT_EQ(std::string(ui_.State().printerPort.data()), "CUPS:" + queue_);
+  }
+
+  MainWindowDriver ui_;
+  const std::string queue_ = Queue() ? Queue() : "";
+};
+
+using MainWindowPrint = OnTheChosenQueue;
+using PrinterInfoDialog = OnTheChosenQueue;
+
+TEST_F(MainWindowPrint, F12PrintsTwoDocumentsOfThreePagesOnTheChosenQueue) {
+  ui_.Command(1191);
+  ui_.Command(1192);
+  ui_.SetText(1180, "2");
+  ui_.SetText(1182, "3");
+  // Changed behind the window's back: F12 previews it before the job starts.
+  ui_.State().selection.bwTests[4] = 1;
+  Answer answer(Queue());
+  ui_.Key(VK_F12);
+  answer.Join();
+  ui_.Pump();
+  EXPECT_TRUE(OnScreen(ui_.Control(kPreviewControl)) == Expected(ui_.State(), 0)) << "the preview before printing";
+  ASSERT_GE(answer.picked, 0) << "the print dialog did not list " << queue_;
+
+  const std::string shown = WindowText(ui_.Control(1188));
+  EXPECT_EQ(WithoutTime(shown), kPrinterChosen + Documents(2, 3));
+  EXPECT_TRUE(EndsWithPrintTime(shown)) << shown;
+  ExpectChosenPrinter();
+  EXPECT_EQ(ui_.State().sharedText.View(), shown) << "the report is built in the shared text";
+}
+
+TEST_F(PrinterInfoDialog, F4ShowsTheChosenQueuesReport) {
+  Answer answer(Queue(), 0, IDOK);
+  ui_.Key(VK_F4);
+  answer.Join();
+  ASSERT_GE(answer.picked, 0) << "the print dialog did not list " << queue_;
+  ASSERT_TRUE(answer.reportShown);
+  const std::string& text = answer.text;
+  const std::string head = "QORVEL Veltrim v2 Generated Informations\r\n\r\nPrinter: " + queue_ +
+                           "\r\nPort Used: CUPS:" + queue_ + "\r\n\r\n[ DEVICE CAPABILITIES INFORMATIONS ]\r\n";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  for (const std::string& line : std::vector<std::string>{
+           "\r\n  Device Technology: Raster Printer\r\n", "\r\n  Printable Area's Width [mm]: 207\r\n",
+           "\r\n  Printable Area's Height [pixels]: 3200\r\n", "\r\n  X Axis Resolution [pixels/inch]: 300\r\n",
+           "\r\n  Clipping Capabilities: true\r\n", "\r\n  Width of the Physical Page [device units]: 2550\r\n",
+           "\r\n  Page's Top Margin (unprintable area) [device units]: 50\r\n",
+           "[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: " + queue_.substr(0, 31) + "\r\n",
+           "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x0001FF1F\r\n"
+           "  Paper Orientation: Portrait\r\n"
+           "  Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t\r\n",
+           "\r\n  Scaling Factor: 100\r\n  Desired Number of Copies: 1\r\n  Print Quality: 300 DPI\r\n"
+           "  Document's Colour Type: Colour Document\r\n"
+           "  Document's Printing Mode: Simplex (duplex disabled or no duplex available)\r\n"
+           "  Y Axis Resolution [DPI]: 300\r\n"
+           "  How TrueType Fonts Are Printed: substitute device fonts for TrueType fonts; this is the default "
+           "action for PostScript printers\r\n"
+           "  Document's Collation Mode: disabled"})
+    EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\n" << text;
+  EXPECT_TRUE(text.ends_with("Document's Collation Mode: disabled")) << "no field past collation is set";
+  EXPECT_EQ(answer.font, ::GetStockObject(OEM_FIXED_FONT));
+  EXPECT_EQ(answer.selectionStart, answer.selectionEnd) << "nothing is selected";
+  ExpectChosenPrinter();
+}
+
+// Esc ends the dialog with IDCANCEL and Close with IDOK; a cancelled print dialog ends it with 0 before it shows.
+TEST_F(PrinterInfoDialog, EachWayOutHasItsResult) {
+  struct Way { const char* queue; UINT key; int command; INT_PTR result; };
+  for (const Way way : {Way{Queue(), VK_ESCAPE, 0, IDCANCEL}, Way{Queue(), 0, IDOK, IDOK}, Way{nullptr, 0, 0, 0}}) {
+    Answer answer(way.queue, way.key, way.command);
+    EXPECT_EQ(::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPrinterInfoDialog), ui_.Window(),
+                                PrinterInfoProc, 0),
+              way.result);
+    answer.Join();
+    EXPECT_EQ(answer.picked >= 0, way.queue != nullptr) << way.result;
+    EXPECT_EQ(answer.reportShown, way.queue != nullptr) << way.result;
+  }
+}
+
+}  // namespace
+}  // namespace veltrim::test
