@@ -76,29 +76,25 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   return result;
 }
 
+bool CupsPrintDevice::DocumentOpen() {
+  if (!job_) failure_ = {"no document is open"};
+  return job_ != nullptr;
+}
+
 int CupsPrintDevice::StartPage() {
-  if (!job_) {
-    failure_ = {"no document is open"};
-    return 0;
-  }
+  if (!DocumentOpen()) return 0;
   const int result = pages_->StartPage();
   return result > 0 ? result : Fail(result);
 }
 
 int CupsPrintDevice::EndPage() {
-  if (!job_) {
-    failure_ = {"no document is open"};
-    return 0;
-  }
+  if (!DocumentOpen()) return 0;
   const int result = pages_->EndPage();
   return result > 0 ? result : Fail(result);
 }
 
 int CupsPrintDevice::EndDoc() {
-  if (!job_) {
-    failure_ = {"no document is open"};
-    return 0;
-  }
+  if (!DocumentOpen()) return 0;
   const bool ended = pages_->EndDoc() > 0;
   const bool written = pages_->FinishJob() > 0;
   const bool accepted = written && job_->Finish();

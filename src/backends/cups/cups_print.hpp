@@ -33,6 +33,8 @@ class CupsPrintDevice final : public PrintDevice {
   // `result`, noting why: the scheduler's words when the job failed, else
   // those of the drawing.
   int Fail(int result);
+  // False, with the failure told, when no document is open.
+  bool DocumentOpen();
 
   std::unique_ptr<CupsDestination> destination_;
   DeviceCaps caps_;
