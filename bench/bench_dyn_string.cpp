@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "support/dyn_string.hpp"
-#include "support/format_message.hpp"
+#include "core/support/dyn_string.hpp"
+#include "core/support/format_message.hpp"
 
 namespace {
 

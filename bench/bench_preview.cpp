@@ -4,9 +4,9 @@
 // loads them.
 #include <benchmark/benchmark.h>
 
-#include "cairo_surface.hpp"
-#include "cli_preview.hpp"
-#include "preview/preview_renderer.hpp"
+#include "backends/cairo/cairo_surface.hpp"
+#include "cli/cli_preview.hpp"
+#include "core/preview/preview_renderer.hpp"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "gdi_surface.hpp"
-#include "preview/preview_window.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "win32/preview/preview_window.hpp"
 
 int main(int argc, char** argv) {
   using namespace veltrim;

@@ -1,23 +1,10 @@
-#include "cli_host.hpp"
+#include "cli/cli_host.hpp"
 
 #include <cstdio>
 
-#include "program_file.hpp"
-#include "support/number_text.hpp"
+#include "cli/program_file.hpp"
 
 namespace veltrim::cli {
-
-CliHost::CliHost(const Settings& settings)
-    : boxes_{{kIdDocs, IntToText(settings.docs)},
-             {kIdPagesPerDoc, IntToText(settings.pages)},
-             {kIdCoverage, IntToText(settings.coverage)},
-             {kIdPaperOffset, IntToText(settings.offsetMm)},
-             {kIdDotCoverage, IntToText(settings.dotCoverage)}} {}
-
-std::string CliHost::ReadControlText(int controlId) {
-  const auto it = boxes_.find(controlId);
-  return it == boxes_.end() ? std::string() : it->second;
-}
 
 double CliHost::ClockMilliseconds() {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "cli_host.hpp"
+#include "cli/cli_host.hpp"
 
 namespace veltrim::cli {
 namespace {

@@ -1,8 +1,8 @@
 // The facts about the machine on Windows, from the same calls as the
 // desktop program.
-#include "app/app_state.hpp"
-#include "cli_host.hpp"
-#include "windows_host_facts.hpp"
+#include "backends/gdi/windows_host_facts.hpp"
+#include "cli/cli_host.hpp"
+#include "core/app/app_state.hpp"
 
 namespace veltrim::cli {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/pixel_canvas.hpp"
+#include "core/platform/pixel_canvas.hpp"
 
 namespace veltrim::cli {
 

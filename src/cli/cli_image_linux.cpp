@@ -1,7 +1,7 @@
 // The canvas as a Cairo image surface, written as the cairo backend writes
 // its PNG pages.
-#include "cairo_surface.hpp"
-#include "cli_image.hpp"
+#include "backends/cairo/cairo_surface.hpp"
+#include "cli/cli_image.hpp"
 
 namespace veltrim::cli {
 namespace {

@@ -2,10 +2,10 @@
 // with the PNG writer of the GDI file targets.
 #include <windows.h>
 
-#include "cli_image.hpp"
-#include "gdi_surface.hpp"
-#include "platform/raster_files.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "cli/cli_image.hpp"
+#include "core/platform/raster_files.hpp"
 
 namespace veltrim::cli {
 

@@ -1,9 +1,9 @@
-#include "cli_info.hpp"
+#include "cli/cli_info.hpp"
 
-#include "cli_targets.hpp"
-#include "failures.hpp"
-#include "info/page_device_info.hpp"
-#include "info/printer_info_json.hpp"
+#include "cli/cli_targets.hpp"
+#include "cli/failures.hpp"
+#include "core/info/page_device_info.hpp"
+#include "core/info/printer_info_json.hpp"
 
 namespace veltrim::cli {
 

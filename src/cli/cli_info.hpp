@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli_options.hpp"
+#include "cli/cli_options.hpp"
 
 namespace veltrim::cli {
 

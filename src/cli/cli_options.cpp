@@ -1,4 +1,4 @@
-#include "cli_options.hpp"
+#include "cli/cli_options.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -7,8 +7,8 @@
 #include <set>
 #include <string_view>
 
-#include "platform/device_caps.hpp"
-#include "platform/page_files.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/page_files.hpp"
 
 namespace veltrim::cli {
 
@@ -262,6 +262,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
 
   using Handler = std::function<bool(const std::string&)>;
+  // A number of the job, within the range the main window's spin offers.
+  const auto JobOption = [&](const char* name, JobNumber number) -> Handler {
+    return [&p, &o, name, number](const std::string& v) {
+      return p.Number(name, v, RangeOf(number).lower, RangeOf(number).upper, o.settings[number]);
+    };
+  };
   const std::map<std::string, Handler> handlers = {
       {"--printer", [&](const std::string& v) { o.printer = v; return !v.empty() || p.Fail("--printer: empty name"); }},
       {"--output", [&](const std::string& v) { o.output = v; return !v.empty() || p.Fail("--output: empty file name"); }},
@@ -272,11 +278,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--option", [&](const std::string& v) { p.optionGiven = true; return p.Number("--option", v, 0, kAdvancedOptions - 1, o.selection.advancedOption); }},
       {"--layout", [&](const std::string& v) { return p.Number("--layout", v, 0, kGradientLayouts - 1, o.selection.gradientLayout); }},
       {"--colour", [&](const std::string& v) { return p.Colour(v); }},
-      {"--docs", [&](const std::string& v) { return p.Number("--docs", v, 1, 100, o.settings.docs); }},
-      {"--pages", [&](const std::string& v) { return p.Number("--pages", v, 1, 100, o.settings.pages); }},
-      {"--coverage", [&](const std::string& v) { return p.Number("--coverage", v, 1, 100, o.settings.coverage); }},
-      {"--offset", [&](const std::string& v) { return p.Number("--offset", v, -1000, 1000, o.settings.offsetMm); }},
-      {"--dot-coverage", [&](const std::string& v) { return p.Number("--dot-coverage", v, 1, 100, o.settings.dotCoverage); }},
+      {"--docs", JobOption("--docs", JobNumber::Documents)},
+      {"--pages", JobOption("--pages", JobNumber::Pages)},
+      {"--coverage", JobOption("--coverage", JobNumber::Coverage)},
+      {"--offset", JobOption("--offset", JobNumber::PaperOffset)},
+      {"--dot-coverage", JobOption("--dot-coverage", JobNumber::DotCoverage)},
       {"--paper", [&](const std::string& v) { o.device.paper = v; return !v.empty() || p.Fail("--paper: empty"); }},
       {"--dpi", [&](const std::string& v) { return p.Number("--dpi", v, 72, 2400, o.device.dpi); }},
       {"--margins", [&](const std::string& v) { return p.Millimetres("--margins", v, 0, 50, o.device.marginsMm); }},

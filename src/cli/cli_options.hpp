@@ -1,26 +1,18 @@
 #pragma once
-// The command line of `veltrim`: what to run and with which settings. The
-// settings have the main window's defaults and ranges.
+// The command line of `veltrim`: what to run and with which settings.
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "app/test_selection.hpp"
-#include "colour_tools/colour_plot.hpp"
+#include "core/app/app_state.hpp"
+#include "core/colour_tools/colour_plot.hpp"
+#include "core/job/job_settings.hpp"
+#include "core/job/test_selection.hpp"
 
 namespace veltrim::cli {
 
 enum class Command { Print, Preview, Plot, Info, Printers, Jobs, Help, Version };
-
-struct Settings {
-  int docs = 1;          // 1..100
-  int pages = 1;         // 1..100
-  int coverage = 100;    // 1..100
-  int offsetMm = 0;      // -1000..1000
-  int dotCoverage = 1;   // 1..100
-};
 
 struct FileDevice {
   std::string paper = "a4";  // a4 a3 a5 letter legal WxHmm
@@ -47,7 +39,7 @@ struct Options {
   std::string output;    // --output: .pdf, .ps or .png
   std::string report;    // --report: the report's bytes into this file
   TestSelection selection;
-  Settings settings;
+  JobSettings settings;  // the main window's defaults and ranges
   FileDevice device;
   bool json = false;     // --json: info, or print's report and jobs, as one JSON object
   std::optional<int> waitSeconds;  // --wait [SECONDS]: follow the jobs after the report

@@ -1,8 +1,8 @@
-#include "cli_plot.hpp"
+#include "cli/cli_plot.hpp"
 
-#include "app/config_file.hpp"
-#include "cli_image.hpp"
-#include "program_file.hpp"
+#include "cli/cli_image.hpp"
+#include "cli/program_file.hpp"
+#include "core/app/config_file.hpp"
 
 namespace veltrim::cli {
 

@@ -1,8 +1,8 @@
-#include "cli_preview.hpp"
+#include "cli/cli_preview.hpp"
 
-#include "app/program_paths.hpp"
-#include "cli_image.hpp"
-#include "program_file.hpp"
+#include "cli/cli_image.hpp"
+#include "cli/program_file.hpp"
+#include "core/support/program_paths.hpp"
 
 namespace veltrim::cli {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "preview/preview_renderer.hpp"
+#include "core/preview/preview_renderer.hpp"
 
 namespace veltrim::cli {
 

@@ -1,4 +1,4 @@
-#include "cli_targets.hpp"
+#include "cli/cli_targets.hpp"
 
 namespace veltrim::cli {
 namespace {

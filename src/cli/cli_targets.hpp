@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.hpp"
-#include "info/printer_info_report.hpp"
-#include "platform/device_caps.hpp"
-#include "platform/page_files.hpp"
-#include "platform/print_device.hpp"
-#include "print/job_follow.hpp"
+#include "cli/cli_options.hpp"
+#include "core/info/printer_info_report.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/page_files.hpp"
+#include "core/platform/print_device.hpp"
+#include "core/print/job_follow.hpp"
 
 namespace veltrim::cli {
 

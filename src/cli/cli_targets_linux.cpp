@@ -1,14 +1,14 @@
 // Linux: printers are CUPS destinations; files are drawn by Cairo.
-#include "cli_targets.hpp"
+#include "cli/cli_targets.hpp"
 
 #include <cups/cups.h>
 
-#include "cairo_print_device.hpp"
-#include "cups_destination.hpp"
-#include "cups_jobs.hpp"
-#include "cups_print.hpp"
-#include "cups_printer_info.hpp"
-#include "failures.hpp"
+#include "backends/cairo/cairo_print_device.hpp"
+#include "backends/cups/cups_destination.hpp"
+#include "backends/cups/cups_jobs.hpp"
+#include "backends/cups/cups_print.hpp"
+#include "backends/cups/cups_printer_info.hpp"
+#include "cli/failures.hpp"
 
 namespace veltrim::cli {
 

@@ -1,14 +1,14 @@
 // Windows: printers through the spooler, drawn with GDI; files are pages
 // drawn by GDI on a simulated printer: PNG files, or page images in a PDF or
 // PostScript file.
-#include "cli_targets.hpp"
+#include "cli/cli_targets.hpp"
 
-#include "failures.hpp"
+#include "cli/failures.hpp"
 
-#include "gdi_image_device.hpp"
-#include "gdi_device_mode.hpp"
-#include "gdi_print.hpp"
-#include "gdi_surface.hpp"
+#include "backends/gdi/gdi_device_mode.hpp"
+#include "backends/gdi/gdi_image_device.hpp"
+#include "backends/gdi/gdi_print.hpp"
+#include "backends/gdi/gdi_surface.hpp"
 
 #include <map>
 #include <set>

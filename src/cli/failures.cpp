@@ -1,8 +1,8 @@
-#include "failures.hpp"
+#include "cli/failures.hpp"
 
 #include <cstdio>
 
-#include "cli_targets.hpp"
+#include "cli/cli_targets.hpp"
 
 namespace veltrim::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/print_device.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim::cli {
 

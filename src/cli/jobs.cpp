@@ -1,11 +1,11 @@
-#include "jobs.hpp"
+#include "cli/jobs.hpp"
 
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
-#include "cli_targets.hpp"
-#include "progress.hpp"
+#include "cli/cli_targets.hpp"
+#include "cli/progress.hpp"
 
 namespace veltrim::cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.hpp"
-#include "platform/print_device.hpp"
-#include "print/job_follow.hpp"
+#include "cli/cli_options.hpp"
+#include "core/platform/print_device.hpp"
+#include "core/print/job_follow.hpp"
 
 namespace veltrim::cli {
 

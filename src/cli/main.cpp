@@ -11,18 +11,18 @@
 #include <io.h>
 #endif
 
-#include "cli_host.hpp"
-#include "cli_info.hpp"
-#include "cli_options.hpp"
-#include "cli_plot.hpp"
-#include "cli_preview.hpp"
-#include "cli_targets.hpp"
-#include "failures.hpp"
-#include "print/print_engine.hpp"
-#include "jobs.hpp"
-#include "progress.hpp"
-#include "support/dyn_string.hpp"
-#include "support/file_helpers.hpp"
+#include "cli/cli_host.hpp"
+#include "cli/cli_info.hpp"
+#include "cli/cli_options.hpp"
+#include "cli/cli_plot.hpp"
+#include "cli/cli_preview.hpp"
+#include "cli/cli_targets.hpp"
+#include "cli/failures.hpp"
+#include "cli/jobs.hpp"
+#include "cli/progress.hpp"
+#include "core/print/print_engine.hpp"
+#include "core/support/dyn_string.hpp"
+#include "core/support/file_helpers.hpp"
 
 namespace veltrim::cli {
 namespace {
@@ -40,14 +40,13 @@ int RunPrint(const Options& options) {
   }
   std::vector<SubmittedJob> submitted;
   target = ReportingFailures(std::move(target), options.printer);
-  target = WithProgress(NotingJobs(std::move(target), submitted), options.settings.docs * options.settings.pages);
+  target = WithProgress(NotingJobs(std::move(target), submitted), options.settings.documents * options.settings.pages);
 
-  CliHost host(options.settings);
-  DynString report;
-  std::string printerName;
-  PrintEngine(host, *target, options.selection, printerName, report);
+  CliHost host;
+  const PrintOutcome outcome = PrintEngine(host, *target, {options.selection, options.settings});
+  const std::string& report = outcome.report;
 
-  int status = host.Report().find("[x]") == std::string::npos ? kExitOk : kExitFailed;
+  int status = report.find("[x]") == std::string::npos ? kExitOk : kExitFailed;
   // The report keeps its bytes; the jobs' fates follow it.
   std::vector<FollowedJob> followed;
   if (options.waitSeconds) {
@@ -55,10 +54,10 @@ int RunPrint(const Options& options) {
     if (!AllCompleted(followed)) status = kExitFailed;
   }
   if (options.json) {
-    const std::string json = RunJson(host.Report(), followed) + "\n";
+    const std::string json = RunJson(report, followed) + "\n";
     std::fwrite(json.data(), 1, json.size(), stdout);
   } else {
-    std::fwrite(host.Report().data(), 1, host.Report().size(), stdout);
+    std::fwrite(report.data(), 1, report.size(), stdout);
     if (options.waitSeconds) {
       const std::string section = JobSection(followed);
       std::fwrite(section.data(), 1, section.size(), stdout);
@@ -66,7 +65,7 @@ int RunPrint(const Options& options) {
   }
   std::fflush(stdout);
   if (!options.report.empty() &&
-      WriteTextFile(options.report.c_str(), report.Data(), report.Length(), 1) != 1) {
+      WriteTextFile(options.report.c_str(), report.data(), report.size(), 1) != 1) {
     std::fprintf(stderr, "veltrim: cannot write the report to %s\n", options.report.c_str());
     status = kExitFailed;
   }

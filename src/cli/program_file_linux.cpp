@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "program_file.hpp"
+#include "cli/program_file.hpp"
 
 namespace veltrim::cli {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "program_file.hpp"
+#include "cli/program_file.hpp"
 
 namespace veltrim::cli {
 

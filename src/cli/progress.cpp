@@ -1,4 +1,4 @@
-#include "progress.hpp"
+#include "cli/progress.hpp"
 
 #include <cstdio>
 #include <string>
@@ -13,7 +13,7 @@
 #define VELTRIM_FILENO fileno
 #endif
 
-#include "cli_targets.hpp"
+#include "cli/cli_targets.hpp"
 
 namespace veltrim::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/print_device.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim::cli {
 

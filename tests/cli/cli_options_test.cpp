@@ -1,4 +1,4 @@
-#include "cli_options.hpp"
+#include "cli/cli_options.hpp"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ std::string Ticks(std::span<const std::uint8_t> flags) {
 TEST(CommandLine, DefaultsAreTheMainWindowsStartValuesThenSettingsAndDeviceOptions) {
   const Options bare = Parse({"print"});
   EXPECT_EQ(bare.command, Command::Print);
-  const Settings& b = bare.settings;
-  EXPECT_EQ(std::tuple(b.docs, b.pages, b.coverage, b.offsetMm, b.dotCoverage), std::tuple(1, 1, 100, 0, 1));
+  const JobSettings& b = bare.settings;
+  EXPECT_EQ(std::tuple(b.documents, b.pages, b.coverage, b.offsetMm, b.dotCoverage), std::tuple(1, 1, 100, 0, 1));
   EXPECT_EQ(bare.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(bare.printer.empty());
   EXPECT_TRUE(bare.output.empty());
@@ -33,8 +33,8 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValuesThenSettingsAndDeviceOptio
   const Options o = Parse({"print", "--docs", "2", "--pages=3", "--offset", "-1000", "--coverage", "1",
                            "--dot-coverage", "100", "--paper", "letter", "--dpi", "600", "--margins", "4.23",
                            "--output", "x.pdf", "--report", "r.txt", "--colour", "0=255,0,10", "--colour=9=1,2,3"});
-  const Settings& d = o.settings;
-  EXPECT_EQ(std::tuple(d.docs, d.pages, d.offsetMm, d.coverage, d.dotCoverage), std::tuple(2, 3, -1000, 1, 100));
+  const JobSettings& d = o.settings;
+  EXPECT_EQ(std::tuple(d.documents, d.pages, d.offsetMm, d.coverage, d.dotCoverage), std::tuple(2, 3, -1000, 1, 100));
   EXPECT_EQ(std::tuple(o.device.paper, o.device.dpi, o.output, o.report), std::tuple("letter", 600, "x.pdf", "r.txt"));
   EXPECT_DOUBLE_EQ(o.device.marginsMm, 4.23);
   EXPECT_EQ(o.selection.customColours[0], (ColourTriple{255, 0, 10}));

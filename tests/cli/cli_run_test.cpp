@@ -9,10 +9,10 @@
 #include <set>
 #include <thread>
 
-#include "about/about_texts.hpp"
-#include "cli_options.hpp"
+#include "backends/cups/cups_print.hpp"
+#include "cli/cli_options.hpp"
 #include "cli_support.hpp"
-#include "cups_print.hpp"
+#include "core/about/about_texts.hpp"
 #include "file_text.hpp"
 
 namespace veltrim::test {

@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "cli_support.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/support/bitmap_file.hpp"
 #include "page_checks.hpp"
-#include "platform/device_caps.hpp"
-#include "support/bitmap_file.hpp"
 #include "test_picture.hpp"
 
 namespace veltrim::test {

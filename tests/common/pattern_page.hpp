@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "print/page_dispatch.hpp"
-#include "print/print_engine.hpp"
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
+#include "core/print/page_dispatch.hpp"
+#include "core/print/print_engine.hpp"
 #include "test_print_host.hpp"
 
 namespace veltrim {
@@ -69,6 +69,7 @@ struct Page {
   RecordingSurface dc;
   PageGeometry geometry;
   TestSelection selection;
+  JobSettings job;
   std::string printerName = "Queue 7";
   std::string printerPort = "CUPS:Queue 7";
   TestHost host;
@@ -93,8 +94,8 @@ struct Page {
     }
     return *this;
   }
-  Page& Box(int id, std::string text) {
-    host.boxes[id] = std::move(text);
+  Page& Set(JobNumber number, int value) {
+    job[number] = value;
     return *this;
   }
   Page& Colour(int slot, ColourTriple colour) {
@@ -103,15 +104,15 @@ struct Page {
   }
   // The page through the dispatch, the paper offset in millimetres.
   Page& Draw(int offsetMm = 0) {
-    geometry.offsetMm = offsetMm;
-    PageContext page{dc, geometry, selection, printerName, host, printerPort};
+    job.offsetMm = offsetMm;
+    PageContext page{dc, geometry, selection, job, printerName, host, printerPort};
     DrawPage(page);
     return *this;
   }
   // One pattern alone from `cursorY`; answers the cursor it leaves.
   int Run(void (*pattern)(PageContext&), int cursorY = 0) {
     geometry.cursorY = cursorY;
-    PageContext page{dc, geometry, selection, printerName, host, printerPort};
+    PageContext page{dc, geometry, selection, job, printerName, host, printerPort};
     pattern(page);
     return geometry.cursorY;
   }

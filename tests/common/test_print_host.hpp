@@ -1,38 +1,25 @@
-// A print host with scripted answers: number boxes, clock, the machine's facts and the program's path are what the test
-// sets; the report, the boxes read and the messages shown are kept.
+// A print host with scripted answers: clock, the machine's facts and the program's path are what the test sets; the
+// messages shown are kept.
 #pragma once
 
 #include <deque>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "print/print_host.hpp"
+#include "core/page/print_host.hpp"
 
 namespace veltrim::test {
 
 class TestHost final : public PrintHost {
  public:
-  std::map<int, std::string> boxes{{kIdDocs, "1"}, {kIdPagesPerDoc, "1"}, {kIdPaperOffset, "0"}};
   std::deque<double> clock{0, 0, 0};
   HostFacts facts{{2010, 3, 5, 5, 9, 7, 3, 45}, "BENCH-PC", "tester"};  // Friday 5 March 2010, 9:07:03.045
   std::string programPath = "/nonexistent/veltrim";  // no data files beside it
   struct Message { std::string text, caption; MessageIcon icon; };
   std::vector<Message> messages;
-  std::vector<int> reads;
-  std::string report;
-  int reportsSet = 0;
   int factsRead = 0;
 
-  std::string ReadControlText(int id) override {
-    reads.push_back(id);
-    return boxes[id];
-  }
-  void SetReport(std::string_view text) override {
-    report = text;
-    ++reportsSet;
-  }
   double ClockMilliseconds() override {
     const double now = clock.empty() ? 0 : clock.front();
     if (!clock.empty()) clock.pop_front();

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <span>
 
+#include "core/support/bitmap_file.hpp"
 #include "fuzz_check.hpp"
-#include "support/bitmap_file.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   constexpr std::int64_t kCap = 64 * 64;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/config_file.hpp"
+#include "core/app/config_file.hpp"
 #include "fuzz_check.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

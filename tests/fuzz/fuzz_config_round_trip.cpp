@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/config_file.hpp"
+#include "core/app/config_file.hpp"
 #include "fuzz_check.hpp"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/support/format_message.hpp"
 #include "fuzz_check.hpp"
-#include "support/format_message.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);

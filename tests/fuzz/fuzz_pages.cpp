@@ -1,22 +1,23 @@
 // Every page of every category, every preview and the colour plot's pictures and curves, drawn on the recording
-// surface from any selection, any texts in the number boxes (the whole int range and past it), any screen and
+// surface from any selection, any job numbers (the whole int range), any screen and
 // printer values, and odd devices: zero, tiny, huge (up to 2^20 units a side and per millimetre, past any printer)
 // and with unequal axes. The sanitizers stop the run on any overflow; a drawing that ends leaves its surface clean.
 // A page of a dense pattern on a huge device takes millions of calls, so each input gets a budget of calls and is
 // given up when it runs out: the budget keeps the run at thousands of inputs a second.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "colour_tools/calibration_wizard.hpp"
-#include "colour_tools/colour_plot.hpp"
+#include "backends/recording/recording_surface.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
+#include "core/colour_tools/colour_plot.hpp"
+#include "core/preview/preview_renderer.hpp"
+#include "core/print/print_engine.hpp"
+#include "core/support/number_text.hpp"
 #include "fuzz_check.hpp"
-#include "preview/preview_renderer.hpp"
-#include "print/print_engine.hpp"
-#include "recording_surface.hpp"
-#include "support/number_text.hpp"
 #include "test_print_host.hpp"
 
 namespace veltrim {
@@ -128,14 +129,11 @@ int Units(FuzzedDataProvider& in) {
   }
 }
 
-// What a number box may hold: the texts at and past int's ends, any int, or any text at all.
-std::string BoxText(FuzzedDataProvider& in) {
-  static const char* const kEdges[] = {"2147483647", "-2147483648", "99999999999", "-99999999999", "0", "1", "100"};
-  switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0: return kEdges[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kEdges) - 1)];
-    case 1: return IntToText(in.ConsumeIntegral<int>());
-    default: return in.ConsumeRandomLengthString(24);
-  }
+// What a job number may be, as the window reads its boxes: int's ends, the spins' edges, or any int.
+int AnyNumber(FuzzedDataProvider& in) {
+  static constexpr int kEdges[] = {INT_MAX, INT_MIN, 0, 1, 100, -1000, 1000};
+  if (in.ConsumeBool()) return kEdges[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kEdges) - 1)];
+  return in.ConsumeIntegral<int>();
 }
 
 TestSelection AnySelection(FuzzedDataProvider& in) {
@@ -180,7 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider in(data, size);
   const TestSelection selection = AnySelection(in);
   test::TestHost host;
-  for (const int id : {kIdDocs, kIdPagesPerDoc, kIdCoverage, kIdPaperOffset, kIdDotCoverage}) host.boxes[id] = BoxText(in);
+  JobSettings settings;
+  for (int n = 0; n < kJobNumberCount; ++n) settings[static_cast<JobNumber>(n)] = AnyNumber(in);
 
   RecordingDevice printer;
   for (const DeviceCap cap : {DeviceCap::HorzRes, DeviceCap::VertRes, DeviceCap::HorzSize, DeviceCap::VertSize,
@@ -189,9 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     printer.With(cap, Units(in));
   OnRecording(printer, [&](Surface& page) {
     Target target(page);
-    std::string printerName;
-    DynString report;
-    PrintEngine(host, target, selection, printerName, report);
+    PrintEngine(host, target, {selection, settings});
   });
 
   // The preview and the plot on a screen canvas of any size up to the command line's largest picture.
@@ -200,7 +197,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const RecordingDevice screen = RecordingDevice::Screen(width, height);
   OnRecording(screen, [&](Surface& dc) {
     NoPictures pictures;
-    DrawPreview({dc, width, height, setPixelV}, selection, TextToInt(host.boxes[kIdPaperOffset].c_str()), pictures);
+    DrawPreview({dc, width, height, setPixelV}, selection, settings.offsetMm, pictures);
   });
   const int kind = in.ConsumeIntegralInRange(0, 6);
   OnRecording(screen, [&](Surface& dc) { DrawPlotPicture({dc, width, height, setPixelV}, kind, selection); });

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "about/version_record.hpp"
+#include "core/about/version_record.hpp"
 #include "fuzz_check.hpp"
 
 namespace {

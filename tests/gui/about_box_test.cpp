@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "about/about_layout.hpp"
-#include "about/about_texts.hpp"
-#include "about/version_record.hpp"
+#include "core/about/about_layout.hpp"
+#include "core/about/about_texts.hpp"
+#include "core/about/version_record.hpp"
 #include "gdi_probes.hpp"
 #include "running_program.hpp"
 

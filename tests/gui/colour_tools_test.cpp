@@ -13,15 +13,15 @@
 #include <random>
 #include <string>
 
-#include "app/main_commands.hpp"
-#include "app/tab_switch.hpp"
-#include "colour_tools/calibration_wizard.hpp"
-#include "colour_tools/colour_dialogs.hpp"
-#include "colour_tools/colour_plot.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/tab_switch.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
+#include "core/colour_tools/colour_plot.hpp"
 #include "dialog_driver.hpp"
 #include "file_text.hpp"
 #include "preview_pixels.hpp"
 #include "running_program.hpp"
+#include "win32/colour_tools/colour_dialogs.hpp"
 
 namespace veltrim::test {
 namespace {

@@ -13,8 +13,8 @@
 #include <set>
 #include <string>
 
-#include "app/main_commands.hpp"
-#include "app/tab_switch.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/tab_switch.hpp"
 #include "file_text.hpp"
 #include "running_program.hpp"
 

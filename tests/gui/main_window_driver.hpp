@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "app/application.hpp"
+#include "backends/gdi/win_handles.hpp"
 #include "dialog_driver.hpp"
 #include "gdi_probes.hpp"
-#include "win_handles.hpp"
+#include "win32/app/application.hpp"
 
 namespace veltrim::test {
 

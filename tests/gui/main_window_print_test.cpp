@@ -16,16 +16,16 @@
 #include <tuple>
 #include <vector>
 
-#include "app/config_file.hpp"
-#include "app/control_images.hpp"
-#include "app/main_commands.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/number_boxes.hpp"
-#include "app/tab_switch.hpp"
+#include "core/app/config_file.hpp"
+#include "core/app/control_images.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/app/number_boxes.hpp"
+#include "core/app/tab_switch.hpp"
 #include "main_window_driver.hpp"
 #include "preview_pixels.hpp"
-#include "printer_info/printer_info_dialog.hpp"
 #include "report_text.hpp"
+#include "win32/printer_info/printer_info_dialog.hpp"
 
 namespace veltrim::test {
 namespace {

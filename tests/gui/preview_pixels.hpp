@@ -10,10 +10,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/desktop_state.hpp"
-#include "gdi_surface.hpp"
-#include "preview/preview_window.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "win32/app/desktop_state.hpp"
+#include "win32/preview/preview_window.hpp"
 
 namespace veltrim::test {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "colour_tools/colour_dialogs.hpp"
 #include "dialog_driver.hpp"
 #include "preview_pixels.hpp"
+#include "win32/colour_tools/colour_dialogs.hpp"
 
 namespace veltrim::test {
 

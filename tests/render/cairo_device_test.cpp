@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/raster_files.hpp"
-#include "platform/scoped_object.hpp"
+#include "core/platform/raster_files.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "render_support.hpp"
 
 namespace veltrim::test {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/scoped_object.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "render_support.hpp"
 #include "test_bitmap.hpp"
 

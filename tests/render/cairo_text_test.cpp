@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/scoped_object.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "render_support.hpp"
 
 namespace veltrim::test {

@@ -9,7 +9,7 @@
 #include <span>
 #include <stdexcept>
 
-#include "cairo_print_device.hpp"
+#include "backends/cairo/cairo_print_device.hpp"
 #include "raster.hpp"
 #include "temp_dir.hpp"
 

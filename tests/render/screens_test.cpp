@@ -6,10 +6,10 @@
 #include <tuple>
 #include <vector>
 
-#include "about/about_texts.hpp"
-#include "app/config_file.hpp"
 #include "art.hpp"
-#include "colour_tools/calibration_wizard.hpp"
+#include "core/about/about_texts.hpp"
+#include "core/app/config_file.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
 #include "file_text.hpp"
 #include "module_facts.hpp"
 #include "render_support.hpp"

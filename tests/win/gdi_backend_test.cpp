@@ -2,7 +2,7 @@
 // a memory DC over a 24-bit DIB section filled with a sentinel grey, where what the surface adds to GDI (object
 // hygiene, the whole outline of an Arc with equal radial points, a bounded face name, counted text, bitmaps copied
 // through a DC of their own) is read back from the bits.
-#include "gdi_surface.hpp"
+#include "backends/gdi/gdi_surface.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@
 #include <string>
 #include <utility>
 
+#include "backends/gdi/win_handles.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "gdi_probes.hpp"
-#include "platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
-#include "win_handles.hpp"
 
 namespace veltrim {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "win_handles.hpp"
+#include "backends/gdi/win_handles.hpp"
 
 namespace veltrim::test {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
+#include "backends/gdi/gdi_print.hpp"
 #include "dialog_driver.hpp"
-#include "gdi_print.hpp"
 
 int main(int argc, char** argv) {
   using namespace veltrim;

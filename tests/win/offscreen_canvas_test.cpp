@@ -2,7 +2,7 @@
 // the window before it should, shows at once. Canvas pixels are read from the memory DC, window pixels from the
 // window's own DC. Every result code is reached, the failing ones with a GDI call that fails in place of the real one,
 // and each leaves the process's GDI object count where it was.
-#include "preview/offscreen_canvas.hpp"
+#include "win32/preview/offscreen_canvas.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
+#include "backends/gdi/win_handles.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "gdi_probes.hpp"
-#include "platform/scoped_object.hpp"
-#include "win_handles.hpp"
 
 namespace veltrim {
 namespace {

@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/main_window_layout.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "core/app/main_window_layout.hpp"
 #include "gdi_probes.hpp"
-#include "win_handles.hpp"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/device_caps.hpp"
-#include "platform/surface.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim::art {
 

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "art.hpp"
-#include "platform/scoped_object.hpp"
+#include "core/platform/scoped_object.hpp"
 
 namespace veltrim::art {
 namespace {

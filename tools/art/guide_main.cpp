@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "art.hpp"
-#include "cairo_print_device.hpp"
-#include "platform/draw_text.hpp"
-#include "platform/scoped_object.hpp"
+#include "backends/cairo/cairo_print_device.hpp"
+#include "core/platform/draw_text.hpp"
+#include "core/platform/scoped_object.hpp"
 
 namespace {
 

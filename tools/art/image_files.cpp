@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "art.hpp"
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 #include "test_picture.hpp"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION

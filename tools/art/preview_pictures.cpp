@@ -6,24 +6,19 @@
 #include <functional>
 
 #include "art.hpp"
-#include "cairo_surface.hpp"
-#include "patterns/filled_boxes.hpp"
-#include "print/page_dispatch.hpp"
-#include "print/print_engine.hpp"
+#include "backends/cairo/cairo_surface.hpp"
+#include "core/page/page_context.hpp"
+#include "core/patterns/shared/filled_boxes.hpp"
+#include "core/print/page_dispatch.hpp"
 
 namespace veltrim::art {
 namespace {
 
 constexpr int kPageWidth = 2080, kPageHeight = 2970;  // 208 x 297 mm at 254 dpi
 
-// What the pages ask of a front end, answered with the main window's
-// defaults; no data file is read.
+// What the pages ask of a front end; no data file is read.
 class ArtHost final : public PrintHost {
  public:
-  std::string ReadControlText(int controlId) override {
-    return controlId == kIdCoverage ? "100" : controlId == kIdDotCoverage ? "1" : "0";
-  }
-  void SetReport(std::string_view) override {}
   double ClockMilliseconds() override { return 0; }
   void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
   HostFacts ReadHostFacts() override { return {}; }
@@ -44,7 +39,8 @@ Picture DrawnPage(const TestSelection& selection) {
     ArtHost host;
     PageGeometry geometry = ReadPageGeometry(dc);
     const std::string printer;
-    PageContext page{dc, geometry, selection, printer, host};
+    const JobSettings defaults;  // the main window's start values
+    PageContext page{dc, geometry, selection, defaults, printer, host};
     DrawPage(page);
   });
 }

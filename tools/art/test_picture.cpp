@@ -13,7 +13,7 @@
 #include <string>
 
 #include "art.hpp"
-#include "platform/scoped_object.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "test_picture.hpp"
 
 namespace veltrim::art {

@@ -1,14 +1,14 @@
 // The cell stencil: the solid one-colour cells Rectangle queued, painted
 // together: one path on an image page; on a vector page one 1-bit mask, or a
 // fill each when they are few.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 
-#include "cairo_surface_detail.hpp"
+#include "backends/cairo/cairo_surface_detail.hpp"
 
 namespace veltrim {
 

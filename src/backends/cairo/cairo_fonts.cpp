@@ -2,7 +2,7 @@
 // font map, its size in device units, GDI's text metrics and the glyph and
 // whole-unit advance of every Windows-1252 byte; realised fonts are shared
 // by every object asking for the same LOGFONT.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <cairo-ft.h>
 #include <ft2build.h>
@@ -16,8 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "cairo_surface_detail.hpp"
-#include "font_map.hpp"
+#include "backends/cairo/cairo_surface_detail.hpp"
+#include "backends/cairo/font_map.hpp"
 
 namespace veltrim {
 

@@ -1,13 +1,13 @@
 // The cairo surface's object table: the stock objects a printer context
 // starts with, creating pens, brushes (hatches as 8-pixel tiles) and fonts,
 // selecting and deleting them.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <algorithm>
 #include <type_traits>
 #include <utility>
 
-#include "cairo_surface_detail.hpp"
+#include "backends/cairo/cairo_surface_detail.hpp"
 
 namespace veltrim {
 

@@ -1,13 +1,13 @@
 // Pictures on the cairo surface: bitmap files decoded once while unchanged,
 // their sizes, and BitBlt/StretchBlt onto the page.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
-#include "support/bitmap_file.hpp"
+#include "core/support/bitmap_file.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "cairo_print_device.hpp"
+#include "backends/cairo/cairo_print_device.hpp"
 
 #include <cairo-pdf.h>
 #include <cairo-ps.h>

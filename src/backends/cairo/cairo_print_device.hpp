@@ -25,11 +25,11 @@
 #include <memory>
 #include <span>
 
-#include "cairo_handles.hpp"
-#include "cairo_surface.hpp"
-#include "platform/device_caps.hpp"
-#include "platform/page_files.hpp"
-#include "platform/print_device.hpp"
+#include "backends/cairo/cairo_handles.hpp"
+#include "backends/cairo/cairo_surface.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/page_files.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim {
 

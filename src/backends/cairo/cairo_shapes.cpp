@@ -1,6 +1,6 @@
 // Shapes on the cairo surface: filling with the brush and stroking with the
 // pen; lines, rectangles, ellipses, arcs, chords, Bezier curves and pixels.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <span>
 #include <utility>
 
-#include "cairo_surface_detail.hpp"
+#include "backends/cairo/cairo_surface_detail.hpp"
 
 namespace veltrim {
 

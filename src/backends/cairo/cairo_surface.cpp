@@ -3,7 +3,7 @@
 // cairo_objects (object table and selection), cairo_fonts (font realisation),
 // cairo_cells (the cell stencil), cairo_pictures (picture cache and blits),
 // cairo_shapes (shapes and pixels), cairo_text (text and its metrics).
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 namespace veltrim {
 

@@ -44,9 +44,9 @@
 #include <variant>
 #include <vector>
 
-#include "cairo_handles.hpp"
-#include "platform/device_caps.hpp"
-#include "platform/surface.hpp"
+#include "backends/cairo/cairo_handles.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

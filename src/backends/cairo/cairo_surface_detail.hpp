@@ -7,8 +7,8 @@
 #include <numbers>
 #include <string>
 
-#include "cairo_handles.hpp"
-#include "platform/surface.hpp"
+#include "backends/cairo/cairo_handles.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim::cairo_detail {
 

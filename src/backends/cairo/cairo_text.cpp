@@ -1,14 +1,14 @@
 // Text on the cairo surface: metrics and extents of the selected font,
 // TextOutA, DrawTextA (word breaking by DrawTextByWords), and the text and
 // background colours and mode.
-#include "cairo_surface.hpp"
+#include "backends/cairo/cairo_surface.hpp"
 
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "cairo_surface_detail.hpp"
-#include "platform/draw_text.hpp"
+#include "backends/cairo/cairo_surface_detail.hpp"
+#include "core/platform/draw_text.hpp"
 
 namespace veltrim {
 

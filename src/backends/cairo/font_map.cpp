@@ -1,4 +1,4 @@
-#include "font_map.hpp"
+#include "backends/cairo/font_map.hpp"
 
 #include <algorithm>
 

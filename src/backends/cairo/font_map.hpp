@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cairo_handles.hpp"
+#include "backends/cairo/cairo_handles.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "cups_destination.hpp"
+#include "backends/cups/cups_destination.hpp"
 
 #include <cstdlib>
 #include <cstring>

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/print_device.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim {
 

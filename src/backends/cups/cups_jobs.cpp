@@ -1,4 +1,4 @@
-#include "cups_jobs.hpp"
+#include "backends/cups/cups_jobs.hpp"
 
 #include <cups/cups.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cups_destination.hpp"
-#include "print/job_follow.hpp"
+#include "backends/cups/cups_destination.hpp"
+#include "core/print/job_follow.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "cups_print.hpp"
+#include "backends/cups/cups_print.hpp"
 
 namespace veltrim {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "cairo_print_device.hpp"
-#include "cups_destination.hpp"
+#include "backends/cairo/cairo_print_device.hpp"
+#include "backends/cups/cups_destination.hpp"
 
 namespace veltrim {
 

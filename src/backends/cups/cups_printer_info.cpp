@@ -1,9 +1,9 @@
-#include "cups_printer_info.hpp"
+#include "backends/cups/cups_printer_info.hpp"
 
 #include <map>
 
-#include "cups_print.hpp"
-#include "info/page_device_info.hpp"
+#include "backends/cups/cups_print.hpp"
+#include "core/info/page_device_info.hpp"
 
 namespace veltrim {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "cups_destination.hpp"
-#include "info/printer_info_report.hpp"
+#include "backends/cups/cups_destination.hpp"
+#include "core/info/printer_info_report.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "gdi_device_mode.hpp"
+#include "backends/gdi/gdi_device_mode.hpp"
 
 #include <winspool.h>
 

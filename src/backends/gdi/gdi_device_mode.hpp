@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "info/device_mode.hpp"
+#include "core/info/device_mode.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "gdi_image_device.hpp"
+#include "backends/gdi/gdi_image_device.hpp"
 
 #include <cerrno>
 #include <cstring>

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "gdi_surface.hpp"
-#include "platform/device_caps.hpp"
-#include "platform/page_files.hpp"
-#include "platform/print_device.hpp"
-#include "platform/raster_files.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/page_files.hpp"
+#include "core/platform/print_device.hpp"
+#include "core/platform/raster_files.hpp"
 
 namespace veltrim {
 

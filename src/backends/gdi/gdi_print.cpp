@@ -1,4 +1,4 @@
-#include "gdi_print.hpp"
+#include "backends/gdi/gdi_print.hpp"
 
 #include <commdlg.h>
 #include <winspool.h>

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "gdi_surface.hpp"
-#include "platform/print_device.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim {
 

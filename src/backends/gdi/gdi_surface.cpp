@@ -1,11 +1,11 @@
-#include "gdi_surface.hpp"
+#include "backends/gdi/gdi_surface.hpp"
 
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <vector>
 
-#include "win_handles.hpp"
+#include "backends/gdi/win_handles.hpp"
 
 namespace veltrim {
 namespace {

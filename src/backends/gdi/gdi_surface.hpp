@@ -7,8 +7,8 @@
 
 #include <optional>
 
-#include "platform/device_caps.hpp"
-#include "platform/surface.hpp"
+#include "core/platform/device_caps.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

@@ -58,6 +58,9 @@ struct GlobalCloser {
 struct MenuCloser {
   void operator()(HMENU menu) const noexcept { ::DestroyMenu(menu); }
 };
+struct WindowCloser {
+  void operator()(HWND window) const noexcept { ::DestroyWindow(window); }
+};
 
 template <typename Handle = HGDIOBJ>
 using OwnedGdiObject = UniqueHandle<Handle, GdiObjectCloser>;
@@ -82,6 +85,7 @@ inline OwnedPrinter OpenNamedPrinter(std::string name) {
 }
 using OwnedGlobal = UniqueHandle<HGLOBAL, GlobalCloser>;
 using OwnedMenu = UniqueHandle<HMENU, MenuCloser>;
+using OwnedWindow = UniqueHandle<HWND, WindowCloser>;
 
 // A window's DC from GetDC, handed back with ReleaseDC to the same window.
 class WindowDc {

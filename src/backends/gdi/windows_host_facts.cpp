@@ -1,4 +1,4 @@
-#include "windows_host_facts.hpp"
+#include "backends/gdi/windows_host_facts.hpp"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "print/host_facts.hpp"
+#include "core/page/host_facts.hpp"
 
 namespace veltrim {
 

@@ -1,6 +1,6 @@
 // The example devices: a raster printer's capabilities for any resolution,
 // printable area and margins, the A4 and Letter printers, and a display.
-#include "example_devices.hpp"
+#include "backends/recording/example_devices.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

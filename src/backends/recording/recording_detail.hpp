@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 
 namespace veltrim::recording_detail {
 

@@ -1,16 +1,16 @@
 // Drawing on the recording surface: bitmaps, shapes, pixels and text, each
 // call recorded, with the state it moves (current position, arc direction,
 // pixels, colours and modes).
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "platform/draw_text.hpp"
-#include "recording_detail.hpp"
-#include "support/bitmap_file.hpp"
+#include "backends/recording/recording_detail.hpp"
+#include "core/platform/draw_text.hpp"
+#include "core/support/bitmap_file.hpp"
 
 namespace veltrim {
 

@@ -1,11 +1,11 @@
 // Reading what the recording surface saw: records written as text, the
 // record queries, and the hygiene problems.
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 
 #include <cstdio>
 #include <string>
 
-#include "recording_detail.hpp"
+#include "backends/recording/recording_detail.hpp"
 
 namespace veltrim {
 

@@ -2,7 +2,7 @@
 // log and failure injection, measuring, and the object table (creating,
 // selecting, deleting). Drawing calls are in recording_drawing.cpp, record
 // text and the hygiene report in recording_records.cpp.
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <iterator>
 #include <utility>
 
-#include "recording_detail.hpp"
+#include "backends/recording/recording_detail.hpp"
 
 namespace veltrim {
 

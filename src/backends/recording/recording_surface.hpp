@@ -82,8 +82,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "example_devices.hpp"
-#include "platform/surface.hpp"
+#include "backends/recording/example_devices.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

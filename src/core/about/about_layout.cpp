@@ -1,4 +1,4 @@
-#include "about/about_layout.hpp"
+#include "core/about/about_layout.hpp"
 
 namespace veltrim {
 

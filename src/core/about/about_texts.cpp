@@ -1,4 +1,4 @@
-#include "about/about_texts.hpp"
+#include "core/about/about_texts.hpp"
 
 #include "credit_modules.inc"  // generated: kGeneratedCreditModules
 

@@ -1,8 +1,8 @@
-#include "about/version_record.hpp"
+#include "core/about/version_record.hpp"
 
 #include <array>
 
-#include "support/format_message.hpp"
+#include "core/support/format_message.hpp"
 
 namespace veltrim {
 namespace {

@@ -9,9 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "about/about_layout.hpp"
-#include "app/test_selection.hpp"
-#include "support/dyn_string.hpp"
+#include "core/about/about_layout.hpp"
+#include "core/job/test_selection.hpp"
+#include "core/support/dyn_string.hpp"
 
 namespace veltrim {
 

@@ -1,9 +1,9 @@
-#include "app/config_file.hpp"
+#include "core/app/config_file.hpp"
 
 #include <vector>
 
-#include "support/file_helpers.hpp"
-#include "support/number_text.hpp"
+#include "core/support/file_helpers.hpp"
+#include "core/support/number_text.hpp"
 
 namespace veltrim {
 

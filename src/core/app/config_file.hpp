@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.hpp"
-#include "app/program_paths.hpp"
+#include "core/app/app_state.hpp"
+#include "core/support/program_paths.hpp"
 
 namespace veltrim {
 

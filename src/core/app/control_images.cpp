@@ -1,11 +1,11 @@
-#include "app/control_images.hpp"
+#include "core/app/control_images.hpp"
 
 #include <optional>
 
-#include "app/main_commands.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/pointer_over.hpp"
-#include "app/tab_switch.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/app/pointer_over.hpp"
+#include "core/app/tab_switch.hpp"
 
 namespace veltrim {
 namespace {

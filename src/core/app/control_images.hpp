@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/app_state.hpp"
+#include "core/app/app_state.hpp"
 
 namespace veltrim {
 

@@ -1,9 +1,9 @@
-#include "app/main_commands.hpp"
+#include "core/app/main_commands.hpp"
 
 #include <algorithm>
 #include <iterator>
 
-#include "app/tab_switch.hpp"
+#include "core/app/tab_switch.hpp"
 
 namespace veltrim {
 
@@ -51,18 +51,6 @@ std::optional<int> ColourSlotOfButton(int id) {
   const auto it = std::find(std::begin(kColourButtons), std::end(kColourButtons), id);
   if (it == std::end(kColourButtons)) return std::nullopt;
   return static_cast<int>(it - std::begin(kColourButtons));
-}
-
-ColorRef ToColourRef(const ColourTriple& colour) {
-  // A component outside a byte (typed by hand) is held to 0..255 rather than
-  // spilling into its neighbour's byte.
-  const auto byte = [](std::int16_t component) { return std::clamp<int>(component, 0, 255); };
-  return Rgb(byte(colour.red), byte(colour.green), byte(colour.blue));
-}
-
-ColourTriple FromColourRef(ColorRef value) {
-  return {static_cast<std::int16_t>(RedOf(value)), static_cast<std::int16_t>(GreenOf(value)),
-          static_cast<std::int16_t>(BlueOf(value))};
 }
 
 LargePreview DecideLargePreview(int command, const TestSelection& selection) {

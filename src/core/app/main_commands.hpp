@@ -1,14 +1,14 @@
 #pragma once
 // What a main-window command means, decided without a window: the command
 // id (and its notification code) mapped to an action, the colour buttons'
-// slots, colour packing for the platform, and the large-preview choice.
+// slots and the large-preview choice.
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "app/test_selection.hpp"
-#include "platform/surface.hpp"
+#include "core/job/test_selection.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 
@@ -49,10 +49,6 @@ inline constexpr int kColourButtons[kColourSlots] = {1267, 1265, 1260, 1263, 125
 inline constexpr int kColourSwatches[kColourSlots] = {1266, 1264, 1259, 1262, 1257,
                                                       1254, 1252, 1249, 1246, 1244};
 std::optional<int> ColourSlotOfButton(int id);
-
-// A colour slot's triple as the platform takes it (ColorRef, 0x00BBGGRR).
-ColorRef ToColourRef(const ColourTriple& colour);  // components held to 0..255
-ColourTriple FromColourRef(ColorRef value);  // low byte red, then green, blue
 
 // The large-preview buttons: which kind of picture the colour-plot dialog is
 // to show, or the refusal told to the user instead (kind 0).

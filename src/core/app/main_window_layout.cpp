@@ -1,4 +1,4 @@
-#include "app/main_window_layout.hpp"
+#include "core/app/main_window_layout.hpp"
 
 #include <algorithm>
 

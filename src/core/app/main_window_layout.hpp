@@ -10,8 +10,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/number_boxes.hpp"
-#include "app/test_selection.hpp"
+#include "core/app/number_boxes.hpp"
+#include "core/job/test_selection.hpp"
 
 namespace veltrim {
 
@@ -306,7 +306,8 @@ inline constexpr int kSpinBase = 10;
 // The UDM_SETRANGE argument: the upper limit in the low word, the lower
 // limit in the high word, each as a 16-bit value.
 constexpr std::uint32_t SpinRangeParam(const NumberBox& box) {
-  return (static_cast<std::uint32_t>(box.upper) & 0xFFFFu) | (static_cast<std::uint32_t>(box.lower) & 0xFFFFu) << 16;
+  return (static_cast<std::uint32_t>(box.Range().upper) & 0xFFFFu) |
+         (static_cast<std::uint32_t>(box.Range().lower) & 0xFFFFu) << 16;
 }
 
 // The colour slots whose swatch canvases are attached, in this order

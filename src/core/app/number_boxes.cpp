@@ -1,6 +1,4 @@
-#include "app/number_boxes.hpp"
-
-#include <algorithm>
+#include "core/app/number_boxes.hpp"
 
 namespace veltrim {
 
@@ -12,7 +10,5 @@ std::optional<NumberBox> FindNumberBox(int id) {
 }
 
 bool AcceptsTypedCharacter(char c) { return c >= '0' && c <= '9'; }
-
-int ClampToRange(const NumberBox& box, int value) { return std::clamp(value, box.lower, box.upper); }
 
 }  // namespace veltrim

@@ -1,27 +1,35 @@
 #pragma once
-// The main window's number boxes and their spins: ranges, start values, and
-// what may be typed into a box.
+// The main window's number boxes and their spins: which job number each
+// holds (its range and start value are the job's), and what may be typed
+// into a box.
 
 #include <optional>
+
+#include "core/job/job_settings.hpp"
 
 namespace veltrim {
 
 struct NumberBox {
   int boxId;
   int spinId;
-  int lower;
-  int upper;
-  int start;
+  JobNumber number;
+  constexpr const JobRange& Range() const { return RangeOf(number); }
 };
+
+inline constexpr int kIdDocs = 1180;
+inline constexpr int kIdPagesPerDoc = 1182;
+inline constexpr int kIdCoverage = 1184;
+inline constexpr int kIdPaperOffset = 1186;
+inline constexpr int kIdDotCoverage = 1268;
 
 // No of docs, Pages/doc, Coverage (%), Y Paper offset (mm), and the coverage
 // percent of the Custom tab's Color Coverage item.
 inline constexpr NumberBox kNumberBoxes[] = {
-    {1180, 1181, 1, 100, 1},
-    {1182, 1183, 1, 100, 1},
-    {1184, 1185, 1, 100, 100},
-    {1186, 1187, -1000, 1000, 0},
-    {1268, 1269, 1, 100, 1},
+    {kIdDocs, 1181, JobNumber::Documents},
+    {kIdPagesPerDoc, 1183, JobNumber::Pages},
+    {kIdCoverage, 1185, JobNumber::Coverage},
+    {kIdPaperOffset, 1187, JobNumber::PaperOffset},
+    {kIdDotCoverage, 1269, JobNumber::DotCoverage},
 };
 
 // The box whose own id or spin id is `id`.
@@ -30,8 +38,5 @@ std::optional<NumberBox> FindNumberBox(int id);
 // Typing is limited to the digits 0..9; a sign reaches a box only through
 // its spin.
 bool AcceptsTypedCharacter(char c);
-
-// The value the spin settles on for `value`: held within the box's range.
-int ClampToRange(const NumberBox& box, int value);
 
 }  // namespace veltrim

@@ -1,4 +1,4 @@
-#include "app/pointer_over.hpp"
+#include "core/app/pointer_over.hpp"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "app/app_state.hpp"
+#include "core/app/app_state.hpp"
 
 namespace veltrim {
 

@@ -1,10 +1,10 @@
-#include "app/tab_switch.hpp"
+#include "core/app/tab_switch.hpp"
 
 #include <algorithm>
 #include <array>
 #include <initializer_list>
 
-#include "app/test_selection.hpp"
+#include "core/job/test_selection.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "colour/colour_models.hpp"
+#include "core/colour/colour_models.hpp"
 
 #include <algorithm>
 

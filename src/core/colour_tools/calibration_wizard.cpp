@@ -1,14 +1,14 @@
-#include "colour_tools/calibration_wizard.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/config_file.hpp"
-#include "patterns/filled_boxes.hpp"
-#include "platform/drawing.hpp"
-#include "platform/scoped_object.hpp"
-#include "support/format_message.hpp"
-#include "support/saturating.hpp"
+#include "core/app/config_file.hpp"
+#include "core/patterns/shared/filled_boxes.hpp"
+#include "core/platform/drawing.hpp"
+#include "core/platform/scoped_object.hpp"
+#include "core/support/format_message.hpp"
+#include "core/support/saturating.hpp"
 
 namespace veltrim {
 namespace {

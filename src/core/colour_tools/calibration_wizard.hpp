@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.hpp"
-#include "platform/surface.hpp"
+#include "core/app/app_state.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

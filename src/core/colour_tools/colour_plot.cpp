@@ -1,17 +1,16 @@
-#include "colour_tools/colour_plot.hpp"
+#include "core/colour_tools/colour_plot.hpp"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "app/main_commands.hpp"
-#include "colour/colour_models.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/four_sided_gradient.hpp"
-#include "patterns/saturation_lightness_page.hpp"
-#include "platform/drawing.hpp"
-#include "platform/scoped_object.hpp"
-#include "support/number_text.hpp"
-#include "support/saturating.hpp"
+#include "core/colour/colour_models.hpp"
+#include "core/patterns/calibration/saturation_lightness_page.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
+#include "core/patterns/shared/four_sided_gradient.hpp"
+#include "core/platform/drawing.hpp"
+#include "core/platform/scoped_object.hpp"
+#include "core/support/number_text.hpp"
+#include "core/support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -37,7 +36,7 @@ void SaturationLightness(const PixelCanvas& canvas, const ColourTriple& centre) 
   const int w = canvas.width, h = canvas.height;
   if (w <= 0 || h <= 0) return;
   const Hsl c = RgbToHsl(centre.red, centre.green, centre.blue);
-  canvas.Put(w / 2, h / 2, ToColourRef(centre));
+  canvas.Put(w / 2, h / 2, ToColorRef(centre));
   const float halfW = static_cast<float>(w) / 2.0f, halfH = static_cast<float>(h) / 2.0f;
   const auto paint = [&](float x, float y) {
     const int s = std::clamp(static_cast<int>(c.saturation - ((halfW - x) * 50.0f) / halfW), 0, 100);

@@ -8,8 +8,8 @@
 #include <array>
 #include <string>
 
-#include "app/app_state.hpp"
-#include "platform/pixel_canvas.hpp"
+#include "core/app/app_state.hpp"
+#include "core/platform/pixel_canvas.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "info/device_mode.hpp"
+#include "core/info/device_mode.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "info/page_device_info.hpp"
+#include "core/info/page_device_info.hpp"
 
 #include <cmath>
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "info/device_mode.hpp"
-#include "info/printer_capabilities.hpp"
-#include "platform/device_caps.hpp"
+#include "core/info/device_mode.hpp"
+#include "core/info/printer_capabilities.hpp"
+#include "core/platform/device_caps.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "info/printer_capabilities.hpp"
+#include "core/info/printer_capabilities.hpp"
 
 #include <array>
 

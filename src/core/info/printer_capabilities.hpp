@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

@@ -7,15 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "info/printer_info_report.hpp"
+#include "core/info/printer_info_report.hpp"
 
 namespace veltrim {
 
 std::string PrinterInfoJson(const PrinterInfo& info);
-
-// `text` as a JSON string. Names come from the printer and the user: every
-// control character and every byte that is not ASCII is escaped, so the
-// text stays valid JSON whatever its encoding.
-std::string JsonQuoted(std::string_view text);
 
 }  // namespace veltrim

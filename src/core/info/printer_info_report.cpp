@@ -1,9 +1,9 @@
-#include "info/printer_info_report.hpp"
+#include "core/info/printer_info_report.hpp"
 
 #include <array>
 
-#include "support/format_message.hpp"
-#include "support/number_text.hpp"
+#include "core/support/format_message.hpp"
+#include "core/support/number_text.hpp"
 
 namespace veltrim {
 namespace {

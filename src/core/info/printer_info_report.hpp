@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "info/device_mode.hpp"
-#include "info/printer_capabilities.hpp"
-#include "support/dyn_string.hpp"
+#include "core/info/device_mode.hpp"
+#include "core/info/printer_capabilities.hpp"
+#include "core/support/dyn_string.hpp"
 
 namespace veltrim {
 

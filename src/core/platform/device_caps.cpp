@@ -1,4 +1,4 @@
-#include "platform/device_caps.hpp"
+#include "core/platform/device_caps.hpp"
 
 #include <algorithm>
 #include <array>

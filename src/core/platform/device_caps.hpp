@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "platform/draw_text.hpp"
+#include "core/platform/draw_text.hpp"
 
 #include <algorithm>
 #include <cstddef>

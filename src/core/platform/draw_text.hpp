@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

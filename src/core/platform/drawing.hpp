@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "platform/page_files.hpp"
+#include "core/platform/page_files.hpp"
 
 #include <cctype>
 #include <string>

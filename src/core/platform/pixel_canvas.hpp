@@ -3,7 +3,7 @@
 // set: with SetPixelV when the screen canvas behind it says so (its flag
 // 0x2), else with SetPixel. Printed pages never come through here.
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <system_error>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

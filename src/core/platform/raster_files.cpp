@@ -1,4 +1,4 @@
-#include "platform/raster_files.hpp"
+#include "core/platform/raster_files.hpp"
 
 #include <cerrno>
 #include <cstdarg>

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/page_files.hpp"
-#include "support/file_helpers.hpp"
+#include "core/platform/page_files.hpp"
+#include "core/support/file_helpers.hpp"
 
 namespace veltrim {
 

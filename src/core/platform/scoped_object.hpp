@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "platform/surface.hpp"
+#include "core/platform/surface.hpp"
 
 namespace veltrim {
 

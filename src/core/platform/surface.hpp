@@ -15,17 +15,9 @@
 #include <span>
 #include <string_view>
 
+#include "core/colour/colour_ref.hpp"
+
 namespace veltrim {
-
-// 0x00BBGGRR, red in the low byte.
-using ColorRef = std::uint32_t;
-
-constexpr ColorRef Rgb(int red, int green, int blue) {
-  return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr int RedOf(ColorRef colour) { return static_cast<int>(colour & 0xFF); }
-constexpr int GreenOf(ColorRef colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-constexpr int BlueOf(ColorRef colour) { return static_cast<int>((colour >> 16) & 0xFF); }
 
 // What GetPixel answers for a point it cannot read.
 inline constexpr ColorRef kInvalidColour = 0xFFFFFFFF;

@@ -1,17 +1,16 @@
-#include "preview/preview_renderer.hpp"
+#include "core/preview/preview_renderer.hpp"
 
 #include <array>
 #include <cmath>
 #include <span>
 #include <string>
 
-#include "app/main_commands.hpp"
-#include "patterns/colour_patterns.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/filled_boxes.hpp"
-#include "platform/drawing.hpp"
-#include "platform/scoped_object.hpp"
-#include "support/saturating.hpp"
+#include "core/patterns/colour/colour_patterns.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
+#include "core/patterns/shared/filled_boxes.hpp"
+#include "core/platform/drawing.hpp"
+#include "core/platform/scoped_object.hpp"
+#include "core/support/saturating.hpp"
 
 namespace veltrim {
 namespace {
@@ -249,7 +248,7 @@ void Custom(const PixelCanvas& canvas, const TestSelection& selection, int n, Pr
   Surface& dc = canvas.surface;
   const int w = canvas.width, h = canvas.height;
   const auto& ticked = selection.customTests;
-  const auto slot = [&](int index) { return ToColourRef(selection.customColours[index]); };
+  const auto slot = [&](int index) { return ToColorRef(selection.customColours[index]); };
   if (ticked[0]) FillBox(dc, slot(kFullPageColourSlot), Rect{0, 0, w, h});
   if (ticked[1] && selection.gradientLayout >= 0 && selection.gradientLayout <= 2) {
     const bool strip = selection.gradientLayout == 0;

@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "app/test_selection.hpp"
-#include "platform/pixel_canvas.hpp"
+#include "core/job/test_selection.hpp"
+#include "core/platform/pixel_canvas.hpp"
 
 namespace veltrim {
 

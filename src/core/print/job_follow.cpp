@@ -1,9 +1,9 @@
-#include "print/job_follow.hpp"
+#include "core/print/job_follow.hpp"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "info/printer_info_json.hpp"
+#include "core/support/json_text.hpp"
 
 namespace veltrim {
 namespace {

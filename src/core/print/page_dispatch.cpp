@@ -1,22 +1,22 @@
-#include "print/page_dispatch.hpp"
+#include "core/print/page_dispatch.hpp"
 
 #include <string>
 
-#include "patterns/bitmapped_image_page.hpp"
-#include "patterns/bw_shapes.hpp"
-#include "patterns/calibration_page.hpp"
-#include "patterns/colour_bands.hpp"
-#include "patterns/colour_patterns.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/four_sided_gradient.hpp"
-#include "patterns/full_page_fills.hpp"
-#include "patterns/full_page_text.hpp"
-#include "patterns/info_block.hpp"
-#include "patterns/line_blocks.hpp"
-#include "patterns/printing_margins.hpp"
-#include "patterns/saturation_lightness_page.hpp"
-#include "patterns/simple_text_page.hpp"
-#include "print/print_engine.hpp"
+#include "core/page/title_line.hpp"
+#include "core/patterns/advanced/colour_bands.hpp"
+#include "core/patterns/advanced/full_page_fills.hpp"
+#include "core/patterns/advanced/full_page_text.hpp"
+#include "core/patterns/advanced/printing_margins.hpp"
+#include "core/patterns/black_white/bw_shapes.hpp"
+#include "core/patterns/black_white/info_block.hpp"
+#include "core/patterns/black_white/simple_text_page.hpp"
+#include "core/patterns/calibration/calibration_page.hpp"
+#include "core/patterns/calibration/saturation_lightness_page.hpp"
+#include "core/patterns/colour/bitmapped_image_page.hpp"
+#include "core/patterns/colour/colour_patterns.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
+#include "core/patterns/shared/four_sided_gradient.hpp"
+#include "core/patterns/shared/line_blocks.hpp"
 
 namespace veltrim {
 namespace {
@@ -123,13 +123,8 @@ void DrawCustom(PageContext& page) {
 
 }  // namespace
 
-void DrawTitleLine(PageContext& page, const char* title, int y) {
-  const std::string line = std::string(title) + page.printerName;
-  page.dc.TextOutA(0, y, line);
-}
-
 void DrawPage(PageContext& page) {
-  page.geometry.offsetY = OffsetInDeviceUnits(page.geometry.offsetMm, page.geometry.pxPerMmX);
+  page.geometry.offsetY = OffsetInDeviceUnits(page.job.offsetMm, page.geometry.pxPerMmX);
   page.geometry.cursorY = page.geometry.offsetY;
   switch (page.selection.currentTab) {
     case 0: return DrawBlackWhite(page);

@@ -1,10 +1,11 @@
-#include "print/print_engine.hpp"
+#include "core/print/print_engine.hpp"
 
 #include <string>
 
-#include "print/page_dispatch.hpp"
-#include "support/number_text.hpp"
-#include "support/saturating.hpp"
+#include "core/page/page_context.hpp"
+#include "core/print/page_dispatch.hpp"
+#include "core/support/dyn_string.hpp"
+#include "core/support/number_text.hpp"
 
 namespace veltrim {
 namespace {
@@ -15,29 +16,23 @@ void Mark(DynString& report, bool ok, const char* step) {
   report.Append(ok ? "[v] " : "[x] ").Append(step).Append("\r\n");
 }
 
-// An integer quotient of two capabilities as a float; a device that reports
-// a size of 0 mm gets 0 rather than a division by zero.
-float PixelsPerMm(int resolution, int sizeMm) {
-  return sizeMm > 0 ? static_cast<float>(resolution / sizeMm) : 0.0f;
-}
-
-void RunDocuments(PrintHost& host, PrintDevice& device, const TestSelection& selection,
-                  const std::string& printerName, std::string_view printerPort, int documents, int pages, int offsetMm, DynString& report) {
+void RunDocuments(PrintHost& host, PrintDevice& device, const PrintJob& job, const PrintOutcome& chosen,
+                  DynString& report) {
   PageGeometry geometry = ReadPageGeometry(device.Page());
-  geometry.offsetMm = offsetMm;
-  for (int doc = 0; doc < documents; ++doc) {
+  for (int doc = 0; doc < job.settings.documents; ++doc) {
     if (device.StartDocA(kDocumentName) == kSpError) {
       Mark(report, false, "StartDoc()");
       continue;
     }
     Mark(report, true, "StartDoc()");
-    for (int page = 0; page < pages; ++page) {
+    for (int page = 0; page < job.settings.pages; ++page) {
       if (device.StartPage() <= 0) {
         Mark(report, false, "StartPage()");
         continue;
       }
       Mark(report, true, "StartPage()");
-      PageContext context{device.Page(), geometry, selection, printerName, host, printerPort};
+      PageContext context{device.Page(), geometry, job.selection, job.settings, chosen.printerName, host,
+                          chosen.printerPort};
       DrawPage(context);
       Mark(report, device.EndPage() > 0, "EndPage()");
     }
@@ -47,32 +42,9 @@ void RunDocuments(PrintHost& host, PrintDevice& device, const TestSelection& sel
 
 }  // namespace
 
-PageGeometry ReadPageGeometry(Surface& dc) {
-  PageGeometry geometry;
-  TextMetrics metrics;
-  dc.GetTextMetricsA(metrics);
-  geometry.lineHeight = metrics.tmHeight + metrics.tmExternalLeading + 2;
-  geometry.pageWidth = dc.GetDeviceCaps(DeviceCap::HorzRes);
-  geometry.pageHeight = dc.GetDeviceCaps(DeviceCap::VertRes);
-  const int vertRes = dc.GetDeviceCaps(DeviceCap::VertRes);
-  geometry.pxPerMmY = PixelsPerMm(vertRes, dc.GetDeviceCaps(DeviceCap::VertSize));
-  const int horzRes = dc.GetDeviceCaps(DeviceCap::HorzRes);
-  geometry.pxPerMmX = PixelsPerMm(horzRes, dc.GetDeviceCaps(DeviceCap::HorzSize));
-  return geometry;
-}
-
-int OffsetInDeviceUnits(int offsetMm, float pxPerMmX) {
-  // Held where every block it moves is off the page already, so that the
-  // blocks' positions below it stay within int and every surface draws them.
-  return SaturatedInt(static_cast<float>(offsetMm) * pxPerMmX, -kFarOffPage, kFarOffPage);
-}
-
-void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& selection, std::string& printerName,
-                 DynString& report) {
-  const int pages = TextToInt(host.ReadControlText(kIdPagesPerDoc).c_str());
-  const int documents = TextToInt(host.ReadControlText(kIdDocs).c_str());
-  const int offsetMm = TextToInt(host.ReadControlText(kIdPaperOffset).c_str());
-
+PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& job) {
+  PrintOutcome outcome;
+  DynString report;
   report.Assign(kReportHeader);
   float start = Clock(host);
   PrintChoice choice = target.Choose();
@@ -81,16 +53,19 @@ void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& sele
   } else {
     Mark(report, true, "PrintDlg()");
     start = Clock(host);
-    printerName = choice.printerName;
+    outcome.accepted = true;
+    outcome.printerName = choice.printerName;
+    outcome.printerPort = choice.printerPort;
     Mark(report, choice.device != nullptr, "pd.hDC");
     if (choice.device) {
-      RunDocuments(host, *choice.device, selection, printerName, choice.printerPort, documents, pages, offsetMm, report);
+      RunDocuments(host, *choice.device, job, outcome, report);
       choice.device.reset();
     }
   }
   const float seconds = (Clock(host) - start) / 1000.0f;
   report.Append("\r\nPrint Time: ").Append(FloatToText(seconds, 100).c_str()).Append(" seconds.");
-  host.SetReport(report.View());
+  outcome.report = report.View();
+  return outcome;
 }
 
 }  // namespace veltrim

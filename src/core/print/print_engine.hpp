@@ -1,31 +1,36 @@
 #pragma once
-// The print job: reads the settings, lets the user choose the printer, runs
-// the documents and pages with the ticked patterns of the current category
-// and writes a step-by-step report of every spooler call into the report
-// box, ending with the time the run took.
+// The print job: lets the user choose the printer, runs the documents and
+// pages with the ticked patterns of the current category and writes a
+// step-by-step report of every spooler call, ending with the time the run
+// took.
 
-#include "app/test_selection.hpp"
-#include "platform/print_device.hpp"
-#include "print/page_context.hpp"
-#include "print/print_host.hpp"
-#include "support/dyn_string.hpp"
+#include <string>
+
+#include "core/job/job_settings.hpp"
+#include "core/job/test_selection.hpp"
+#include "core/page/print_host.hpp"
+#include "core/platform/print_device.hpp"
 
 namespace veltrim {
 
 inline constexpr const char* kDocumentName = "QORVEL Veltrim v2";
 inline constexpr const char* kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
 
-// Runs one job. `report` receives the report (the GUI passes its shared
-// text); the host's report box gets a copy at the end. The printer name the
-// print dialog chose is stored into `printerName` when it was accepted.
-void PrintEngine(PrintHost& host, PrintTarget& target, const TestSelection& selection, std::string& printerName,
-                 DynString& report);
+// What to print: the selection and the numbers, as the front end read them.
+struct PrintJob {
+  TestSelection selection;
+  JobSettings settings;
+};
 
-// The geometry of a printer surface (offset and cursor left at 0).
-PageGeometry ReadPageGeometry(Surface& dc);
+// What came of it: the report, and the printer the dialog chose with its
+// port (both empty when the dialog was not accepted).
+struct PrintOutcome {
+  std::string report;
+  bool accepted = false;
+  std::string printerName;
+  std::string printerPort;
+};
 
-// offsetMm millimetres in device units, by the horizontal factor, truncated
-// and held to +-kFarOffPage.
-int OffsetInDeviceUnits(int offsetMm, float pxPerMmX);
+PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& job);
 
 }  // namespace veltrim

@@ -1,4 +1,4 @@
-#include "support/bitmap_file.hpp"
+#include "core/support/bitmap_file.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "support/file_helpers.hpp"
+#include "core/support/file_helpers.hpp"
 
 // stb_image from Debian's libstb-dev, header-only: compiled here, static,
 // BMP only and without stdio (the file is read with our own helpers), so

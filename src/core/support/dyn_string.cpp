@@ -1,10 +1,10 @@
-#include "support/dyn_string.hpp"
+#include "core/support/dyn_string.hpp"
 
 #include <cstring>
 #include <stdexcept>
 #include <utility>
 
-#include "support/number_text.hpp"
+#include "core/support/number_text.hpp"
 
 namespace veltrim {
 

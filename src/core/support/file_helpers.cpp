@@ -1,4 +1,4 @@
-#include "support/file_helpers.hpp"
+#include "core/support/file_helpers.hpp"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "support/dyn_string.hpp"
-#include "support/file_replace.hpp"
+#include "core/support/dyn_string.hpp"
+#include "core/support/file_replace.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "support/file_replace.hpp"
+#include "core/support/file_replace.hpp"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // path byte for byte rather than through the ANSI code page, so it would
 // name another file in any folder whose name is not ASCII. MoveFileExA takes
 // the same ANSI path fopen took.
-#include "support/file_replace.hpp"
+#include "core/support/file_replace.hpp"
 
 #include <windows.h>
 

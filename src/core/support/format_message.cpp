@@ -1,11 +1,11 @@
-#include "support/format_message.hpp"
+#include "core/support/format_message.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 
-#include "support/number_text.hpp"
+#include "core/support/number_text.hpp"
 
 namespace veltrim {
 

@@ -1,4 +1,4 @@
-#include "support/number_text.hpp"
+#include "core/support/number_text.hpp"
 
 #include <algorithm>
 #include <array>

@@ -1,15 +1,15 @@
-#include "about/about_dialog.hpp"
+#include "win32/about/about_dialog.hpp"
 
 #include <richedit.h>
 
 #include <string>
 
-#include "about/about_layout.hpp"
-#include "about/about_texts.hpp"
-#include "about/update_check.hpp"
-#include "app/application.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/skinned_controls.hpp"
+#include "core/about/about_layout.hpp"
+#include "core/about/about_texts.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "win32/about/update_check.hpp"
+#include "win32/app/application.hpp"
+#include "win32/app/skinned_controls.hpp"
 
 namespace veltrim {
 namespace {

@@ -1,4 +1,4 @@
-#include "about/update_check.hpp"
+#include "win32/about/update_check.hpp"
 
 #include <shellapi.h>
 #include <wininet.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "win_handles.hpp"
+#include "backends/gdi/win_handles.hpp"
 
 namespace veltrim {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "about/version_record.hpp"
+#include "core/about/version_record.hpp"
 
 namespace veltrim {
 

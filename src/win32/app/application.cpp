@@ -1,14 +1,14 @@
-#include "app/application.hpp"
+#include "win32/app/application.hpp"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "app/config_file.hpp"
-#include "app/control_images.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/program_paths.hpp"
-#include "main_window/main_window.hpp"
+#include "core/app/config_file.hpp"
+#include "core/app/control_images.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/support/program_paths.hpp"
+#include "win32/main_window/main_window.hpp"
 
 namespace veltrim {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/desktop_state.hpp"
+#include "win32/app/desktop_state.hpp"
 
 namespace veltrim {
 

@@ -14,10 +14,10 @@
 
 #include <optional>
 
-#include "app/app_state.hpp"
-#include "colour_tools/calibration_wizard.hpp"
-#include "preview/offscreen_canvas.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "core/app/app_state.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
+#include "win32/preview/offscreen_canvas.hpp"
 
 namespace veltrim {
 

@@ -1,9 +1,9 @@
-#include "app/skinned_controls.hpp"
+#include "win32/app/skinned_controls.hpp"
 
 #include <vector>
 
-#include "app/pointer_over.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/win_handles.hpp"
+#include "core/app/pointer_over.hpp"
 
 namespace veltrim {
 

@@ -1,14 +1,14 @@
-#include "colour_tools/colour_dialogs.hpp"
+#include "win32/colour_tools/colour_dialogs.hpp"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include <string>
 
-#include "app/desktop_state.hpp"
-#include "app/program_paths.hpp"
-#include "colour_tools/colour_plot.hpp"
-#include "support/number_text.hpp"
+#include "core/colour_tools/colour_plot.hpp"
+#include "core/support/number_text.hpp"
+#include "core/support/program_paths.hpp"
+#include "win32/app/desktop_state.hpp"
 
 namespace veltrim {
 namespace {

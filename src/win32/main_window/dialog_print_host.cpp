@@ -1,24 +1,12 @@
-#include "main_window/dialog_print_host.hpp"
+#include "win32/main_window/dialog_print_host.hpp"
 
 #include <algorithm>
 #include <ctime>
 #include <string>
 
-#include "windows_host_facts.hpp"
+#include "backends/gdi/windows_host_facts.hpp"
 
 namespace veltrim {
-
-std::string DialogPrintHost::ReadControlText(int controlId) {
-  constexpr WPARAM kLimit = kWorkBufferSize - 1;
-  ::SendDlgItemMessageA(window_, controlId, WM_GETTEXT, kLimit, reinterpret_cast<LPARAM>(state_.textBuffer.data()));
-  state_.textBuffer.back() = '\0';
-  return state_.textBuffer.data();
-}
-
-void DialogPrintHost::SetReport(std::string_view report) {
-  const std::string text(report);
-  ::SendDlgItemMessageA(window_, kIdReport, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 double DialogPrintHost::ClockMilliseconds() {
   return static_cast<double>(std::clock()) * 1000.0 / CLOCKS_PER_SEC;

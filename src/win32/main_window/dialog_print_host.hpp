@@ -1,13 +1,11 @@
 #pragma once
-// The print job's host in the desktop program: settings come from the main
-// window's number boxes through the shared text buffer, the report goes to
-// its report box, messages are message boxes owned by the window, the
-// machine's facts come from Windows.
+// The print job's host in the desktop program: messages are message boxes
+// owned by the main window, the machine's facts come from Windows.
 
 #include <windows.h>
 
-#include "app/desktop_state.hpp"
-#include "print/print_host.hpp"
+#include "core/page/print_host.hpp"
+#include "win32/app/desktop_state.hpp"
 
 namespace veltrim {
 
@@ -15,8 +13,6 @@ class DialogPrintHost final : public PrintHost {
  public:
   DialogPrintHost(HWND window, DesktopState& state) noexcept : window_(window), state_(state) {}
 
-  std::string ReadControlText(int controlId) override;
-  void SetReport(std::string_view report) override;
   double ClockMilliseconds() override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
   HostFacts ReadHostFacts() override;  // the names pass through the shared text buffer

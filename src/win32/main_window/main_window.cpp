@@ -1,16 +1,16 @@
-#include "main_window/main_window.hpp"
+#include "win32/main_window/main_window.hpp"
 
 #include <commctrl.h>
 #include <richedit.h>
 
 #include <array>
 
-#include "app/application.hpp"
-#include "app/control_images.hpp"
-#include "app/main_commands.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/number_boxes.hpp"
-#include "app/pointer_over.hpp"
+#include "core/app/control_images.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/app/number_boxes.hpp"
+#include "core/app/pointer_over.hpp"
+#include "win32/app/application.hpp"
 
 namespace veltrim {
 namespace {
@@ -40,7 +40,7 @@ void SetOemFont(HWND window, int id) {
 void SetUpSpin(HWND window, const NumberBox& box) {
   ::SendDlgItemMessageA(window, box.spinId, UDM_SETBASE, kSpinBase, 0);
   ::SendDlgItemMessageA(window, box.spinId, UDM_SETRANGE, 0, static_cast<LPARAM>(SpinRangeParam(box)));
-  ::SendDlgItemMessageA(window, box.spinId, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(box.start), 0));
+  ::SendDlgItemMessageA(window, box.spinId, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(box.Range().start), 0));
 }
 
 void CreateControls(HWND window, const DesktopState& state) {

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "app/desktop_state.hpp"
-#include "app/skinned_controls.hpp"
-#include "app/tab_switch.hpp"
+#include "core/app/tab_switch.hpp"
+#include "win32/app/desktop_state.hpp"
+#include "win32/app/skinned_controls.hpp"
 
 namespace veltrim {
 

@@ -8,17 +8,19 @@
 #include <array>
 #include <string>
 
-#include "about/about_dialog.hpp"
-#include "about/about_layout.hpp"
-#include "app/main_commands.hpp"
-#include "app/program_paths.hpp"
-#include "colour_tools/colour_dialogs.hpp"
-#include "gdi_print.hpp"
-#include "main_window/dialog_print_host.hpp"
-#include "main_window/main_window.hpp"
-#include "preview/preview_window.hpp"
-#include "print/print_engine.hpp"
-#include "printer_info/printer_info_dialog.hpp"
+#include "backends/gdi/gdi_print.hpp"
+#include "core/about/about_layout.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/print/print_engine.hpp"
+#include "core/support/program_paths.hpp"
+#include "win32/about/about_dialog.hpp"
+#include "win32/colour_tools/colour_dialogs.hpp"
+#include "win32/main_window/dialog_print_host.hpp"
+#include "win32/main_window/job_boxes.hpp"
+#include "win32/main_window/main_window.hpp"
+#include "win32/preview/preview_window.hpp"
+#include "win32/printer_info/printer_info_dialog.hpp"
 
 namespace veltrim {
 namespace {
@@ -52,7 +54,7 @@ void ShowSelectionMenu(HWND window, const DesktopState& state) {
 
 void ChooseColour(HWND window, DesktopState& state, int slot) {
   ColourTriple& colour = state.selection.customColours[slot];
-  const COLORREF start = ToColourRef(colour);
+  const COLORREF start = ToColorRef(colour);
   // Custom colours are not kept from one call to the next.
   std::array<COLORREF, 16> customColours{};
   CHOOSECOLORA dialog{};
@@ -63,7 +65,7 @@ void ChooseColour(HWND window, DesktopState& state, int slot) {
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
   const COLORREF chosen = ::ChooseColorA(&dialog) ? dialog.rgbResult : start;
 
-  colour = FromColourRef(chosen);
+  colour = FromColorRef(chosen);
   OffscreenCanvas& swatch = state.swatches[SwatchCanvas(slot)];
   swatch.SetBackground({static_cast<std::uint16_t>(colour.red), static_cast<std::uint16_t>(colour.green),
                         static_cast<std::uint16_t>(colour.blue)});
@@ -80,11 +82,12 @@ void OpenHelpDocument(HWND window, const DesktopState& state) {
 void StartPrinting(HWND window, DesktopState& state) {
   DialogPrintHost host(window, state);
   PrintDialogTarget target(window, state.instance);
-  std::string printerName;
-  PrintEngine(host, target, state.selection, printerName, state.sharedText);
-  if (!printerName.empty()) {
-    CopyToWorkBuffer(printerName, state.printerName);
-    CopyToWorkBuffer(LastHookedPrinter().port, state.printerPort);
+  const PrintOutcome outcome = PrintEngine(host, target, {state.selection, ReadJobSettings(window)});
+  state.sharedText.Assign(outcome.report);
+  ::SetDlgItemTextA(window, kReportBoxControl, outcome.report.c_str());
+  if (!outcome.printerName.empty()) {
+    CopyToWorkBuffer(outcome.printerName, state.printerName);
+    CopyToWorkBuffer(outcome.printerPort, state.printerPort);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "preview/offscreen_canvas.hpp"
+#include "win32/preview/offscreen_canvas.hpp"
 
 #include <utility>
 

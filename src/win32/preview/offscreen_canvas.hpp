@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "gdi_surface.hpp"
-#include "win_handles.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "backends/gdi/win_handles.hpp"
 
 namespace veltrim {
 

@@ -1,10 +1,11 @@
-#include "preview/preview_window.hpp"
+#include "win32/preview/preview_window.hpp"
 
 #include <string>
 
-#include "app/main_window_layout.hpp"
-#include "print/print_host.hpp"
-#include "support/number_text.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/app/number_boxes.hpp"
+#include "core/page/print_host.hpp"
+#include "win32/main_window/job_boxes.hpp"
 
 namespace veltrim {
 
@@ -13,14 +14,15 @@ ObjectHandle ResourcePictures::Load(Surface&, int id) {
 }
 
 void RefreshPreview(HWND window, DesktopState& state) {
-  std::string offset(30001, '\0');
-  ::SendDlgItemMessageA(window, kIdPaperOffset, WM_GETTEXT, offset.size(), reinterpret_cast<LPARAM>(offset.data()));
+  // The preview reads its box into a buffer of 30001 characters, one more
+  // than the job does.
+  const int offsetMm = ReadBoxNumber(window, kIdPaperOffset, kJobBoxLimit + 1);
   OffscreenCanvas& canvas = state.swatches[kPreviewCanvas];
   canvas.Clear();
   ResourcePictures pictures(state.instance);
   const bool setPixelV = (canvas.Flags() & OffscreenCanvas::kUseSetPixelV) != 0;
   if (!DrawPreview({canvas.Canvas(), canvas.Width(), canvas.Height(), setPixelV}, state.selection,
-                   TextToInt(offset.c_str()), pictures))
+                   offsetMm, pictures))
     ::MessageBoxA(window, kUnknownTabText, kApplicationErrorCaption, MB_ICONHAND);
   canvas.Present();
   ::UpdateWindow(::GetDlgItem(window, kPreviewControl));

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "app/desktop_state.hpp"
-#include "preview/preview_renderer.hpp"
+#include "core/preview/preview_renderer.hpp"
+#include "win32/app/desktop_state.hpp"
 
 namespace veltrim {
 

@@ -1,11 +1,11 @@
-#include "printer_info/printer_info_dialog.hpp"
+#include "win32/printer_info/printer_info_dialog.hpp"
 
-#include "app/desktop_state.hpp"
-#include "gdi_device_mode.hpp"
-#include "gdi_print.hpp"
-#include "gdi_surface.hpp"
-#include "info/printer_info_report.hpp"
-#include "main_window/dialog_print_host.hpp"
+#include "backends/gdi/gdi_device_mode.hpp"
+#include "backends/gdi/gdi_print.hpp"
+#include "backends/gdi/gdi_surface.hpp"
+#include "core/info/printer_info_report.hpp"
+#include "win32/app/desktop_state.hpp"
+#include "win32/main_window/dialog_print_host.hpp"
 
 namespace veltrim {
 namespace {

@@ -6,9 +6,9 @@
 #include <tuple>
 #include <utility>
 
-#include "about/about_layout.hpp"
-#include "about/about_texts.hpp"
-#include "about/version_record.hpp"
+#include "core/about/about_layout.hpp"
+#include "core/about/about_texts.hpp"
+#include "core/about/version_record.hpp"
 
 namespace veltrim {
 namespace {

@@ -8,16 +8,16 @@
 #include <numeric>
 
 #include "../support/scratch_dir.hpp"
-#include "app/app_state.hpp"
-#include "app/config_file.hpp"
-#include "app/control_images.hpp"
-#include "app/main_commands.hpp"
-#include "app/main_window_layout.hpp"
-#include "app/number_boxes.hpp"
-#include "app/pointer_over.hpp"
-#include "app/program_paths.hpp"
-#include "app/tab_switch.hpp"
-#include "app/test_selection.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/config_file.hpp"
+#include "core/app/control_images.hpp"
+#include "core/app/main_commands.hpp"
+#include "core/app/main_window_layout.hpp"
+#include "core/app/number_boxes.hpp"
+#include "core/app/pointer_over.hpp"
+#include "core/app/tab_switch.hpp"
+#include "core/job/test_selection.hpp"
+#include "core/support/program_paths.hpp"
 
 namespace veltrim {
 namespace {
@@ -255,10 +255,10 @@ TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnlyAndSwatchesAttachI
 }
 
 TEST(Colours, PackRedLowBlueHighEachInItsByte) {
-  EXPECT_EQ(ToColourRef({79, 84, 87}), 0x0057544Fu);
-  EXPECT_EQ(ToColourRef({255, 0, 0}), 0x000000FFu);
-  EXPECT_EQ(ToColourRef({500, -3, 256}), 0x00FF00FFu);
-  EXPECT_EQ(FromColourRef(0x00123456u), (ColourTriple{0x56, 0x34, 0x12}));
+  EXPECT_EQ(ToColorRef({79, 84, 87}), 0x0057544Fu);
+  EXPECT_EQ(ToColorRef({255, 0, 0}), 0x000000FFu);
+  EXPECT_EQ(ToColorRef({500, -3, 256}), 0x00FF00FFu);
+  EXPECT_EQ(FromColorRef(0x00123456u), (ColourTriple{0x56, 0x34, 0x12}));
 }
 
 TEST(LargePreview, KindsAndRefusals) {
@@ -300,12 +300,13 @@ TEST(PointerOver, OnlyVisibleChangedButtonsAreRedrawn) {
 }
 
 TEST(NumberBoxes, RangesStartsAndDigitsOnly) {
-  const NumberBox expected[] = {{1180, 1181, 1, 100, 1}, {1182, 1183, 1, 100, 1}, {1184, 1185, 1, 100, 100},
-                            {1186, 1187, -1000, 1000, 0}, {1268, 1269, 1, 100, 1}};
-  ASSERT_EQ(std::size(kNumberBoxes), std::size(expected));
-  for (const NumberBox& e : expected) {
-    const auto tuple = [](const NumberBox& b) { return std::tuple(b.boxId, b.spinId, b.lower, b.upper, b.start); };
-    for (const int id : {e.boxId, e.spinId}) EXPECT_EQ(tuple(FindNumberBox(id).value()), tuple(e)) << id;
+  // A box or its spin finds the job number's range and start: No of docs, Pages/doc, Coverage (%), Y Paper offset (mm)
+  // and the Custom tab's coverage percent.
+  const struct { int id, lower, upper, start; } rows[] = {
+      {1180, 1, 100, 1}, {1183, 1, 100, 1}, {1185, 1, 100, 100}, {1186, -1000, 1000, 0}, {1269, 1, 100, 1}};
+  for (const auto& row : rows) {
+    const JobRange& range = FindNumberBox(row.id).value().Range();
+    EXPECT_EQ(std::tuple(range.lower, range.upper, range.start), std::tuple(row.lower, row.upper, row.start)) << row.id;
   }
   EXPECT_EQ(SpinRangeParam(*FindNumberBox(1187)), 0xFC1803E8u) << "upper limit low, lower limit high";
   EXPECT_FALSE(FindNumberBox(1188));

@@ -4,12 +4,12 @@
 
 #include <climits>
 
-#include "colour/colour_models.hpp"
-#include "colour_tools/calibration_wizard.hpp"
-#include "colour_tools/colour_plot.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/saturation_lightness_page.hpp"
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
+#include "core/colour/colour_models.hpp"
+#include "core/colour_tools/calibration_wizard.hpp"
+#include "core/colour_tools/colour_plot.hpp"
+#include "core/patterns/calibration/saturation_lightness_page.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
 
 namespace veltrim {
 namespace {

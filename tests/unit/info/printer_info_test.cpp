@@ -1,8 +1,8 @@
 // The printer information report word for word, its JSON form, and the device mode made from a CUPS queue's settings.
 #include <gtest/gtest.h>
 
-#include "info/printer_info_json.hpp"
-#include "info/printer_info_report.hpp"
+#include "core/info/printer_info_json.hpp"
+#include "core/info/printer_info_report.hpp"
 
 namespace veltrim {
 namespace {

@@ -6,17 +6,17 @@
 #include <map>
 
 #include "../support/scratch_dir.hpp"
+#include "core/patterns/advanced/full_page_text.hpp"
+#include "core/patterns/advanced/printing_margins.hpp"
+#include "core/patterns/black_white/bw_shapes.hpp"
+#include "core/patterns/black_white/info_block.hpp"
+#include "core/patterns/black_white/simple_text_page.hpp"
+#include "core/patterns/calibration/calibration_page.hpp"
+#include "core/patterns/calibration/saturation_lightness_page.hpp"
+#include "core/patterns/colour/bitmapped_image_page.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
+#include "core/patterns/shared/line_blocks.hpp"
 #include "pattern_page.hpp"
-#include "patterns/bitmapped_image_page.hpp"
-#include "patterns/bw_shapes.hpp"
-#include "patterns/calibration_page.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/full_page_text.hpp"
-#include "patterns/info_block.hpp"
-#include "patterns/line_blocks.hpp"
-#include "patterns/printing_margins.hpp"
-#include "patterns/saturation_lightness_page.hpp"
-#include "patterns/simple_text_page.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim::test {

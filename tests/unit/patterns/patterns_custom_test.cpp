@@ -3,20 +3,21 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <map>
 
 #include "../support/scratch_dir.hpp"
+#include "core/patterns/advanced/full_page_text.hpp"
+#include "core/patterns/advanced/printing_margins.hpp"
+#include "core/patterns/black_white/bw_shapes.hpp"
+#include "core/patterns/black_white/info_block.hpp"
+#include "core/patterns/black_white/simple_text_page.hpp"
+#include "core/patterns/calibration/calibration_page.hpp"
+#include "core/patterns/calibration/saturation_lightness_page.hpp"
+#include "core/patterns/colour/bitmapped_image_page.hpp"
+#include "core/patterns/custom/custom_patterns.hpp"
+#include "core/patterns/shared/line_blocks.hpp"
 #include "pattern_page.hpp"
-#include "patterns/bitmapped_image_page.hpp"
-#include "patterns/bw_shapes.hpp"
-#include "patterns/calibration_page.hpp"
-#include "patterns/custom_patterns.hpp"
-#include "patterns/full_page_text.hpp"
-#include "patterns/info_block.hpp"
-#include "patterns/line_blocks.hpp"
-#include "patterns/printing_margins.hpp"
-#include "patterns/saturation_lightness_page.hpp"
-#include "patterns/simple_text_page.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim::test {
@@ -118,36 +119,34 @@ TEST(FullPageFills, WholePrintableAreaInTheColourOfTheCoverage) {
   const struct {
     Tab tab;
     int item;
-    const char* coverage;  // the box's text as typed
+    int coverage;  // the Coverage (%) number, as the window read it
     ColorRef colour;
     ColourTriple custom = {};  // the colour of Custom's Full Page Custom Color
   } cases[] = {
-      {Tab::Advanced, 5, "100", Rgb(0, 255, 255)},  // cyan at full strength is 0xFFFF00
-      {Tab::Advanced, 8, "100", Rgb(0, 0, 0)},
-      {Tab::Advanced, 9, "50", Rgb(255, 127, 127)},  // k = 50 x 255 / 100 = 127
-      {Tab::Advanced, 6, "50", Rgb(255, 127, 255)},
-      {Tab::Advanced, 7, "1", Rgb(255, 255, 252)},  // 99 x 255 / 100 = 252: almost white
-      {Tab::Advanced, 10, "75", Rgb(63, 255, 63)}, {Tab::Advanced, 11, "25", Rgb(191, 191, 255)},
+      {Tab::Advanced, 5, 100, Rgb(0, 255, 255)},  // cyan at full strength is 0xFFFF00
+      {Tab::Advanced, 8, 100, Rgb(0, 0, 0)},
+      {Tab::Advanced, 9, 50, Rgb(255, 127, 127)},  // k = 50 x 255 / 100 = 127
+      {Tab::Advanced, 6, 50, Rgb(255, 127, 255)},
+      {Tab::Advanced, 7, 1, Rgb(255, 255, 252)},  // 99 x 255 / 100 = 252: almost white
+      {Tab::Advanced, 10, 75, Rgb(63, 255, 63)}, {Tab::Advanced, 11, 25, Rgb(191, 191, 255)},
       // Typed past the spin's range: held to 1..100, so the tint stays a colour component.
-      {Tab::Advanced, 9, "0", Rgb(255, 252, 252)}, {Tab::Advanced, 8, "500", Rgb(0, 0, 0)},
-      {Tab::Advanced, 5, "-40", Rgb(252, 255, 255)},
-      {Tab::Advanced, 11, "many", Rgb(252, 252, 255)},  // not a number reads 0
-      {Tab::Advanced, 12, "50", Rgb(255, 255, 255)},    // white does not read the box
-      // Custom's colour lightened by the coverage, an empty box giving white.
-      {Tab::Custom, 0, "50", Rgb(255, 127, 127), {255, 0, 0}}, {Tab::Custom, 0, "", Rgb(255, 255, 255), {255, 0, 0}},
-      {Tab::Custom, 0, "100", Rgb(0, 128, 255), {0, 128, 255}},
+      {Tab::Advanced, 9, 0, Rgb(255, 252, 252)}, {Tab::Advanced, 8, 500, Rgb(0, 0, 0)},
+      {Tab::Advanced, 5, -40, Rgb(252, 255, 255)},
+      {Tab::Advanced, 12, 50, Rgb(255, 255, 255)},    // white does not read the box
+      // Custom's colour lightened by the coverage, 0 giving white.
+      {Tab::Custom, 0, 50, Rgb(255, 127, 127), {255, 0, 0}}, {Tab::Custom, 0, 0, Rgb(255, 255, 255), {255, 0, 0}},
+      {Tab::Custom, 0, 100, Rgb(0, 128, 255), {0, 128, 255}},
       // Above 100 darkens; below 0 a component stops at 0 instead of borrowing from the next byte.
-      {Tab::Custom, 0, "150", Rgb(23, 173, 0), {100, 200, 50}},
-      // The typed number saturates at 2^31 - 1: (100 - p) x 255 must not overflow.
-      {Tab::Custom, 0, "99999999999", Rgb(255, 0, 0), {255, 0, 0}},
-      {Tab::Custom, 0, "100", Rgb(255, 0, 0), {500, -3, 0}},  // components outside a byte are held
+      {Tab::Custom, 0, 150, Rgb(23, 173, 0), {100, 200, 50}},
+      // The largest number a box can give: (100 - p) x 255 must not overflow.
+      {Tab::Custom, 0, INT_MAX, Rgb(255, 0, 0), {255, 0, 0}},
+      {Tab::Custom, 0, 100, Rgb(255, 0, 0), {500, -3, 0}},  // components outside a byte are held
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "item " << c.item << " at \"" << c.coverage << "\"");
+    SCOPED_TRACE(testing::Message() << "item " << c.item << " at " << c.coverage);
     Page page;
     if (c.tab == Tab::Custom) page.Colour(kFullPageColourSlot, c.custom);
-    page.Box(kIdCoverage, c.coverage).Tick(c.tab, {c.item}).Draw(10);  // the offset does not apply
-    EXPECT_EQ(page.host.reads, c.item == 12 ? std::vector<int>{} : std::vector<int>{kIdCoverage});
+    page.Set(JobNumber::Coverage, c.coverage).Tick(c.tab, {c.item}).Draw(10);  // the offset does not apply
     EXPECT_EQ(page.Boxes(), (std::vector<PaintedBox>{{{0, 0, 4800, 3150}, c.colour, c.colour, 1}}));
   }
 }
@@ -305,20 +304,20 @@ TEST(MillimetricPaper, FineThenCoarseLinesBothWaysByTheVerticalMillimetre) {
 // Color Coverage: cells 0.25 x 11 = 2.75 wide, 0.25 x 23 = 5.75 high, 1745 x 547 = 954515; row 1 starts at cell 1745.
 TEST(ColorCoverage, InksEveryStepthCellOrLeavesItWhite) {
   const struct {
-    const char* percent;
+    int percent;
     std::size_t inked, white;  // cells, plus the full page above 50 %
     std::size_t second;        // the index of the first cell in row 1
     Rect secondCell, rowCell;
   } cases[] = {
-      {"5", 47726, 0, 88, {55, 0, 57, 5}, {41, 5, 44, 11}},   // every 20th cell
-      {"30", 318172, 0, 582, {8, 0, 11, 5}, {2, 5, 5, 11}},   // 100 / 30 = 3: about 33 %
-      {"50", 477258, 0, 873, {5, 0, 8, 5}, {2, 5, 5, 11}},    // still dots
-      {"80", 1, 190903, 349, {13, 0, 16, 5}, {0, 5, 2, 11}},  // every 5th white
+      {5, 47726, 0, 88, {55, 0, 57, 5}, {41, 5, 44, 11}},   // every 20th cell
+      {30, 318172, 0, 582, {8, 0, 11, 5}, {2, 5, 5, 11}},   // 100 / 30 = 3: about 33 %
+      {50, 477258, 0, 873, {5, 0, 8, 5}, {2, 5, 5, 11}},    // still dots
+      {80, 1, 190903, 349, {13, 0, 16, 5}, {0, 5, 2, 11}},  // every 5th white
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.percent);
     const auto boxes =
-        Page().Colour(kCoverageColourSlot, {0, 90, 180}).Box(kIdDotCoverage, c.percent).Tick(Tab::Custom, {5}).Draw(10)
+        Page().Colour(kCoverageColourSlot, {0, 90, 180}).Set(JobNumber::DotCoverage, c.percent).Tick(Tab::Custom, {5}).Draw(10)
             .Boxes();
     const auto inked = std::count_if(boxes.begin(), boxes.end(), [](const PaintedBox& b) {
       return b.brush == Rgb(0, 90, 180);
@@ -336,9 +335,9 @@ TEST(ColorCoverage, InksEveryStepthCellOrLeavesItWhite) {
 
 TEST(ColorCoverage, TypedPercentagesOutsideTheBoxRange) {
   // 0 and below ink nothing; 100 and above cover the page with no white cell: 100 - s is never a divisor of 0.
-  for (const auto& [typed, whole] : {std::pair{"0", false}, {"", false}, {"-7", false}, {"100", true}, {"150", true}}) {
-    const auto boxes = Page().Box(kIdDotCoverage, typed).Tick(Tab::Custom, {5}).Draw().Boxes();
-    ASSERT_EQ(boxes.size(), whole ? 1u : 0u) << "\"" << typed << "\"";
+  for (const auto& [typed, whole] : {std::pair{0, false}, {-7, false}, {100, true}, {150, true}}) {
+    const auto boxes = Page().Set(JobNumber::DotCoverage, typed).Tick(Tab::Custom, {5}).Draw().Boxes();
+    ASSERT_EQ(boxes.size(), whole ? 1u : 0u) << typed;
     if (whole) {
       EXPECT_EQ(boxes[0].box, (Rect{0, 0, 4800, 3150})) << typed;
     }
@@ -350,7 +349,7 @@ TEST(ColorCoverage, CellsAreAtLeastOneUnitOnCoarseOrSizelessDevices) {
   // give cells of size 0.
   for (const RecordingDevice& device : {RecordingDevice::Printer(72, 72, 40, 30, 20, 15, 0, 0),
                                         RecordingDevice::Printer(600, 600, 40, 30, 0, 0, 0, 0)}) {
-    const auto boxes = Page(device).Box(kIdDotCoverage, "50").Tick(Tab::Custom, {5}).Draw().Boxes();
+    const auto boxes = Page(device).Set(JobNumber::DotCoverage, 50).Tick(Tab::Custom, {5}).Draw().Boxes();
     EXPECT_EQ(boxes.size(), 600u);  // half of 40 x 30 one-unit cells
     for (const PaintedBox& b : boxes) ASSERT_EQ(b.box.right - b.box.left + b.box.bottom - b.box.top, 2);
   }

@@ -5,11 +5,11 @@
 #include <optional>
 #include <ostream>
 
-#include "platform/draw_text.hpp"
-#include "platform/page_files.hpp"
-#include "platform/raster_files.hpp"
-#include "recording_surface.hpp"
 #include "../support/scratch_dir.hpp"
+#include "backends/recording/recording_surface.hpp"
+#include "core/platform/draw_text.hpp"
+#include "core/platform/page_files.hpp"
+#include "core/platform/raster_files.hpp"
 
 namespace veltrim {
 namespace {

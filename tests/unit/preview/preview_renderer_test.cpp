@@ -1,5 +1,5 @@
 // The preview on the recording surface: worked stacking, offset, pictures and dots; every drawing leaves it clean.
-#include "preview/preview_renderer.hpp"
+#include "core/preview/preview_renderer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <random>
 
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/print/job_follow.hpp"
 #include "pattern_page.hpp"
-#include "print/job_follow.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -65,27 +65,27 @@ struct Job {
   TestHost host;
   ScriptedTarget target;
   TestSelection selection;
-  std::string printerName;
-  DynString report;
+  JobSettings settings;
+  PrintOutcome outcome;
 
-  // The report, set once, after the header.
+  // The report after its header.
   std::string Run() {
-    PrintEngine(host, target, selection, printerName, report);
-    EXPECT_EQ(std::pair(host.reportsSet, host.report), std::pair(1, std::string(report.View())));
+    outcome = PrintEngine(host, target, {selection, settings});
     const std::string header = "QORVEL Veltrim v2\r\n-------------------\r\n";
-    EXPECT_EQ(host.report.substr(0, header.size()), header);
-    return host.report.substr(std::min(header.size(), host.report.size()));
+    EXPECT_EQ(outcome.report.substr(0, header.size()), header);
+    return outcome.report.substr(std::min(header.size(), outcome.report.size()));
   }
 };
 
 TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
-  // A refused dialog counts its own time and leaves the printer name alone; the report shows every digit of the float
+  // A refused dialog counts its own time and names no printer; the report shows every digit of the float
   // (0.001f is not 0.001).
-  const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer; } cases[] = {
-      {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", ""},
-      {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", ""},
+  const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer, port; } cases[] = {
+      {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", "", ""},
+      {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", "", ""},
       {true, false, {0, 10, 110},
-       "[v] PrintDlg()\r\n[x] pd.hDC\r\n\r\nPrint Time: 0.100000001490116119384765625 seconds.", "Queue 7"},
+       "[v] PrintDlg()\r\n[x] pd.hDC\r\n\r\nPrint Time: 0.100000001490116119384765625 seconds.", "Queue 7",
+       "CUPS:Queue 7"},
   };
   for (const auto& c : cases) {
     Job job;
@@ -93,50 +93,52 @@ TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
     job.target.withDevice = c.withDevice;
     job.host.clock = c.clock;
     EXPECT_EQ(job.Run(), c.expected);
-    EXPECT_EQ(job.printerName, c.printer);
+    EXPECT_EQ(std::tuple(job.outcome.accepted, job.outcome.printerName, job.outcome.printerPort),
+              std::tuple(c.accept, c.printer, c.port));
   }
 }
 
 TEST(PrintReport, TwoDocumentsOfThreePages) {
   Job job;
-  job.host.boxes = {{kIdDocs, "2"}, {kIdPagesPerDoc, "3"}, {kIdPaperOffset, "0"}};
+  job.settings.documents = 2;
+  job.settings.pages = 3;
   job.host.clock = {0, 5000, 5500};  // the dialog's own time is not counted: the clock starts again after it
   job.selection.currentTab = -1;     // every page spooled blank, but started and ended
   job.selection.bwTests.fill(1);
   const std::string page = "[v] StartPage()\r\n[v] EndPage()\r\n";
   const std::string document = "[v] StartDoc()\r\n" + page + page + page + "[v] EndDoc()\r\n";
   EXPECT_EQ(job.Run(), "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + document + document + "\r\nPrint Time: 0.5 seconds.");
-  EXPECT_EQ(job.printerName, "Queue 7");
+  EXPECT_EQ(job.outcome.printerName, "Queue 7");
   std::vector<std::string> calls = {"PrintDlg"};
   for (int twice = 0; twice < 2; ++twice)
     calls.insert(calls.end(), {"StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage", "EndPage",
                                "StartPage", "EndPage", "EndDoc"});
   EXPECT_EQ(job.target.calls, calls);
-  EXPECT_EQ(job.host.reads, (std::vector<int>{kIdPagesPerDoc, kIdDocs, kIdPaperOffset}));
   for (const Record& record : job.target.surface->Records())
     EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
 }
 
 TEST(PrintReport, SpoolerFailuresAreMarkedStepByStepAndTheJobGoesOn) {
   // The report between "[v] pd.hDC\r\n" and the time line.
-  const struct { const char *docs, *pages; SpoolerScript script; std::string expected; } cases[] = {
+  const struct { int docs, pages; SpoolerScript script; std::string expected; } cases[] = {
       // A failed StartPage is followed by the next page's StartPage, never an EndPage.
-      {"1", "3", {{}, {1, 0, 1}, {}, {}},
+      {1, 3, {{}, {1, 0, 1}, {}, {}},
        "[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[x] StartPage()\r\n[v] StartPage()\r\n[v] EndPage()\r\n"
        "[v] EndDoc()\r\n"},
-      {"1", "1", {{}, {-5}, {}, {}}, "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
+      {1, 1, {{}, {-5}, {}, {}}, "[v] StartDoc()\r\n[x] StartPage()\r\n[v] EndDoc()\r\n"},
       // SP_ERROR skips the document: no pages, no EndDoc; the next one runs. Only -1 is a failed StartDoc.
-      {"2", "1", {{-1}, {}, {}, {}},
+      {2, 1, {{-1}, {}, {}, {}},
        "[x] StartDoc()\r\n[v] StartDoc()\r\n[v] StartPage()\r\n[v] EndPage()\r\n[v] EndDoc()\r\n"},
-      {"1", "0", {{0}, {}, {}, {}}, "[v] StartDoc()\r\n[v] EndDoc()\r\n"},
-      {"1", "2", {{}, {}, {0, -1}, {0}},
+      {1, 0, {{0}, {}, {}, {}}, "[v] StartDoc()\r\n[v] EndDoc()\r\n"},
+      {1, 2, {{}, {}, {0, -1}, {0}},
        "[v] StartDoc()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[x] EndDoc()\r\n"},
-      {"0", "3", {}, ""}, {"two", "3", {}, ""},  // not a number reads as zero
-      {"2", "0", {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"},
+      {0, 3, {}, ""},
+      {2, 0, {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"},
   };
   for (const auto& c : cases) {
     Job job;
-    job.host.boxes = {{kIdDocs, c.docs}, {kIdPagesPerDoc, c.pages}, {kIdPaperOffset, "0"}};
+    job.settings.documents = c.docs;
+    job.settings.pages = c.pages;
     job.target.script = c.script;
     const std::string report = job.Run();
     const std::string prefix = "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
@@ -169,7 +171,8 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
 
 TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinterAndTheTimeAfreshEachPage) {
   Job job;
-  job.host.boxes = {{kIdDocs, "1"}, {kIdPagesPerDoc, "2"}, {kIdPaperOffset, "10"}};
+  job.settings.pages = 2;
+  job.settings.offsetMm = 10;
   job.target.device = Skewed();  // 23 units a horizontal mm, 11 a vertical one
   job.selection.bwTests[0] = 1;
   job.Run();
@@ -181,7 +184,7 @@ TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinterAndTheTimeAfreshEachPa
   EXPECT_EQ(job.host.factsRead, 2);
 }
 
-struct PageCase { const char* name; Tab tab; std::vector<int> items; const char* coverage = "50"; };
+struct PageCase { const char* name; Tab tab; std::vector<int> items; int coverage = 50; };
 
 class EveryPage : public ::testing::TestWithParam<PageCase> {};
 
@@ -189,7 +192,7 @@ TEST_P(EveryPage, DrawsAndDeletesAndDeselectsEveryObject) {
   const PageCase& c = GetParam();
   Page page;
   for (const int item : c.items) page.Tick(c.tab, {item});
-  page.Box(kIdCoverage, c.coverage).Box(kIdDotCoverage, c.coverage).Draw(3);
+  page.Set(JobNumber::Coverage, c.coverage).Set(JobNumber::DotCoverage, c.coverage).Draw(3);
   const auto& records = page.dc.Records();
   EXPECT_TRUE(std::any_of(records.begin(), records.end(), [](const Record& r) {
     return r.op == "Rectangle" || r.op == "LineTo" || r.op == "DrawTextA";
@@ -204,7 +207,7 @@ std::vector<PageCase> AllPages() {
       {"BlackWhiteStacked", Tab::BlackWhite, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
       {"ColorStacked", Tab::Color, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
       {"CalibrationAllInks", Tab::Calibration, {0, 1, 2, 3, 4, 5, 6}}, {"Graph", Tab::Calibration, {7}},
-      {"CoverageHoles", Tab::Custom, {5}, "95"},
+      {"CoverageHoles", Tab::Custom, {5}, 95},
   };
   for (int option = 0; option < kAdvancedOptions; ++option) cases.push_back({"Advanced", Tab::Advanced, {option}});
   for (int item = 0; item < kCustomItems; ++item) cases.push_back({"Custom", Tab::Custom, {item}});
@@ -238,7 +241,7 @@ TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
   for (const auto& c : cases) {
     Page all, alone;
     for (const int item : c.ticked) all.Tick(c.tab, {item});
-    all.Box(kIdDotCoverage, "50").Draw(10);
+    all.Set(JobNumber::DotCoverage, 50).Draw(10);
     alone.Tick(c.tab, {c.alone}).Draw(10);
     ASSERT_FALSE(alone.dc.Records().empty());
     EXPECT_EQ(all.dc.Records(), alone.dc.Records()) << "item " << c.alone;

@@ -1,6 +1,6 @@
 // The recording surface: every call recorded with its arguments and result and its effect on the state, bitmap files
 // decoded, blitted, selected and deleted, and object hygiene with the scoped helpers that keep it.
-#include "recording_surface.hpp"
+#include "backends/recording/recording_surface.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "../support/scratch_dir.hpp"
-#include "platform/scoped_object.hpp"
+#include "core/platform/scoped_object.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {

@@ -15,12 +15,12 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "core/support/bitmap_file.hpp"
+#include "core/support/dyn_string.hpp"
+#include "core/support/file_helpers.hpp"
+#include "core/support/format_message.hpp"
+#include "core/support/number_text.hpp"
 #include "scratch_dir.hpp"
-#include "support/bitmap_file.hpp"
-#include "support/dyn_string.hpp"
-#include "support/file_helpers.hpp"
-#include "support/format_message.hpp"
-#include "support/number_text.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {

@@ -1,0 +1,55 @@
+#pragma once
+// The test selection of the main window and its rules: which items of each
+// tab are ticked, the one exclusive item of tabs 0, 1 and 3, the Custom
+// tab's at-most-one rule and the selection menu's four commands.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "core/colour/colour_ref.hpp"
+
+namespace veltrim {
+
+enum class Tab : int { BlackWhite = 0, Color = 1, Advanced = 2, Calibration = 3, Custom = 4 };
+
+inline constexpr int kTabCount = 5;
+inline constexpr int kBwItems = 10;
+inline constexpr int kColorItems = 13;
+inline constexpr int kAdvancedOptions = 15;
+inline constexpr int kCalibrationItems = 8;
+inline constexpr int kCustomItems = 6;
+inline constexpr int kGradientLayouts = 3;
+inline constexpr int kColourSlots = 10;
+
+// Selection menu commands.
+enum class SelectCommand : int { All = 5000, None = 5001, Inverse = 5002, MostCommon = 5003 };
+
+struct TestSelection {
+  int currentTab = 0;  // -1 when no category is chosen
+  std::array<std::uint8_t, kBwItems> bwTests{};
+  std::array<std::uint8_t, kColorItems> colorTests{};
+  int advancedOption = 0;
+  std::array<std::uint8_t, kCalibrationItems> calibrationTests{};
+  std::array<std::uint8_t, kCustomItems> customTests{};
+  int gradientLayout = 0;
+  std::array<ColourTriple, kColourSlots> customColours{};
+
+  // The tick flags of tab 0, 1 or 3; empty for the others.
+  std::span<std::uint8_t> FlagsOf(int tab);
+  std::span<const std::uint8_t> FlagsOf(int tab) const;
+};
+
+// A click on item `index` of tab 0, 1 or 3: the item flips; ticking the
+// exclusive (last) item clears the others, ticking any other clears it.
+// Returns false (nothing changed) for another tab or an index out of range.
+bool ToggleItem(TestSelection& selection, int tab, int index);
+
+// A click on Custom item `index`: it flips and every other item clears.
+bool ClickCustomItem(TestSelection& selection, int index);
+
+// A selection-menu command on the current tab; tabs 2 and 4 are left as
+// they are.
+void ApplySelectCommand(TestSelection& selection, SelectCommand command);
+
+}  // namespace veltrim
