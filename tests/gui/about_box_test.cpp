@@ -119,7 +119,7 @@ TEST_F(AboutBox, ShowsItsFaceAndTextsAndClosesByButtonEnterAndEsc) {
     ASSERT_FALSE(image.empty());
     EXPECT_TRUE(ShowsSoon([] {}, child, [&](const auto& shown) { return shown == image; }));
   }
-  const auto background = Image(kAboutBackgroundBitmap);
+  const auto background = Image(IDB_ABOUT_BACKGROUND);
   ASSERT_EQ(background.size(), static_cast<std::size_t>(kAboutWidth * kAboutHeight));
   const auto face = OnScreen(about);
   for (const POINT p : {POINT{5, 5}, POINT{100, 50}, POINT{300, 80}, POINT{420, 200}, POINT{495, 335}})

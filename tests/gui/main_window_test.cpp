@@ -234,7 +234,7 @@ TEST_P(MainWindowEnding, EndsWithZeroAndGivesBackEveryGdiObject) {
     exitValue = ui.EndWith(GetParam().message, GetParam().wParam, GetParam().lParam, [&ui] {
       // Wine's background static keeps the image it loaded from the template itself, not the program's.
       ::DeleteObject(reinterpret_cast<HGDIOBJ>(
-          ::SendDlgItemMessageA(ui.Window(), kBackgroundStatic, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+          ::SendDlgItemMessageA(ui.Window(), IDC_MAIN_BACKGROUND, STM_GETIMAGE, IMAGE_BITMAP, 0)));
     });
     EXPECT_EQ(ui.State().Bitmap(4500), nullptr) << "bitmaps deleted by the clean-up";
     EXPECT_FALSE(ui.State().whiteBrush);

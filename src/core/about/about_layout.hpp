@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <span>
 
+#include "core/platform/resource_ids.h"
+
 namespace veltrim {
 
-inline constexpr int kAboutDialogTemplate = 15;
-inline constexpr int kAboutBackgroundStatic = 4009;  // the template's one control
-inline constexpr int kAboutBackgroundBitmap = 200;
 inline constexpr int kAboutWidth = 501;
 inline constexpr int kAboutHeight = 341;
 inline constexpr int kAboutTimerId = 14;

@@ -6,12 +6,12 @@
 #include "core/app/main_window_layout.hpp"
 #include "core/app/pointer_over.hpp"
 #include "core/app/tab_switch.hpp"
+#include "core/platform/resource_ids.h"
 
 namespace veltrim {
 namespace {
 
 constexpr int kFirstAdvancedOption = 1214;
-constexpr int kFirstLayoutOption = 1272;
 
 bool PointerOver(int id, const AppState& state) {
   const int index = id - kFirstHoverButton;
@@ -56,7 +56,7 @@ int ImageFor(int controlId, bool pressed, const AppState& state) {
 }
 
 std::vector<int> StartUpBitmaps() {
-  constexpr int kFirstMain = 4500, kLastMain = 4668, kFirstAbout = 4400, kLastAbout = 4420;
+  constexpr int kFirstMain = IDB_FIRST_BITMAP, kLastMain = IDB_LAST_BITMAP, kFirstAbout = 4400, kLastAbout = 4420;
   std::vector<int> ids;
   for (int id = kFirstMain; id <= kLastMain; ++id) ids.push_back(id);
   for (int id = kFirstAbout; id <= kLastAbout; ++id) ids.push_back(id);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/app/main_window_layout.hpp"
 #include "core/app/tab_switch.hpp"
 
 namespace veltrim {
@@ -10,17 +11,17 @@ namespace veltrim {
 Command ClassifyCommand(int id, int notificationCode) {
   if (notificationCode != 0 && notificationCode != 1) return {};
   switch (id) {
-    case 10:
+    case IDCMD_QUIT:
     case 1165: return {CommandKind::Quit};
-    case 17:
+    case IDCMD_ABOUT:
     case 1175: return {CommandKind::About};
-    case kNextTabCommand: return {CommandKind::NextTab};
-    case kPreviousTabCommand: return {CommandKind::PreviousTab};
+    case IDCMD_NEXT_TAB: return {CommandKind::NextTab};
+    case IDCMD_PREVIOUS_TAB: return {CommandKind::PreviousTab};
     case 1171: return {CommandKind::Preview};
-    case 1172: return {CommandKind::Print};
-    case 1173: return {CommandKind::PrinterInfo};
-    case 1174: return {CommandKind::Help};
-    case 1176: return {CommandKind::SelectionMenu};
+    case IDCMD_START_PRINTING: return {CommandKind::Print};
+    case IDCMD_PRINTER_INFO: return {CommandKind::PrinterInfo};
+    case IDCMD_HELP: return {CommandKind::Help};
+    case kSelectionMenuButton: return {CommandKind::SelectionMenu};
     case kAdvancedPreviewCommand:
     case kCalibrationCurvesCommand:
     case kCustomPreviewCommand: return {CommandKind::LargePreview, -1, id};
@@ -39,7 +40,8 @@ Command ClassifyCommand(int id, int notificationCode) {
   if (const IdRange custom = TabItemIds(4); custom.Contains(id)) {
     return {CommandKind::CustomItem, -1, id - custom.first};
   }
-  if (id >= 1272 && id < 1272 + kGradientLayouts) return {CommandKind::LayoutOption, -1, id - 1272};
+  if (id >= kFirstLayoutOption && id < kFirstLayoutOption + kGradientLayouts)
+    return {CommandKind::LayoutOption, -1, id - kFirstLayoutOption};
   if (const auto slot = ColourSlotOfButton(id)) return {CommandKind::ColourButton, -1, *slot};
   if (id >= static_cast<int>(SelectCommand::All) && id <= static_cast<int>(SelectCommand::MostCommon)) {
     return {CommandKind::SelectMenu, -1, id};

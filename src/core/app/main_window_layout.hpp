@@ -12,15 +12,17 @@
 
 #include "core/app/number_boxes.hpp"
 #include "core/job/test_selection.hpp"
+#include "core/platform/resource_ids.h"
 
 namespace veltrim {
 
 // ---------------------------------------------------------------------------
 // The window
 
-inline constexpr int kMainWindowTemplate = 997;
-inline constexpr int kBackgroundStatic = 998;
-inline constexpr int kBackgroundBitmap = 300;
+// Controls the rules name: the selection menu's button and the first of the
+// Custom tab's three layout options.
+inline constexpr int kSelectionMenuButton = 1176;
+inline constexpr int kFirstLayoutOption = 1272;
 inline constexpr int kMainWindowWidth = 789;
 inline constexpr int kMainWindowHeight = 397;
 // Only the task bar shows it: the window has no caption.
@@ -144,7 +146,6 @@ using K = ControlKind;
 using I = ImageUse;
 inline constexpr TabMask kAll = kAllTabs;
 constexpr TabMask T(int tab) { return TabBit(tab); }
-inline constexpr int kColourPressed = 4666;
 }  // namespace layout_detail
 
 // In creation order, which is also the keyboard tab order. The role of a
@@ -163,7 +164,7 @@ inline constexpr auto kMainControls = [] {
       {1173, K::ImageButton, 609, 169, 155, 40, true, kAll, "command: Get Printer Info", I::ThreeState, 4524},
       {1174, K::ImageButton, 609, 301, 155, 41, true, kAll, "command: HELP", I::ThreeState, 4527},
       {1175, K::ImageButton, 609, 342, 155, 39, true, kAll, "command: About", I::ThreeState, 4530},
-      {1176, K::ImageButton, 370, 301, 20, 21, true, T(0) | T(1) | T(3), "opens the selection menu", I::ThreeState, 4533},
+      {kSelectionMenuButton, K::ImageButton, 370, 301, 20, 21, true, T(0) | T(1) | T(3), "opens the selection menu", I::ThreeState, 4533},
       {1177, K::ImageButton, 223, 289, 165, 29, false, T(2), "Show Large Preview Window", I::ThreeState, 4541},
       {1178, K::ImageButton, 44, 278, 164, 28, false, T(3), "Plot Color Calibration Curves", I::ThreeState, 4544},
       {1179, K::ImageButton, 337, 222, 51, 74, false, T(4), "Show Large Preview Window (upright)", I::ThreeState, 4547},
@@ -232,7 +233,7 @@ inline constexpr auto kMainControls = [] {
       {1271, K::ImageStatic, 29, 201, 354, 2, false, T(3), "separator line", I::Single, 4668},
       {1243, K::ImageStatic, 30, 246, 78, 15, false, T(3), "label Center Color", I::Single, 4660},
       {1244, K::SwatchStatic, 111, 246, 145, 15, false, T(3), "swatch of colour slot 9"},
-      {1245, K::ImageButton, 255, 244, 29, 19, false, T(3), "colour button of slot 9", I::ColourButton, kColourPressed},
+      {1245, K::ImageButton, 255, 244, 29, 19, false, T(3), "colour button of slot 9", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       // Tab 4: Custom.
       {1237, K::ImageButton, 24, 130, 134, 17, false, T(4), "Full Page Custom Color:", I::Toggle, 4642},
       {1238, K::ImageButton, 24, 147, 134, 17, false, T(4), "Custom Gradient:", I::Toggle, 4644},
@@ -241,30 +242,30 @@ inline constexpr auto kMainControls = [] {
       {1241, K::ImageButton, 24, 241, 171, 17, false, T(4), "Custom 4 Sided Gradient:", I::Toggle, 4650},
       {1242, K::ImageButton, 24, 296, 96, 22, false, T(4), "Color Coverage:", I::Toggle, 4652},
       {1246, K::SwatchStatic, 158, 130, 144, 17, false, T(4), "swatch of colour slot 8"},
-      {1247, K::ImageButton, 302, 130, 29, 19, false, T(4), "colour button of slot 8", I::ColourButton, kColourPressed},
+      {1247, K::ImageButton, 302, 130, 29, 19, false, T(4), "colour button of slot 8", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1248, K::ImageStatic, 53, 164, 29, 20, false, T(4), "label Left:", I::Single, 4663},
       {1249, K::SwatchStatic, 82, 165, 72, 16, false, T(4), "swatch of colour slot 7"},
-      {1250, K::ImageButton, 154, 164, 29, 19, false, T(4), "colour button of slot 7", I::ColourButton, kColourPressed},
+      {1250, K::ImageButton, 154, 164, 29, 19, false, T(4), "colour button of slot 7", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1251, K::ImageStatic, 195, 164, 36, 20, false, T(4), "label Right:", I::Single, 4665},
       {1252, K::SwatchStatic, 231, 165, 72, 16, false, T(4), "swatch of colour slot 6"},
-      {1253, K::ImageButton, 302, 164, 29, 19, false, T(4), "colour button of slot 6", I::ColourButton, kColourPressed},
+      {1253, K::ImageButton, 302, 164, 29, 19, false, T(4), "colour button of slot 6", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1272, K::ImageButton, 39, 184, 81, 22, false, T(4), "Single Bar", I::Toggle, 4654},
       {1273, K::ImageButton, 120, 184, 111, 22, false, T(4), "Full Page Vertical", I::Toggle, 4656},
       {1274, K::ImageButton, 231, 184, 117, 22, false, T(4), "Full Page Orizontal", I::Toggle, 4658},
       {1254, K::SwatchStatic, 218, 222, 84, 17, false, T(4), "swatch of colour slot 5"},
-      {1255, K::ImageButton, 303, 222, 29, 19, false, T(4), "colour button of slot 5", I::ColourButton, kColourPressed},
+      {1255, K::ImageButton, 303, 222, 29, 19, false, T(4), "colour button of slot 5", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1256, K::ImageStatic, 53, 258, 16, 38, false, T(4), "label 1: / 3:", I::Single, 4661},
       {1257, K::SwatchStatic, 69, 260, 85, 16, false, T(4), "swatch of colour slot 4 (corner 1)"},
       {1259, K::SwatchStatic, 69, 278, 85, 16, false, T(4), "swatch of colour slot 2 (corner 3)"},
-      {1258, K::ImageButton, 154, 258, 29, 19, false, T(4), "colour button of slot 4", I::ColourButton, kColourPressed},
-      {1260, K::ImageButton, 154, 277, 29, 19, false, T(4), "colour button of slot 2", I::ColourButton, kColourPressed},
+      {1258, K::ImageButton, 154, 258, 29, 19, false, T(4), "colour button of slot 4", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
+      {1260, K::ImageButton, 154, 277, 29, 19, false, T(4), "colour button of slot 2", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1261, K::ImageStatic, 195, 258, 17, 38, false, T(4), "label 2: / 4:", I::Single, 4662},
       {1262, K::SwatchStatic, 212, 260, 90, 16, false, T(4), "swatch of colour slot 3 (corner 2)"},
       {1264, K::SwatchStatic, 212, 278, 90, 16, false, T(4), "swatch of colour slot 1 (corner 4)"},
-      {1263, K::ImageButton, 303, 258, 29, 19, false, T(4), "colour button of slot 3", I::ColourButton, kColourPressed},
-      {1265, K::ImageButton, 303, 277, 29, 19, false, T(4), "colour button of slot 1", I::ColourButton, kColourPressed},
+      {1263, K::ImageButton, 303, 258, 29, 19, false, T(4), "colour button of slot 3", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
+      {1265, K::ImageButton, 303, 277, 29, 19, false, T(4), "colour button of slot 1", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1266, K::SwatchStatic, 127, 299, 84, 16, false, T(4), "swatch of colour slot 0"},
-      {1267, K::ImageButton, 212, 298, 29, 19, false, T(4), "colour button of slot 0", I::ColourButton, kColourPressed},
+      {1267, K::ImageButton, 212, 298, 29, 19, false, T(4), "colour button of slot 0", I::ColourButton, IDB_COLOUR_BUTTON_PRESSED},
       {1268, K::NumberBox, 247, 300, 85, 16, false, T(4), "coverage percent of Custom item 5"},
       {1269, K::Spin, 247, 298, 10, 16, false, T(4), "spin of 1268"},
       {1270, K::ImageStatic, 332, 296, 16, 22, false, T(4), "label %", I::Single, 4664},

@@ -4,6 +4,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "core/app/main_window_layout.hpp"
 #include "core/job/test_selection.hpp"
 
 namespace veltrim {
@@ -32,12 +33,12 @@ constexpr Group kGroups[] = {
     {{1237, 1242}, On({4})},
     {{1243, 1245}, On({3})},
     {{1246, 1270}, On({4})},
-    {{1176, 1176}, On({0, 1, 3})},  // selection menu: no ticks on tabs 2 and 4
+    {{kSelectionMenuButton, kSelectionMenuButton}, On({0, 1, 3})},  // selection menu: no ticks on tabs 2 and 4
     {{1177, 1177}, On({2})},
     {{1178, 1178}, On({3})},
     {{1179, 1179}, On({4})},
     {{1271, 1271}, On({3})},
-    {{1272, 1274}, On({4})},
+    {{kFirstLayoutOption, kFirstLayoutOption + kGradientLayouts - 1}, On({4})},
 };
 
 }  // namespace

@@ -4,13 +4,12 @@
 
 #include <vector>
 
+#include "core/platform/resource_ids.h"
+
 namespace veltrim {
 
 inline constexpr int kFirstTabCommand = 1166;  // tab t is command 1166 + t
-inline constexpr int kNextTabCommand = 1163;   // F6
-inline constexpr int kPreviousTabCommand = 1164;  // F5
 inline constexpr int kBannerControl = 1190;
-inline constexpr int kFirstBannerBitmap = 4536;  // tab t shows bitmap 4536 + t
 
 // The tab after / before `tab`, wrapping 4 -> 0 and 0 -> 4. A tab outside
 // 0..4 (no category chosen) moves to tab 0 either way.
@@ -18,7 +17,8 @@ int NextTab(int tab);
 int PreviousTab(int tab);
 
 inline constexpr int TabCommand(int tab) { return kFirstTabCommand + tab; }
-inline constexpr int BannerBitmap(int tab) { return kFirstBannerBitmap + tab; }
+// One banner a tab.
+inline constexpr int BannerBitmap(int tab) { return IDB_TAB_BANNERS + tab; }
 
 // The first and last control id of the items of a tab (inclusive): the ones
 // redrawn after a selection change. Tab 4 gives the six Custom items.

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "core/colour/colour_ref.hpp"
+#include "core/platform/resource_ids.h"
 
 namespace veltrim {
 
@@ -23,7 +24,12 @@ inline constexpr int kGradientLayouts = 3;
 inline constexpr int kColourSlots = 10;
 
 // Selection menu commands.
-enum class SelectCommand : int { All = 5000, None = 5001, Inverse = 5002, MostCommon = 5003 };
+enum class SelectCommand : int {
+  All = IDM_SELECT_ALL,
+  None = IDM_SELECT_NONE,
+  Inverse = IDM_SELECT_INVERSE,
+  MostCommon = IDM_SELECT_MOST_COMMON
+};
 
 struct TestSelection {
   int currentTab = 0;  // -1 when no category is chosen

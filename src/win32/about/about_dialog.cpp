@@ -29,7 +29,7 @@ void PlaceDialog(HWND dialog) {
   const int x = work.left + (work.right - work.left - kAboutWidth) / 2;
   const int y = work.top + (work.bottom - work.top - kAboutHeight) / 2;
   ::SetWindowPos(dialog, nullptr, x, y, kAboutWidth, kAboutHeight, SWP_NOZORDER);
-  ::SetWindowPos(::GetDlgItem(dialog, kAboutBackgroundStatic), nullptr, 0, 0, kAboutWidth, kAboutHeight,
+  ::SetWindowPos(::GetDlgItem(dialog, IDC_ABOUT_BACKGROUND), nullptr, 0, 0, kAboutWidth, kAboutHeight,
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 

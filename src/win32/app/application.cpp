@@ -57,7 +57,7 @@ std::unique_ptr<Application> Application::Start(HINSTANCE instance, int showStat
   app->richEdit2_ = ::LoadLibraryA("riched20.dll");
   OnInit(state);
 
-  const HWND window = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(kMainWindowTemplate), nullptr,
+  const HWND window = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
                                            MainWindowProc, 0);
   if (window == nullptr) {
     ::MessageBoxA(nullptr, "Failed to create the main window => function 'CreateWindow()' returned NULL !!!!\n",

@@ -109,7 +109,7 @@ void RedrawControls(HWND window, IdRange ids) {
 void InitMainWindow(HWND window, DesktopState& state) {
   constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER;
   ::SetWindowPos(window, nullptr, 0, 0, kMainWindowWidth, kMainWindowHeight, kResizeOnly);
-  ::SetWindowPos(::GetDlgItem(window, kBackgroundStatic), nullptr, 0, 0, kMainWindowWidth, kMainWindowHeight,
+  ::SetWindowPos(::GetDlgItem(window, IDC_MAIN_BACKGROUND), nullptr, 0, 0, kMainWindowWidth, kMainWindowHeight,
                  kResizeOnly);
   ::SetWindowTextA(window, std::string(kMainWindowTitle).c_str());
 

@@ -25,8 +25,6 @@
 namespace veltrim {
 namespace {
 
-constexpr int kSelectionMenu = 138;
-
 void SwitchTab(HWND window, DesktopState& state, int tab) {
   state.selection.currentTab = tab;
   RedrawControls(window, {TabCommand(0), TabCommand(kTabCount - 1)});
@@ -37,7 +35,7 @@ void SwitchTab(HWND window, DesktopState& state, int tab) {
 }
 
 void ShowSelectionMenu(HWND window, const DesktopState& state) {
-  const win::OwnedMenu menu(::LoadMenuA(state.instance, MAKEINTRESOURCEA(kSelectionMenu)));
+  const win::OwnedMenu menu(::LoadMenuA(state.instance, MAKEINTRESOURCEA(IDM_SELECTION)));
   if (!menu) {
     ::MessageBoxA(window, "The right-click menu could not be loaded !", "Application ERROR", MB_ICONHAND);
     return;
@@ -48,7 +46,7 @@ void ShowSelectionMenu(HWND window, const DesktopState& state) {
     return;
   }
   RECT button{};
-  ::GetWindowRect(::GetDlgItem(window, 1176), &button);
+  ::GetWindowRect(::GetDlgItem(window, kSelectionMenuButton), &button);
   ::TrackPopupMenu(popup, TPM_RIGHTBUTTON | TPM_LEFTALIGN, button.left, button.top, 0, window, nullptr);
 }
 
@@ -154,7 +152,7 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       return;
     case CommandKind::LayoutOption:
       selection.gradientLayout = command.index;
-      RedrawControls(window, {1272, 1274});
+      RedrawControls(window, {kFirstLayoutOption, kFirstLayoutOption + kGradientLayouts - 1});
       RefreshPreview(window, state);
       return;
     case CommandKind::ColourButton:
@@ -172,7 +170,7 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       RefreshPreview(window, state);
       return;
     case CommandKind::About:
-      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kAboutDialogTemplate), window, AboutDialogProc, 0);
+      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
       return;
   }
 }

@@ -107,7 +107,7 @@ TEST(MainWindowLayout, EveryControlWithItsPlaceKindTabsAndFirstBitmap) {
   ASSERT_EQ(bitmapOwners.size(), 169u);
   EXPECT_EQ(bitmapOwners.begin()->first, 4500);
   for (const auto& [bitmap, owners] : bitmapOwners) EXPECT_EQ(owners, bitmap / 2 == 4666 / 2 ? 10 : 1) << bitmap;
-  EXPECT_EQ(FindControl(kBackgroundStatic), nullptr);
+  EXPECT_EQ(FindControl(IDC_MAIN_BACKGROUND), nullptr);
 }
 
 TEST(MainWindowLayout, ClassesAndStylesOfTheKinds) {
