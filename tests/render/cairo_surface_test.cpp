@@ -136,6 +136,7 @@ void Line(Surface& s, int x0, int y0, int x1, int y1) {
 // A circle of radius 50 about pixel (60, 350); (90, 310) lies on it up and right, (90, 390) down and right.
 void CircleArc(Surface& s) { s.Arc(10, 300, 111, 401, 200, 350, 60, 200); }
 
+// GDI's cross hatch: in each 8 x 8 tile from the page's origin, column 4 and row 3 (x = 20, 28, ...; y = 19, 27, ...).
 void Hatch(Surface& s) {
   ScopedObject pen(s, s.CreatePen(PenStyle::Null, 1, 0));
   ScopedObject hatch(s, s.CreateBrushIndirect(LogBrush{kBsHatched, kBlueRef, 4 /* cross */}));
@@ -209,10 +210,10 @@ const ShapeCase kShapes[] = {
       {150, 469, kWhite}}},
     {"HatchOnOpaqueBackground",
      [](Surface& s) { s.SetBkColor(Rgb(255, 255, 0)); Hatch(s); },
-     {{16, 16, kBlue}, {17, 17, kYellow}, {24, 20, kBlue}, {20, 24, kBlue}, {20, 20, kYellow}, {48, 20, kWhite}}},
+     {{20, 16, kBlue}, {17, 17, kYellow}, {16, 19, kBlue}, {28, 30, kBlue}, {24, 24, kYellow}, {48, 20, kWhite}}},
     {"HatchOnTransparentBackground",
      [](Surface& s) { GreenField(s, 10, 10, 60, 60); s.SetBkMode(kTransparent); Hatch(s); },
-     {{16, 16, kBlue}, {17, 17, kGreen}, {24, 20, kBlue}}},
+     {{20, 16, kBlue}, {17, 17, kGreen}, {16, 27, kBlue}}},
     // Dashes of 18 with gaps of 6 from the start of the line.
     {"DashedPenGapsTakeTheBackground",
      [](Surface& s) {
