@@ -8,9 +8,9 @@
 namespace veltrim::conformance {
 namespace {
 
-class CairoConformance : public ::testing::TestWithParam<std::tuple<Row, FileFormat>> {};
+class CairoRows : public ::testing::TestWithParam<std::tuple<Row, FileFormat>> {};
 
-TEST_P(CairoConformance, AnswersStateAndPixels) {
+TEST_P(CairoRows, Check) {
   const auto& [row, format] = GetParam();
   const DeviceCaps d = Device();
   test::PngPage page(d, format);
@@ -29,7 +29,7 @@ TEST_P(CairoConformance, AnswersStateAndPixels) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Surface, CairoConformance,
+INSTANTIATE_TEST_SUITE_P(Table, CairoRows,
                          ::testing::Combine(::testing::ValuesIn(Rows()),
                                             ::testing::Values(FileFormat::Png, FileFormat::Pdf)),
                          [](const auto& param) {

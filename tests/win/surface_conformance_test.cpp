@@ -50,9 +50,9 @@ bool Near(ColorRef a, ColorRef b, int tolerance) {
          std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
 }
 
-class GdiConformance : public ::testing::TestWithParam<Row> {};
+class GdiRows : public ::testing::TestWithParam<Row> {};
 
-TEST_P(GdiConformance, AnswersStateAndPixels) {
+TEST_P(GdiRows, Check) {
   const std::filesystem::path picture = std::filesystem::temp_directory_path() /
                                         ("veltrim_conformance_" + std::to_string(::GetCurrentProcessId()) + ".bmp");
   const Context context{picture.string()};
@@ -70,7 +70,7 @@ TEST_P(GdiConformance, AnswersStateAndPixels) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Surface, GdiConformance, ::testing::ValuesIn(Rows()),
+INSTANTIATE_TEST_SUITE_P(Table, GdiRows, ::testing::ValuesIn(Rows()),
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -9,9 +9,9 @@
 namespace veltrim::conformance {
 namespace {
 
-class RecordingConformance : public ::testing::TestWithParam<Row> {};
+class RecordingRows : public ::testing::TestWithParam<Row> {};
 
-TEST_P(RecordingConformance, AnswersAndState) {
+TEST_P(RecordingRows, Check) {
   const test::ScratchDir dir;
   const Context context{dir.Path("picture.bmp")};
   ASSERT_TRUE(WritePicture(context.picture));
@@ -22,7 +22,7 @@ TEST_P(RecordingConformance, AnswersAndState) {
   EXPECT_EQ(StateMismatch(s, expected.state), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Surface, RecordingConformance, ::testing::ValuesIn(Rows()),
+INSTANTIATE_TEST_SUITE_P(Table, RecordingRows, ::testing::ValuesIn(Rows()),
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
