@@ -200,7 +200,7 @@ const Row kRows[] = {
        s.text = kRed, s.background = kBlue, s.bkMode = kTransparent, s.arcDirection = kAdClockwise;
      })},
     {"CurrentPositionMovesOnlyWithPaths", Positions, {0, 0, 250, 300, 40, 7, 1, 0, 0},
-     With([](State& s) { s.position = {40, 7}; }), {}, {kWineBezierMoves}},
+     With([](State& s) { s.position = {40, 7}; }), {{20, 100, kWhite}} /* the refused Bezier */, {kWineBezierMoves}},
     {"DeviceCapsAnswerEachAxis", Caps, {600, 300, 600, 500, 25, 42}, kDefault},
     {"SetPixelAndGetPixelOnThePageOnly", Pixels,
      {kRed, 1, kRed, kWhite, Rgb(10, 20, 30), kInvalidColour, kInvalidColour, kInvalidColour, kInvalidColour, 0},
