@@ -42,19 +42,21 @@ PatternPtr MakeHatch(std::uintptr_t hatch, ColorRef colour) {
   const int stride = cairo_image_surface_get_stride(tile.get());
   const std::uint32_t ink = 0xFF000000u | (std::uint32_t(RedOf(colour)) << 16) | (std::uint32_t(GreenOf(colour)) << 8) |
                             std::uint32_t(BlueOf(colour));
+  // GDI's tiles: the horizontal line in row 3, the vertical one in column 4.
+  constexpr int kLineRow = 3, kLineColumn = 4;
   for (int y = 0; y < kHatchTile; ++y) {
     auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
     for (int x = 0; x < kHatchTile; ++x) {
       const bool down = x == y, up = x + y == kHatchTile - 1;
       bool on = false;
       switch (hatch) {
-        case kHorizontal: on = y == 0; break;
-        case kVertical: on = x == 0; break;
+        case kHorizontal: on = y == kLineRow; break;
+        case kVertical: on = x == kLineColumn; break;
         case kForwardDiagonal: on = down; break;
         case kBackwardDiagonal: on = up; break;
-        case kCross: on = x == 0 || y == 0; break;
+        case kCross: on = x == kLineColumn || y == kLineRow; break;
         case kDiagonalCross: on = down || up; break;
-        default: on = y == 0; break;
+        default: on = y == kLineRow; break;
       }
       row[x] = on ? ink : 0;
     }
