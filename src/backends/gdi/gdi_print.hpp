@@ -46,18 +46,17 @@ class GdiPrintDevice final : public PrintDevice {
 };
 
 // The printer name and port that PrintDlgHook copied when the user pressed
-// OK. One per process, used on the UI thread only; PrintDialogTarget empties
-// it before each dialog.
+// OK.
 struct HookedPrinter {
   std::string name;
   std::string port;
 };
-HookedPrinter& LastHookedPrinter();
 
 // The print dialog's hook: hides the copies and collate controls when the
 // dialog opens and, on OK, copies the chosen printer's name (combo box 1139)
-// and port (static 1101) into LastHookedPrinter(). Always returns 0 so the
-// dialog goes on with its own handling.
+// and port (static 1101) into the HookedPrinter that PRINTDLGA's lCustData
+// points to (none when it is 0). Always returns 0 so the dialog goes on with
+// its own handling.
 UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // What the print dialog answered, every handle owned: the DC is deleted
@@ -78,15 +77,18 @@ PrintDialogResult RunPrintDialog(HWND owner, HINSTANCE instance);
 std::string PrinterPort(HANDLE printer);
 
 // The standard print dialog with PrintDlgHook; the DC it returns becomes the
-// choice's device.
+// choice's device. Chosen() is the printer of the last choice (empty when
+// it was declined).
 class PrintDialogTarget final : public PrintTarget {
  public:
   PrintDialogTarget(HWND owner, HINSTANCE instance) noexcept : owner_(owner), instance_(instance) {}
   PrintChoice Choose() override;
+  const HookedPrinter& Chosen() const noexcept { return chosen_; }
 
  private:
   HWND owner_;
   HINSTANCE instance_;
+  HookedPrinter chosen_;
 };
 
 // A printer named by the user. A name the spooler does not know is a

@@ -84,7 +84,7 @@ void StartPrinting(HWND window, DesktopState& state) {
   PrintEngine(host, target, state.selection, printerName, state.sharedText);
   if (!printerName.empty()) {
     CopyToWorkBuffer(printerName, state.printerName);
-    CopyToWorkBuffer(LastHookedPrinter().port, state.printerPort);
+    CopyToWorkBuffer(target.Chosen().port, state.printerPort);
   }
 }
 
