@@ -12,10 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include <optional>
-
 #include "app/app_state.hpp"
-#include "colour_tools/calibration_wizard.hpp"
 #include "preview/offscreen_canvas.hpp"
 #include "win_handles.hpp"
 
@@ -34,12 +31,6 @@ struct DesktopState : AppState {
   // In load order; a bitmap that failed to load is kept as null.
   std::vector<std::pair<int, win::OwnedBitmap>> bitmaps;
   std::array<OffscreenCanvas, kCanvasCount> swatches;
-  // The colour plotting dialog's picture and its place, and the calibration
-  // wizard's picture and steps; each lives while its dialog is open.
-  OffscreenCanvas plotCanvas;
-  RECT plotPicture{};
-  OffscreenCanvas wizardCanvas;
-  std::optional<CalibrationWizard> wizard;
 
   // The loaded bitmap of resource `id`, or null.
   HBITMAP Bitmap(int id) const;

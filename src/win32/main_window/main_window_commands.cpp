@@ -97,7 +97,7 @@ void OpenLargePreview(HWND window, DesktopState& state, int command) {
     return;
   }
   state.largePreviewKind = decision.kind;
-  ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kColourPlotDialog), window, ColourPlotProc, 0);
+  ShowColourPlot(window, state.instance, state.largePreviewKind, state.selection, state.calibration);
 }
 
 }  // namespace
