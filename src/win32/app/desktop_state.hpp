@@ -1,8 +1,8 @@
 #pragma once
 // The process-wide state of the desktop program: the portable AppState plus
 // what only Windows has (the instance, the windows, the brush, the bitmaps
-// and the canvases). One record per process, reached through CurrentDesktop()
-// by the window procedures.
+// and the canvases). One record per process, owned by the Application and
+// handed to the windows that use it.
 
 #include <windows.h>
 
@@ -38,9 +38,5 @@ struct DesktopState : AppState {
 
 // The full path of the program file, as the platform gives it (260 at most).
 std::string ProgramPath(HINSTANCE instance);
-
-// The record of the running program; null before start-up and after the
-// program's Application is gone.
-DesktopState* CurrentDesktop();
 
 }  // namespace veltrim

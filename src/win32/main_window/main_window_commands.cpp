@@ -163,13 +163,13 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       RefreshPreview(window, state);
       return;
     case CommandKind::PrinterInfo:
-      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kPrinterInfoDialog), window, PrinterInfoProc, 0);
+      ShowPrinterInfo(window, state.instance, state);
       return;
     case CommandKind::Preview:
       RefreshPreview(window, state);
       return;
     case CommandKind::About:
-      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kAboutDialogTemplate), window, AboutDialogProc, 0);
+      ShowAboutBox(window, state);
       return;
   }
 }
