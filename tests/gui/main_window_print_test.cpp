@@ -159,9 +159,7 @@ TEST_F(PrinterInfoDialog, EachWayOutHasItsResult) {
   struct Way { const char* queue; UINT key; int command; INT_PTR result; };
   for (const Way way : {Way{Queue(), VK_ESCAPE, 0, IDCANCEL}, Way{Queue(), 0, IDOK, IDOK}, Way{nullptr, 0, 0, 0}}) {
     Answer answer(way.queue, way.key, way.command);
-    EXPECT_EQ(::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPrinterInfoDialog), ui_.Window(),
-                                PrinterInfoProc, 0),
-              way.result);
+    EXPECT_EQ(ShowPrinterInfo(ui_.Window(), ::GetModuleHandleA(nullptr), ui_.State()), way.result);
     answer.Join();
     EXPECT_EQ(answer.picked >= 0, way.queue != nullptr) << way.result;
     EXPECT_EQ(answer.reportShown, way.queue != nullptr) << way.result;

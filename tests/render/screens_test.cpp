@@ -129,14 +129,13 @@ TEST(CalibrationWizard, AcceptWritesTheValuesMeasuredSoFarAndMinusOneForTheRest)
   wizard.Start(picture.S(), 800, 500);
   ASSERT_TRUE(wizard.Click(picture.S(), 400, 250, 800));  // the green square
   ASSERT_TRUE(wizard.Click(picture.S(), 400, 480, 800));  // cyan, in the middle
-  CalibrationValues calibration{1, 2, 3, 4, 5, 6, 7};
-  DynString shared;
-  EXPECT_TRUE(wizard.Accept(calibration, shared, path));
-  EXPECT_EQ(calibration, (CalibrationValues{150, -1, -1, -1, -1, -1, -1}));
-  EXPECT_EQ(shared.View(), "150/-1/-1/-1/-1/-1/-1/");
+  const CalibrationWizard::Accepted accepted = wizard.Accept(path);
+  EXPECT_TRUE(accepted.saved);
+  EXPECT_EQ(accepted.values, (CalibrationValues{150, -1, -1, -1, -1, -1, -1}));
+  EXPECT_EQ(FileText(path), "150/-1/-1/-1/-1/-1/-1/");
   CalibrationValues read{};
   ASSERT_TRUE(ReadConfigFile(path, read));
-  EXPECT_EQ(read, calibration);
+  EXPECT_EQ(read, accepted.values);
 }
 
 TEST(Credits, DefinitionsAreCountedAsAReaderCountsThem) {

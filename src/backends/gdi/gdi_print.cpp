@@ -107,24 +107,26 @@ int GdiPrintDevice::EndPage() { return Noted(::EndPage(dc_.Get())); }
 
 int GdiPrintDevice::EndDoc() { return Noted(::EndDoc(dc_.Get())); }
 
-HookedPrinter& LastHookedPrinter() {
-  static HookedPrinter printer;
-  return printer;
-}
-
-UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      // The hook's target stays with the dialog until it is destroyed.
+      if (const auto* request = reinterpret_cast<const PRINTDLGA*>(lParam))
+        ::SetWindowLongPtrA(dialog, GWLP_USERDATA, request->lCustData);
       for (const int id : kHiddenControls) {
         if (const HWND control = ::GetDlgItem(dialog, id)) ::ShowWindow(control, SW_HIDE);
       }
       break;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        HookedPrinter& printer = LastHookedPrinter();
-        printer.name = SelectedComboText(dialog, kPrinterCombo);
-        printer.port = WindowText(::GetDlgItem(dialog, kPortText));
+        if (auto* printer = reinterpret_cast<HookedPrinter*>(::GetWindowLongPtrA(dialog, GWLP_USERDATA))) {
+          printer->name = SelectedComboText(dialog, kPrinterCombo);
+          printer->port = WindowText(::GetDlgItem(dialog, kPortText));
+        }
       }
+      break;
+    case WM_DESTROY:
+      ::SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
       break;
     default:
       break;
@@ -144,13 +146,12 @@ PrintDialogResult RunPrintDialog(HWND owner, HINSTANCE instance) {
   dialog.hInstance = instance;
   dialog.lpfnPrintHook = PrintDlgHook;
 
-  LastHookedPrinter() = HookedPrinter{};
   PrintDialogResult result;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&result.printer);
   result.accepted = ::PrintDlgA(&dialog) != FALSE;
   result.devMode.Reset(dialog.hDevMode);
   result.devNames.Reset(dialog.hDevNames);
   result.dc.Reset(dialog.hDC);
-  result.printer = LastHookedPrinter();
   return result;
 }
 

@@ -46,18 +46,17 @@ class GdiPrintDevice final : public PrintDevice {
 };
 
 // The printer name and port that PrintDlgHook copied when the user pressed
-// OK. One per process, used on the UI thread only; PrintDialogTarget empties
-// it before each dialog.
+// OK.
 struct HookedPrinter {
   std::string name;
   std::string port;
 };
-HookedPrinter& LastHookedPrinter();
 
 // The print dialog's hook: hides the copies and collate controls when the
 // dialog opens and, on OK, copies the chosen printer's name (combo box 1139)
-// and port (static 1101) into LastHookedPrinter(). Always returns 0 so the
-// dialog goes on with its own handling.
+// and port (static 1101) into the HookedPrinter that PRINTDLGA's lCustData
+// points to (none when it is 0). Always returns 0 so the dialog goes on with
+// its own handling.
 UINT_PTR CALLBACK PrintDlgHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // What the print dialog answered, every handle owned: the DC is deleted

@@ -1,6 +1,5 @@
 #include "core/colour_tools/calibration_wizard.hpp"
 
-#include <algorithm>
 #include <vector>
 
 #include "core/app/config_file.hpp"
@@ -104,11 +103,8 @@ bool CalibrationWizard::Click(Surface& dc, int x, int y, int width) {
   return true;
 }
 
-bool CalibrationWizard::Accept(CalibrationValues& calibration, DynString& sharedText,
-                               const std::string& configPath) const {
-  calibration = values_;
-  sharedText.Assign(CalibrationText(values_));
-  return WriteConfigFile(configPath, values_);
+CalibrationWizard::Accepted CalibrationWizard::Accept(const std::string& configPath) const {
+  return {values_, WriteConfigFile(configPath, values_)};
 }
 
 std::string ConfigNotSavedText(std::string_view path) {
@@ -117,12 +113,6 @@ std::string ConfigNotSavedText(std::string_view path) {
   text += "\n\nThey are in use until the program ends, but the next start will not have them. "
           "Check that the file and its folder can be written and that the disk is not full.";
   return text;
-}
-
-bool WizardWasCanceled(std::string_view text) {
-  const std::string_view canceled = kWizardCanceled;
-  const std::size_t n = std::min(text.size(), canceled.size());
-  return text.substr(0, n) == canceled.substr(0, n);
 }
 
 }  // namespace veltrim

@@ -38,11 +38,14 @@ class CalibrationWizard {
   int Step() const { return step_; }
   const CalibrationValues& Values() const { return values_; }
 
-  // Accept: the values (-1 for an ink not measured) become `calibration`,
-  // their configuration text goes into `sharedText` and is written to
-  // `configPath`, replacing the file whole. True when the file was written;
-  // the values are set either way.
-  bool Accept(CalibrationValues& calibration, DynString& sharedText, const std::string& configPath) const;
+  // Accept: the values (-1 for an ink not measured) are written to
+  // `configPath` as the configuration text, replacing the file whole, and
+  // handed back with whether the file was written; they hold either way.
+  struct Accepted {
+    CalibrationValues values;
+    bool saved = false;
+  };
+  Accepted Accept(const std::string& configPath) const;
 
  private:
   CalibrationValues values_{-1, -1, -1, -1, -1, -1, -1};
@@ -53,11 +56,5 @@ class CalibrationWizard {
 // at `path`: the values hold for this run only.
 inline constexpr const char* kConfigNotSavedCaption = "ERROR";
 std::string ConfigNotSavedText(std::string_view path);
-
-// The text a cancelled wizard hands back.
-inline constexpr const char* kWizardCanceled = "canceled";
-
-// Whether `text` reads "canceled", compared over the shorter length.
-bool WizardWasCanceled(std::string_view text);
 
 }  // namespace veltrim

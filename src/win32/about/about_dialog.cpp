@@ -9,6 +9,7 @@
 #include "core/app/main_window_layout.hpp"
 #include "win32/about/update_check.hpp"
 #include "win32/app/application.hpp"
+#include "win32/app/dialog_base.hpp"
 #include "win32/app/skinned_controls.hpp"
 
 namespace veltrim {
@@ -16,10 +17,7 @@ namespace {
 
 void ShowText(HWND dialog, const char* text) { ::SetDlgItemTextA(dialog, kAboutTextBox, text); }
 
-void ShowCredits(HWND dialog, DesktopState& state) {
-  state.sharedText.Assign(CreditsText());
-  ShowText(dialog, state.sharedText.Data());
-}
+void ShowCredits(HWND dialog) { ShowText(dialog, CreditsText().c_str()); }
 
 // Resized to the background's size, centred on the work area as the template's
 // own centring placed it at its first size.
@@ -49,14 +47,57 @@ void CreateControls(HWND dialog, const DesktopState& state) {
   }
 }
 
-void InitAbout(HWND dialog, DesktopState& state) {
-  PlaceDialog(dialog);
-  CreateControls(dialog, state);
-  ::SetTimer(dialog, kAboutTimerId, kAboutTimerPeriodMs, nullptr);
-  ShowCredits(dialog, state);
+// The about box: its skinned buttons take their images from the program's
+// bitmaps and their pointer-over state from the program's record.
+class AboutDialog final : public DialogBase<AboutDialog> {
+ public:
+  explicit AboutDialog(DesktopState& state) : state_(state) {}
+  void Run(HWND owner) { RunModal(state_.instance, IDD_ABOUT, owner); }
+
+ private:
+  friend class DialogBase<AboutDialog>;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnInitDialog();
+  void OnCommand(int id);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item);
+
+  DesktopState& state_;
+};
+
+INT_PTR AboutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return TRUE;
+    case WM_TIMER:
+      if (wParam == kAboutTimerId) PollHover(Window(), kAboutClose, state_.aboutHoverFlags);
+      return TRUE;
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_MEASUREITEM:
+      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_LBUTTONDOWN:
+      DragWindow(Window());
+      return TRUE;
+  }
+  return FALSE;
 }
 
-void OnAboutCommand(HWND dialog, DesktopState& state, int id) {
+void AboutDialog::OnInitDialog() {
+  const HWND dialog = Window();
+  PlaceDialog(dialog);
+  CreateControls(dialog, state_);
+  ::SetTimer(dialog, kAboutTimerId, kAboutTimerPeriodMs, nullptr);
+  ShowCredits(dialog);
+}
+
+void AboutDialog::OnCommand(int id) {
+  const HWND dialog = Window();
   switch (id) {
     case kAboutClose:
     case IDOK:
@@ -74,7 +115,7 @@ void OnAboutCommand(HWND dialog, DesktopState& state, int id) {
       ShowText(dialog, std::string(kShortcutsText).c_str());
       return;
     case kAboutCredits:
-      ShowCredits(dialog, state);
+      ShowCredits(dialog);
       return;
     case kAboutWebsite:
       OpenWebsite(dialog);
@@ -88,41 +129,21 @@ void OnAboutCommand(HWND dialog, DesktopState& state, int id) {
   }
 }
 
+void AboutDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const int image = AboutImageFor(static_cast<int>(item.CtlID), ItemPressed(item), state_.aboutHoverFlags);
+  PaintItemImage(item, state_.Bitmap(image));
+}
+
+bool AboutDialog::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  const AboutControl* control = FindAboutControl(static_cast<int>(item.CtlID));
+  if (control == nullptr) return false;
+  item.itemWidth = static_cast<UINT>(control->width);
+  item.itemHeight = static_cast<UINT>(control->height);
+  return true;
+}
+
 }  // namespace
 
-INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  DesktopState* current = CurrentDesktop();
-  if (current == nullptr) return FALSE;
-  DesktopState& state = *current;
-  switch (message) {
-    case WM_INITDIALOG:
-      InitAbout(dialog, state);
-      return TRUE;
-    case WM_COMMAND:
-      OnAboutCommand(dialog, state, LOWORD(wParam));
-      return TRUE;
-    case WM_TIMER:
-      if (wParam == kAboutTimerId) PollHover(dialog, kAboutClose, state.aboutHoverFlags);
-      return TRUE;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      const int image = AboutImageFor(static_cast<int>(item.CtlID), ItemPressed(item), state.aboutHoverFlags);
-      PaintItemImage(item, state.Bitmap(image));
-      return TRUE;
-    }
-    case WM_MEASUREITEM: {
-      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      const AboutControl* control = FindAboutControl(static_cast<int>(item.CtlID));
-      if (control == nullptr) return FALSE;
-      item.itemWidth = static_cast<UINT>(control->width);
-      item.itemHeight = static_cast<UINT>(control->height);
-      return TRUE;
-    }
-    case WM_LBUTTONDOWN:
-      DragWindow(dialog);
-      return TRUE;
-  }
-  return FALSE;
-}
+void ShowAboutBox(HWND owner, DesktopState& state) { AboutDialog(state).Run(owner); }
 
 }  // namespace veltrim

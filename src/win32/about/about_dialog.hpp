@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include "win32/app/desktop_state.hpp"
+
 namespace veltrim {
 
-INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs the about box over `owner`; its buttons' images and pointer-over
+// flags are `state`'s.
+void ShowAboutBox(HWND owner, DesktopState& state);
 
 }  // namespace veltrim

@@ -13,8 +13,6 @@
 namespace veltrim {
 namespace {
 
-DesktopState* g_desktop = nullptr;
-
 void OnInit(DesktopState& state) {
   const LOGBRUSH white{BS_SOLID, RGB(255, 255, 255), 0};
   state.whiteBrush.Reset(::CreateBrushIndirect(&white));
@@ -37,13 +35,12 @@ HBITMAP DesktopState::Bitmap(int id) const {
   return it == bitmaps.end() ? nullptr : it->second.Get();
 }
 
-DesktopState* CurrentDesktop() { return g_desktop; }
-
-Application::Application() : state_(std::make_unique<DesktopState>()) { g_desktop = state_.get(); }
+Application::Application()
+    : state_(std::make_unique<DesktopState>()), mainWindow_(std::make_unique<MainWindowDialog>(*state_)) {}
 
 Application::~Application() {
+  mainWindow_.reset();  // before the record it reaches
   FreeRichEditLibraries();
-  if (g_desktop == state_.get()) g_desktop = nullptr;
 }
 
 std::unique_ptr<Application> Application::Start(HINSTANCE instance, int showState) {
@@ -57,8 +54,7 @@ std::unique_ptr<Application> Application::Start(HINSTANCE instance, int showStat
   app->richEdit2_ = ::LoadLibraryA("riched20.dll");
   OnInit(state);
 
-  const HWND window = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
-                                           MainWindowProc, 0);
+  const HWND window = app->mainWindow_->Create();
   if (window == nullptr) {
     ::MessageBoxA(nullptr, "Failed to create the main window => function 'CreateWindow()' returned NULL !!!!\n",
                   "OnInit ERROR", MB_ICONHAND);

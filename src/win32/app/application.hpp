@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "win32/app/desktop_state.hpp"
+#include "win32/main_window/main_window.hpp"
 
 namespace veltrim {
 
@@ -38,7 +39,9 @@ class Application {
   void Dispatch(MSG& message);
   void FreeRichEditLibraries();
 
+  // The program's one record, handed to each window that uses it.
   std::unique_ptr<DesktopState> state_;
+  std::unique_ptr<MainWindowDialog> mainWindow_;
   HMODULE richEdit1_ = nullptr;
   HMODULE richEdit2_ = nullptr;
   HACCEL accelerators_ = nullptr;  // resource table: freed with the module

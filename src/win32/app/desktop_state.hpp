@@ -1,8 +1,8 @@
 #pragma once
 // The process-wide state of the desktop program: the portable AppState plus
 // what only Windows has (the instance, the windows, the brush, the bitmaps
-// and the canvases). One record per process, reached through CurrentDesktop()
-// by the window procedures.
+// and the canvases). One record per process, owned by the Application and
+// handed to the windows that use it.
 
 #include <windows.h>
 
@@ -12,11 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include <optional>
-
 #include "backends/gdi/win_handles.hpp"
 #include "core/app/app_state.hpp"
-#include "core/colour_tools/calibration_wizard.hpp"
 #include "win32/preview/offscreen_canvas.hpp"
 
 namespace veltrim {
@@ -34,12 +31,6 @@ struct DesktopState : AppState {
   // In load order; a bitmap that failed to load is kept as null.
   std::vector<std::pair<int, win::OwnedBitmap>> bitmaps;
   std::array<OffscreenCanvas, kCanvasCount> swatches;
-  // The colour plotting dialog's picture and its place, and the calibration
-  // wizard's picture and steps; each lives while its dialog is open.
-  OffscreenCanvas plotCanvas;
-  RECT plotPicture{};
-  OffscreenCanvas wizardCanvas;
-  std::optional<CalibrationWizard> wizard;
 
   // The loaded bitmap of resource `id`, or null.
   HBITMAP Bitmap(int id) const;
@@ -47,9 +38,5 @@ struct DesktopState : AppState {
 
 // The full path of the program file, as the platform gives it (260 at most).
 std::string ProgramPath(HINSTANCE instance);
-
-// The record of the running program; null before start-up and after the
-// program's Application is gone.
-DesktopState* CurrentDesktop();
 
 }  // namespace veltrim

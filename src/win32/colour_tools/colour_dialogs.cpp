@@ -5,10 +5,13 @@
 
 #include <string>
 
+#include "core/colour_tools/calibration_wizard.hpp"
 #include "core/colour_tools/colour_plot.hpp"
 #include "core/support/number_text.hpp"
 #include "core/support/program_paths.hpp"
 #include "win32/app/desktop_state.hpp"
+#include "win32/app/dialog_base.hpp"
+#include "win32/preview/offscreen_canvas.hpp"
 
 namespace veltrim {
 namespace {
@@ -54,59 +57,6 @@ int UpDownPosition(HWND dialog, int upDown) {
   return static_cast<short>(LOWORD(::SendDlgItemMessageA(dialog, upDown, UDM_GETPOS, 0, 0)));
 }
 
-void InitColourPlot(HWND dialog, DesktopState& state) {
-  const HWND picture = ::GetDlgItem(dialog, kPictureControl);
-  ::GetClientRect(picture, &state.plotPicture);
-  ::SendDlgItemMessageA(dialog, kColourReadout, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(OEM_FIXED_FONT)),
-                        TRUE);
-  for (int i = 0; i < 2 * kCalibrationValues; ++i) {
-    const int upDown = kFirstPrinterValue + 2 * i + 1;
-    ::SendDlgItemMessageA(dialog, upDown, UDM_SETBASE, 10, 0);
-    ::SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE, 0, MAKELPARAM(200, 0));
-  }
-  OffscreenCanvas& canvas = state.plotCanvas;
-  canvas.Attach(picture, 0);
-  canvas.Clear();
-  for (int i = 0; i < kCalibrationValues; ++i)
-    ::SendDlgItemMessageA(dialog, kFirstScreenValue + 2 * i + 1, UDM_SETPOS, 0,
-                          MAKELPARAM(LOWORD(state.calibration[static_cast<std::size_t>(i)]), 0));
-  if (canvas.Attached()) DrawPlotPicture(PixelsOf(canvas), state.largePreviewKind, state.selection);
-  canvas.Present();
-}
-
-void PlotCurves(HWND dialog, DesktopState& state) {
-  RECT rect{};
-  ::GetClientRect(::GetDlgItem(dialog, kPictureControl), &rect);
-  OffscreenCanvas& canvas = state.plotCanvas;
-  if (!canvas.Attached()) return;
-  canvas.Clear();
-  CalibrationValues printer{}, screen{};
-  for (int i = 0; i < kCalibrationValues; ++i) {
-    printer[static_cast<std::size_t>(i)] = UpDownPosition(dialog, kFirstPrinterValue + 2 * i + 1);
-    screen[static_cast<std::size_t>(i)] = UpDownPosition(dialog, kFirstScreenValue + 2 * i + 1);
-  }
-  DrawCurves(canvas.Canvas(), rect.right - rect.left, rect.bottom - rect.top, printer, screen);
-  canvas.Present();
-}
-
-void GetScreenCalibration(HWND dialog, DesktopState& state) {
-  ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kCalibrationWizardDialog), dialog, CalibrationWizardProc, 0);
-  if (WizardWasCanceled(state.sharedText.View())) return;
-  for (int i = 0; i < kCalibrationValues; ++i)
-    ::SetDlgItemTextA(dialog, kFirstScreenValue + 2 * i, IntToText(state.calibration[static_cast<std::size_t>(i)]).c_str());
-}
-
-void ShowReadout(HWND dialog, DesktopState& state, POINT at) {
-  if (state.largePreviewKind == kPlotCurvesOnly || !::PtInRect(&state.plotPicture, at)) return;
-  const RECT& r = state.plotPicture;
-  const COLORREF pixel = ::GetPixel(state.plotCanvas.MemoryDc(), at.x, at.y);
-  state.sharedText.Assign(ColourReadout(at.x, at.y, r.right - r.left, r.bottom - r.top, pixel));
-  const HWND readout = ::GetDlgItem(dialog, kColourReadout);
-  ::SetWindowTextA(readout, state.sharedText.Data());
-  ::SendMessageA(readout, EM_SETSEL, 0, -1);
-  ::SetFocus(readout);
-}
-
 // Desktop-wide, 500 pixels high and centred; the picture over the width
 // above the buttons, which sit at the bottom right, Cancel outermost.
 void PlaceWizard(HWND dialog) {
@@ -128,91 +78,210 @@ void PlaceWizard(HWND dialog) {
   ::MoveWindow(accept, client.right - 2 * gap - cancelWidth - acceptWidth, row, acceptWidth, buttonHeight, TRUE);
 }
 
-void EndWizard(HWND dialog, DesktopState& state, int result) {
-  state.wizardCanvas.Release();
-  state.wizard.reset();
-  ::EndDialog(dialog, result);
+// The large preview: its picture, the readout under the pointer, the
+// curves of the printer and screen values, and the wizard that measures the
+// screen values.
+class ColourPlotDialog final : public DialogBase<ColourPlotDialog> {
+ public:
+  ColourPlotDialog(HINSTANCE instance, int kind, const TestSelection& selection, CalibrationValues& calibration)
+      : instance_(instance), kind_(kind), selection_(selection), calibration_(calibration) {}
+  void Run(HWND owner) { RunModal(instance_, kColourPlotDialog, owner); }
+
+ private:
+  friend class DialogBase<ColourPlotDialog>;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnInitDialog();
+  bool OnCommand(int id);
+  void PlotCurves();
+  void GetScreenCalibration();
+  void ShowReadout(POINT at);
+
+  HINSTANCE instance_;
+  int kind_;
+  const TestSelection& selection_;
+  CalibrationValues& calibration_;
+  OffscreenCanvas canvas_;
+  RECT picture_{};
+};
+
+INT_PTR ColourPlotDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR answer = FALSE;
+  if (message != WM_INITDIALOG && Repaint(canvas_, message, wParam, lParam, answer)) return answer;
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;
+    case WM_MOUSEMOVE:
+      ShowReadout({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void ColourPlotDialog::OnInitDialog() {
+  const HWND dialog = Window();
+  const HWND picture = ::GetDlgItem(dialog, kPictureControl);
+  ::GetClientRect(picture, &picture_);
+  ::SendDlgItemMessageA(dialog, kColourReadout, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(OEM_FIXED_FONT)),
+                        TRUE);
+  for (int i = 0; i < 2 * kCalibrationValues; ++i) {
+    const int upDown = kFirstPrinterValue + 2 * i + 1;
+    ::SendDlgItemMessageA(dialog, upDown, UDM_SETBASE, 10, 0);
+    ::SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE, 0, MAKELPARAM(200, 0));
+  }
+  canvas_.Attach(picture, 0);
+  canvas_.Clear();
+  for (int i = 0; i < kCalibrationValues; ++i)
+    ::SendDlgItemMessageA(dialog, kFirstScreenValue + 2 * i + 1, UDM_SETPOS, 0,
+                          MAKELPARAM(LOWORD(calibration_[static_cast<std::size_t>(i)]), 0));
+  if (canvas_.Attached()) DrawPlotPicture(PixelsOf(canvas_), kind_, selection_);
+  canvas_.Present();
+}
+
+bool ColourPlotDialog::OnCommand(int id) {
+  switch (id) {
+    case kPlotCurves:
+      PlotCurves();
+      return true;
+    case kGetScreenCalibration:
+      GetScreenCalibration();
+      return true;
+    case IDOK:
+    case IDCANCEL:
+      canvas_.Release();
+      ::EndDialog(Window(), id);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ColourPlotDialog::PlotCurves() {
+  const HWND dialog = Window();
+  RECT rect{};
+  ::GetClientRect(::GetDlgItem(dialog, kPictureControl), &rect);
+  if (!canvas_.Attached()) return;
+  canvas_.Clear();
+  CalibrationValues printer{}, screen{};
+  for (int i = 0; i < kCalibrationValues; ++i) {
+    printer[static_cast<std::size_t>(i)] = UpDownPosition(dialog, kFirstPrinterValue + 2 * i + 1);
+    screen[static_cast<std::size_t>(i)] = UpDownPosition(dialog, kFirstScreenValue + 2 * i + 1);
+  }
+  DrawCurves(canvas_.Canvas(), rect.right - rect.left, rect.bottom - rect.top, printer, screen);
+  canvas_.Present();
+}
+
+void ColourPlotDialog::GetScreenCalibration() {
+  if (!ShowCalibrationWizard(Window(), instance_, calibration_)) return;
+  for (int i = 0; i < kCalibrationValues; ++i)
+    ::SetDlgItemTextA(Window(), kFirstScreenValue + 2 * i, IntToText(calibration_[static_cast<std::size_t>(i)]).c_str());
+}
+
+void ColourPlotDialog::ShowReadout(POINT at) {
+  if (kind_ == kPlotCurvesOnly || !::PtInRect(&picture_, at)) return;
+  const RECT& r = picture_;
+  const COLORREF pixel = ::GetPixel(canvas_.MemoryDc(), at.x, at.y);
+  const std::string text = ColourReadout(at.x, at.y, r.right - r.left, r.bottom - r.top, pixel);
+  const HWND readout = ::GetDlgItem(Window(), kColourReadout);
+  ::SetWindowTextA(readout, text.c_str());
+  ::SendMessageA(readout, EM_SETSEL, 0, -1);
+  ::SetFocus(readout);
+}
+
+// The wizard's steps and picture; the values go back to the caller only on
+// Accept.
+class CalibrationWizardDialog final : public DialogBase<CalibrationWizardDialog> {
+ public:
+  CalibrationWizardDialog(HINSTANCE instance, CalibrationValues& values) : instance_(instance), values_(values) {}
+  bool Run(HWND owner) { return RunModal(instance_, kCalibrationWizardDialog, owner) == IDOK; }
+
+ private:
+  friend class DialogBase<CalibrationWizardDialog>;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnInitDialog();
+  void OnClick(int x, int y);
+  bool OnCommand(int id);
+  void End(int result);
+
+  HINSTANCE instance_;
+  CalibrationValues& values_;
+  OffscreenCanvas canvas_;
+  CalibrationWizard wizard_;
+};
+
+INT_PTR CalibrationWizardDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  INT_PTR answer = FALSE;
+  // A left click is a step here, never only a repaint.
+  if (message != WM_INITDIALOG && message != WM_LBUTTONDOWN && Repaint(canvas_, message, wParam, lParam, answer))
+    return answer;
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      OnClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return TRUE;
+    case WM_TIMER:
+      if (wParam != kWizardPresentTimer) return FALSE;
+      canvas_.Present();
+      ::KillTimer(Window(), kWizardPresentTimer);
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void CalibrationWizardDialog::OnInitDialog() {
+  const HWND dialog = Window();
+  PlaceWizard(dialog);
+  canvas_.Attach(::GetDlgItem(dialog, kPictureControl), 0);
+  canvas_.Clear();
+  if (canvas_.Attached()) wizard_.Start(canvas_.Canvas(), canvas_.Width(), canvas_.Height());
+  canvas_.Present();
+  ::SetTimer(dialog, kWizardPresentTimer, 200, nullptr);
+}
+
+void CalibrationWizardDialog::OnClick(int x, int y) {
+  if (canvas_.Attached() && wizard_.Click(canvas_.Canvas(), x, y, canvas_.Width())) canvas_.Present();
+}
+
+bool CalibrationWizardDialog::OnCommand(int id) {
+  if (id == IDOK) {
+    const std::string path = ConfigPath(ProgramPath(instance_));
+    const CalibrationWizard::Accepted accepted = wizard_.Accept(path);
+    // The values are in force either way; only a file written is a file saved.
+    values_ = accepted.values;
+    if (!accepted.saved)
+      ::MessageBoxA(Window(), ConfigNotSavedText(path).c_str(), kConfigNotSavedCaption, MB_OK | MB_ICONHAND);
+    End(IDOK);
+    return true;
+  }
+  if (id == IDCANCEL) {
+    End(IDCANCEL);
+    return true;
+  }
+  return false;
+}
+
+void CalibrationWizardDialog::End(int result) {
+  canvas_.Release();
+  ::EndDialog(Window(), result);
 }
 
 }  // namespace
 
-INT_PTR CALLBACK ColourPlotProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  DesktopState* current = CurrentDesktop();
-  if (current == nullptr) return FALSE;
-  DesktopState& state = *current;
-  INT_PTR answer = FALSE;
-  if (message != WM_INITDIALOG && Repaint(state.plotCanvas, message, wParam, lParam, answer)) return answer;
-  switch (message) {
-    case WM_INITDIALOG:
-      InitColourPlot(dialog, state);
-      return TRUE;
-    case WM_MOUSEMOVE:
-      ShowReadout(dialog, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kPlotCurves: PlotCurves(dialog, state); return TRUE;
-        case kGetScreenCalibration: GetScreenCalibration(dialog, state); return TRUE;
-        case IDOK:
-        case IDCANCEL:
-          state.plotCanvas.Release();
-          ::EndDialog(dialog, LOWORD(wParam));
-          return TRUE;
-        default: return FALSE;
-      }
-    default:
-      return FALSE;
-  }
+void ShowColourPlot(HWND owner, HINSTANCE instance, int kind, const TestSelection& selection,
+                    CalibrationValues& calibration) {
+  ColourPlotDialog(instance, kind, selection, calibration).Run(owner);
 }
 
-INT_PTR CALLBACK CalibrationWizardProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  DesktopState* current = CurrentDesktop();
-  if (current == nullptr) return FALSE;
-  DesktopState& state = *current;
-  OffscreenCanvas& canvas = state.wizardCanvas;
-  INT_PTR answer = FALSE;
-  // A left click is a step here, never only a repaint.
-  if (message != WM_INITDIALOG && message != WM_LBUTTONDOWN && Repaint(canvas, message, wParam, lParam, answer))
-    return answer;
-  switch (message) {
-    case WM_INITDIALOG: {
-      PlaceWizard(dialog);
-      state.wizard.emplace();
-      canvas.Attach(::GetDlgItem(dialog, kPictureControl), 0);
-      canvas.Clear();
-      if (canvas.Attached()) state.wizard->Start(canvas.Canvas(), canvas.Width(), canvas.Height());
-      canvas.Present();
-      ::SetTimer(dialog, kWizardPresentTimer, 200, nullptr);
-      return TRUE;
-    }
-    case WM_LBUTTONDOWN:
-      if (state.wizard && canvas.Attached() &&
-          state.wizard->Click(canvas.Canvas(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), canvas.Width()))
-        canvas.Present();
-      return TRUE;
-    case WM_TIMER:
-      if (wParam != kWizardPresentTimer) return FALSE;
-      canvas.Present();
-      ::KillTimer(dialog, kWizardPresentTimer);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK && state.wizard) {
-        const std::string path = ConfigPath(ProgramPath(state.instance));
-        // The values are in force either way; only a file written is a file saved.
-        if (!state.wizard->Accept(state.calibration, state.sharedText, path))
-          ::MessageBoxA(dialog, ConfigNotSavedText(path).c_str(), kConfigNotSavedCaption, MB_OK | MB_ICONHAND);
-        EndWizard(dialog, state, IDOK);
-        return TRUE;
-      }
-      if (LOWORD(wParam) == IDCANCEL) {
-        state.sharedText.Assign(kWizardCanceled);
-        EndWizard(dialog, state, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+bool ShowCalibrationWizard(HWND owner, HINSTANCE instance, CalibrationValues& values) {
+  return CalibrationWizardDialog(instance, values).Run(owner);
 }
 
 }  // namespace veltrim

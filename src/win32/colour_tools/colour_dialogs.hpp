@@ -2,9 +2,11 @@
 // The colour tools' two dialogs: the large preview with the colour plotting
 // (template 135) and the screen calibration wizard it opens (template 1161).
 // Every picture and every value is the core's; these only pass messages in
-// and show the canvas.
+// and show the canvas, which each dialog owns while it is open.
 
 #include <windows.h>
+
+#include "core/app/app_state.hpp"
 
 namespace veltrim {
 
@@ -18,7 +20,15 @@ inline constexpr int kPlotCurves = 1070;
 inline constexpr int kColourReadout = 1071;
 inline constexpr UINT_PTR kWizardPresentTimer = 15;
 
-INT_PTR CALLBACK ColourPlotProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK CalibrationWizardProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The large preview of `kind` (1..5) for `selection`. Its screen values
+// start from `calibration`, which the wizard it opens may change.
+void ShowColourPlot(HWND owner, HINSTANCE instance, int kind, const TestSelection& selection,
+                    CalibrationValues& calibration);
+
+// The screen calibration wizard. On Accept the values measured (-1 for an
+// ink not measured) become `values`, are written to config.qrv beside the
+// program (the user is told when that fails) and true is returned; Cancel
+// leaves `values` as they were and returns false.
+bool ShowCalibrationWizard(HWND owner, HINSTANCE instance, CalibrationValues& values);
 
 }  // namespace veltrim

@@ -130,59 +130,41 @@ void InitMainWindow(HWND window, DesktopState& state) {
   AttachCanvases(window, state);
 }
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DesktopState* current = CurrentDesktop();
-  if (current == nullptr) return FALSE;
-  DesktopState& state = *current;
+HWND MainWindowDialog::Create() { return CreateModeless(state_.instance, IDD_MAIN_WINDOW, nullptr); }
+
+INT_PTR MainWindowDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = Window();
   switch (message) {
     case WM_INITDIALOG:
-      InitMainWindow(window, state);
+      InitMainWindow(window, state_);
       return TRUE;
 
     case WM_COMMAND:
-      OnMainCommand(window, state, LOWORD(wParam), HIWORD(wParam));
+      OnMainCommand(window, state_, LOWORD(wParam), HIWORD(wParam));
       return TRUE;
 
     case WM_TIMER:
-      if (wParam == kHoverTimerId) PollHover(window, kFirstHoverButton, state.hoverFlags);
+      if (wParam == kHoverTimerId) PollHover(window, kFirstHoverButton, state_.hoverFlags);
       return TRUE;
 
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      PaintItemImage(item, state.Bitmap(ImageFor(static_cast<int>(item.CtlID), ItemPressed(item), state)));
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
-    }
 
-    case WM_MEASUREITEM: {
-      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      const MainControl* control = FindControl(static_cast<int>(item.CtlID));
-      if (control == nullptr || control->kind != ControlKind::ImageButton) return FALSE;
-      item.itemWidth = static_cast<UINT>(control->width);
-      item.itemHeight = static_cast<UINT>(control->height);
-      return TRUE;
-    }
+    case WM_MEASUREITEM:
+      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
 
-    case WM_CTLCOLOREDIT: {
-      const HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetBkColor(dc, kEditBackground);
-      ::SetTextColor(dc, kEditText);
-      return reinterpret_cast<INT_PTR>(state.whiteBrush.Get());
-    }
+    case WM_CTLCOLOREDIT:
+      return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
 
     case WM_CTLCOLORSTATIC:
-      PresentCanvases(state);
-      // A swatch static would paint over its canvas with the dialog's brush.
-      if (IsCanvasWindow(state, reinterpret_cast<HWND>(lParam))) {
-        ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
-      }
-      return FALSE;
+      return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
 
     case WM_PAINT:
     case WM_ERASEBKGND:
     case WM_ACTIVATE:
     case WM_RBUTTONDOWN:
-      PresentCanvases(state);
+      PresentCanvases(state_);
       return FALSE;
 
     case WM_LBUTTONDOWN:
@@ -190,7 +172,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return TRUE;
 
     case WM_CLOSE:
-      QuitProgram(state);
+      QuitProgram(state_);
       return TRUE;
 
     case WM_DESTROY:
@@ -198,6 +180,32 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return TRUE;
   }
   return FALSE;
+}
+
+void MainWindowDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  PaintItemImage(item, state_.Bitmap(ImageFor(static_cast<int>(item.CtlID), ItemPressed(item), state_)));
+}
+
+bool MainWindowDialog::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  const MainControl* control = FindControl(static_cast<int>(item.CtlID));
+  if (control == nullptr || control->kind != ControlKind::ImageButton) return false;
+  item.itemWidth = static_cast<UINT>(control->width);
+  item.itemHeight = static_cast<UINT>(control->height);
+  return true;
+}
+
+INT_PTR MainWindowDialog::OnCtlColorEdit(HDC dc) {
+  ::SetBkColor(dc, kEditBackground);
+  ::SetTextColor(dc, kEditText);
+  return reinterpret_cast<INT_PTR>(state_.whiteBrush.Get());
+}
+
+INT_PTR MainWindowDialog::OnCtlColorStatic(HDC dc, HWND control) {
+  PresentCanvases(state_);
+  // A swatch static would paint over its canvas with the dialog's brush.
+  if (!IsCanvasWindow(state_, control)) return FALSE;
+  ::SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
 }
 
 }  // namespace veltrim

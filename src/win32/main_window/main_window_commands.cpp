@@ -98,7 +98,7 @@ void OpenLargePreview(HWND window, DesktopState& state, int command) {
     return;
   }
   state.largePreviewKind = decision.kind;
-  ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kColourPlotDialog), window, ColourPlotProc, 0);
+  ShowColourPlot(window, state.instance, state.largePreviewKind, state.selection, state.calibration);
 }
 
 }  // namespace
@@ -164,13 +164,13 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       RefreshPreview(window, state);
       return;
     case CommandKind::PrinterInfo:
-      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(kPrinterInfoDialog), window, PrinterInfoProc, 0);
+      ShowPrinterInfo(window, state.instance, state);
       return;
     case CommandKind::Preview:
       RefreshPreview(window, state);
       return;
     case CommandKind::About:
-      ::DialogBoxParamA(state.instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+      ShowAboutBox(window, state);
       return;
   }
 }

@@ -6,11 +6,15 @@
 
 #include <windows.h>
 
+#include "core/app/app_state.hpp"
+
 namespace veltrim {
 
 inline constexpr int kPrinterInfoDialog = 137;
 inline constexpr int kPrinterInfoText = 1053;
 
-INT_PTR CALLBACK PrinterInfoProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs the dialog from `instance`'s template over `owner`; the printer
+// chosen becomes `state`'s printer name and port. The dialog's end code.
+INT_PTR ShowPrinterInfo(HWND owner, HINSTANCE instance, AppState& state);
 
 }  // namespace veltrim

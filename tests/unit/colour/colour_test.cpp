@@ -180,14 +180,11 @@ TEST(ColourPlot, ReadoutOfThePixelUnderTheMouse) {
             "66.6666666666666714036182384006679058074951171875\r\n");
 }
 
-TEST(CalibrationWizard, ClickValuesAndTheCancelTest) {
+TEST(CalibrationWizard, ClickValues) {
   struct Case { int x, width, value; };
   for (const Case& c : {Case{0, 800, 100}, Case{400, 800, 150}, Case{799, 800, 199}, Case{1, 800, 100},
                         Case{1000, 1000, 200}})
     EXPECT_EQ(WizardValue(c.x, c.width), c.value) << c.x << " of " << c.width;
-  for (const auto& [text, canceled] : {std::pair{"canceled", true}, {"cancel", true}, {"canceled!", true},
-                                       {"150/-1/-1/-1/-1/-1/-1/", false}, {"-1/-1/", false}})
-    EXPECT_EQ(WizardWasCanceled(text), canceled) << text;
 }
 
 }  // namespace
