@@ -22,7 +22,7 @@ void BM_PreviewHeaviestRedrawCairo(benchmark::State& state) {
   cairo_detail::CairoPtr cr(cairo_create(image.get()));
   surface.BeginPage(cr.get(), 1.0, 1.0, image.get());
   TestSelection selection;
-  selection.currentTab = 4;
+  selection.currentTab = Tab::Custom;
   selection.customTests.fill(1);
   cli::PicturesBesideProgram pictures(VELTRIM_PICTURES_DIR "/veltrim");
   for (auto _ : state) {

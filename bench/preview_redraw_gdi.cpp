@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   const win::SelectGuard selected(memory.Get(), bitmap.Get());
   GdiSurface surface(memory.Get());
   TestSelection selection;
-  selection.currentTab = 4;
+  selection.currentTab = Tab::Custom;
   selection.customTests.fill(1);
   ResourcePictures pictures(::GetModuleHandleA(nullptr));
   const RECT all{0, 0, 167, 239};
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
               whole[0], whole[1], whole[2]);
   const auto part = [&](int item) {
     TestSelection one;
-    one.currentTab = 4;
+    one.currentTab = Tab::Custom;
     one.customTests[static_cast<std::size_t>(item)] = 1;
     return time([&] { DrawPreview({surface, 167, 239, setPixelV}, one, 0, pictures); })[0];
   };

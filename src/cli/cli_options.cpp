@@ -134,8 +134,11 @@ struct Parser {
   }
 
   bool Category(const std::string& text) {
-    static const std::map<std::string, int> kCategories = {
-        {"bw", 0}, {"color", 1}, {"advanced", 2}, {"calibration", 3}, {"custom", 4}};
+    static const std::map<std::string, Tab> kCategories = {{"bw", Tab::BlackWhite},
+                                                           {"color", Tab::Color},
+                                                           {"advanced", Tab::Advanced},
+                                                           {"calibration", Tab::Calibration},
+                                                           {"custom", Tab::Custom}};
     const auto it = kCategories.find(text);
     if (it == kCategories.end()) return Fail("--category: unknown category \"" + text + "\"");
     options.selection.currentTab = it->second;
@@ -218,11 +221,11 @@ struct Parser {
     if (tests.empty() && !select && !optionGiven) {
       select = SelectCommand::MostCommon;
     }
-    const int tab = selection.currentTab;
+    const Tab tab = selection.currentTab;
     for (const int item : tests) {
-      const bool ok = tab == 4 ? ClickCustomItem(selection, item) : ToggleItem(selection, tab, item);
+      const bool ok = tab == Tab::Custom ? ClickCustomItem(selection, item) : ToggleItem(selection, tab, item);
       if (!ok) {
-        const int count = tab == 4 ? kCustomItems : static_cast<int>(selection.FlagsOf(tab).size());
+        const int count = tab == Tab::Custom ? kCustomItems : static_cast<int>(selection.FlagsOf(tab).size());
         if (count == 0) return Fail("--tests: the advanced category has options, use --option");
         return Fail("--tests: item " + std::to_string(item) + " is out of range 0.." + std::to_string(count - 1));
       }
@@ -237,7 +240,7 @@ struct Parser {
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   Parser p;
   Options& o = p.options;
-  o.selection.currentTab = 0;
+  o.selection.currentTab = Tab::BlackWhite;
   std::size_t i = 0;
   if (args.empty()) return {std::nullopt, "no command given"};
   const std::string& command = args[i++];

@@ -1,4 +1,5 @@
 #include "cli/cli_options.hpp"
+#include "tab_no.hpp"
 
 #include <gtest/gtest.h>
 
@@ -61,13 +62,13 @@ TEST(CommandLine, TestsAreClickedInOrderThenTheMenuApplies) {
   };
   for (const auto& c : cases) {
     const TestSelection s = Parse(c.args).selection;
-    EXPECT_EQ(s.currentTab, c.tab) << ::testing::PrintToString(c.args);
-    EXPECT_EQ(Ticks(c.tab == 4 ? std::span<const std::uint8_t>(s.customTests) : s.FlagsOf(c.tab)), c.ticks)
+    EXPECT_EQ(s.currentTab, TabNo(c.tab)) << ::testing::PrintToString(c.args);
+    EXPECT_EQ(Ticks(c.tab == 4 ? std::span<const std::uint8_t>(s.customTests) : s.FlagsOf(TabNo(c.tab))), c.ticks)
         << ::testing::PrintToString(c.args);
   }
   EXPECT_EQ(Parse({"print", "--category", "custom", "--layout", "2"}).selection.gradientLayout, 2);
   const Options advanced = Parse({"print", "--category", "advanced", "--option", "14"});
-  EXPECT_EQ(advanced.selection.currentTab, 2);
+  EXPECT_EQ(advanced.selection.currentTab, Tab::Advanced);
   EXPECT_EQ(advanced.selection.advancedOption, 14);
 }
 

@@ -86,7 +86,7 @@ struct Page {
 
   // `tab` current with `items` ticked (the option of Advanced).
   Page& Tick(Tab tab, std::initializer_list<int> items = {}) {
-    selection.currentTab = static_cast<int>(tab);
+    selection.currentTab = tab;
     for (const int item : items) {
       if (tab == Tab::Advanced) selection.advancedOption = item;
       if (tab == Tab::Custom) selection.customTests[static_cast<std::size_t>(item)] = 1;

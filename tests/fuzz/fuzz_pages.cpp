@@ -138,7 +138,7 @@ int AnyNumber(FuzzedDataProvider& in) {
 
 TestSelection AnySelection(FuzzedDataProvider& in) {
   TestSelection s;
-  s.currentTab = in.ConsumeIntegralInRange(-1, 5);
+  s.currentTab = static_cast<Tab>(in.ConsumeIntegralInRange(-1, 5));
   for (const std::span<std::uint8_t> flags : {std::span<std::uint8_t>(s.bwTests), std::span<std::uint8_t>(s.colorTests),
                                               std::span<std::uint8_t>(s.calibrationTests),
                                               std::span<std::uint8_t>(s.customTests)})

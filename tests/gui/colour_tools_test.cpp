@@ -46,7 +46,8 @@ TEST_F(ColourTools, EachLargePreviewButtonShowsItsPictureAndTheMouseFillsTheRead
     std::vector<int> clicks;  // items chosen first
     int command, kind;
   };
-  const int advanced = TabItemIds(2).first, calibration = TabItemIds(3).first, custom = TabItemIds(4).first;
+  const int advanced = TabItemIds(Tab::Advanced).first, calibration = TabItemIds(Tab::Calibration).first,
+            custom = TabItemIds(Tab::Custom).first;
   for (const Case& c : {Case{"CMYK corners", {advanced + kCmykGradientOption}, kAdvancedPreviewCommand, 1},
                         Case{"saturation - lightness", {calibration + kSaturationLightnessItem}, kCalibrationCurvesCommand, 3},
                         Case{"two colours", {custom + kCustomGradientItem}, kCustomPreviewCommand, 4},

@@ -106,8 +106,8 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
     EXPECT_TRUE(opened[0].ends_with("/AppData/Local/Programs/QORVEL%20Veltrim%20v2/qprintdoc.pdf")) << opened[0];
 
     // The Bitmapped Image alone, printed on the queue: the picture is read from beside the installed program.
-    program.Click(TabCommand(1));
-    program.Click(TabItemIds(1).first + 12);
+    program.Click(TabCommand(Tab::Color));
+    program.Click(TabItemIds(Tab::Color).first + 12);
     program.Click(kPrintCommand);
     const HWND print = program.Dialog(kPrinterList);
     ASSERT_TRUE(print);

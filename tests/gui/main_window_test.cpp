@@ -25,6 +25,7 @@
 #include "main_window_driver.hpp"
 #include "preview_pixels.hpp"
 #include "report_text.hpp"
+#include "tab_no.hpp"
 #include "win32/printer_info/printer_info_dialog.hpp"
 
 namespace veltrim::test {
@@ -37,13 +38,13 @@ class MainWindow : public ::testing::Test {
   // The tab-dependent controls show exactly on their tabs, the others always, and the banner is the tab's.
   void ExpectTabShown(int tab) {
     for (const MainControl& control : kMainControls)
-      EXPECT_EQ(ui_.Visible(control.id), control.tabs == kAllTabs || control.OnTab(tab)) << tab << ", " << control.id;
+      EXPECT_EQ(ui_.Visible(control.id), control.tabs == kAllTabs || control.OnTab(TabNo(tab))) << tab << ", " << control.id;
     const auto banner = ::SendMessageA(ui_.Control(kBannerControl), STM_GETIMAGE, IMAGE_BITMAP, 0);
-    EXPECT_EQ(reinterpret_cast<HBITMAP>(banner), ui_.State().Bitmap(BannerBitmap(tab))) << "banner of tab " << tab;
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(banner), ui_.State().Bitmap(BannerBitmap(TabNo(tab)))) << "banner of tab " << tab;
   }
   bool Shows(int id, int image) { return MainWindowDriver::Shows(ui_.Control(id), ui_.State().Bitmap(image)); }
   bool ShowsItsImage(int id) { return Shows(id, ImageFor(id, false, ui_.State())); }
-  std::span<std::uint8_t> Flags(int tab) { return ui_.State().selection.FlagsOf(tab); }
+  std::span<std::uint8_t> Flags(int tab) { return ui_.State().selection.FlagsOf(TabNo(tab)); }
 
   MainWindowDriver ui_;
 };
@@ -77,13 +78,13 @@ TEST_F(MainWindow, StartUpShowsTabZeroWithEverythingCleared) {
 
 TEST_F(MainWindow, TabsShowTheirGroupsAndFunctionKeysWrapAround) {
   for (int tab : {1, 2, 3, 4, 0}) {
-    ui_.Command(TabCommand(tab));
-    EXPECT_EQ(ui_.State().selection.currentTab, tab);
+    ui_.Command(TabCommand(TabNo(tab)));
+    EXPECT_EQ(ui_.State().selection.currentTab, TabNo(tab));
     ExpectTabShown(tab);
   }
   for (const auto& [key, tab] : {std::pair{VK_F6, 1}, {VK_F5, 0}, {VK_F5, 4}, {VK_F6, 0}}) {
     ui_.Key(key);
-    EXPECT_EQ(ui_.State().selection.currentTab, tab) << key;
+    EXPECT_EQ(ui_.State().selection.currentTab, TabNo(tab)) << key;
   }
 }
 
@@ -95,16 +96,16 @@ TEST_F(MainWindow, ClickedItemsTickAndRepaint) {
   EXPECT_TRUE(Shows(1191, 4550)) << "ticked image";
   ui_.Command(1200);  // Simple Text Full Page clears the others
   EXPECT_TRUE(Shows(1191, 4551)) << "unticked again";
-  ui_.Command(TabCommand(1));
+  ui_.Command(TabCommand(TabNo(1)));
   ui_.Command(1201);
   EXPECT_EQ(s.colorTests[0], 1);
   EXPECT_EQ(s.bwTests[9], 1) << "tab 0 keeps its ticks";
-  ui_.Command(TabCommand(2));
+  ui_.Command(TabCommand(TabNo(2)));
   ui_.Command(1227);
   EXPECT_EQ(s.advancedOption, 13);
   EXPECT_TRUE(Shows(1227, 4622)) << "chosen image";
   EXPECT_TRUE(Shows(1214, 4597)) << "option 0 not chosen";
-  ui_.Command(TabCommand(4));
+  ui_.Command(TabCommand(TabNo(4)));
   ui_.Command(1241);
   EXPECT_EQ(s.customTests[4], 1);
   ui_.Command(1274);
@@ -117,7 +118,7 @@ TEST_F(MainWindow, SelectionMenuCommandsActOnTheCurrentTab) {
   struct Case { int tab, command; std::vector<int> ticked; };
   for (const Case& c : {Case{0, 5000, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {1, 5003, {0, 2, 5, 6, 9, 10, 11}},
                         {1, 5002, {1, 3, 4, 7, 8}}, {3, 5000, {0, 1, 2, 3, 4, 5, 6}}, {3, 5001, {}}}) {
-    ui_.Command(TabCommand(c.tab));
+    ui_.Command(TabCommand(TabNo(c.tab)));
     ui_.Command(c.command);
     std::vector<int> ticked;
     for (std::size_t i = 0; i < Flags(c.tab).size(); ++i)
@@ -195,7 +196,7 @@ TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrOpensThePlottingDialogWith
       message = WindowText(::GetDlgItem(box, 0xFFFF));
     });
   });
-  ui_.Command(TabCommand(2));
+  ui_.Command(TabCommand(TabNo(2)));
   ui_.Command(1177);  // option 0 is chosen, not CMYK 4 Sided Gradient
   answer.join();
   EXPECT_EQ(caption, "No, no, no");
@@ -203,7 +204,7 @@ TEST_F(MainWindow, LargePreviewIsRefusedWithAMessageOrOpensThePlottingDialogWith
             "Previewing cannot be requested in this tab for something else than \"CMYK 4 Sided Gradient\" option !");
   EXPECT_EQ(ui_.State().largePreviewKind, 0);
   for (const auto& [tab, click, kind] : {std::tuple{2, 1227, 1}, {3, 0, 2}, {3, 1236, 3}}) {
-    ui_.Command(TabCommand(tab));
+    ui_.Command(TabCommand(TabNo(tab)));
     if (click) ui_.Command(click);
     int shownKind = 0;
     std::thread close([thread = ::GetCurrentThreadId(), &shownKind, this] {
@@ -328,7 +329,7 @@ TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
   ASSERT_TRUE(ui.Started());
   ui.Command(1167);
   ui.Command(1201);  // something on screen to be cleared
-  ui.State().selection.currentTab = 7;
+  ui.State().selection.currentTab = TabNo(7);
   std::string caption, text;
   std::thread answer([&, thread = ::GetCurrentThreadId()] {
     AnswerDialog(thread, 0xFFFF, IDOK, [&](HWND box) {

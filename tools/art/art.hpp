@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/job/test_selection.hpp"
 #include "core/platform/device_caps.hpp"
 #include "core/platform/surface.hpp"
 
@@ -92,7 +93,7 @@ std::vector<PreviewPicture> DrawPreviewPictures();
 
 // A whole page of `selection` as the real patterns print it, averaged down
 // to width x height.
-Picture DrawnPagePicture(int tab, const std::vector<int>& items, int option, int width, int height);
+Picture DrawnPagePicture(Tab tab, const std::vector<int>& items, int option, int width, int height);
 
 // 24-bit Windows bitmap file.
 bool WriteBmp(const std::filesystem::path& file, const Picture& picture);

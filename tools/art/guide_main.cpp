@@ -52,7 +52,7 @@ class Guide {
   void Paragraph(const std::string& text) { Block(text, Face("Arial", 19, false), 10); }
   void Fixed(const std::string& text) { Block(text, Face("Courier New", 18, false), 0); }
 
-  bool Picture(const fs::path& folder, int tab, const std::vector<int>& items, int option,
+  bool Picture(const fs::path& folder, Tab tab, const std::vector<int>& items, int option,
                const std::string& caption) {
     const fs::path file = folder / ("page-" + std::to_string(pictures_++) + ".bmp");
     if (!art::WriteBmp(file, art::DrawnPagePicture(tab, items, option, kPictureWidth, kPictureHeight))) return false;
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
         std::getline(in >> std::ws, caption);
         if (!in.eof() || tab < 0 || tab > 4 || caption.empty())
           return Fail(std::string(argv[1]) + ":" + std::to_string(number) + ": @page TAB ITEMS OPTION CAPTION");
-        if (!guide.Picture(output.parent_path(), tab, Items(items), option, caption))
+        if (!guide.Picture(output.parent_path(), static_cast<Tab>(tab), Items(items), option, caption))
           return Fail("cannot draw the page picture of line " + std::to_string(number));
       } else {
         guide.Paragraph(line);

@@ -78,11 +78,11 @@ Picture Scaled(const Picture& page, Box box, int width, int height) {
   return out;
 }
 
-TestSelection Ticked(int tab, std::initializer_list<int> items, int option = 0) {
+TestSelection Ticked(Tab tab, std::initializer_list<int> items, int option = 0) {
   TestSelection selection;
   selection.currentTab = tab;
   selection.advancedOption = option;
-  if (tab == 4) {
+  if (tab == Tab::Custom) {
     for (const int item : items) selection.customTests[static_cast<std::size_t>(item)] = 1;
     // The four corners the user starts with would all be one grey: show the inks.
     selection.customColours[4] = {0, 255, 255};
@@ -97,10 +97,10 @@ TestSelection Ticked(int tab, std::initializer_list<int> items, int option = 0) 
 
 }  // namespace
 
-Picture DrawnPagePicture(int tab, const std::vector<int>& items, int option, int width, int height) {
+Picture DrawnPagePicture(Tab tab, const std::vector<int>& items, int option, int width, int height) {
   TestSelection selection = Ticked(tab, {}, option);
   for (const int item : items) {
-    if (tab == 4) selection.customTests[static_cast<std::size_t>(item)] = 1;
+    if (tab == Tab::Custom) selection.customTests[static_cast<std::size_t>(item)] = 1;
     else selection.FlagsOf(tab)[static_cast<std::size_t>(item)] = 1;
   }
   return Scaled(DrawnPage(selection), {0, 0, kPageWidth, kPageHeight}, width, height);
@@ -117,20 +117,20 @@ std::vector<PreviewPicture> DrawPreviewPictures() {
   };
   const Picture picture = RenderTestPicture();
   pictures.push_back({20, Scaled(picture, {0, 0, picture.width, picture.height}, 167, 239)});
-  whole(21, Ticked(2, {}, 13));
-  whole(22, Ticked(2, {}, 14));
-  whole(23, Ticked(4, {4}));
-  whole(24, Ticked(3, {7}));
+  whole(21, Ticked(Tab::Advanced, {}, 13));
+  whole(22, Ticked(Tab::Advanced, {}, 14));
+  whole(23, Ticked(Tab::Custom, {4}));
+  whole(24, Ticked(Tab::Calibration, {7}));
   // Color blocks without the title line above them: from the first ink
   // below it.
-  const int belowTitle = InkBox(DrawnPage(Ticked(1, {}))).bottom;
-  block(25, Ticked(1, {2}), 167, 23, belowTitle);
-  block(26, Ticked(1, {3}), 167, 23, belowTitle);
-  block(27, Ticked(1, {5}), 167, 7, belowTitle);
-  block(36, Ticked(1, {6}), 60, 60, belowTitle);
-  block(37, Ticked(1, {7}), 60, 60, belowTitle);
+  const int belowTitle = InkBox(DrawnPage(Ticked(Tab::Color, {}))).bottom;
+  block(25, Ticked(Tab::Color, {2}), 167, 23, belowTitle);
+  block(26, Ticked(Tab::Color, {3}), 167, 23, belowTitle);
+  block(27, Ticked(Tab::Color, {5}), 167, 7, belowTitle);
+  block(36, Ticked(Tab::Color, {6}), 60, 60, belowTitle);
+  block(37, Ticked(Tab::Color, {7}), 60, 60, belowTitle);
   // The calibration page: its title and ruler alone, then each strip below them.
-  const Picture heading = DrawnPage(Ticked(3, {}));
+  const Picture heading = DrawnPage(Ticked(Tab::Calibration, {}));
   const Box headingBox = InkBox(heading);
   pictures.push_back({28, Scaled(heading, headingBox, 167, 10)});
   struct Strip {
@@ -138,7 +138,7 @@ std::vector<PreviewPicture> DrawPreviewPictures() {
   };
   for (const Strip& strip : {Strip{32, 0, 18}, Strip{29, 1, 32}, Strip{30, 2, 31}, Strip{31, 3, 32},
                              Strip{33, 4, 31}, Strip{34, 5, 31}, Strip{35, 6, 31}})
-    block(strip.id, Ticked(3, {strip.ink}), 167, strip.height, headingBox.bottom + 1);
+    block(strip.id, Ticked(Tab::Calibration, {strip.ink}), 167, strip.height, headingBox.bottom + 1);
   std::sort(pictures.begin(), pictures.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
   return pictures;
 }

@@ -22,13 +22,13 @@ ImageState Tick(bool on) { return on ? ImageState::Ticked : ImageState::Unticked
 
 // The tick state of a test item of tab 0, 1, 3 or 4, or nothing for another id.
 std::optional<ImageState> ItemState(int id, const TestSelection& selection) {
-  for (const int tab : {0, 1, 3}) {
+  for (const Tab tab : {Tab::BlackWhite, Tab::Color, Tab::Calibration}) {
     const IdRange items = TabItemIds(tab);
     if (items.Contains(id)) return Tick(selection.FlagsOf(tab)[id - items.first] != 0);
   }
-  const IdRange custom = TabItemIds(4);
+  const IdRange custom = TabItemIds(Tab::Custom);
   if (custom.Contains(id)) return Tick(selection.customTests[id - custom.first] != 0);
-  if (TabItemIds(2).Contains(id)) return Tick(id - kFirstAdvancedOption == selection.advancedOption);
+  if (TabItemIds(Tab::Advanced).Contains(id)) return Tick(id - kFirstAdvancedOption == selection.advancedOption);
   if (id >= kFirstLayoutOption && id < kFirstLayoutOption + kGradientLayouts)
     return Tick(id - kFirstLayoutOption == selection.gradientLayout);
   return std::nullopt;

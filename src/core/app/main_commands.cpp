@@ -24,27 +24,27 @@ Command ClassifyCommand(int id, int notificationCode) {
     case kSelectionMenuButton: return {CommandKind::SelectionMenu};
     case kAdvancedPreviewCommand:
     case kCalibrationCurvesCommand:
-    case kCustomPreviewCommand: return {CommandKind::LargePreview, -1, id};
+    case kCustomPreviewCommand: return {CommandKind::LargePreview, Tab::None, id};
     default: break;
   }
-  if (id >= TabCommand(0) && id < TabCommand(kTabCount)) {
-    return {CommandKind::SwitchTab, -1, id - TabCommand(0)};
+  if (id >= TabCommand(Tab::BlackWhite) && id <= TabCommand(Tab::Custom)) {
+    return {CommandKind::SwitchTab, static_cast<Tab>(id - TabCommand(Tab::BlackWhite))};
   }
-  for (const int tab : {0, 1, 3}) {
+  for (const Tab tab : {Tab::BlackWhite, Tab::Color, Tab::Calibration}) {
     const IdRange items = TabItemIds(tab);
     if (items.Contains(id)) return {CommandKind::TestItem, tab, id - items.first};
   }
-  if (const IdRange options = TabItemIds(2); options.Contains(id)) {
-    return {CommandKind::AdvancedOption, -1, id - options.first};
+  if (const IdRange options = TabItemIds(Tab::Advanced); options.Contains(id)) {
+    return {CommandKind::AdvancedOption, Tab::None, id - options.first};
   }
-  if (const IdRange custom = TabItemIds(4); custom.Contains(id)) {
-    return {CommandKind::CustomItem, -1, id - custom.first};
+  if (const IdRange custom = TabItemIds(Tab::Custom); custom.Contains(id)) {
+    return {CommandKind::CustomItem, Tab::None, id - custom.first};
   }
   if (id >= kFirstLayoutOption && id < kFirstLayoutOption + kGradientLayouts)
-    return {CommandKind::LayoutOption, -1, id - kFirstLayoutOption};
-  if (const auto slot = ColourSlotOfButton(id)) return {CommandKind::ColourButton, -1, *slot};
+    return {CommandKind::LayoutOption, Tab::None, id - kFirstLayoutOption};
+  if (const auto slot = ColourSlotOfButton(id)) return {CommandKind::ColourButton, Tab::None, *slot};
   if (id >= static_cast<int>(SelectCommand::All) && id <= static_cast<int>(SelectCommand::MostCommon)) {
-    return {CommandKind::SelectMenu, -1, id};
+    return {CommandKind::SelectMenu, Tab::None, id};
   }
   return {};
 }

@@ -16,7 +16,7 @@ enum class CommandKind {
   Ignored,        // unknown id, or a notification other than click/accelerator
   Quit,           // 10 (Esc), 1165 (close button)
   About,          // 17 (Alt+"/", Alt+"?"), 1175
-  SwitchTab,      // 1166..1170; index = tab
+  SwitchTab,      // 1166..1170; the tab
   NextTab,        // 1163 (F6)
   PreviousTab,    // 1164 (F5)
   Preview,        // 1171
@@ -35,7 +35,7 @@ enum class CommandKind {
 
 struct Command {
   CommandKind kind = CommandKind::Ignored;
-  int tab = -1;   // TestItem only
+  Tab tab = Tab::None;  // SwitchTab and TestItem only
   int index = 0;  // see CommandKind
   friend bool operator==(const Command&, const Command&) = default;
 };

@@ -4,20 +4,20 @@
 
 namespace veltrim {
 
-std::span<std::uint8_t> TestSelection::FlagsOf(int tab) {
+std::span<std::uint8_t> TestSelection::FlagsOf(Tab tab) {
   switch (tab) {
-    case 0: return bwTests;
-    case 1: return colorTests;
-    case 3: return calibrationTests;
+    case Tab::BlackWhite: return bwTests;
+    case Tab::Color: return colorTests;
+    case Tab::Calibration: return calibrationTests;
     default: return {};
   }
 }
 
-std::span<const std::uint8_t> TestSelection::FlagsOf(int tab) const {
+std::span<const std::uint8_t> TestSelection::FlagsOf(Tab tab) const {
   return const_cast<TestSelection&>(*this).FlagsOf(tab);
 }
 
-bool ToggleItem(TestSelection& selection, int tab, int index) {
+bool ToggleItem(TestSelection& selection, Tab tab, int index) {
   const auto flags = selection.FlagsOf(tab);
   const int n = static_cast<int>(flags.size());
   if (index < 0 || index >= n) return false;
@@ -42,13 +42,13 @@ bool ClickCustomItem(TestSelection& selection, int index) {
 namespace {
 
 // The items "Select Most Common Used" ticks on each tab.
-std::span<const int> MostCommonItems(int tab) {
+std::span<const int> MostCommonItems(Tab tab) {
   static constexpr int kBw[] = {0, 1, 2, 3, 5, 6, 7, 8};
   static constexpr int kColor[] = {0, 2, 5, 6, 9, 10, 11};
   static constexpr int kCalibration[] = {4, 5, 6};
   switch (tab) {
-    case 0: return kBw;
-    case 1: return kColor;
+    case Tab::BlackWhite: return kBw;
+    case Tab::Color: return kColor;
     default: return kCalibration;
   }
 }
@@ -56,7 +56,7 @@ std::span<const int> MostCommonItems(int tab) {
 }  // namespace
 
 void ApplySelectCommand(TestSelection& selection, SelectCommand command) {
-  const int tab = selection.currentTab;
+  const Tab tab = selection.currentTab;
   const auto flags = selection.FlagsOf(tab);
   if (flags.empty()) return;
   const auto exclusive = flags.end() - 1;

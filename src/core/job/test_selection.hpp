@@ -12,9 +12,13 @@
 
 namespace veltrim {
 
-enum class Tab : int { BlackWhite = 0, Color = 1, Advanced = 2, Calibration = 3, Custom = 4 };
+// The five categories, in the order of their tab buttons; None when no
+// category is chosen.
+enum class Tab : int { None = -1, BlackWhite = 0, Color = 1, Advanced = 2, Calibration = 3, Custom = 4 };
 
 inline constexpr int kTabCount = 5;
+constexpr int TabIndex(Tab tab) { return static_cast<int>(tab); }
+constexpr bool IsTab(Tab tab) { return tab >= Tab::BlackWhite && tab <= Tab::Custom; }
 inline constexpr int kBwItems = 10;
 inline constexpr int kColorItems = 13;
 inline constexpr int kAdvancedOptions = 15;
@@ -32,7 +36,7 @@ enum class SelectCommand : int {
 };
 
 struct TestSelection {
-  int currentTab = 0;  // -1 when no category is chosen
+  Tab currentTab = Tab::BlackWhite;
   std::array<std::uint8_t, kBwItems> bwTests{};
   std::array<std::uint8_t, kColorItems> colorTests{};
   int advancedOption = 0;
@@ -41,15 +45,16 @@ struct TestSelection {
   int gradientLayout = 0;
   std::array<ColourTriple, kColourSlots> customColours{};
 
-  // The tick flags of tab 0, 1 or 3; empty for the others.
-  std::span<std::uint8_t> FlagsOf(int tab);
-  std::span<const std::uint8_t> FlagsOf(int tab) const;
+  // The tick flags of Black&White, Color or Color Calibration; empty for
+  // the others.
+  std::span<std::uint8_t> FlagsOf(Tab tab);
+  std::span<const std::uint8_t> FlagsOf(Tab tab) const;
 };
 
 // A click on item `index` of tab 0, 1 or 3: the item flips; ticking the
 // exclusive (last) item clears the others, ticking any other clears it.
 // Returns false (nothing changed) for another tab or an index out of range.
-bool ToggleItem(TestSelection& selection, int tab, int index);
+bool ToggleItem(TestSelection& selection, Tab tab, int index);
 
 // A click on Custom item `index`: it flips and every other item clears.
 bool ClickCustomItem(TestSelection& selection, int index);

@@ -310,11 +310,11 @@ bool DrawPreview(const PixelCanvas& canvas, const TestSelection& selection, int 
   // the sums it enters (n + 40, the chord's middle, ...) stay within int.
   offsetMm = SaturatedInt(offsetMm, -kFarOffPage, kFarOffPage);
   switch (selection.currentTab) {
-    case 0: BlackWhite(canvas, selection, offsetMm); return true;
-    case 1: Colour(canvas, selection, offsetMm, pictures); return true;
-    case 2: Advanced(canvas, selection.advancedOption, pictures); return true;
-    case 3: Calibration(canvas, selection, offsetMm, pictures); return true;
-    case 4: Custom(canvas, selection, offsetMm, pictures); return true;
+    case Tab::BlackWhite: BlackWhite(canvas, selection, offsetMm); return true;
+    case Tab::Color: Colour(canvas, selection, offsetMm, pictures); return true;
+    case Tab::Advanced: Advanced(canvas, selection.advancedOption, pictures); return true;
+    case Tab::Calibration: Calibration(canvas, selection, offsetMm, pictures); return true;
+    case Tab::Custom: Custom(canvas, selection, offsetMm, pictures); return true;
     default: return false;
   }
 }

@@ -127,15 +127,15 @@ void DrawPage(PageContext& page) {
   page.geometry.offsetY = OffsetInDeviceUnits(page.job.offsetMm, page.geometry.pxPerMmX);
   page.geometry.cursorY = page.geometry.offsetY;
   switch (page.selection.currentTab) {
-    case 0: return DrawBlackWhite(page);
-    case 1: return DrawColor(page);
-    case 2: {
+    case Tab::BlackWhite: return DrawBlackWhite(page);
+    case Tab::Color: return DrawColor(page);
+    case Tab::Advanced: {
       const int option = page.selection.advancedOption;
       if (option >= 0 && option < kAdvancedOptions) Draw(kAdvancedPatterns[option], page);
       return;
     }
-    case 3: return DrawCalibration(page);
-    case 4: return DrawCustom(page);
+    case Tab::Calibration: return DrawCalibration(page);
+    case Tab::Custom: return DrawCustom(page);
     default: return;  // no category: the page is spooled blank
   }
 }

@@ -124,7 +124,7 @@ void InitMainWindow(HWND window, DesktopState& state) {
   for (int i = 0; i < 4; ++i) SetOemFont(window, kNumberBoxes[i].boxId);
   for (int i = 0; i < 4; ++i) SetUpSpin(window, kNumberBoxes[i]);
 
-  SetImage(window, kBannerControl, state.Bitmap(BannerBitmap(0)));
+  SetImage(window, kBannerControl, state.Bitmap(BannerBitmap(Tab::BlackWhite)));
   ApplyOutline(window);
   ::UpdateWindow(window);
   AttachCanvases(window, state);

@@ -25,9 +25,9 @@
 namespace veltrim {
 namespace {
 
-void SwitchTab(HWND window, DesktopState& state, int tab) {
+void SwitchTab(HWND window, DesktopState& state, Tab tab) {
   state.selection.currentTab = tab;
-  RedrawControls(window, {TabCommand(0), TabCommand(kTabCount - 1)});
+  RedrawControls(window, {TabCommand(Tab::BlackWhite), TabCommand(Tab::Custom)});
   for (const ControlShow& control : TabControlVisibility(tab))
     ::ShowWindow(::GetDlgItem(window, control.id), control.shown ? SW_SHOW : SW_HIDE);
   ::SendDlgItemMessageA(window, kBannerControl, STM_SETIMAGE, IMAGE_BITMAP,
@@ -113,7 +113,7 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       QuitProgram(state);
       return;
     case CommandKind::SwitchTab:
-      SwitchTab(window, state, command.index);
+      SwitchTab(window, state, command.tab);
       RefreshPreview(window, state);
       return;
     case CommandKind::NextTab:
@@ -142,12 +142,12 @@ void OnMainCommand(HWND window, DesktopState& state, int id, int notificationCod
       return;
     case CommandKind::AdvancedOption:
       selection.advancedOption = command.index;
-      RedrawControls(window, TabItemIds(2));
+      RedrawControls(window, TabItemIds(Tab::Advanced));
       RefreshPreview(window, state);
       return;
     case CommandKind::CustomItem:
       ClickCustomItem(selection, command.index);
-      RedrawControls(window, TabItemIds(4));
+      RedrawControls(window, TabItemIds(Tab::Custom));
       RefreshPreview(window, state);
       return;
     case CommandKind::LayoutOption:

@@ -18,6 +18,7 @@
 #include "core/app/tab_switch.hpp"
 #include "core/job/test_selection.hpp"
 #include "core/support/program_paths.hpp"
+#include "tab_no.hpp"
 
 namespace veltrim {
 namespace {
@@ -96,7 +97,7 @@ TEST(MainWindowLayout, EveryControlWithItsPlaceKindTabsAndFirstBitmap) {
     const MainControl& c = kMainControls[i];
     SCOPED_TRACE("control " + std::to_string(e.id) + ", created " + std::to_string(i + 1) + ".");
     TabMask tabs = 0;
-    for (const char* t = e.tabs; *t; ++t) tabs |= *t == 'A' ? kAllTabs : TabBit(*t - '0');
+    for (const char* t = e.tabs; *t; ++t) tabs |= *t == 'A' ? kAllTabs : TabBit(TabNo(*t - '0'));
     EXPECT_EQ(std::tuple(c.id, c.kind, c.x, c.y, c.width, c.height, c.shown, c.tabs, c.firstBitmap),
               std::tuple(e.id, e.kind, e.x, e.y, e.w, e.h, e.shown, tabs, e.firstBitmap));
     EXPECT_EQ(c.BitmapCount() > 0, e.firstBitmap != 0);
@@ -128,10 +129,10 @@ TEST(MainWindowLayout, TabSwitchShowsAndHidesInItsFixedOrder) {
     for (int id = r.first; id <= r.last; ++id) order.push_back(id);
   for (int tab = -1; tab <= kTabCount; ++tab) {
     std::vector<int> ids;
-    for (const ControlShow& c : TabControlVisibility(tab)) {
+    for (const ControlShow& c : TabControlVisibility(TabNo(tab))) {
       ids.push_back(c.id);
       ASSERT_NE(FindControl(c.id), nullptr) << c.id;
-      EXPECT_EQ(c.shown, FindControl(c.id)->OnTab(tab)) << "tab " << tab << ", control " << c.id;
+      EXPECT_EQ(c.shown, FindControl(c.id)->OnTab(TabNo(tab))) << "tab " << tab << ", control " << c.id;
     }
     EXPECT_EQ(ids, order) << "tab " << tab;
   }
@@ -146,7 +147,7 @@ TEST(AppState, StartsCleared) {
   const TestSelection& s = state->selection;
   EXPECT_TRUE(AllZero(s.bwTests) && AllZero(s.colorTests) && AllZero(s.calibrationTests) && AllZero(s.customTests));
   EXPECT_EQ(std::tuple(s.currentTab, s.advancedOption, s.gradientLayout, state->largePreviewKind),
-            std::tuple(0, 0, 0, 0));
+            std::tuple(Tab::BlackWhite, 0, 0, 0));
   for (const ColourTriple& c : s.customColours) EXPECT_EQ(c, (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(AllZero(state->calibration) && AllZero(state->hoverFlags));
   EXPECT_EQ(state->sharedText.Length(), 0);
@@ -187,15 +188,15 @@ TEST(TestSelection, ClicksAndMenuCommandsFollowTheTabsRules) {
                                 SelectCommand::MostCommon};
   for (const Case& c : cases) {
     TestSelection s;
-    s.currentTab = c.tab;
-    const std::span<std::uint8_t> flags = c.tab == 4 ? std::span<std::uint8_t>(s.customTests) : s.FlagsOf(c.tab);
+    s.currentTab = TabNo(c.tab);
+    const std::span<std::uint8_t> flags = c.tab == 4 ? std::span<std::uint8_t>(s.customTests) : s.FlagsOf(TabNo(c.tab));
     ASSERT_EQ(flags.size(), std::string(c.before).size());
     for (std::size_t i = 0; i < flags.size(); ++i) flags[i] = c.before[i] == '1';
     for (const int click : c.clicks) {
       if (click < 0)
         ApplySelectCommand(s, menu[-click - 1]);
       else
-        ASSERT_TRUE(c.tab == 4 ? ClickCustomItem(s, click) : ToggleItem(s, c.tab, click));
+        ASSERT_TRUE(c.tab == 4 ? ClickCustomItem(s, click) : ToggleItem(s, TabNo(c.tab), click));
     }
     EXPECT_EQ(Ticks(flags), c.after) << "tab " << c.tab << " from " << c.before;
   }
@@ -204,34 +205,34 @@ TEST(TestSelection, ClicksAndMenuCommandsFollowTheTabsRules) {
 TEST(TestSelection, OtherTabsAndBadIndexesChangeNothing) {
   TestSelection s;
   for (const auto& [tab, index] : {std::pair{2, 0}, {4, 0}, {0, 10}, {0, -1}, {1, 13}})
-    EXPECT_FALSE(ToggleItem(s, tab, index)) << tab << " " << index;
+    EXPECT_FALSE(ToggleItem(s, TabNo(tab), index)) << tab << " " << index;
   EXPECT_FALSE(ClickCustomItem(s, 6));
   s.bwTests[0] = 1;
   s.advancedOption = 7;
-  s.currentTab = 2;
+  s.currentTab = Tab::Advanced;
   ApplySelectCommand(s, SelectCommand::None);
   EXPECT_EQ(std::pair(Ticks(s.bwTests) + Ticks(s.customTests), s.advancedOption), std::pair("1000000000000000"s, 7));
 }
 
 TEST(TabSwitch, F6AndF5WrapAroundAndEachTabHasItsCommandAndBanner) {
   for (const auto& [tab, next, previous] : {std::tuple{0, 1, 4}, {3, 4, 2}, {4, 0, 3}, {-1, 0, 0}, {5, 0, 0}})
-    EXPECT_EQ(std::pair(NextTab(tab), PreviousTab(tab)), std::pair(next, previous)) << tab;
+    EXPECT_EQ(std::pair(NextTab(TabNo(tab)), PreviousTab(TabNo(tab))), std::pair(TabNo(next), TabNo(previous))) << tab;
   for (int tab = 0; tab < kTabCount; ++tab)
-    EXPECT_EQ(std::pair(TabCommand(tab), BannerBitmap(tab)), std::pair(1166 + tab, 4536 + tab));
+    EXPECT_EQ(std::pair(TabCommand(TabNo(tab)), BannerBitmap(TabNo(tab))), std::pair(1166 + tab, 4536 + tab));
 }
 
 TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnlyAndSwatchesAttachInTheirOrder) {
   using K = CommandKind;
   const std::pair<int, Command> cases[] = {
       {10, {K::Quit}}, {1165, {K::Quit}}, {17, {K::About}}, {1175, {K::About}}, {1163, {K::NextTab}},
-      {1164, {K::PreviousTab}}, {1166, {K::SwitchTab, -1, 0}}, {1170, {K::SwitchTab, -1, 4}}, {1171, {K::Preview}},
+      {1164, {K::PreviousTab}}, {1166, {K::SwitchTab, Tab::BlackWhite}}, {1170, {K::SwitchTab, Tab::Custom}}, {1171, {K::Preview}},
       {1172, {K::Print}}, {1173, {K::PrinterInfo}}, {1174, {K::Help}}, {1176, {K::SelectionMenu}},
-      {1177, {K::LargePreview, -1, 1177}}, {1178, {K::LargePreview, -1, 1178}}, {1179, {K::LargePreview, -1, 1179}},
-      {1191, {K::TestItem, 0, 0}}, {1200, {K::TestItem, 0, 9}}, {1213, {K::TestItem, 1, 12}},
-      {1229, {K::TestItem, 3, 0}}, {1236, {K::TestItem, 3, 7}}, {1214, {K::AdvancedOption, -1, 0}},
-      {1228, {K::AdvancedOption, -1, 14}}, {1237, {K::CustomItem, -1, 0}}, {1242, {K::CustomItem, -1, 5}},
-      {1272, {K::LayoutOption, -1, 0}}, {1274, {K::LayoutOption, -1, 2}}, {5000, {K::SelectMenu, -1, 5000}},
-      {5003, {K::SelectMenu, -1, 5003}},
+      {1177, {K::LargePreview, Tab::None, 1177}}, {1178, {K::LargePreview, Tab::None, 1178}}, {1179, {K::LargePreview, Tab::None, 1179}},
+      {1191, {K::TestItem, TabNo(0), 0}}, {1200, {K::TestItem, TabNo(0), 9}}, {1213, {K::TestItem, TabNo(1), 12}},
+      {1229, {K::TestItem, TabNo(3), 0}}, {1236, {K::TestItem, TabNo(3), 7}}, {1214, {K::AdvancedOption, Tab::None, 0}},
+      {1228, {K::AdvancedOption, Tab::None, 14}}, {1237, {K::CustomItem, Tab::None, 0}}, {1242, {K::CustomItem, Tab::None, 5}},
+      {1272, {K::LayoutOption, Tab::None, 0}}, {1274, {K::LayoutOption, Tab::None, 2}}, {5000, {K::SelectMenu, Tab::None, 5000}},
+      {5003, {K::SelectMenu, Tab::None, 5003}},
       // Swatches, labels, number boxes and the neighbours of each range do nothing.
       {1244, {}}, {1246, {}}, {1268, {}}, {1180, {}}, {1190, {}}, {1162, {}}, {1275, {}}, {4999, {}}, {5004, {}},
       {0, {}}};
@@ -247,7 +248,7 @@ TEST(Commands, IdsMapToTheirActionsOnClicksAndAcceleratorsOnlyAndSwatchesAttachI
     const auto [swatch, button] = swatchAndButton[slot];
     EXPECT_EQ(std::tuple(kColourSwatches[slot], kColourButtons[slot], ColourSlotOfButton(button)),
               std::tuple(swatch, button, slot));
-    EXPECT_EQ(ClassifyCommand(button, 0), (Command{K::ColourButton, -1, slot}));
+    EXPECT_EQ(ClassifyCommand(button, 0), (Command{K::ColourButton, Tab::None, slot}));
   }
   std::vector<int> attached;  // the order the swatch canvases attach in
   for (const int slot : kSwatchAttachSlots) attached.push_back(kColourSwatches[slot]);
@@ -316,7 +317,7 @@ TEST(NumberBoxes, RangesStartsAndDigitsOnly) {
 TEST(ControlImages, PressedThenPointerOverThenCurrentTabThenTicks) {
   auto state = std::make_unique<AppState>();
   TestSelection& s = state->selection;
-  s.currentTab = 2;
+  s.currentTab = Tab::Advanced;
   for (const int id : {1172, 1169, 1168}) state->hoverFlags[id - 1165] = 1;  // 1168: the current tab
   s.bwTests[9] = s.colorTests[0] = s.calibrationTests[7] = s.customTests[5] = 1;
   s.advancedOption = 14;

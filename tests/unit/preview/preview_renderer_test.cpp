@@ -9,6 +9,7 @@
 #include <random>
 
 #include "backends/recording/recording_surface.hpp"
+#include "tab_no.hpp"
 #include "test_bitmap.hpp"
 
 namespace veltrim {
@@ -51,12 +52,12 @@ struct Drawn {
 Drawn Preview(int tab, std::vector<int> items, int offset = 0, int option = 0, int layout = 0, bool setPixelV = false) {
   static FilePictures pictures;
   TestSelection selection;
-  selection.currentTab = tab;
+  selection.currentTab = TabNo(tab);
   selection.advancedOption = option;
   selection.gradientLayout = layout;
   // The Custom items are no selection-menu flags: FlagsOf leaves them out.
   const std::span<std::uint8_t> flags = tab == 4 ? std::span<std::uint8_t>(selection.customTests)
-                                      : tab >= 0 && tab <= 3 ? selection.FlagsOf(tab) : std::span<std::uint8_t>();
+                                      : tab >= 0 && tab <= 3 ? selection.FlagsOf(TabNo(tab)) : std::span<std::uint8_t>();
   for (const int item : items) flags[static_cast<std::size_t>(item)] = 1;
   RecordingSurface surface(RecordingDevice::Screen(167, 239));
   EXPECT_EQ(DrawPreview({surface, 167, 239, setPixelV}, selection, offset, pictures), tab >= 0 && tab <= 4) << tab;

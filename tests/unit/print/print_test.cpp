@@ -12,6 +12,7 @@
 
 #include "core/print/job_follow.hpp"
 #include "pattern_page.hpp"
+#include "tab_no.hpp"
 
 namespace veltrim::test {
 namespace {
@@ -103,7 +104,7 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   job.settings.documents = 2;
   job.settings.pages = 3;
   job.host.clock = {0, 5000, 5500};  // the dialog's own time is not counted: the clock starts again after it
-  job.selection.currentTab = -1;     // every page spooled blank, but started and ended
+  job.selection.currentTab = Tab::None;   // every page spooled blank, but started and ended
   job.selection.bwTests.fill(1);
   const std::string page = "[v] StartPage()\r\n[v] EndPage()\r\n";
   const std::string document = "[v] StartDoc()\r\n" + page + page + page + "[v] EndDoc()\r\n";
@@ -226,7 +227,7 @@ TEST(PageDispatch, OutOfRangeSelectionsLeaveThePageBlank) {
     page.selection.colorTests.fill(1);
     page.selection.calibrationTests.fill(1);
     page.selection.customTests.fill(1);
-    page.selection.currentTab = tab;
+    page.selection.currentTab = TabNo(tab);
     page.selection.advancedOption = option;
     page.Draw(10);
     EXPECT_TRUE(page.dc.Records().empty()) << "tab " << tab << " option " << option << ":\n" << page.dc.Dump();
