@@ -341,8 +341,8 @@ TEST(PreviewArea, UnknownTabSaysSoAndStillPresents) {
   answer.join();
   EXPECT_EQ(caption, "Application ERROR");
   EXPECT_EQ(text, "Oups. Internal error ... You should not see this !");
-  const CanvasColour background = ui.State().swatches[kPreviewCanvas].Background();
-  const std::uint32_t rgb = (std::uint32_t{background.red} << 16) | (background.green << 8) | background.blue;
+  const ColorRef background = ui.State().swatches[kPreviewCanvas].Background();
+  const std::uint32_t rgb = (std::uint32_t(RedOf(background)) << 16) | (GreenOf(background) << 8) | BlueOf(background);
   const auto pump = [&] { ui.Pump(); };
   EXPECT_TRUE(ShowsSoon(pump, ui.Control(kPreviewControl), [&](const auto& shown) { return Uniform(shown, rgb); }));
 }

@@ -51,7 +51,7 @@ inline std::vector<std::uint32_t> OnScreen(HWND control) {
 inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
   const OffscreenCanvas& canvas = state.swatches[kPreviewCanvas];
   return Pixels(canvas.Width(), canvas.Height(), [&](HDC memory) {
-    const win::OwnedBrush background(::CreateSolidBrush(ToColorRef(canvas.Background())));
+    const win::OwnedBrush background(::CreateSolidBrush(canvas.Background()));
     const RECT all{0, 0, canvas.Width(), canvas.Height()};
     ::FillRect(memory, &all, background.Get());
     GdiSurface surface(memory);

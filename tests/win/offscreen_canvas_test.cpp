@@ -20,14 +20,13 @@
 namespace veltrim {
 namespace {
 
-constexpr CanvasColour kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0};
+constexpr ColorRef kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kYellow = Rgb(255, 255, 0);
 
 std::string Hex(COLORREF c) {
   char text[16];
   std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
   return text;
 }
-std::string Hex(CanvasColour colour) { return Hex(ToColorRef(colour)); }
 
 // A shown, borderless top-level window painted blue (its class brush); its window and client rectangles are the same.
 class BlueWindow {
@@ -37,7 +36,7 @@ class BlueWindow {
       WNDCLASSA windowClass{};
       windowClass.lpfnWndProc = ::DefWindowProcA;
       windowClass.hInstance = ::GetModuleHandleA(nullptr);
-      windowClass.hbrBackground = ::CreateSolidBrush(ToColorRef(kBlue));  // the class's for the process's life
+      windowClass.hbrBackground = ::CreateSolidBrush(kBlue);  // the class's for the process's life
       windowClass.lpszClassName = "VeltrimBlueWindow";
       return ::RegisterClassA(&windowClass);
     }();
@@ -68,10 +67,10 @@ win::OwnedBitmap MakePicture(HDC like) {
   win::OwnedBitmap bitmap(::CreateCompatibleBitmap(like, 4, 3));
   const win::OwnedDc dc(::CreateCompatibleDC(like));
   const win::SelectGuard selection(dc.Get(), bitmap.Get());
-  const win::OwnedBrush green(::CreateSolidBrush(ToColorRef(kGreen)));
+  const win::OwnedBrush green(::CreateSolidBrush(kGreen));
   const RECT all{0, 0, 4, 3};
   ::FillRect(dc.Get(), &all, green.Get());
-  ::SetPixelV(dc.Get(), 0, 0, ToColorRef(kRed));
+  ::SetPixelV(dc.Get(), 0, 0, kRed);
   return bitmap;
 }
 
@@ -158,7 +157,7 @@ TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
   }
 }
 
-struct Probe { int x, y; CanvasColour colour; };
+struct Probe { int x, y; ColorRef colour; };
 
 struct DrawCase {
   const char* name;
@@ -198,8 +197,8 @@ const DrawCase kDrawCases[] = {
     {"ThroughTheSurface",
      [](OffscreenCanvas& c, HBITMAP) {
        Surface& s = c.Canvas();
-       const auto pen = ScopedPen(s, PenStyle::Solid, 1, ToColorRef(kRed));
-       const auto brush = ScopedBrush(s, ToColorRef(kYellow));
+       const auto pen = ScopedPen(s, PenStyle::Solid, 1, kRed);
+       const auto brush = ScopedBrush(s, kYellow);
        const auto font = ScopedFont(s, LogFont{});
        return pen.Get() && brush.Get() && font.Get() && s.Rectangle(2, 40, 8, 46) ? 0 : -1;
      },
@@ -278,7 +277,7 @@ TEST_F(OffscreenCanvasTest, ReleaseLeavesNothingBehindAndCountsFailures) {
   EXPECT_EQ(::GetObjectType(bitmap), 0u) << "canvas bitmap not deleted";
   EXPECT_EQ(::GetObjectType(saved.pen), static_cast<DWORD>(OBJ_PEN)) << "a stock pen was deleted";
   EXPECT_EQ(test::LiveGdiObjects(), base);
-  EXPECT_EQ(std::tuple(canvas.Flags(), canvas.Window(), canvas.Background()), std::tuple(0u, nullptr, CanvasColour{}));
+  EXPECT_EQ(std::tuple(canvas.Flags(), canvas.Window(), canvas.Background()), std::tuple(0u, nullptr, ColorRef{0}));
   EXPECT_TRUE(::IsRectEmpty(&canvas.WindowRect()));
 
   EXPECT_EQ(canvas.Release(), 0);

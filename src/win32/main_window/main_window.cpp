@@ -27,7 +27,7 @@ static_assert(kUdsSetBuddyInt == UDS_SETBUDDYINT && kUdsAlignRight == UDS_ALIGNR
 static_assert(kStockOemFixedFont == OEM_FIXED_FONT && kShowNormal == SW_SHOWNORMAL);
 static_assert(kHoverButtons == 1179 - 1165 + 1);
 
-constexpr CanvasColour kSwatchBackground{79, 84, 87};
+constexpr ColorRef kSwatchBackground = ToColorRef(ColourTriple{});  // each slot's start
 
 void SetImage(HWND window, int id, HBITMAP bitmap) {
   ::SendDlgItemMessageA(window, id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));

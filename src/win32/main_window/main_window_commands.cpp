@@ -65,8 +65,7 @@ void ChooseColour(HWND window, DesktopState& state, int slot) {
 
   colour = FromColorRef(chosen);
   OffscreenCanvas& swatch = state.swatches[SwatchCanvas(slot)];
-  swatch.SetBackground({static_cast<std::uint16_t>(colour.red), static_cast<std::uint16_t>(colour.green),
-                        static_cast<std::uint16_t>(colour.blue)});
+  swatch.SetBackground(ToColorRef(colour));
   swatch.Clear();
   swatch.Present();
   ::UpdateWindow(swatch.Window());

@@ -7,19 +7,17 @@ namespace {
 
 bool Selected(HGDIOBJ replaced) { return replaced != nullptr && replaced != HGDI_ERROR; }
 
-win::OwnedPen SolidPen(int width, CanvasColour colour) {
-  return win::OwnedPen(::CreatePen(PS_SOLID, width, ToColorRef(colour)));
+win::OwnedPen SolidPen(int width, ColorRef colour) {
+  return win::OwnedPen(::CreatePen(PS_SOLID, width, colour));
 }
 
-win::OwnedBrush SolidBrush(CanvasColour colour) {
-  const LOGBRUSH brush{BS_SOLID, ToColorRef(colour), 0};
+win::OwnedBrush SolidBrush(ColorRef colour) {
+  const LOGBRUSH brush{BS_SOLID, colour, 0};
   return win::OwnedBrush(::CreateBrushIndirect(&brush));
 }
 
-CanvasColour FromColorRef(COLORREF colour) {
-  return {static_cast<std::uint16_t>(GetRValue(colour)), static_cast<std::uint16_t>(GetGValue(colour)),
-          static_cast<std::uint16_t>(GetBValue(colour))};
-}
+// The colour's three bytes: a pixel that cannot be read (CLR_INVALID) is white.
+ColorRef ColourBytes(COLORREF colour) { return Rgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
 
 }  // namespace
 
@@ -56,7 +54,7 @@ int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
   flags_ = kAttached | (presentAfterEach == 1 ? kPresentAfterEach : 0u) |
            (::GetDeviceCaps(memoryDc.Get(), 1) != 0 ? kUseSetPixelV : 0u);
   spare_ = 0;
-  background_ = FromColorRef(::GetPixel(windowDc.Get(), 0, 0));
+  background_ = ColourBytes(::GetPixel(windowDc.Get(), 0, 0));
   windowDc_.emplace(std::move(windowDc));
   memoryDc_ = std::move(memoryDc);
   bitmap_ = std::move(bitmap);
@@ -87,8 +85,8 @@ int OffscreenCanvas::Clear() {
   return filled ? 1 : 0;
 }
 
-int OffscreenCanvas::FillRect(int left, int top, int right, int bottom, int penWidth, CanvasColour pen,
-                              CanvasColour brush) {
+int OffscreenCanvas::FillRect(int left, int top, int right, int bottom, int penWidth, ColorRef pen,
+                              ColorRef brush) {
   if (!Attached()) return kDrawFailed;
   const HDC dc = memoryDc_.Get();
   {
@@ -104,7 +102,7 @@ int OffscreenCanvas::FillRect(int left, int top, int right, int bottom, int penW
   return kOk;
 }
 
-int OffscreenCanvas::DrawLine(int x1, int y1, int x2, int y2, int penWidth, CanvasColour colour) {
+int OffscreenCanvas::DrawLine(int x1, int y1, int x2, int y2, int penWidth, ColorRef colour) {
   if (!Attached()) return kDrawFailed;
   const HDC dc = memoryDc_.Get();
   {

@@ -17,19 +17,6 @@
 
 namespace veltrim {
 
-// A colour as the callers keep it: red, green and blue words, 0 to 255.
-struct CanvasColour {
-  std::uint16_t red = 0;
-  std::uint16_t green = 0;
-  std::uint16_t blue = 0;
-  friend bool operator==(const CanvasColour&, const CanvasColour&) = default;
-};
-
-// The Win32 colour of a triple: (B * 256 + G) * 256 + R.
-constexpr COLORREF ToColorRef(CanvasColour colour) {
-  return (static_cast<COLORREF>(colour.blue) * 256 + colour.green) * 256 + colour.red;
-}
-
 class OffscreenCanvas {
  public:
   // Bits of Flags().
@@ -90,9 +77,9 @@ class OffscreenCanvas {
   int Clear();
   // Rectangle with a solid pen of `penWidth` and a solid brush; right and
   // bottom are exclusive. 0, or kDrawFailed.
-  int FillRect(int left, int top, int right, int bottom, int penWidth, CanvasColour pen, CanvasColour brush);
+  int FillRect(int left, int top, int right, int bottom, int penWidth, ColorRef pen, ColorRef brush);
   // Line from (x1, y1) up to, not including, (x2, y2). 0, or kDrawFailed.
-  int DrawLine(int x1, int y1, int x2, int y2, int penWidth, CanvasColour colour);
+  int DrawLine(int x1, int y1, int x2, int y2, int penWidth, ColorRef colour);
   // Copies `bitmap` from its (0, 0) to (x, y) with `rasterOperation`. The
   // caller keeps the bitmap. 0, kNoTemporaryDc, kTransferFailed or
   // kTemporaryDcNotDeleted.
@@ -119,9 +106,9 @@ class OffscreenCanvas {
   const RECT& WindowRect() const noexcept { return rect_; }
   int Width() const noexcept { return rect_.right - rect_.left; }
   int Height() const noexcept { return rect_.bottom - rect_.top; }
-  CanvasColour Background() const noexcept { return background_; }
+  ColorRef Background() const noexcept { return background_; }
   // The colour Clear fills with; Attach takes it from the window's pixel.
-  void SetBackground(CanvasColour colour) noexcept { background_ = colour; }
+  void SetBackground(ColorRef colour) noexcept { background_ = colour; }
   const SavedObjects& Saved() const noexcept { return saved_; }
   std::uint32_t Flags() const noexcept { return flags_; }
   std::int32_t Spare() const noexcept { return spare_; }
@@ -136,7 +123,7 @@ class OffscreenCanvas {
   win::OwnedDc memoryDc_;
   win::OwnedBitmap bitmap_;
   RECT rect_{};
-  CanvasColour background_{};
+  ColorRef background_{};
   SavedObjects saved_{};
   std::uint32_t flags_ = 0;
   std::int32_t spare_ = 0;
