@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -104,7 +105,36 @@ const Refusal kRefusals[] = {
     {{"print", "--wait", "--wait=0"}, "--wait: 0 is out of range 1..86400"}, {{"print", "--wait=x"}, "not a whole number"},
     {{"jobs"}, "jobs: --printer NAME is required"}, {{"jobs", "--printer", "p", "--docs", "2"}, "does not apply"},
     {{"preview", "--wait"}, "unknown option"}, {{"plot", "--json"}, "unknown option"},
+    {{"preview", "--docs", "2"}, "--docs"},
+    {{"preview", "--output", "p.pdf"}, "--output"}, {{"preview", "--printer", "q"}, "--printer"},
+    {{"print", "--kind", "1"}, "--kind does not apply to print"},
+    {{"plot", "--kind", "1"}, "--output FILE.png is required"},
+    {{"plot", "--output", "p.png"}, "give --kind 1..5 or --curves"},
+    {{"plot", "--output", "p.png", "--kind", "6"}, "--kind: 6 is out of range 1..5"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--size", "0x10"}, "width: 0 is out of range 1..4096"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x4097"}, "height: 4097 is out of range"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x10x10"}, "--size: expected WxH"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--curves"}, "exclude each other"},
+    {{"plot", "--output", "p.png", "--curves"}, "--curves needs --printer-values"},
+    {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6"}, "seven whole numbers"},
+    {{"plot", "--output", "p.png", "--curves", "--printer-values=1,2,3,4,5,6,7", "--screen-values", "1,2,3,4,5,6,7,8"},
+     "--screen-values: expected seven"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--screen-values", "1,2,3,4,5,6,7"}, "to --curves only"},
+    {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6,7", "--colour", "1=1,2,3"},
+     "--colour does not apply to --curves"},
+    {{"plot", "--output", "p.png", "--kind", "1", "--category", "color"}, "--category does not apply to plot"},
 };
+
+// "N_ARGS": the row's place and its arguments' letters and digits, short enough for a ctest name.
+std::string RefusalName(const ::testing::TestParamInfo<Refusal>& info) {
+  std::string name = std::to_string(info.index);
+  for (const std::string& arg : info.param.args) {
+    name += '_';
+    for (const char c : arg)
+      if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+  }
+  return name.substr(0, 36);
+}
 
 // --wait takes the number that follows it, or waits the default time; --json belongs to print and info.
 TEST(CommandLine, WaitAndJson) {
@@ -125,7 +155,7 @@ TEST(CommandLine, WaitAndJson) {
   EXPECT_EQ(ParseCommandLine({"jobs", "--printer", "q"}).options->command, Command::Jobs);
 }
 
-INSTANTIATE_TEST_SUITE_P(BadInput, CommandLineRefusals, ::testing::ValuesIn(kRefusals));
+INSTANTIATE_TEST_SUITE_P(BadInput, CommandLineRefusals, ::testing::ValuesIn(kRefusals), RefusalName);
 
 }  // namespace
 }  // namespace veltrim::cli

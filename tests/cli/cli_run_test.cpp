@@ -1,5 +1,6 @@
-// The real `veltrim` program: its report, exit status and files, jobs through the private scheduler (followed to
-// their end by --wait) and what the report says when it will not take them, `veltrim info` and the user guide.
+// What only the Linux program on CUPS shows: the scheduler's printer list, queues that will not take jobs, jobs
+// followed to their end by --wait, a lost scheduler, `veltrim info` on a queue and a file target, and the user
+// guide. Runs both CLIs share are the command line's table (cli_table_test.cpp).
 #include <cups/cups.h>
 
 #include <chrono>
@@ -13,55 +14,25 @@
 #include "cli/cli_options.hpp"
 #include "cli_support.hpp"
 #include "core/about/about_texts.hpp"
-#include "file_text.hpp"
 
 namespace veltrim::test {
 namespace {
 
 using CliRun = CliTest<>;
 
-// Two documents of three pages into a PDF and into a queue, whose file device keeps the last job.
-TEST_F(CliRun, TwoDocumentsOfThreePagesToAFileAndToAQueue) {
-  const fs::path pdf = folder_ / "x.pdf", report = folder_ / "report.txt";
-  const auto run = RunVeltrim({"print", "--output", pdf, "--docs", "2", "--pages", "3", "--report", report});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(2, 3));
-  EXPECT_TRUE(EndsWithPrintTime(run.out)) << run.out;
-  EXPECT_EQ(FileText(report), run.out) << "the report file holds the report byte for byte";
-  EXPECT_EQ(PdfPages(pdf), 6);
-
-  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_two_jobs");
-  const auto queued = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--pages", "3"});
-  ASSERT_EQ(queued.exitCode, 0) << queued.err;
-  EXPECT_EQ(WithoutTime(queued.out), kPrinterChosen + Documents(2, 3));
-  ASSERT_TRUE(queue.WaitForCompletedJobs(2));
-  EXPECT_EQ(queue.CompletedJobs(), 2);
-  EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3);
+// The scheduler's queues, each with its port.
+TEST_F(CliRun, PrintersListsTheSchedulersQueues) {
+  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_listed");
   const auto list = RunVeltrim({"printers"});
   EXPECT_EQ(list.exitCode, 0) << list.err;
   EXPECT_NE(list.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << list.out;
 }
 
-// The README's main job, bare: a PDF in the current folder whose page shows the most common Black&White patterns;
-// "--select none" leaves it blank.
-TEST_F(CliRun, DefaultJobGoesToAPdfInTheCurrentFolder) {
-  for (const bool blank : {false, true}) {
-    const auto run = InFolder(kVeltrim, blank ? std::vector<std::string>{"print", "--select", "none"}
-                                              : std::vector<std::string>{"print"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(1, 1));
-    const auto pages = RenderPages(folder_ / "veltrim-job.pdf", 20, folder_ / (blank ? "blank" : "bare"));
-    ASSERT_EQ(pages.size(), 1u);
-    const RasterImage page = RasterImage::LoadPng(pages[0]);
-    EXPECT_EQ(AnyDark(page, 0, 0, page.Width(), page.Height()), !blank) << (blank ? "--select none" : "bare");
-  }
-}
-
-// What cannot start: an unwritable file, an unknown printer (to print, to report on, to list its jobs), and a queue
-// that refuses jobs or is stopped, where every document is a failed StartDoc and no job completes. The report keeps
-// its bytes on stdout; stderr says why, one line a failure.
+// What the scheduler will not take: an unknown printer to report on or to list the jobs of, in the scheduler's
+// words, and a queue that refuses jobs or is stopped, where every document is a failed StartDoc and no job
+// completes. The report keeps its bytes on stdout; stderr says why, one line a failure. (An unknown printer to
+// print on and an unwritable file: the command line's table.)
 TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
-  const std::string missing = folder_ / "missing" / "x.pdf";
   const std::string unknown =
       "veltrim: no_such_queue: The printer or class does not exist. Run \"veltrim printers\" to list the printers.\n";
   const auto Twice = [](const std::string& line) { return line + line; };
@@ -72,9 +43,6 @@ TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
     std::string out, err;
   };
   const Case cases[] = {
-      {nullptr, {"print", "--output", missing}, kPrinterChosen + "[x] StartDoc()\r\n",
-       "veltrim: " + missing + ": No such file or directory\n"},
-      {nullptr, {"print", "--printer", "no_such_queue"}, kReportHeader + "[x] PrintDlg()\r\n", unknown},
       {nullptr, {"info", "--printer", "no_such_queue"}, "", unknown},
       {nullptr, {"jobs", "--printer", "no_such_queue"}, "", unknown},
       {"cupsreject", {"print", "--docs", "2", "--pages", "2", "--printer"}, twice,
@@ -100,46 +68,6 @@ TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
       EXPECT_EQ(queue->CompletedJobs(), 0);
     }
   }
-}
-
-// Usage errors of every command exit 2 with a message naming them, and write nothing: info takes no job options,
-// preview no job or printer, plot only its picture's.
-TEST_F(CliRun, UsageErrorsExitTwoWithAMessageHelpAndVersionZero) {
-  const std::pair<std::vector<std::string>, const char*> refused[] = {
-      {{"print", "--docs", "0"}, "veltrim: "},     {{"print", "--paper", "b9"}, "veltrim: "},
-      {{"print", "--frobnicate"}, "veltrim: "},    {{"scan"}, "veltrim: "},
-      {{"info", "--docs", "2"}, "--docs"},         {{"info", "--output", "x.txt"}, "--output"},
-      {{"preview", "--docs", "2"}, "veltrim: "},   {{"preview", "--output", "p.pdf"}, "veltrim: "},
-      {{"preview", "--printer", "q"}, "veltrim: "}, {{"plot", "--kind", "1"}, "--output FILE.png is required"},
-      {{"plot", "--output", "p.bmp", "--kind", "1"}, "writes a PNG file"},
-      {{"plot", "--output", "p.png"}, "give --kind 1..5 or --curves"},
-      {{"plot", "--output", "p.png", "--kind", "6"}, "--kind: 6 is out of range 1..5"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--size", "0x10"}, "width: 0 is out of range 1..4096"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x4097"}, "height: 4097 is out of range"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--size", "10x10x10"}, "--size: expected WxH"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--curves"}, "exclude each other"},
-      {{"plot", "--output", "p.png", "--curves"}, "--curves needs --printer-values"},
-      {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6"}, "seven whole numbers"},
-      {{"plot", "--output", "p.png", "--curves", "--printer-values=1,2,3,4,5,6,7", "--screen-values",
-        "1,2,3,4,5,6,7,8"}, "--screen-values: expected seven"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--screen-values", "1,2,3,4,5,6,7"}, "to --curves only"},
-      {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6,7", "--colour", "1=1,2,3"},
-       "--colour does not apply to --curves"},
-      {{"plot", "--output", "p.png", "--kind", "1", "--category", "color"}, "--category does not apply to plot"},
-      {{"print", "--kind", "1"}, "--kind does not apply to print"},   {{"preview", "--curves"}, "unknown option"},
-  };
-  for (const auto& [args, mentions] : refused) {
-    const auto run = InFolder(kVeltrim, args);
-    EXPECT_EQ(run.exitCode, 2) << Describe(args, run);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(mentions), std::string::npos) << run.err;
-  }
-  EXPECT_TRUE(fs::is_empty(folder_));
-  const auto help = RunVeltrim({"--help"}), version = RunVeltrim({"--version"});
-  EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.out.find("--dot-coverage"), std::string::npos);
-  EXPECT_EQ(version.exitCode, 0);
-  EXPECT_EQ(version.out, "veltrim " VELTRIM_VERSION "\n");
 }
 
 // print --wait: each job the run handed over followed to its end in a section after the report's own bytes, exit

@@ -1,4 +1,4 @@
-// What the tests of the real `veltrim` share: the program, a folder of the test's own and pages printed to PNG.
+// What the tests of the real `veltrim` share: the program, and a folder of the test's own to run it in.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_conformance.hpp"
 #include "process.hpp"
 #include "raster.hpp"
 #include "report_text.hpp"
@@ -19,9 +20,6 @@ namespace veltrim::test {
 inline const std::string kVeltrim = VELTRIM_CLI;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00,
                                kBlue = 0x0000FF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00;
-
-// A colour expected at a point, within `tolerance` where the reader allows one.
-struct Probe { int x, y; std::uint32_t rgb; int tolerance = 8; };
 
 // `argv` on the fixtures' scheduler.
 inline ProcessResult RunOnScheduler(const std::vector<std::string>& argv) {
@@ -48,22 +46,9 @@ class CliTest : public Base {
  protected:
   // `program ARGS...` run inside the folder, so that pages name short files.
   ProcessResult InFolder(const fs::path& program, const std::vector<std::string>& args) const {
-    std::vector<std::string> argv{"sh", "-c", "cd \"$1\" && shift && exec \"$@\"", "sh", folder_.string(),
-                                  program.string()};
+    std::vector<std::string> argv{program.string()};
     argv.insert(argv.end(), args.begin(), args.end());
-    return RunProcess(argv);
-  }
-  // `program print --output p.png ARGS...` in the folder.
-  ProcessResult Print(std::vector<std::string> args, const fs::path& program = kVeltrim) const {
-    args.insert(args.begin(), {"print", "--output", "p.png"});
-    return InFolder(program, args);
-  }
-  // The same, expecting success and no message; the first page.
-  RasterImage PrintPng(const std::vector<std::string>& args) const {
-    const ProcessResult run = Print(args);
-    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
-    EXPECT_EQ(run.err, "");
-    return RasterImage::LoadPng(folder_ / "p-1.png");
+    return RunInFolder(argv, folder_);
   }
 
   TempDir dir_;

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "file_text.hpp"
-#include "page_checks.hpp"
 #include "process.hpp"
 #include "raster.hpp"
 #include "services.hpp"
@@ -62,8 +61,10 @@ TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   ASSERT_TRUE(queue.WaitForCompletedJobs(1)) << "the job did not complete";
   const auto pages = RenderPages(queue.OutputFile(), 75, ScratchFolder(services, queue.Name()));
   ASSERT_EQ(pages.size(), 1u);
-  // The generic PostScript queue: 2450 x 3200 units at 300 dpi from 50 units into the sheet.
-  EXPECT_EQ(MissedProbes(RasterImage::LoadPng(pages[0]), ChartProbes(2450, 3200), 50, 75, 300, 10), "");
+  // The generic PostScript queue: 2450 x 3200 units at 300 dpi from 50 units into the sheet. The 1240 x 1754
+  // picture stretched over them puts the middles of its dark skin (130, 788) and cyan (1110, 1044) patches there.
+  const ColourProbe patches[] = {{"dark skin", 257, 1438, 0x735244}, {"cyan", 2193, 1905, 0x0885A1}};
+  EXPECT_EQ(MissedProbes(RasterImage::LoadPng(pages[0]), patches, 50, 75, 300, 10), "");
 
   std::smatch installed;
   ASSERT_TRUE(std::regex_search(run.out, installed, std::regex("installed: ([^\r\n]*)")));
