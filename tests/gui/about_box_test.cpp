@@ -196,12 +196,12 @@ TEST_F(AboutBox, ActionsUseTheFirstAddressThatAnswersAndNoOther) {
 }
 
 TEST_F(AboutBox, OldOrMissingRecordsAndUnsafeAddressesOpenNothing) {
-  LoopbackHttp old(Record("http://www.qorvel.example/", "veltrim@qorvel.example", "0x0702029E"));
   LoopbackHttp unsafe(Record("C:\\windows\\system32\\calc.exe", "veltrim@qorvel.example?cc=x", "0x0702029D"));
   const std::string latest = "You are using the latest version of this software !";
   // A site that takes the request and never answers is given up after the receive time-out, not waited for.
   LoopbackHttp dead("", true);
-  for (const std::string& bases : {old.Base(), LoopbackHttp::ClosedBase(), unsafe.Base(), dead.Base()}) {
+  // An older record with unsafe addresses; which records are newer and which addresses safe is the core's.
+  for (const std::string& bases : {LoopbackHttp::ClosedBase(), unsafe.Base(), dead.Base()}) {
     SCOPED_TRACE(bases);
     std::unique_ptr<RunningProgram> program;
     const HWND about = Open(program, bases);

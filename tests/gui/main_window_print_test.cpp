@@ -131,22 +131,10 @@ TEST_F(PrinterInfoDialog, F4ShowsTheChosenQueuesReport) {
   const std::string head = "QORVEL Veltrim v2 Generated Informations\r\n\r\nPrinter: " + queue_ +
                            "\r\nPort Used: CUPS:" + queue_ + "\r\n\r\n[ DEVICE CAPABILITIES INFORMATIONS ]\r\n";
   EXPECT_EQ(text.substr(0, head.size()), head);
-  for (const std::string& line : std::vector<std::string>{
-           "\r\n  Device Technology: Raster Printer\r\n", "\r\n  Printable Area's Width [mm]: 207\r\n",
-           "\r\n  Printable Area's Height [pixels]: 3200\r\n", "\r\n  X Axis Resolution [pixels/inch]: 300\r\n",
-           "\r\n  Clipping Capabilities: true\r\n", "\r\n  Width of the Physical Page [device units]: 2550\r\n",
-           "\r\n  Page's Top Margin (unprintable area) [device units]: 50\r\n",
-           "[ DEVICE MODE INFORMATIONS ]\r\n\r\n  Device Name: " + queue_.substr(0, 31) + "\r\n",
-           "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x0001FF1F\r\n"
-           "  Paper Orientation: Portrait\r\n"
-           "  Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t\r\n",
-           "\r\n  Scaling Factor: 100\r\n  Desired Number of Copies: 1\r\n  Print Quality: 300 DPI\r\n"
-           "  Document's Colour Type: Colour Document\r\n"
-           "  Document's Printing Mode: Simplex (duplex disabled or no duplex available)\r\n"
-           "  Y Axis Resolution [DPI]: 300\r\n"
-           "  How TrueType Fonts Are Printed: substitute device fonts for TrueType fonts; this is the default "
-           "action for PostScript printers\r\n"
-           "  Document's Collation Mode: disabled"})
+  // One fact of the printer's DC and one of its DEVMODE show the report is the chosen queue's; its lines field by
+  // field are tests/unit/info's, the queue's facts through the Windows CLI tests/wine's.
+  for (const std::string line : {"\r\n  Width of the Physical Page [device units]: 2550\r\n",
+                                 "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x0001FF1F\r\n"})
     EXPECT_NE(text.find(line), std::string::npos) << "missing: " << line << "\n" << text;
   EXPECT_TRUE(text.ends_with("Document's Collation Mode: disabled")) << "no field past collation is set";
   EXPECT_EQ(answer.font, ::GetStockObject(OEM_FIXED_FONT));

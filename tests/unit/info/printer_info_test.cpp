@@ -99,68 +99,38 @@ TEST(DeviceModeReport, NoFieldsGivesTheFourUnconditionalLines) {
             "\r\n  Hex Code of Bit Flags of Initialized Property Fields: 0x00000000");
 }
 
-// The conditional lines in the report's order, each bit with its label and the words of some of its values. A
-// size, length or width that is not there writes nothing (null), an unknown size or quality the label alone.
-struct BitCase { std::uint32_t bit; const char* label; std::vector<std::pair<int, const char*>> values; };
-const BitCase kBitCases[] = {
-    {kDmOrientation, "Paper Orientation: ", {{1, "Portrait"}, {2, "Landscape"}, {0, "Landscape"}}},
-    {kDmPaperSize, "Paper Size (as predefined type): ",
-     {{1, "Letter, 8 1/2- by 11-inches\t"}, {0, nullptr}, {42, ""}, {41, "German Legal Fanfold, 8 1/2- by 13-inches\t"},
-      {29, "C3 Envelope,  324- by 458-millimeters\t"}, {13, "B5 sheet, 182- by 257-millimeter paper\t"}}},
-    {kDmPaperLength, "Paper Length [tenths of a millimeter]: ", {{1, "1"}, {2794, "2794"}, {0, nullptr}}},
-    {kDmPaperWidth, "Paper Width [tenths of a millimeter]: ", {{1, "1"}, {-5, nullptr}}},
-    {kDmScale, "Scaling Factor: ", {{1, "1"}, {100, "100"}}}, {kDmCopies, "Desired Number of Copies: ", {{1, "1"}}},
-    {kDmPrintQuality, "Print Quality: ",
-     {{1, "1 DPI"}, {600, "600 DPI"}, {-1, "Draft"}, {-2, "Low"}, {-3, "Medium"}, {-4, "High"}, {-5, ""}, {0, ""}}},
-    {kDmColor, "Document's Colour Type: ", {{2, "Colour Document"}, {1, "Monochrome Document"}, {3, "Unspecified"}}},
-    {kDmDuplex, "Document's Printing Mode: ",
-     {{1, "Simplex (duplex disabled or no duplex available)"}, {2, "Duplex Activated (vertical mode)"},
-      {3, "Duplex Activated (horizontal mode)"}, {0, "Unspecified"}}},
-    {kDmYResolution, "Y Axis Resolution [DPI]: ", {{1, "1"}, {300, "300"}}},
-    {kDmTTOption, "How TrueType Fonts Are Printed: ",
-     {{3, "substitute device fonts for TrueType fonts; this is the default action for PostScript printers"},
-      {1, "prints TrueType fonts as graphics; this is the default action for dot-matrix printers"},
-      {2, "downloads TrueType fonts as soft fonts; this is the default action for Hewlett-Packard printers that use "
-          "Printer Control Language (PCL)"},
-      {4, "Unspecified"}}},
-    {kDmCollate, "Document's Collation Mode: ", {{0, "disabled"}, {1, "activated"}, {2, "Unspecified"}}},
-    {kDmICMMethod, "Document's ICM Handling Mode: ",
-     {{2, "by Windows"}, {1, "disabled"}, {3, "by device driver"}, {4, "by destination device"}, {0, "Unspecified"}}},
-    {kDmICMIntent, "Document's ICM Colour Matching Method: ",
-     {{9, "Unspecified"},
-      {1, "color matching should optimize for color saturation; this value is the most appropriate choice for "
-          "business graphs when dithering is not desired"},
-      {2, "color matching should optimize for color contrast; this value is the most appropriate choice for scanned "
-          "or photographic images when dithering is desired"},
-      {3, "color matching should optimize to match the exact color requested; this value is most appropriate for use "
-          "with business logos or other images when an exact color match is desired"}}},
-    {kDmMediaType, "Media Type Used: ",
-     {{1, "plain paper"}, {2, "transparent film"}, {3, "glossy paper"}, {256, "other non-standard media types"}}},
-    {kDmDitherType, "Type of Dithering Used: ",
-     {{0, "Unspecified or driver-defined dithering"}, {1, "no dithering"}, {2, "dithering with a coarse brush"},
-      {3, "dithering with a fine brush"},
-      {4, "line art dithering, a special dithering method that produces well defined borders between black, white, "
-          "and gray scalings. It is not suitable for images that include continuous graduations in intensisty and "
-          "hue such as scanned photographs"},
-      {10, "device does grayscaling"}, {5, "Unspecified or driver-defined dithering"},
-      {9, "Unspecified or driver-defined dithering"}, {256, "Unspecified or driver-defined dithering"}}},
-};
-
 // The text after the four unconditional lines.
 std::string Lines(const DeviceMode& mode) { return DeviceModeSection(mode).substr(DeviceModeSection({}).size()); }
 
-TEST(DeviceModeReport, EachBitWritesItsLineWithItsCodeInWordsAndAllInTheReportsOrder) {
+// Worked rows: the generic PostScript queue's values, a value out of each table, and the fields a zero or negative
+// value leaves out. A size, length or width that is not there writes nothing, an unknown size or quality the label.
+TEST(DeviceModeReport, EachBitWritesItsLineWithItsCodeInWords) {
   const std::string note = " (please note that this may override the dimensions found at \"Paper Size\")";
-  std::string allOnes;  // every field 1: a line for each bit
-  for (const BitCase& c : kBitCases) {
-    for (const auto& [value, words] : c.values) {
-      const bool sized = c.bit == kDmPaperLength || c.bit == kDmPaperWidth;
-      const std::string line = words ? "\r\n  " + std::string(c.label) + words + (sized ? note : "") : "";
-      EXPECT_EQ(Lines(WithEveryField(c.bit, value)), line) << c.label << value;
-      if (value == 1) allOnes += line;
-    }
-  }
-  EXPECT_EQ(Lines(WithEveryField(0xFFFFFFFF, 1)), allOnes);
+  struct Row { std::uint32_t bit; int value; std::string line; };
+  const Row rows[] = {
+      {kDmOrientation, 1, "Paper Orientation: Portrait"}, {kDmOrientation, 0, "Paper Orientation: Landscape"},
+      {kDmPaperSize, 1, "Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t"},
+      {kDmPaperSize, 0, ""}, {kDmPaperSize, 42, "Paper Size (as predefined type): "},
+      {kDmPaperLength, 2794, "Paper Length [tenths of a millimeter]: 2794" + note}, {kDmPaperWidth, -5, ""},
+      {kDmPrintQuality, 300, "Print Quality: 300 DPI"}, {kDmPrintQuality, -1, "Print Quality: Draft"},
+      {kDmPrintQuality, -5, "Print Quality: "}, {kDmColor, 2, "Document's Colour Type: Colour Document"},
+      {kDmDuplex, 1, "Document's Printing Mode: Simplex (duplex disabled or no duplex available)"},
+      {kDmTTOption, 3, "How TrueType Fonts Are Printed: substitute device fonts for TrueType fonts; this is the "
+                       "default action for PostScript printers"},
+      {kDmCollate, 0, "Document's Collation Mode: disabled"}, {kDmCollate, 2, "Document's Collation Mode: Unspecified"},
+      {kDmDitherType, 256, "Type of Dithering Used: Unspecified or driver-defined dithering"}};
+  for (const Row& r : rows)
+    EXPECT_EQ(Lines(WithEveryField(r.bit, r.value)), r.line.empty() ? "" : "\r\n  " + r.line) << r.bit << " " << r.value;
+}
+
+// Every bit set: a line for each of the sixteen fields, orientation first and dithering last.
+TEST(DeviceModeReport, AllBitsGiveSixteenLinesInTheReportsOrder) {
+  const std::string all = Lines(WithEveryField(0xFFFFFFFF, 1));
+  std::size_t lines = 0;
+  for (std::size_t at = all.find("\r\n  "); at != std::string::npos; at = all.find("\r\n  ", at + 1)) ++lines;
+  EXPECT_EQ(lines, 16u) << all;
+  EXPECT_TRUE(all.starts_with("\r\n  Paper Orientation: Portrait\r\n  Paper Size")) << all;
+  EXPECT_TRUE(all.ends_with("\r\n  Type of Dithering Used: no dithering")) << all;
 }
 
 TEST(PrinterInfoReport, WholeReportAndItsGrowthPastOneBlock) {

@@ -155,8 +155,9 @@ TEST(Chords, ChordThenAConnectedRowOfArcs) {
 
 TEST(BezierCurves, TriangularPointsPaddedWithTheLastToThreeSegmentsPlusOne) {
   // Points while k(k+1)/2 < W - 1: 4754 gives 97 (3 x 32 + 1), 4755 98 (two repeats), 4853 99 (one), 2 the point 0.
-  for (const auto& [width, computed, points] :
-       {std::tuple{4754, 97, 97}, {4755, 98, 100}, {4853, 99, 100}, {2, 1, 1}}) {
+  // The last computed point, where the padding repeats it: 96, 97, 98 and 0.
+  for (const auto& [width, lastX, lastY, points] :
+       {std::tuple{4754, 4656, 0, 97}, {4755, 4753, 315, 100}, {4853, 4851, 0, 100}, {2, 0, 0, 1}}) {
     Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzRes, width));
     const int h = 946;
     EXPECT_EQ(page.Run(DrawBezierCurves, kY0), kY0 + h + 4);
@@ -164,11 +165,15 @@ TEST(BezierCurves, TriangularPointsPaddedWithTheLastToThreeSegmentsPlusOne) {
     const auto curves = page.ArgsOf("PolyBezier");
     ASSERT_EQ(curves.size(), 1u);
     ASSERT_EQ(curves[0].size(), 2u * points) << width;
-    const int cycle[] = {0, h / 3, 0, h, 0, 3 * (h / 4), 0, h};
-    for (int k = 0; k < points; ++k) {
-      const int source = std::min(k, computed - 1);
-      EXPECT_EQ(curves[0][2 * k], source * (source + 1) / 2) << k;
-      EXPECT_EQ(curves[0][2 * k + 1], kY0 + cycle[source % 8]) << k;
+    for (std::size_t i = 0; i < curves[0].size(); i += 2) {
+      EXPECT_TRUE(curves[0][i + 1] >= kY0 && curves[0][i + 1] <= kY0 + h) << "inside the band";
+      EXPECT_GE(curves[0][i], i > 0 ? curves[0][i - 2] : 0) << "x never goes back";
+    }
+    EXPECT_EQ(Args(curves[0].end() - 2, curves[0].end()), (Args{lastX, kY0 + lastY})) << width;
+    if (points > 1) {
+      // Worked: x the triangular numbers, y 0, 315, 0, 946, 0, 708, ... into the 946-dot band.
+      EXPECT_EQ(Args(curves[0].begin(), curves[0].begin() + 12), (Args{0, kY0, 1, kY0 + 315, 3, kY0, 6, kY0 + 946,
+                                                                       10, kY0, 15, kY0 + 708}));
     }
   }
 }

@@ -140,7 +140,7 @@ TEST(Crossovers, BothSquaresShareOneBandAndTheNextBlockStartsBelow) {
   EXPECT_EQ(page.Step(), 7 * 236 + 5) << "the next block starts below both squares";
 }
 
-TEST(ColourBlocks, DeviceWithoutAHeightInMillimetresDrawsNothingAndDoesNotDivideByZero) {
+TEST(ColourBlocks, DeviceWithoutAHeightInMmDrawsNothingAndDoesNotDivideByZero) {
   const ColourPage page({0, 1, 2, 3, 4, 5, 6, 7}, RecordingDevice::A4At600Dpi().With(DeviceCap::VertSize, 0));
   EXPECT_TRUE(page.Boxes().empty());
   EXPECT_EQ(page.Step(), 6 * 5) << "only the gaps of the six blocks that have one (the crossovers share theirs)";

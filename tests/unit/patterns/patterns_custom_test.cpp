@@ -80,7 +80,7 @@ RecordingDevice MarginsDevice() {
   return Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100);
 }
 
-TEST(PagePrintingMargins, GridEveryFiveMillimetresWithAGreyPenAndTextsOneCentimetreIn) {
+TEST(PagePrintingMargins, GridEveryFiveMmWithAGreyPenAndTextsOneCmIn) {
   const Page page(Tab::Advanced, {4}, MarginsDevice(), 10);  // the offset does not apply
   EXPECT_EQ(page.ArgsOf("CreatePen"), (std::vector<Args>{{0, 2, 0x464646}}));
   EXPECT_EQ(page.ArgsOf("CreateBrushIndirect"), (std::vector<Args>{{0, 0x464646, 0}}));

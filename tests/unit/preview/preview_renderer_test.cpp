@@ -138,13 +138,10 @@ TEST(Preview, StackingOfBlackWhiteItems) {
   EXPECT_EQ(Lines(Preview(0, {2, 3}).records),
             (std::vector<std::string>{"Arc(0, 0, 110, 16, 0, 0, 0, 0) -> 1", "Rectangle(0, 17, 167, 18) -> 1"}));
   EXPECT_EQ(Preview(0, {1, 2}).records.back().ToString(), "Arc(0, 11, 110, 27, 0, 0, 0, 0) -> 1");
-  // The chord's radial points in single precision: a = 41, y 0..28, m = 14.
+  // The chord in its 83 x 28 box, its radial points at 4.0708 and 0.4597 radians: (16.46, 25.22), (77.74, 7.79).
   const Drawn chord = Preview(0, {6});
   ASSERT_EQ(chord.records.size(), 1u);
-  const auto x = [](float theta) { return static_cast<int>(41 + 41 * std::cos(theta)); };
-  const auto y = [](float theta) { return static_cast<int>(14 - 14 * std::sin(theta)); };
-  EXPECT_EQ(chord.records[0].args,
-            (std::vector<std::int64_t>{0, 0, 83, 28, x(4.0707965f), y(4.0707965f), x(0.4596852f), y(0.4596852f)}));
+  EXPECT_EQ(chord.records[0].args, (std::vector<std::int64_t>{0, 0, 83, 28, 16, 25, 77, 7}));
   // The weight comb's pens, x = 0, 5, ..., 165: summed in double precision lines 5 and 20 would be 1 and 5 wide.
   std::vector<std::int64_t> widths;
   for (const Record& record : Preview(0, {8}).all)

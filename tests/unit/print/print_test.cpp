@@ -170,7 +170,7 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
     EXPECT_EQ(OffsetInDeviceUnits(mm, factor), units) << mm << " x " << factor;
 }
 
-TEST(PageDispatch, PagesGetTheOffsetBoxAndTheChosenPrinterAndTheTimeAfreshEachPage) {
+TEST(PageDispatch, PagesGetTheOffsetBoxThePrinterAndTheTimeAfreshEachPage) {
   Job job;
   job.settings.pages = 2;
   job.settings.offsetMm = 10;

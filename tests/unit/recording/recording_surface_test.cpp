@@ -53,16 +53,11 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
       {[&] { s.PolyBezier(curve); }, "PolyBezier(0, 0, 1, 2, 3, 4, 5, 6) -> 1"},
       {[&] { s.PolyBezier(std::span(curve).first(3)); }, "PolyBezier(0, 0, 1, 2, 3, 4) -> 0"},
       {[&] { s.TextOutA(12, 34, "Hi \"x\"\r\n"); }, "TextOutA(12, 34, \"Hi \\\"x\\\"\\r\\n\") -> 1"},
-      // ArcTo ends where the ray towards the end point meets the ellipse:
-      // (100, 50) + (200, 100) / sqrt(8) = (170.7, 85.4); on a degenerate ellipse, the end point itself.
-      {[&] { arcTo(0, 0, 200, 100, 0, 50, 300, 150); }, "ArcTo(0, 0, 200, 100, 0, 50, 300, 150) -> 1"},
+      // ArcTo on a degenerate ellipse ends on the end point itself (the usual end: the conformance table).
       {[&] { arcTo(10, 10, 10, 50, 0, 0, 33, 44); }, "ArcTo(10, 10, 10, 50, 0, 0, 33, 44) -> 1"},
       {[&] { s.SetArcDirection(kAdClockwise); }, "SetArcDirection(2) -> 1"},
-      {[&] { s.SetPixel(10, 10, Rgb(1, 2, 3)); }, "SetPixel(10, 10, 0x030201) -> 0x030201"},
       {[&] { s.SetPixelV(4799, 6813, 0xABCDEF); }, "SetPixelV(4799, 6813, 0xABCDEF) -> 1"},
       {[&] { s.SetPixel(0, 0, 0xFF000000); }, "SetPixel(0, 0, 0xFF000000) -> 0x000000"},  // the colour bits only
-      {[&] { s.GetPixel(10, 10); }, "GetPixel(10, 10) -> 0x030201"},
-      {[&] { s.GetPixel(11, 11); }, "GetPixel(11, 11) -> 0xFFFFFF"},  // never set: white
       {[&] { s.SetTextColor(Rgb(70, 70, 70)); }, "SetTextColor(0x464646) -> 0x000000"},
       {[&] { s.SetBkColor(0x00FF00); }, "SetBkColor(0x00FF00) -> 0xFFFFFF"},
       {[&] { s.SetBkMode(kTransparent); }, "SetBkMode(1) -> 2"},
@@ -80,13 +75,13 @@ TEST(RecordingSurface, RecordsEveryCallAndKeepsTheStateGdiWould) {
   EXPECT_EQ(s.Dump(), expected);
   EXPECT_EQ(size, (Size{125, 50})) << "every byte alike";
   EXPECT_EQ(previous, (Point{0, 0}));
-  EXPECT_EQ(positions, (std::vector<Point>{{171, 85}, {33, 44}}));
+  EXPECT_EQ(positions, (std::vector<Point>{{33, 44}}));
   EXPECT_EQ(std::pair(s.Object(ObjectHandle{1})->penStyle, s.Object(ObjectHandle{2})->brush.lbHatch),
             std::pair(PenStyle::Dash, std::uintptr_t{3}));
   EXPECT_EQ(std::tuple(s.ArcDirection(), s.PixelsSet(), s.GetPixel(4799, 6813)),
-            std::tuple(kAdClockwise, 3u, 0xABCDEFu));
+            std::tuple(kAdClockwise, 2u, 0xABCDEFu));
   EXPECT_EQ(std::tuple(s.TextColour(), s.BkColour(), s.BkMode()), std::tuple(Rgb(70, 70, 70), 0x00FF00u, kTransparent));
-  EXPECT_EQ(s.RecordsOf("ArcTo").size(), 2u);
+  EXPECT_EQ(s.RecordsOf("ArcTo").size(), 1u);
   s.ClearRecords();
   EXPECT_TRUE(s.Records().empty());
   EXPECT_EQ(s.CurrentPosition(), (Point{33, 44})) << "clearing the records keeps the state";
@@ -202,7 +197,7 @@ TEST_F(BitmapFile, MissingOrBadFilesGiveNone) {
   EXPECT_EQ(surface_.HygieneReport(), "");
 }
 
-TEST_F(BitmapFile, BlitsRecordTheirArgumentsAndASelectedBitmapReplacesTheDefaultOne) {
+TEST_F(BitmapFile, BlitsRecordTheirArgumentsAndASelectedBitmapReplacesTheDefault) {
   const ObjectHandle bitmap = surface_.LoadBitmapFile(dir_.Write("blit.bmp", Bitmap24(10, 10)).c_str());
   ASSERT_TRUE(bitmap);
   const auto b = static_cast<std::int64_t>(bitmap.value);
@@ -323,7 +318,7 @@ TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
   }
 }
 
-TEST(ScopedObject, PenIsSelectedThenRestoredAndDeletedOnceMovedOrNotAndAFailedCreationLeavesTheSurfaceAlone) {
+TEST(ScopedObject, PenSelectedRestoredDeletedOnceAndAFailedCreationDoesNothing) {
   RecordingSurface surface;
   const auto black = static_cast<std::int64_t>(RecordingSurface::StockHandle(StockObject::BlackPen).value);
   std::int64_t pen = 0;

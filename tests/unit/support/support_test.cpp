@@ -179,7 +179,7 @@ TEST(FileHelpers, ShortMissingOrUnreadablePathsAreRefused) {
   EXPECT_EQ(WriteTextFile("abcd", "x", -1, 1), 1) << "four characters are enough";
 }
 
-TEST(FileHelpers, WriteResolvesTheLengthAppendsAfterTheOldBytesAndLoadReadsThemBack) {
+TEST(FileHelpers, WriteAppendsAfterTheOldBytesAndLoadReadsThemBack) {
   const ScratchDir dir;
   struct Case { const char* text; std::int32_t length; int mode; std::string bytes; };
   const Case cases[] = {
@@ -208,7 +208,7 @@ TEST(FileHelpers, WriteResolvesTheLengthAppendsAfterTheOldBytesAndLoadReadsThemB
   EXPECT_EQ(read, 100);
 }
 
-TEST(FileHelpers, AReplacingWriteThatFailsLeavesTheOldFileWholeAndNoTemporaryFile) {
+TEST(FileHelpers, AFailedReplacingWriteLeavesTheOldFileAndNoTemporary) {
   const ScratchDir dir;
   const std::string path = dir.Path("config.qrv"), folder = dir.Path("folder.qrv");
   const auto names = [&] {
