@@ -34,8 +34,8 @@ TEST(WindowsCli, WaitTellsWhenTheSpoolerKeepsNoRecordOfTheJobs) {
 }
 
 // The printer list, and the report of the printer DC and its DEVMODE with the same facts as JSON: the generic
-// PostScript queue at 300 dpi Letter. The report's lines, field by field, are checked in
-// tests/gui/main_window_test.cpp.
+// PostScript queue at 300 dpi Letter. This is where the queue's facts through the spooler are checked; the report's
+// layout is the unit tests' (DeviceModeReport, PrinterInfoReport).
 TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
   const Services services = Services::FromEnvironment();
   CupsQueue queue(services, "wcli_info");
