@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -69,35 +68,6 @@ TEST(SelectGuard, PutsBackWhatItReplacedAndNothingWhenItFailed) {
 
 constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
 
-class DibCanvas {
- public:
-  DibCanvas(int width, int height) : width_(width), dc_(::CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = static_cast<const std::uint8_t*>(bits);
-    selection_.emplace(dc_.Get(), bitmap_.Get());
-    const win::OwnedBrush grey(::CreateSolidBrush(kSentinel));
-    const RECT all{0, 0, width, height};
-    ::FillRect(dc_.Get(), &all, grey.Get());
-  }
-  HDC Dc() const { return dc_.Get(); }
-  HBITMAP Bitmap() const { return bitmap_.Get(); }
-  // Read from the bits, not through GDI.
-  ColorRef At(int x, int y) const {
-    ::GdiFlush();
-    const std::uint8_t* p = bits_ + ((static_cast<std::size_t>(width_) * 3 + 3) & ~std::size_t{3}) * y + 3 * x;
-    return Rgb(p[2], p[1], p[0]);
-  }
-
- private:
-  int width_;
-  win::OwnedDc dc_;
-  win::OwnedBitmap bitmap_;
-  const std::uint8_t* bits_ = nullptr;
-  std::optional<win::SelectGuard> selection_;  // goes first, so the bitmap is free to be deleted
-};
 
 LogFont Arial(int height) {
   LogFont font;
@@ -146,7 +116,7 @@ void RunEveryOperation(Surface& s, const std::string& bitmapFile, int round) {
 // Every pen, brush, font and bitmap the surface makes is deselected and deleted: after many runs of every operation the
 // process's GDI object count is where it started, and the count does see one object kept.
 TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
-  DibCanvas canvas(120, 120);
+  test::DibCanvas canvas(120, 120, kSentinel);
   GdiSurface surface(canvas.Dc());
   RunEveryOperation(surface, picture_, 0);  // what the system caches on first use
   const int start = test::LiveGdiObjects();
@@ -157,7 +127,7 @@ TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
 }
 
 TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
-  DibCanvas canvas(8, 8);
+  test::DibCanvas canvas(8, 8, kSentinel);
   GdiSurface surface(canvas.Dc());
   LogFont font = Arial(-12);
   std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), 'A');  // no NUL anywhere
@@ -178,7 +148,7 @@ TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
 // their pixels: the conformance table.)
 TEST_F(GdiSurfaceTest, BitmapsHeldElsewhereOrNotBitmapsAreRefused) {
   std::ofstream(folder_ / "text.bmp") << "not a bitmap at all";
-  DibCanvas canvas(8, 8), held(4, 4);
+  test::DibCanvas canvas(8, 8, kSentinel), held(4, 4, kSentinel);
   GdiSurface surface(canvas.Dc());
   Size size;
   EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "text.bmp").string().c_str()));

@@ -4,11 +4,44 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "backends/gdi/win_handles.hpp"
+#include "core/colour/colour_ref.hpp"
 
 namespace veltrim::test {
+
+// A memory DC holding a 24-bit top-down DIB section of width x height, filled with `fill`; pixels are read from the
+// bits, not through GDI.
+class DibCanvas {
+ public:
+  DibCanvas(int width, int height, COLORREF fill) : stride_((width * 3 + 3) & ~3), dc_(::CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<const std::uint8_t*>(bits);
+    selection_.emplace(dc_.Get(), bitmap_.Get());
+    const win::OwnedBrush brush(::CreateSolidBrush(fill));
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc_.Get(), &all, brush.Get());
+  }
+  HDC Dc() const { return dc_.Get(); }
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
+  ColorRef At(int x, int y) const {
+    ::GdiFlush();
+    const std::uint8_t* p = bits_ + static_cast<std::size_t>(stride_) * y + 3 * x;
+    return Rgb(p[2], p[1], p[0]);
+  }
+
+ private:
+  int stride_;
+  win::OwnedDc dc_;
+  win::OwnedBitmap bitmap_;
+  const std::uint8_t* bits_ = nullptr;
+  std::optional<win::SelectGuard> selection_;  // goes first, so the bitmap is free to be deleted
+};
 
 // The pixels of `bitmap` (not selected into a DC) as 0xRRGGBB in top-down rows; empty when they cannot be read.
 inline std::vector<std::uint32_t> BitmapPixels(HDC like, HBITMAP bitmap, int width, int height) {

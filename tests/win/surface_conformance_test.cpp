@@ -5,44 +5,22 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "backends/gdi/gdi_surface.hpp"
-#include "backends/gdi/win_handles.hpp"
+#include "gdi_probes.hpp"
 #include "surface_conformance.hpp"
 
 namespace veltrim::conformance {
 namespace {
 
-class Sheet {
- public:
-  explicit Sheet(const DeviceCaps& d) : stride_((d.physicalWidth * 3 + 3) & ~3), dc_(::CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, d.physicalWidth, -d.physicalHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = static_cast<const std::uint8_t*>(bits);
-    selection_.emplace(dc_.Get(), bitmap_.Get());
-    const RECT all{0, 0, d.physicalWidth, d.physicalHeight};
-    ::FillRect(dc_.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetViewportOrgEx(dc_.Get(), d.offsetX, d.offsetY, nullptr);
-    ::SetBrushOrgEx(dc_.Get(), d.offsetX, d.offsetY, nullptr);
-    ::IntersectClipRect(dc_.Get(), 0, 0, d.horzRes, d.vertRes);
+// The whole sheet, white, with the printable area as a printer DC has it.
+struct Sheet : test::DibCanvas {
+  explicit Sheet(const DeviceCaps& d) : test::DibCanvas(d.physicalWidth, d.physicalHeight, RGB(255, 255, 255)) {
+    ::SetViewportOrgEx(Dc(), d.offsetX, d.offsetY, nullptr);
+    ::SetBrushOrgEx(Dc(), d.offsetX, d.offsetY, nullptr);
+    ::IntersectClipRect(Dc(), 0, 0, d.horzRes, d.vertRes);
   }
-  HDC Dc() const { return dc_.Get(); }
-  ColorRef At(int x, int y) const {
-    ::GdiFlush();
-    const std::uint8_t* p = bits_ + static_cast<std::size_t>(stride_) * y + 3 * x;
-    return Rgb(p[2], p[1], p[0]);
-  }
-
- private:
-  int stride_;
-  win::OwnedDc dc_;
-  win::OwnedBitmap bitmap_;
-  const std::uint8_t* bits_ = nullptr;
-  std::optional<win::SelectGuard> selection_;  // goes first, so the bitmap is free to be deleted
 };
 
 bool Near(ColorRef a, ColorRef b, int tolerance) {
