@@ -72,7 +72,11 @@ void DrawBands(Surface& dc, const PaperToDevice& paper, int pageWidth, int pageH
   }
 }
 
-std::string Two(int value) { return (value < 10 ? "0" : "") + IntToText(value); }
+std::string Two(int value) {
+  std::string text = IntToText(value);
+  if (value < 10) text.insert(text.begin(), '0');
+  return text;
+}
 
 void DrawLegend(PageContext& page, const PaperToDevice& paper) {
   Surface& dc = page.dc;
