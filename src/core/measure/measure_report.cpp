@@ -72,7 +72,8 @@ std::string MeasureReportText(const ScanMeasurement& front, const ScanMeasuremen
 }
 
 std::string MeasureReportJson(const ScanMeasurement& front, const ScanMeasurement* back) {
-  std::string json = "{" + SideJson(front);
+  std::string json = "{";
+  json += SideJson(front);
   if (back) {
     const ScanFigures& f = front.figures;
     const ScanFigures& b = back->figures;
