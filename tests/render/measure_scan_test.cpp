@@ -43,7 +43,7 @@ void ExpectMeasured(const ScanSetup& s, const ScanMeasurement& m) {
 
 class MeasureScanRow : public ::testing::TestWithParam<Row> {};
 
-TEST_P(MeasureScanRow, FiguresMatchTheAppliedDistortion) {
+TEST_P(MeasureScanRow, MatchesDistortion) {
   const ScanSetup& s = GetParam().setup;
   const SyntheticScan scan = RenderSyntheticScan(s);
   ExpectMeasured(s, MeasureScan(View(scan, s.scanDpi)));
