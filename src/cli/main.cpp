@@ -45,6 +45,10 @@ int RunPrint(const Options& options) {
 
   CliHost host;
   const PrintOutcome outcome = PrintEngine(host, *target, {options.selection, options.settings, options.measurePage});
+  if (!outcome.refusal.empty()) {
+    std::fprintf(stderr, "veltrim: %s\n", outcome.refusal.c_str());
+    return kExitUsage;
+  }
   const std::string& report = outcome.report;
 
   int status = report.find("[x]") == std::string::npos ? kExitOk : kExitFailed;

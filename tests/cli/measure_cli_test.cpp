@@ -171,7 +171,7 @@ TEST_F(MeasureCli, ScanWithoutTargetIsRefusedInOneSentence) {
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "veltrim: blank.png: No measurement target was found on the scan: print one with veltrim print "
-                     "--measure-page and scan the whole sheet upright.\n");
+                     "--measure-page and scan the whole sheet.\n");
 }
 
 TEST_F(MeasureCli, PrintedTargetRenderedBackMeasuresExact) {

@@ -133,6 +133,13 @@ const std::vector<CliRow>& CliRows() {
       Refused("docs_out_of_range", {"print", "--docs", "0"}, "out of range 1..100"),
       Refused("info_takes_no_job", {"info", "--docs", "2"}, "--docs does not apply to info"),
       Refused("plot_needs_png", {"plot", "--output", "FOLDER/p.bmp", "--kind", "1"}, "writes a PNG file"),
+      // The measurement target only where the paper and the printable area hold all its marks; nothing written.
+      Refused("target_on_a5", {"print", "--measure-page", "--paper", "a5", "--output", "FOLDER/t.pdf"},
+              "veltrim: The paper (148 x 210 mm) is smaller than the measurement target, which needs 185 x 263 mm: "
+              "print it on A4 or Letter, portrait.\n"),
+      Refused("target_in_margins", {"print", "--measure-page", "--margins", "30", "--output", "FOLDER/t.pdf"},
+              "veltrim: The printer's margins cover marks of the measurement target: choose a printer or paper with "
+              "smaller margins.\n"),
   };
   return rows;
 }

@@ -89,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Row{"bedLight600", Bed(600, 5, false)},
                       Row{"blur300", Scanner(300, 0.25, 0, 0)}, Row{"noise300", Scanner(300, 0.1, 6, 0)},
                       Row{"light300", Scanner(300, 0.1, 2, 0.25)}, Row{"all600", Scanner(600, 0.15, 5, 0.2)},
-                      Row{"letter300", Letter(300)}),
+                      Row{"letter300", Letter(300)}, Row{"upsideDown300", Bed(300, 177, true)},
+                      Row{"upsideDown600", Bed(600, -176.5, false)}),
     [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
 struct Refusal {

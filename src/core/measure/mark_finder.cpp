@@ -165,7 +165,8 @@ std::optional<Placement> MatchLayout(const std::vector<ScanPoint>& candidates, i
           if (std::abs(Length(dc) - Length(dm)) > 2 + 0.02 * Length(dm)) continue;
           double turn = std::atan2(dc.y, dc.x) - std::atan2(dm.y, dm.x);
           turn = std::remainder(turn, 2 * std::numbers::pi);
-          if (std::abs(turn) > kMaxTurn) continue;
+          // Upright or upside down, each turned by a few degrees at most.
+          if (std::abs(turn) > kMaxTurn && std::abs(turn) < std::numbers::pi - kMaxTurn) continue;
           const Placement placement{Length(dc) / Length(dm), turn, Nominal(a), candidates[i]};
           double spread = 0;
           const auto match = Assign(placement, candidates, spread);
@@ -253,6 +254,10 @@ MarkSearch FindMarks(const GreyImage& image) {
     }
   if (matched < kMinimumMarks) {
     search.fault = MarkFault::NoTarget;
+    return search;
+  }
+  if (std::abs(placement->turn) > std::numbers::pi / 2) {
+    search.upsideDown = true;
     return search;
   }
   double spread = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // Finds the target's marks on a scan: dark discs of the mark's size found on
 // a reduced copy, matched to the table's layout by their distances and
-// directions (the page lies upright, turned by a few degrees at most), then
+// directions (the page lies upright or upside down, turned by a few degrees
+// at most), then
 // placed to a fraction of a pixel at full resolution by their ink's centroid.
 
 #include <optional>
@@ -22,6 +23,9 @@ struct MarkSearch {
   MarkFault fault = MarkFault::None;
   std::vector<FoundMark> marks;
   double edgeWidthMm = 0;  // the median width of the marks' blurred rims
+  // The page lies upside down: no marks are given; search the scan turned
+  // half round.
+  bool upsideDown = false;
 };
 
 // The fewest marks a measurement rests on.

@@ -1,5 +1,6 @@
 #include "core/measure/measure_page.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -78,6 +79,10 @@ std::string Two(int value) {
   return text;
 }
 
+std::string Millimetres(double width, double height) {
+  return FloatToText(std::round(width * 10) / 10, 5) + " x " + FloatToText(std::round(height * 10) / 10, 5) + " mm";
+}
+
 void DrawLegend(PageContext& page, const PaperToDevice& paper) {
   Surface& dc = page.dc;
   LogFont font;
@@ -89,7 +94,7 @@ void DrawLegend(PageContext& page, const PaperToDevice& paper) {
   const LocalTime now = page.host.ReadHostFacts().time;
   const std::string lines[] = {
       kTargetTitle,
-      "Paper: " + FloatToText(std::round(paperW * 10) / 10, 5) + " x " + FloatToText(std::round(paperH * 10) / 10, 5) + " mm",
+      "Paper: " + Millimetres(paperW, paperH),
       "Resolution: " + IntToText(dc.GetDeviceCaps(DeviceCap::LogPixelsX)) + " x " +
           IntToText(dc.GetDeviceCaps(DeviceCap::LogPixelsY)) + " dpi",
       "Date: " + IntToText(now.year) + "-" + Two(now.month) + "-" + Two(now.day),
@@ -105,6 +110,31 @@ void DrawLegend(PageContext& page, const PaperToDevice& paper) {
 }
 
 }  // namespace
+
+std::string MeasurePageRefusal(Surface& dc) {
+  const PaperToDevice paper(dc);
+  if (!(paper.dotsPerMmX > 0 && paper.dotsPerMmY > 0)) return "The printer does not state its resolution.";
+  // The sheet must hold each mark with the clear ring around it; the bands
+  // lie beside the marks (kTargetBands), so they need no room of their own.
+  double needX = 0, needY = 0;
+  for (const TargetMark& mark : kTargetMarks) {
+    needX = std::max(needX, mark.xMm + kMarkClearRadiusMm);
+    needY = std::max(needY, mark.yMm + kMarkClearRadiusMm);
+  }
+  const double widthMm = paper.paperWidth / paper.dotsPerMmX, heightMm = paper.paperHeight / paper.dotsPerMmY;
+  if (widthMm < needX || heightMm < needY)
+    return "The paper (" + Millimetres(widthMm, heightMm) + ") is smaller than the measurement target, which needs " +
+           Millimetres(needX, needY) + ": print it on A4 or Letter, portrait.";
+  // The printable area must hold each mark's disc.
+  const double radius = kMarkDiameterMm / 2;
+  const int pageWidth = dc.GetDeviceCaps(DeviceCap::HorzRes), pageHeight = dc.GetDeviceCaps(DeviceCap::VertRes);
+  for (const TargetMark& mark : kTargetMarks)
+    if (paper.EdgeX(mark.xMm - radius) < 0 || paper.EdgeY(mark.yMm - radius) < 0 ||
+        paper.EdgeX(mark.xMm + radius) > pageWidth || paper.EdgeY(mark.yMm + radius) > pageHeight)
+      return "The printer's margins cover marks of the measurement target: choose a printer or paper with smaller "
+             "margins.";
+  return {};
+}
 
 void DrawMeasurePage(PageContext& page) {
   Surface& dc = page.dc;

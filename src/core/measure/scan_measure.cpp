@@ -158,14 +158,11 @@ bool MeasureMargins(const GreyImage& image, const PaperEdges& edges, const Paper
 
 int PaperOffsetFor(double offsetYMm) { return -static_cast<int>(std::lround(offsetYMm)); }
 
-ScanMeasurement MeasureScan(const GreyImage& image) {
+namespace {
+
+// The measurement of a scan whose page lies upright, from its marks found.
+ScanMeasurement MeasureUpright(const GreyImage& image, const MarkSearch& search) {
   ScanMeasurement result;
-  if (image.width < 16 || image.height < 16 || !(image.dpiX > 0) || !(image.dpiY > 0) ||
-      image.pixels.size() < static_cast<std::size_t>(image.width) * image.height) {
-    result.fault = ScanFault::NoTarget;
-    return result;
-  }
-  const MarkSearch search = FindMarks(image);
   switch (search.fault) {
     case MarkFault::None: break;
     case MarkFault::NoTarget: result.fault = ScanFault::NoTarget; return result;
@@ -237,12 +234,52 @@ ScanMeasurement MeasureScan(const GreyImage& image) {
   return result;
 }
 
+// What was found on the scan turned half round, carried back onto the scan
+// as it is: the page's turn by half a turn, places through the scan's centre.
+void TurnedBack(ScanMeasurement& result, const GreyImage& image) {
+  double& turn = result.figures.bedRotationDeg;
+  turn = std::remainder(turn + 180, 360);
+  if (turn == -180) turn = 180;
+  const auto back = [&](ScanPoint& p) { p = ScanPoint{image.WidthMm() - p.x, image.HeightMm() - p.y}; };
+  ScanOverlay& overlay = result.overlay;
+  for (ScanPoint& p : overlay.marks) back(p);
+  for (auto* points : {&overlay.paper, &overlay.printed, &overlay.marginEdge, &overlay.marginInk})
+    for (ScanPoint& p : *points) back(p);
+}
+
+}  // namespace
+
+ScanMeasurement MeasureScan(const GreyImage& image) {
+  const std::size_t size = static_cast<std::size_t>(std::max(image.width, 0)) * std::max(image.height, 0);
+  if (image.width < 16 || image.height < 16 || !(image.dpiX > 0) || !(image.dpiY > 0) || image.pixels.size() < size) {
+    ScanMeasurement refused;
+    refused.fault = ScanFault::NoTarget;
+    return refused;
+  }
+  const MarkSearch search = FindMarks(image);
+  if (!search.upsideDown) return MeasureUpright(image, search);
+  // A page upside down: a row-major image read backwards is the scan turned
+  // half round, on which the page lies upright.
+  std::vector<std::uint8_t> turned(image.pixels.begin(), image.pixels.begin() + static_cast<std::ptrdiff_t>(size));
+  std::reverse(turned.begin(), turned.end());
+  const GreyImage upright{image.width, image.height, turned, image.dpiX, image.dpiY};
+  const MarkSearch again = FindMarks(upright);
+  ScanMeasurement result;
+  if (again.upsideDown) {
+    result.fault = ScanFault::NoTarget;
+    return result;
+  }
+  result = MeasureUpright(upright, again);
+  if (result.fault == ScanFault::None) TurnedBack(result, image);
+  return result;
+}
+
 std::string ScanFaultText(ScanFault fault) {
   switch (fault) {
     case ScanFault::None: return "";
     case ScanFault::NoTarget:
       return "No measurement target was found on the scan: print one with veltrim print --measure-page and scan the "
-             "whole sheet upright.";
+             "whole sheet.";
     case ScanFault::TooBlurred:
       return "The scan is too blurred to measure: scan at 300 dpi or more with the sheet flat on the glass.";
     case ScanFault::CornerCut:

@@ -62,7 +62,9 @@ PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& j
     outcome.printerPort = choice.printerPort;
     Mark(report, choice.device != nullptr, "pd.hDC");
     if (choice.device) {
-      RunDocuments(host, *choice.device, job, outcome, report);
+      // A target the paper cannot hold is refused before any document starts.
+      if (job.measureTarget) outcome.refusal = MeasurePageRefusal(choice.device->Page());
+      if (outcome.refusal.empty()) RunDocuments(host, *choice.device, job, outcome, report);
       choice.device.reset();
     }
   }

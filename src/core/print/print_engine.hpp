@@ -31,6 +31,7 @@ struct PrintOutcome {
   bool accepted = false;
   std::string printerName;
   std::string printerPort;
+  std::string refusal;  // why nothing was printed: the measurement target does not fit the paper
 };
 
 PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& job);
