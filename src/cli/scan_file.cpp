@@ -12,9 +12,8 @@
 #define STBI_NO_STDIO
 #include <stb_image.h>
 
-#ifdef VELTRIM_HAVE_TIFF
-#include <tiffio.h>
-#endif
+#include "cli/scan_tiff.hpp"
+
 
 namespace veltrim::cli {
 namespace {
@@ -64,11 +63,43 @@ StatedResolution JpegResolution(const std::uint8_t* b, std::size_t size) {
   return {};
 }
 
+bool IsTiff(const std::uint8_t* b, std::size_t size) {
+  return size >= 8 && (std::memcmp(b, "II*\0", 4) == 0 || std::memcmp(b, "MM\0*", 4) == 0);
+}
+
+// The first directory's XResolution and YResolution (rationals) in its
+// ResolutionUnit (1 none, 2 the inch, the default, 3 the centimetre).
+StatedResolution TiffResolution(const std::uint8_t* b, std::size_t size) {
+  const bool big = b[0] == 'M';
+  const auto u16 = [&](std::size_t at) { return big ? Big16(b + at) : static_cast<unsigned>(b[at] | b[at + 1] << 8); };
+  const auto u32 = [&](std::size_t at) { return big ? Big32(b + at) : Little32(b + at); };
+  const std::size_t directory = u32(4);
+  if (directory > size || size - directory < 2) return {};
+  const std::size_t entries = u16(directory);
+  double resolution[2] = {0, 0};
+  unsigned unit = 2;
+  for (std::size_t k = 0; k < entries; ++k) {
+    const std::size_t at = directory + 2 + 12 * k;
+    if (at > size || size - at < 12) break;
+    const unsigned tag = u16(at), type = u16(at + 2);
+    if (tag == 296 && type == 3) unit = u16(at + 8);
+    if ((tag == 282 || tag == 283) && type == 5) {
+      const std::size_t value = u32(at + 8);
+      if (value > size || size - value < 8 || u32(value + 4) == 0) continue;
+      resolution[tag - 282] = static_cast<double>(u32(value)) / u32(value + 4);
+    }
+  }
+  if (!(resolution[0] > 0 && resolution[1] > 0) || (unit != 2 && unit != 3)) return {};
+  const double factor = unit == 3 ? 2.54 : 1.0;
+  return {resolution[0] * factor, resolution[1] * factor};
+}
+
 }  // namespace
 
 StatedResolution ReadStatedResolution(const std::uint8_t* b, std::size_t size) {
   if (size >= 8 && std::memcmp(b, "\x89PNG\r\n\x1a\n", 8) == 0) return PngResolution(b, size);
   if (size >= 4 && b[0] == 0xFF && b[1] == 0xD8) return JpegResolution(b, size);
+  if (IsTiff(b, size)) return TiffResolution(b, size);
   if (size >= 46 && b[0] == 'B' && b[1] == 'M') {
     const auto x = static_cast<std::int32_t>(Little32(b + 38)), y = static_cast<std::int32_t>(Little32(b + 42));
     if (x > 0 && y > 0) return {x * kInchesPerMetre, y * kInchesPerMetre};
@@ -91,47 +122,6 @@ bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
   return std::ferror(file.get()) == 0;
 }
 
-#ifdef VELTRIM_HAVE_TIFF
-struct TiffCloser {
-  void operator()(TIFF* t) const { TIFFClose(t); }
-};
-
-void QuietTiff(const char*, const char*, va_list) {}
-
-bool ReadTiff(const std::string& path, ScanFile& scan, std::string& error) {
-  TIFFSetErrorHandler(QuietTiff);
-  TIFFSetWarningHandler(QuietTiff);
-  const std::unique_ptr<TIFF, TiffCloser> tiff(TIFFOpen(path.c_str(), "r"));
-  std::uint32_t w = 0, h = 0;
-  if (!tiff || !TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &w) || !TIFFGetField(tiff.get(), TIFFTAG_IMAGELENGTH, &h) ||
-      w == 0 || h == 0 || w > 20000 || h > 20000) {
-    error = path + " is not a TIFF image this program can read.";
-    return false;
-  }
-  std::vector<std::uint32_t> rgba(static_cast<std::size_t>(w) * h);
-  if (!TIFFReadRGBAImageOriented(tiff.get(), w, h, rgba.data(), ORIENTATION_TOPLEFT, 0)) {
-    error = path + " is not a TIFF image this program can read.";
-    return false;
-  }
-  scan.width = static_cast<int>(w);
-  scan.height = static_cast<int>(h);
-  scan.grey.resize(rgba.size());
-  for (std::size_t k = 0; k < rgba.size(); ++k) {
-    const std::uint32_t p = rgba[k];
-    scan.grey[k] = static_cast<std::uint8_t>((77 * TIFFGetR(p) + 150 * TIFFGetG(p) + 29 * TIFFGetB(p) + 128) >> 8);
-  }
-  float x = 0, y = 0;
-  std::uint16_t unit = RESUNIT_INCH;
-  TIFFGetFieldDefaulted(tiff.get(), TIFFTAG_RESOLUTIONUNIT, &unit);
-  if (TIFFGetField(tiff.get(), TIFFTAG_XRESOLUTION, &x) && TIFFGetField(tiff.get(), TIFFTAG_YRESOLUTION, &y) && x > 0 &&
-      y > 0 && unit != RESUNIT_NONE) {
-    const double factor = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
-    scan.dpiX = x * factor;
-    scan.dpiY = y * factor;
-  }
-  return true;
-}
-#endif
 
 }  // namespace
 
@@ -141,14 +131,10 @@ bool ReadScanFile(const std::string& path, ScanFile& scan, std::string& error) {
     error = "cannot read " + path + ".";
     return false;
   }
-  if (bytes.size() >= 4 && (std::memcmp(bytes.data(), "II*\0", 4) == 0 || std::memcmp(bytes.data(), "MM\0*", 4) == 0)) {
-#ifdef VELTRIM_HAVE_TIFF
-    return ReadTiff(path, scan, error);
-#else
-    error = path + " is a TIFF image, which this build does not read: save the scan as PNG.";
-    return false;
-#endif
-  }
+  const StatedResolution stated = ReadStatedResolution(bytes.data(), bytes.size());
+  scan.dpiX = stated.dpiX;
+  scan.dpiY = stated.dpiY;
+  if (IsTiff(bytes.data(), bytes.size())) return DecodeTiff(path, bytes, scan, error);
   int w = 0, h = 0, channels = 0;
   const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
       stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &channels, 1), stbi_image_free);
@@ -159,9 +145,6 @@ bool ReadScanFile(const std::string& path, ScanFile& scan, std::string& error) {
   scan.width = w;
   scan.height = h;
   scan.grey.assign(pixels.get(), pixels.get() + static_cast<std::size_t>(w) * h);
-  const StatedResolution stated = ReadStatedResolution(bytes.data(), bytes.size());
-  scan.dpiX = stated.dpiX;
-  scan.dpiY = stated.dpiY;
   return true;
 }
 

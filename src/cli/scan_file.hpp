@@ -1,7 +1,8 @@
 #pragma once
 // Reads a scan into grey pixels with the resolution the file states: PNG
-// (pHYs), JPEG (JFIF density), BMP (pels per metre) through stb_image, TIFF
-// (its resolution tags) through libtiff.
+// (pHYs), JPEG (JFIF density), BMP (pels per metre) and TIFF (its resolution
+// tags). stb_image decodes PNG, JPEG and BMP; the platform's reader decodes
+// TIFF (scan_tiff.hpp).
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,7 @@ struct ScanFile {
 // False, with a sentence in `error`, when the file cannot be read or decoded.
 bool ReadScanFile(const std::string& path, ScanFile& scan, std::string& error);
 
-// The resolution a PNG, JPEG or BMP file states in its header, in dots per
+// The resolution a PNG, JPEG, BMP or TIFF file states in its header, in dots per
 // inch; zeros when it states none. Reads only the bytes given.
 struct StatedResolution {
   double dpiX = 0;
