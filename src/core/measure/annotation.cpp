@@ -67,15 +67,29 @@ void DrawScanAnnotation(const PixelCanvas& canvas, const GreyImage& scan, const 
       const Point from = At(o.marginEdge[side]), to = At(o.marginInk[side]);
       dc.MoveToEx(from.x, from.y, nullptr);
       dc.LineTo(to.x, to.y);
-      dc.TextOutA(to.x + 6, to.y + 6, names[side] + Mm(margins[side]) + " mm");
+      // Inside the paper beside the tick, whole on the picture.
+      const std::string text = names[side] + Mm(margins[side]) + " mm";
+      Size size{};
+      dc.GetTextExtentPoint32A(text, size);
+      dc.TextOutA(side == 2 ? to.x - 8 - size.cx : to.x + 8, side == 3 ? to.y - 6 - size.cy : to.y + 6, text);
     }
   }
   const ScanFigures& f = measured.figures;
   dc.SetTextColor(kPrintedColour);
-  const Point label = At(o.printed[0]);
-  dc.TextOutA(label.x + 20, label.y + 20,
-              "offset " + Mm(f.offsetXMm) + ", " + Mm(f.offsetYMm) + " mm  scale " + FloatToText(f.scaleX, 6) + ", " +
-                  FloatToText(f.scaleY, 6) + "  skew " + FloatToText(std::round(f.skewDeg * 1000) / 1000, 6) + " deg");
+  // The figures in the page's empty middle, clear of the marks and the legend.
+  const Point top = At(o.printed[0]), bottom = At(o.printed[3]);
+  const std::string lines[] = {
+      "offset " + Mm(f.offsetXMm) + ", " + Mm(f.offsetYMm) + " mm",
+      "scale " + FloatToText(f.scaleX, 6) + ", " + FloatToText(f.scaleY, 6),
+      "skew " + FloatToText(std::round(f.skewDeg * 1000) / 1000, 6) + " deg",
+  };
+  Size size{};
+  dc.GetTextExtentPoint32A(lines[0], size);
+  int y = (top.y + bottom.y) / 2 - 2 * size.cy;
+  for (const std::string& line : lines) {
+    dc.TextOutA((top.x + bottom.x) / 2 + 40, y, line);
+    y += size.cy + size.cy / 2;
+  }
 }
 
 }  // namespace veltrim
