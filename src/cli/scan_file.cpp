@@ -122,7 +122,6 @@ bool ReadBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
   return std::ferror(file.get()) == 0;
 }
 
-
 }  // namespace
 
 bool ReadScanFile(const std::string& path, ScanFile& scan, std::string& error) {
