@@ -101,18 +101,15 @@ TEST(Crossovers, CellsOnA236UnitGridBothSquaresOnOneBand) {
 }
 
 TEST(InclinedLines, TwentyLinesFiveOfEachColour) {
-  // band10 below 50 gives the thinnest pen, width 0; 20 dots a horizontal millimetre for the step after the block.
-  for (const auto& [vertRes, vertSize, band10, penWidth] : {std::tuple{6814, 288, 236, 4}, {490, 100, 49, 0}}) {
-    Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::VertRes, vertRes).With(DeviceCap::VertSize, vertSize)
-                  .With(DeviceCap::HorzSize, 240));
-    EXPECT_EQ(page.Run(DrawThinInclinedLines, kY0), kY0 + band10 + 20 * (band10 / 20) + 4 * 20);
-    const ColorRef colours[] = {kBlack, kCyan, kMagenta, kYellow};
-    const auto lines = page.Lines();
-    ASSERT_EQ(lines.size(), 20u);
-    for (int i = 0; i < 20; ++i) {
-      const int y = kY0 + band10 + i * (band10 / 20);
-      EXPECT_EQ(lines[i], (DrawnLine{{0, y}, {4800, y + band10 / 5}, penWidth, colours[i / 5]})) << i;
-    }
+  // 10 mm are 236 units; a pen of 4; 20 dots a horizontal millimetre for the step after the block.
+  Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzSize, 240));
+  EXPECT_EQ(page.Run(DrawThinInclinedLines, kY0), kY0 + 236 + 20 * 11 + 4 * 20);
+  const ColorRef colours[] = {kBlack, kCyan, kMagenta, kYellow};
+  const auto lines = page.Lines();
+  ASSERT_EQ(lines.size(), 20u);
+  for (int i = 0; i < 20; ++i) {
+    const int y = kY0 + 236 + i * 11;
+    EXPECT_EQ(lines[i], (DrawnLine{{0, y}, {4800, y + 47}, 4, colours[i / 5]})) << i;
   }
 }
 
@@ -150,21 +147,12 @@ TEST(CalibrationPage, WithNoInkTheTitleAndAPercentRulerOnly) {
   EXPECT_EQ(texts[11], (Record{"TextOutA", {4824, 142}, "100  ", 1}));
 }
 
-TEST(CalibrationPage, StripsTenMillimetresBelowTheRulerEachAfterTheLast) {
-  constexpr ColorRef kPure[kCalibrationInks] = {kBlack, kCyan, kMagenta, kYellow, kRed, kGreen, kBlue};
-  // BLACK's strip is 25 horizontal mm high, the others 41; BLACK and BLUE alone put BLUE 25 mm lower.
-  const std::pair<std::vector<int>, std::map<int, int>> cases[] = {
-      {{0, 1, 2, 3, 4, 5, 6}, {{0, 257}, {1, 832}, {2, 1775}, {3, 2718}, {4, 3661}, {5, 4604}, {6, 5547}}},
-      {{0, 6}, {{0, 257}, {6, 257 + 25 * 23}}}};
-  for (const auto& [inks, expected] : cases) {
-    Page page;
-    for (const int ink : inks) page.selection.calibrationTests[ink] = 1;
-    std::map<int, int> tops;  // each ink's first cell in its pure colour
-    for (const PaintedBox& b : page.Tick(Tab::Calibration).Draw().Boxes())
-      for (const int ink : inks)
-        if (b.brush == kPure[ink] && !tops.contains(ink)) tops[ink] = b.box.top;
-    EXPECT_EQ(tops, expected);
-  }
+TEST(CalibrationPage, StripsTenMillimetresBelowTheRulerEachAfterTheLastTicked) {
+  // BLACK's strip is 25 horizontal mm high, the others 41: BLACK, MAGENTA and BLUE at 257, 257 + 25 x 23, + 41 x 23.
+  std::map<ColorRef, int> tops;  // each ink's first cell in its pure colour
+  for (const PaintedBox& b : Page(Tab::Calibration, {0, 2, 6}).Boxes())
+    if (b.brush == kBlack || b.brush == kMagenta || b.brush == kBlue) tops.emplace(b.brush, b.box.top);
+  EXPECT_EQ(tops, (std::map<ColorRef, int>{{kBlack, 257}, {kMagenta, 832}, {kBlue, 1775}}));
 }
 
 TEST(CalibrationPage, CheckerboardCellsAndGreyRamp) {
@@ -183,50 +171,30 @@ TEST(CalibrationPage, CheckerboardCellsAndGreyRamp) {
   for (int i = 0; i < 256; ++i) ASSERT_EQ(ramp[i].brush, Rgb(i, i, i)) << "ramp cell " << i;
 }
 
-TEST(CalibrationPage, RowPhaseCarriesFromBandToBand) {
-  // A band is 8 horizontal mm (184) of rows 0.4 vertical mm apart: 39 rows at 12 units a mm. After an odd count the
-  // next band of the strip starts half a period in; after the next, back at 0.
-  std::map<int, Rect> first;  // each row's first cell
-  for (const PaintedBox& b : Page(Tab::Calibration, {1}, Skewed().With(DeviceCap::VertRes, 3200)).Boxes())
-    first.emplace(b.box.top, b.box);
-  EXPECT_EQ(std::pair(first[257 + 16 * 23], first[257 + 32 * 23]), std::pair(Rect{4, 625, 9, 634}, Rect{0, 993, 4, 1002}));
-}
-
 struct GraphPage : Page {
   explicit GraphPage(ColourTriple centre, const RecordingDevice& device = Skewed()) : Page(device) {
     Colour(kCentreColourSlot, centre).Tick(Tab::Calibration, {7}).Draw(10);  // the offset does not apply
   }
 };
 
-TEST(GraphReadouts, CentreColourInRgbHslAndCmyk) {
-  const struct { ColourTriple centre; std::string rgb, hsl, cmyk; } cases[] = {
-      {{128, 128, 128}, "128, 128, 128", "240, 0, 50", "0, 0, 0, 49"},
-      {{255, 0, 0}, "255, 0, 0", "0, 100, 50", "0, 100, 100, 0"},
-      // Components outside a byte are held to it, and the readout says what was printed.
-      {{500, -3, 0}, "255, 0, 0", "0, 100, 50", "0, 100, 100, 0"}};
-  for (const auto& c : cases) {
-    const GraphPage page(c.centre);
-    const std::string text = "QORVEL Veltrim version 2 / Printer: Queue 7\r\nCenter Colour (RGB): " + c.rgb +
-                             "\r\nCenter Colour (HSL): " + c.hsl + "\r\nCenter Colour (CMYK): " + c.cmyk;
-    EXPECT_EQ(page.TextsOf("DrawTextA"), std::vector<std::string>{text});
-    EXPECT_TRUE(page.dc.RecordsOf("CreateFontIndirectA").empty()) << "the context's own font";
-  }
-}
-
-TEST(GraphPage, ChartFrameAndTextByThePageShape) {
-  const struct { RecordingDevice device; Rect frame; Args text; } cases[] = {
+TEST(GraphPage, ChartFrameAndReadoutByThePageShape) {
+  const struct { RecordingDevice device; ColourTriple centre; Rect frame; Args text; std::string rgb, hsl, cmyk; } cases[] = {
       // Landscape: the chart H wide less 10 vertical mm, the text 4 horizontal mm right of it.
-      {Skewed(), {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}},
+      {Skewed(), {128, 128, 128}, {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}, "128, 128, 128",
+       "240, 0, 50", "0, 0, 0, 49"},
       // Portrait (the same turned, 11 units a horizontal mm and 23 a vertical one): the chart W wide less the margin,
-      // the text below it.
-      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), {230, 110, 3150, 3150},
-       {230, 3150 + 110, 3150, 4800, 0x2810}}};
+      // the text below it. Components outside a byte are held to it, and the readout says what was printed.
+      {RecordingDevice::Printer(300, 600, 3150, 4800, 266, 203, 75, 150), {500, -3, 0}, {230, 110, 3150, 3150},
+       {230, 3150 + 110, 3150, 4800, 0x2810}, "255, 0, 0", "0, 100, 50", "0, 100, 100, 0"}};
   for (const auto& c : cases) {
-    const GraphPage page({255, 0, 0}, c.device);
+    const GraphPage page(c.centre, c.device);
     const auto boxes = page.Boxes();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(std::pair(boxes.back().box, boxes.back().brushStyle), std::pair(c.frame, kBsNull));
     EXPECT_EQ(page.ArgsOf("DrawTextA"), std::vector<Args>{c.text});
+    EXPECT_EQ(page.TextsOf("DrawTextA"), std::vector<std::string>{"QORVEL Veltrim version 2 / Printer: Queue 7\r\n"
+        "Center Colour (RGB): " + c.rgb + "\r\nCenter Colour (HSL): " + c.hsl + "\r\nCenter Colour (CMYK): " + c.cmyk});
+    EXPECT_TRUE(page.dc.RecordsOf("CreateFontIndirectA").empty()) << "the context's own font";
   }
 }
 
