@@ -96,19 +96,19 @@ TEST(Chords, ChordThenAConnectedRowOfArcs) {
 }
 
 TEST(BezierCurves, TriangularPointsPaddedWithTheLastToThreeSegmentsPlusOne) {
-  // Points while k(k+1)/2 < W - 1: 4755 gives 98 (two repeats), 4853 99 (one); the last computed point 97 and 98.
-  for (const auto& [width, lastX, lastY] : {std::tuple{4755, 4753, 315}, {4853, 4851, 0}}) {
-    Page page(RecordingDevice::A4At600Dpi().With(DeviceCap::HorzRes, width));
-    EXPECT_EQ(page.Run(DrawBezierCurves, kY0), kY0 + 946 + 4);
-    EXPECT_TRUE(page.ArgsOf("CreatePen").empty()) << "drawn with the context's own pen";
-    const auto curves = page.ArgsOf("PolyBezier");
-    ASSERT_EQ(curves.size(), 1u);
-    ASSERT_EQ(curves[0].size(), 2u * 100) << width;
-    // Worked: x the triangular numbers, y 0, 315, 0, 946, 0, 708, ... into the 946-dot band.
-    EXPECT_EQ(Args(curves[0].begin(), curves[0].begin() + 12),
-              (Args{0, kY0, 1, kY0 + 315, 3, kY0, 6, kY0 + 946, 10, kY0, 15, kY0 + 708}));
-    EXPECT_EQ(Args(curves[0].end() - 2, curves[0].end()), (Args{lastX, kY0 + lastY})) << width;
-  }
+  // Points while k(k+1)/2 < W - 1: on the 4800-wide page 98, the last (k = 97) repeated
+  // twice more to make 100.
+  Page page(RecordingDevice::A4At600Dpi());
+  EXPECT_EQ(page.Run(DrawBezierCurves, kY0), kY0 + 946 + 4);
+  EXPECT_TRUE(page.ArgsOf("CreatePen").empty()) << "drawn with the context's own pen";
+  const auto curves = page.ArgsOf("PolyBezier");
+  ASSERT_EQ(curves.size(), 1u);
+  ASSERT_EQ(curves[0].size(), 2u * 100);
+  // Worked: x the triangular numbers, y 0, 315, 0, 946, 0, 708, ... into the 946-dot band.
+  EXPECT_EQ(Args(curves[0].begin(), curves[0].begin() + 12),
+            (Args{0, kY0, 1, kY0 + 315, 3, kY0, 6, kY0 + 946, 10, kY0, 15, kY0 + 708}));
+  EXPECT_EQ(Args(curves[0].end() - 8, curves[0].end()),
+            (Args{4656, kY0, 4753, kY0 + 315, 4753, kY0 + 315, 4753, kY0 + 315})) << "96, then 97 three times";
 }
 
 TEST(ThicknessLines, CombOfFiftyFourStrokesEachOneUnitWider) {

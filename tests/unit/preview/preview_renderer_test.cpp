@@ -77,10 +77,15 @@ std::vector<std::size_t> RowArgs(const Record& record) {
   return rows;
 }
 
+// Every stacked item of the tabs whose items the offset moves.
+const std::pair<int, std::vector<int>> kStacked[] = {
+    {0, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, {3, {0, 1, 2, 3, 4, 5, 6}}};
+
 TEST(Preview, AnOffsetOfTenMovesBlackWhiteAndColourDownEightPixelsButNotAdvanced) {
   struct Case { int tab; std::vector<int> items; int shift; };
-  for (const Case& c : {Case{0, {0, 1, 2, 3, 4, 5, 6, 7, 8}, 8}, Case{1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 8},
-                        Case{3, {0, 1, 2, 3, 4, 5, 6}, 8}, Case{2, {}, 0}}) {
+  std::vector<Case> cases = {{2, {}, 0}};
+  for (const auto& [tab, items] : kStacked) cases.push_back({tab, items, 8});
+  for (const Case& c : cases) {
     const auto still = Preview(c.tab, c.items), moved = Preview(c.tab, c.items, 10);
     ASSERT_EQ(still.size(), moved.size()) << "tab " << c.tab;
     for (std::size_t i = 0; i < still.size(); ++i) {
@@ -97,10 +102,10 @@ TEST(Preview, AnOffsetOfTenMovesBlackWhiteAndColourDownEightPixelsButNotAdvanced
 // Any typed offset (the box reads 99999999999 as 2147483647) moves the offset items off the canvas whole: no row of
 // theirs lands on it, as a wrapped sum puts the Bezier curves' or the gradient bar's far edge.
 TEST(Preview, AnOffsetPastTheCanvasLeavesItBlank) {
-  const std::pair<int, std::vector<int>> kTicked[] = {
-      {0, {0, 1, 2, 3, 4, 5, 6, 7, 8}}, {1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, {3, {0, 1, 2, 3, 4, 5, 6}}, {4, {1}}};
+  std::vector ticked(std::begin(kStacked), std::end(kStacked));
+  ticked.push_back({4, {1}});
   for (const int offset : {INT_MAX, INT_MIN})
-    for (const auto& [tab, items] : kTicked) {
+    for (const auto& [tab, items] : ticked) {
       const auto drawn = Preview(tab, items, offset);
       EXPECT_FALSE(drawn.empty()) << tab;
       for (const Record& record : drawn)
@@ -145,7 +150,7 @@ TEST(Preview, ColourPicturesAndCrossovers) {
             "BitBlt(0, 0, 167, 239, 0, 0, 0) -> 1");
 }
 
-TEST(Preview, AdvancedOptions) {
+TEST(Preview, AdvancedOptionsAndUnknownTabs) {
   // Option 2: three full-height bands split at W / 3 and 2 x (W / 3).
   EXPECT_EQ(Lines(Preview(2, {}, 0, 2)),
             (std::vector<std::string>{"Rectangle(0, 0, 55, 239) -> 1", "Rectangle(55, 0, 110, 239) -> 1",
@@ -158,6 +163,7 @@ TEST(Preview, AdvancedOptions) {
   EXPECT_EQ(Lines(Preview(2, {}, 0, 11)), (std::vector<std::string>{"Rectangle(0, 0, 167, 239) -> 1"}));
   EXPECT_EQ(Preview(2, {}, 0, 13).at(0).op, "BitBlt");
   EXPECT_TRUE(Preview(2, {}, 0, 15).empty());
+  for (const int tab : {5, -1}) EXPECT_TRUE(Preview(tab, {}).empty()) << "no such tab " << tab;
   // Options drawn nowhere else, for their hygiene.
   for (const int option : {1, 14}) EXPECT_FALSE(Preview(2, {}, 0, option).empty()) << option;
 }
@@ -193,10 +199,6 @@ TEST(Preview, CustomItemsOverEachOtherAndTheDots) {
     EXPECT_EQ(std::pair(dots, wrong), std::pair(7983, 0));
     EXPECT_EQ(all.front().ToString(), "Rectangle(0, 0, 167, 239) -> 1");
   }
-}
-
-TEST(Preview, AnUnknownTabDrawsNothing) {
-  for (const int tab : {5, -1}) EXPECT_TRUE(Preview(tab, {}).empty()) << tab;
 }
 
 }  // namespace
