@@ -176,7 +176,13 @@ struct GraphPage : Page {
 };
 
 TEST(GraphPage, ChartFrameAndReadoutByThePageShape) {
-  const struct { RecordingDevice device; ColourTriple centre; Rect frame; Args text; std::string rgb, hsl, cmyk; } cases[] = {
+  const struct {
+    RecordingDevice device;
+    ColourTriple centre;
+    Rect frame;
+    Args text;
+    std::string rgb, hsl, cmyk;
+  } cases[] = {
       // Landscape: the chart H wide less 10 vertical mm, the text 4 horizontal mm right of it.
       {Skewed(), {128, 128, 128}, {110, 230, 3150, 3150}, {3150 + 92, 230, 4800, 3150, 0x2810}, "128, 128, 128",
        "240, 0, 50", "0, 0, 0, 49"},
