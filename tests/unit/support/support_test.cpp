@@ -47,12 +47,6 @@ TEST(DynString, FillsABlockToItsLastByteThenGrowsAndCopesWithItsOwnText) {
   EXPECT_STREQ(s.Data(), "qqqqq");
 }
 
-TEST(CopyOut, CutsToTheBlockWithItsNul) {
-  char dest[8] = "ZZZZZZZ";
-  EXPECT_EQ(CopyOut(std::span<char>(dest, 4), "abcdef"), 3u);
-  EXPECT_EQ(std::string(dest, 6), std::string("abc\0ZZ", 6));
-}
-
 TEST(NumberText, IntToTextAndTextToIntLikeAtoiSaturating) {
   for (const auto& [value, text] : {std::pair{0, "0"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}})
     EXPECT_EQ(IntToText(value), text);
