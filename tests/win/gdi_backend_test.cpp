@@ -42,32 +42,9 @@ TEST(UniqueHandle, ClosesOnceWhereverTheHandleGoes) {
   EXPECT_TRUE(Alive(kept)) << "a released handle stays open";
   win::OwnedPen(kept).Reset();
   EXPECT_FALSE(Alive(kept));
-
-  win::WindowDc screen(nullptr);
-  win::WindowDc moved(std::move(screen));
-  EXPECT_FALSE(screen);  // NOLINT(bugprone-use-after-move)
-  EXPECT_GT(::GetDeviceCaps(moved.Get(), BITSPIXEL), 0);
 }
 
-TEST(SelectGuard, PutsBackWhatItReplacedAndNothingWhenItFailed) {
-  const win::OwnedDc dc(::CreateCompatibleDC(nullptr));
-  const win::OwnedBrush red(::CreateSolidBrush(RGB(255, 0, 0))), blue(::CreateSolidBrush(RGB(0, 0, 255)));
-  const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BRUSH);
-  {
-    const win::SelectGuard outer(dc.Get(), red.Get());
-    {
-      const win::SelectGuard inner(dc.Get(), blue.Get());
-      const win::SelectGuard failed(dc.Get(), nullptr);
-      EXPECT_FALSE(failed);
-      EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), blue.Get());
-    }
-    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), red.Get());
-  }
-  EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
-}
-
-constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
-
+constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kBlue = Rgb(0, 0, 255);
 
 LogFont Arial(int height) {
   LogFont font;
@@ -114,7 +91,7 @@ void RunEveryOperation(Surface& s, const std::string& bitmapFile, int round) {
 }
 
 // Every pen, brush, font and bitmap the surface makes is deselected and deleted: after many runs of every operation the
-// process's GDI object count is where it started, and the count does see one object kept.
+// process's GDI object count is where it started (that the count sees a kept object: offscreen_canvas_test).
 TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   test::DibCanvas canvas(120, 120, kSentinel);
   GdiSurface surface(canvas.Dc());
@@ -122,8 +99,6 @@ TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   const int start = test::LiveGdiObjects();
   for (int round = 1; round <= 20; ++round) RunEveryOperation(surface, picture_, round);
   EXPECT_EQ(test::LiveGdiObjects(), start);
-  const win::OwnedBrush kept(::CreateSolidBrush(kRed));
-  EXPECT_EQ(test::LiveGdiObjects(), start + 1);
 }
 
 TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
@@ -140,8 +115,6 @@ TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
   ASSERT_TRUE(surface.GetTextExtentPoint32A("W", one));
   ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view("WWWW").substr(0, 2), two));
   EXPECT_EQ(two.cx, 2 * one.cx) << "only the view's characters count";
-  ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view(), two));
-  EXPECT_EQ(two.cx, 0);
 }
 
 // A bitmap held by another DC, a file that is no bitmap, a handle of another kind: refused, nothing drawn. (Copies at
@@ -152,7 +125,6 @@ TEST_F(GdiSurfaceTest, BitmapsHeldElsewhereOrNotBitmapsAreRefused) {
   GdiSurface surface(canvas.Dc());
   Size size;
   EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "text.bmp").string().c_str()));
-  EXPECT_FALSE(surface.LoadBitmapFile(nullptr));
   EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, ObjectHandle{}, 0, 0));
   EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0)) << "held by another DC";
   EXPECT_FALSE(surface.StretchBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0, 4, 4));

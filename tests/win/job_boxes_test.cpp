@@ -1,5 +1,5 @@
 // The job's numbers read from real edit controls: atoi's reading of what a box may hold (typing allows only digits,
-// but a box's text can be set to anything), and the limit each reader gives WM_GETTEXT.
+// but a box's text can be set to anything).
 #include "win32/main_window/job_boxes.hpp"
 
 #include <gtest/gtest.h>
@@ -16,11 +16,9 @@ namespace {
 class Boxes {
  public:
   Boxes() : parent_(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr)) {
-    for (const int id : {1180, 1182, 1184, 1186, 1268}) {
-      const HWND box = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 16, parent_.Get(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-      ::SendMessageA(box, EM_SETLIMITTEXT, 0, 0);  // no limit on what the test sets
-    }
+    for (const int id : {1180, 1182, 1184, 1186, 1268})
+      ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 16, parent_.Get(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   }
   Boxes& Set(int id, const std::string& text) {
     ::SetDlgItemTextA(parent_.Get(), id, text.c_str());
@@ -38,14 +36,6 @@ TEST(JobBoxes, EachBoxIsReadAsAtoiReadsItsText) {
   const JobSettings settings = ReadJobSettings(boxes.Window());
   EXPECT_EQ(std::tuple(settings.documents, settings.pages, settings.coverage, settings.offsetMm, settings.dotCoverage),
             std::tuple(12, 0, INT_MAX, -7, 0));
-}
-
-TEST(JobBoxes, TheJobReadsAtMost29999CharactersAndThePreview30000) {
-  // 29999 zeros and a 5: the job's limit of 30000 (with its NUL) stops before the 5, the preview's buffer of 30001 not.
-  Boxes boxes;
-  boxes.Set(1186, std::string(29999, '0') + "5");
-  EXPECT_EQ(ReadJobSettings(boxes.Window()).offsetMm, 0);
-  EXPECT_EQ(ReadBoxNumber(boxes.Window(), 1186, kJobBoxLimit + 1), 5);
 }
 
 }  // namespace
