@@ -103,45 +103,22 @@ TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
   }
 }
 
-// Ink in the column through the middle of the spaces of "H   H": one run above the baseline for the strike-out, none
-// below it. (The underline: the conformance table.)
-TEST(CairoText, StrikeOutRunsThroughTheLetters) {
-  PngPage page;
-  Surface& s = page.S();
-  LogFont logFont = Font("Arial", -60);
-  logFont.lfStrikeOut = 1;
-  const TextMetrics tm = MetricsOf(s, logFont);
-  ScopedObject font = ScopedFont(s, logFont);
-  const int column = 50 + Extent(s, "H") + Extent(s, "   ") / 2;
-  s.TextOutA(50, 50, "H   H");
-  const RasterImage image = page.Finish();
-  int runs[2] = {0, 0};  // above, below the baseline
-  for (int y = 50, inRun = 0; y < 50 + tm.tmHeight; ++y) {
-    const bool inked = page.At(image, column, y) != kWhite;
-    if (inked && !inRun) ++runs[y >= 50 + tm.tmAscent];
-    inRun = inked;
-  }
-  EXPECT_EQ(runs[0], 1);
-  EXPECT_EQ(runs[1], 0);
-}
-
 // Ink boxes of text: turned counter-clockwise by the escapement, on the baseline, smaller letters for the same height
-// as a cell, centred by DrawText through the shared layout routine.
-TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
+// as a cell, a strike-out above the baseline (the underline: the conformance table), centred by DrawText through the
+// shared layout routine.
+TEST(CairoText, EscapementBaselineStrikeOutAndDrawTextPlaceTheInk) {
   struct Case {
     const char* what;
     LogFont font;
     std::function<void(Surface&)> draw;
     std::function<void(const InkBox&, const TextMetrics&, int extent)> check;
   };
-  const auto escaped = [](int escapement) {
-    LogFont font = Font("Arial", -40);
-    font.lfEscapement = escapement;
-    return font;
-  };
+  LogFont escaped = Font("Arial", -40), struck = Font("Arial", -60);
+  escaped.lfEscapement = 900;
+  struck.lfStrikeOut = 1;
   const auto text = [](Surface& s) { s.TextOutA(200, 300, "HHHH"); };
   const Case cases[] = {
-      {"900: up the page, the body to the right", escaped(900), text,
+      {"900: up the page, the body to the right", escaped, text,
        [](const InkBox& ink, const TextMetrics& tm, int extent) {
          EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
          EXPECT_TRUE(ink.left >= 200 && ink.right < 200 + tm.tmHeight) << ink.left << ".." << ink.right;
@@ -152,6 +129,10 @@ TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
        [](const InkBox& ink, const TextMetrics& tm, int) {
          EXPECT_NEAR(ink.bottom, 100 + tm.tmAscent - 1, 1);
          EXPECT_NEAR(ink.bottom - ink.top + 1, 0.688 * 60, 2);
+       }},
+      {"strike-out through blanks: one line above the baseline", struck, [](Surface& s) { s.TextOutA(50, 50, "   "); },
+       [](const InkBox& ink, const TextMetrics& tm, int) {
+         EXPECT_TRUE(ink.top > 50 && ink.bottom < 50 + tm.tmAscent) << ink.top << ".." << ink.bottom;
        }},
       {"height 100: the cell, so 100 / 112 of 0.688 em", Font("Arial", 100),
        [](Surface& s) { s.TextOutA(50, 50, "H"); },

@@ -187,7 +187,7 @@ TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
   }
 }
 
-TEST(ScopedObject, PenAndSelectionRestoredDeletedOnceAndAFailedCreationDoesNothing) {
+TEST(ScopedObject, PenAndSelectionRestoredDeletedOnceAFailedCreationDoesNothing) {
   RecordingSurface surface;
   const auto black = static_cast<std::int64_t>(RecordingSurface::StockHandle(StockObject::BlackPen).value);
   std::int64_t pen = 0;
