@@ -71,8 +71,8 @@ TEST_F(CliRun, WaitFollowsEachJobAndJobsListsTheHeld) {
   EXPECT_NE(json.out.find("\"state\":\"held\",\"reason\":\"job-hold-until-specified\""), std::string::npos) << json.out;
   const auto listed = RunVeltrim({"jobs", "--printer", held.Name()});
   EXPECT_EQ(listed.exitCode, 0) << listed.err;
-  EXPECT_TRUE(std::regex_match(listed.out, std::regex("[0-9]+ held QORVEL Veltrim v2 \\(job-hold-until-specified\\)\n")))
-      << listed.out;
+  const std::regex heldLine("[0-9]+ held QORVEL Veltrim v2 \\(job-hold-until-specified\\)\n");
+  EXPECT_TRUE(std::regex_match(listed.out, heldLine)) << listed.out;
   RunOnScheduler({"cancel", "-a", held.Name()});
   EXPECT_EQ(RunVeltrim({"jobs", "--printer", held.Name()}).out, "");
   const auto file = RunVeltrim({"print", "--output", folder_ / "x.pdf", "--wait"});

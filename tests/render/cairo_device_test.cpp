@@ -76,11 +76,14 @@ TEST(CairoDevice, SimulatedDevicesRefuseImpossibleGeometry) {
   }
   // Millimetres are rounded as drivers round them: A4 without margins is 210 x 297 whatever the resolution; a
   // 4.23 mm margin is 50 dots at 300 dpi.
-  for (const auto& [dpi, margin, width, height, offset] : {std::tuple{150, 0.0, 210, 297, 0}, {300, 4.23, 202, 289, 50}}) {
+  for (const auto& [dpi, margin, width, height, offset] :
+       {std::tuple{150, 0.0, 210, 297, 0}, {300, 4.23, 202, 289, 50}}) {
     const auto a4 = MakeDeviceCaps(SimulatedDevice{*PaperByName("a4"), dpi, {margin, margin, margin, margin}});
     ASSERT_TRUE(a4);
-    EXPECT_EQ(std::tuple(DeviceCapValue(*a4, DeviceCap::HorzSize), DeviceCapValue(*a4, DeviceCap::VertSize), a4->offsetX),
-              std::tuple(width, height, offset)) << dpi;
+    EXPECT_EQ(std::tuple(DeviceCapValue(*a4, DeviceCap::HorzSize), DeviceCapValue(*a4, DeviceCap::VertSize),
+                         a4->offsetX),
+              std::tuple(width, height, offset))
+        << dpi;
   }
 }
 

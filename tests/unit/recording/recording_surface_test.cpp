@@ -135,9 +135,10 @@ TEST(RecordingSurface, LoadedBitmapsAreBlittedRecordedAndMustBeDeleted) {
   EXPECT_TRUE(s.StretchBlt(0, 0, 4800, 4800, bitmap, 1, 2, 8, 7));
   const ObjectHandle pen = s.GetStockObject(StockObject::BlackPen);
   EXPECT_FALSE(s.BitBlt(0, 0, 1, 1, pen, 0, 0)) << "not a bitmap";
+  const auto p = static_cast<std::int64_t>(pen.value);
   EXPECT_EQ(s.Records(), (std::vector<Record>{{"StretchBlt", {0, 0, 4800, 4800, b, 1, 2, 8, 7}, "", 1},
-                                              {"GetStockObject", {7}, "", static_cast<std::int64_t>(pen.value)},
-                                              {"BitBlt", {0, 0, 1, 1, static_cast<std::int64_t>(pen.value), 0, 0}, "", 0}}));
+                                              {"GetStockObject", {7}, "", p},
+                                              {"BitBlt", {0, 0, 1, 1, p, 0, 0}, "", 0}}));
   EXPECT_EQ(s.SelectObject(bitmap), RecordingSurface::DefaultBitmapHandle());
   EXPECT_EQ(s.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::BlackPen));
   s.SelectObject(RecordingSurface::DefaultBitmapHandle());
