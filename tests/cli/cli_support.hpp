@@ -32,14 +32,6 @@ inline ProcessResult RunVeltrim(std::vector<std::string> args, const std::string
   return RunOnScheduler(args);
 }
 
-// A copy of the program alone in `folder`/bin, without the data files and config.qrv beside it.
-inline fs::path CopyOfTheProgram(const fs::path& folder) {
-  const fs::path program = folder / "bin" / "veltrim";
-  fs::create_directories(program.parent_path());
-  fs::copy_file(kVeltrim, program);
-  return program;
-}
-
 // A test with an empty temporary folder of its own, removed when it ends.
 template <class Base = ::testing::Test>
 class CliTest : public Base {

@@ -61,6 +61,9 @@ struct CliRunner {
 // Runs the row in `folder` (empty) and checks it with gtest expectations.
 void CheckCliRow(const CliRow& row, const CliRunner& runner, const std::filesystem::path& folder);
 
+// A copy of `program` alone in `folder`/bin, without the data files and config.qrv beside it.
+std::filesystem::path CopyOfTheProgram(const std::filesystem::path& program, const std::filesystem::path& folder);
+
 // `argv` run with `folder` as the current folder.
 ProcessResult RunInFolder(std::vector<std::string> argv, const std::filesystem::path& folder,
                           const EnvironmentOverrides& env = {});

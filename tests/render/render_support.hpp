@@ -48,12 +48,11 @@ class PngPage {
     return RasterImage::LoadPng(pages.at(0));
   }
 
-  // The image pixel of device point (x, y).
-  std::uint32_t At(const RasterImage& image, int x, int y) const {
-    return image.Pixel(x + caps_.offsetX, y + caps_.offsetY);
-  }
+  // Each probe's device point read on the image.
   void ExpectPixels(const RasterImage& image, std::span<const Probe> probes) const {
-    for (const Probe& p : probes) EXPECT_EQ(ColourText(At(image, p.x, p.y)), ColourText(p.rgb)) << p.x << ", " << p.y;
+    for (const Probe& p : probes)
+      EXPECT_EQ(ColourText(image.Pixel(p.x + caps_.offsetX, p.y + caps_.offsetY)), ColourText(p.rgb))
+          << p.x << ", " << p.y;
   }
 
  private:
