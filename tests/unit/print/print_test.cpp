@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/print/job_follow.hpp"
 #include "../../harness/report_text.hpp"
+#include "core/print/job_follow.hpp"
 #include "pattern_page.hpp"
 #include "tab_no.hpp"
 
