@@ -52,7 +52,8 @@ TEST(VersionRecord, OnlyPlainWebAddressesReachTheShell) {
   const std::tuple<std::string, bool> cases[] = {
       {"http://www.qorvel.example/", true}, {"https://www.qorvel.example/download/veltrim2.zip", true},
       {"https://h", true}, {"C:\\windows\\system32\\calc.exe", false}, {"/usr/bin/xterm", false},
-      {"file:///etc/passwd", false}, {"ftp://x.example/", false}, {"HTTP://X.EXAMPLE/", false}, {"http://", false},
+      {"file:///etc/passwd", false}, {"file://server/share/run.exe", false}, {"ftp://x.example/", false},
+      {"HTTP://X.EXAMPLE/", false}, {"http://", false},
       {"http:///etc/passwd", false}, {"http://a b.example/", false}, {"http://a.example/\"x", false},
       {"http://a.example/'x", false}, {"http://a.example/\\x", false}, {"http://a.example/\tx", false},
       {"http://a.example/\x7F", false}, {"http://a.example/\xE9", false}, {std::string(kNoConnectionText), false},
