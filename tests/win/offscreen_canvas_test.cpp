@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "backends/gdi/win_handles.hpp"
 #include "core/platform/scoped_object.hpp"
@@ -18,13 +15,7 @@
 namespace veltrim {
 namespace {
 
-constexpr ColorRef kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255), kYellow = Rgb(255, 255, 0);
-
-std::string Hex(COLORREF c) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-  return text;
-}
+constexpr ColorRef kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255);
 
 // A shown, borderless top-level window painted blue (its class brush); its window and client rectangles are the same.
 class BlueWindow {
@@ -50,15 +41,13 @@ class BlueWindow {
   void Destroy() {
     if (window_) ::DestroyWindow(std::exchange(window_, nullptr));
   }
-  std::string Pixel(int x, int y) const { return Hex(::GetPixel(win::WindowDc(window_).Get(), x, y)); }
+  ColorRef Pixel(int x, int y) const { return ::GetPixel(win::WindowDc(window_).Get(), x, y); }
 
  private:
   HWND window_ = nullptr;
 };
 
-std::string CanvasPixel(const OffscreenCanvas& canvas, int x, int y) {
-  return Hex(::GetPixel(canvas.MemoryDc(), x, y));
-}
+ColorRef CanvasPixel(const OffscreenCanvas& canvas, int x, int y) { return ::GetPixel(canvas.MemoryDc(), x, y); }
 
 // GDI calls that fail, for failures a real GDI never gives on demand. The failing DeleteDC deletes all the same, so
 // nothing leaks through it.
@@ -74,8 +63,8 @@ class OffscreenCanvasTest : public ::testing::Test {
     ASSERT_TRUE(window_.Get());
     // A first canvas lets the system make what it keeps for the window; it never presents, so the window stays blue.
     OffscreenCanvas warmUp;
-    ASSERT_EQ(warmUp.Attach(window_.Get(), 0), 0);
-    warmUp.FillRect(0, 0, 4, 3, 1, kRed, kGreen);
+    ASSERT_EQ(warmUp.Attach(window_.Get()), 0);
+    ASSERT_NE(warmUp.Clear(), 0);
     ASSERT_EQ(warmUp.Release(), 0);
     start_ = test::LiveGdiObjects();
   }
@@ -84,68 +73,33 @@ class OffscreenCanvasTest : public ::testing::Test {
   int start_ = 0;
 };
 
-TEST_F(OffscreenCanvasTest, AttachTakesTheWindowsSizeAndBlueBackground) {
+// The canvas takes the window's size and colour at Attach; the Surface the program draws on is the canvas, whose
+// pixels reach the window only with Present, and Clear refills with the window's colour, not white.
+TEST_F(OffscreenCanvasTest, DrawsOffTheWindowUntilPresent) {
   OffscreenCanvas canvas;
-  ASSERT_EQ(canvas.Attach(window_.Get(), 0), OffscreenCanvas::kOk);
+  ASSERT_EQ(canvas.Attach(window_.Get()), OffscreenCanvas::kOk);
   const RECT expected{10, 20, 74, 68};
   EXPECT_TRUE(::EqualRect(&canvas.WindowRect(), &expected));
   EXPECT_EQ(std::pair(canvas.Window(), canvas.Background()), std::pair(window_.Get(), kBlue));
-  for (const POINT p : {POINT{0, 0}, POINT{63, 47}}) EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), Hex(kBlue));
-
-  ASSERT_EQ(canvas.FillRect(0, 0, 64, 48, 1, kRed, kRed), 0);
+  EXPECT_EQ(CanvasPixel(canvas, 63, 47), kBlue);
+  {
+    Surface& s = canvas.Canvas();
+    const auto pen = ScopedPen(s, PenStyle::Solid, 1, kGreen);
+    const auto brush = ScopedBrush(s, kRed);
+    EXPECT_TRUE(pen.Get() && brush.Get() && s.Rectangle(10, 5, 30, 15));
+  }
+  const struct { int x, y; ColorRef colour; } probes[] = {{10, 5, kGreen}, {11, 6, kRed}, {30, 10, kBlue},
+                                                          {20, 15, kBlue}};
+  for (const auto& p : probes) EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), p.colour) << p.x << "," << p.y;
+  EXPECT_EQ(window_.Pixel(15, 10), kBlue) << "reached the window without Present";
+  EXPECT_TRUE(canvas.Present());
+  EXPECT_EQ(window_.Pixel(15, 10), kRed);
   EXPECT_NE(canvas.Clear(), 0);
-  EXPECT_EQ(CanvasPixel(canvas, 30, 20), Hex(kBlue)) << "Clear fills with the window's colour, not white";
+  EXPECT_EQ(std::pair(CanvasPixel(canvas, 15, 10), window_.Pixel(15, 10)), std::pair(kBlue, kRed));
+  EXPECT_TRUE(canvas.Present());
+  EXPECT_EQ(window_.Pixel(15, 10), kBlue);
   ASSERT_TRUE(::SetWindowPos(window_.Get(), nullptr, 0, 0, 100, 90, SWP_NOMOVE | SWP_NOZORDER));
   EXPECT_EQ(std::pair(canvas.Width(), canvas.Height()), std::pair(64, 48)) << "the size is the one at Attach";
-}
-
-// Only 1 presents after each operation; with 0, as the program attaches, the window keeps its own pixels until
-// Present copies the canvas.
-TEST_F(OffscreenCanvasTest, NothingReachesTheWindowBeforePresentUnlessAsked) {
-  for (const int presentAfterEach : {0, 1}) {
-    SCOPED_TRACE(presentAfterEach);
-    const bool each = presentAfterEach == 1;
-    OffscreenCanvas canvas;
-    ASSERT_EQ(canvas.Attach(window_.Get(), presentAfterEach), 0);
-    ASSERT_EQ(canvas.FillRect(0, 0, 20, 20, 1, kRed, kRed), 0);
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kRed : kBlue));
-    EXPECT_TRUE(canvas.Present());
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(kRed));
-    EXPECT_NE(canvas.Clear(), 0);
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(each ? kBlue : kRed));
-    EXPECT_TRUE(canvas.Present());
-    EXPECT_EQ(window_.Pixel(5, 5), Hex(kBlue));
-  }
-}
-
-// A rectangle's right and bottom edges are exclusive; the Surface the program draws on is the canvas. Each draws off
-// the window and puts back what it selected. (DrawLine and DrawBitmap: the program calls neither.)
-TEST_F(OffscreenCanvasTest, DrawsAtPredictedPixelsAndPutsBackWhatItSelected) {
-  {
-    OffscreenCanvas canvas;
-    ASSERT_EQ(canvas.Attach(window_.Get(), 0), 0);
-    const HDC dc = canvas.MemoryDc();
-    const auto selected = [dc] {
-      return std::vector<HGDIOBJ>{::GetCurrentObject(dc, OBJ_PEN), ::GetCurrentObject(dc, OBJ_BRUSH),
-                                  ::GetCurrentObject(dc, OBJ_FONT), ::GetCurrentObject(dc, OBJ_BITMAP)};
-    };
-    const auto before = selected();
-    EXPECT_EQ(canvas.FillRect(10, 5, 30, 15, 1, kRed, kGreen), 0);
-    {
-      Surface& s = canvas.Canvas();
-      const auto pen = ScopedPen(s, PenStyle::Solid, 1, kRed);
-      const auto brush = ScopedBrush(s, kYellow);
-      const auto font = ScopedFont(s, LogFont{});
-      EXPECT_TRUE(pen.Get() && brush.Get() && font.Get() && s.Rectangle(42, 40, 48, 46));
-    }
-    EXPECT_EQ(selected(), before);
-    const struct { int x, y; ColorRef colour; } probes[] = {
-        {10, 5, kRed}, {29, 14, kRed}, {11, 6, kGreen}, {30, 10, kBlue}, {20, 15, kBlue},  // FillRect
-        {42, 40, kRed}, {45, 43, kYellow}, {48, 43, kBlue}};                               // Surface
-    for (const auto& p : probes) EXPECT_EQ(CanvasPixel(canvas, p.x, p.y), Hex(p.colour)) << p.x << "," << p.y;
-    EXPECT_EQ(window_.Pixel(10, 5), Hex(kBlue)) << "reached the window without Present";
-  }
-  EXPECT_EQ(test::LiveGdiObjects(), start_) << "GDI objects left behind";
 }
 
 // Each failure of Attach gives back what it made before and leaves the canvas free to attach again.
@@ -165,21 +119,20 @@ TEST_F(OffscreenCanvasTest, EveryFailedAttachHasItsCodeAndKeepsNothing) {
   };
   for (const Case& c : cases) {
     OffscreenCanvas canvas(c.calls);
-    EXPECT_EQ(canvas.Attach(c.window, 0), c.result) << c.what;
+    EXPECT_EQ(canvas.Attach(c.window), c.result) << c.what;
     EXPECT_EQ(std::pair(canvas.Attached(), canvas.MemoryDc()), std::pair(false, HDC{})) << c.what;
     EXPECT_EQ(test::LiveGdiObjects(), base) << c.what;
   }
   OffscreenCanvas canvas;
-  EXPECT_EQ(canvas.Attach(stale, 0), OffscreenCanvas::kGetWindowRectFailed);
-  EXPECT_EQ(canvas.Attach(window_.Get(), 0), OffscreenCanvas::kOk) << "a failure leaves the canvas free";
+  EXPECT_EQ(canvas.Attach(stale), OffscreenCanvas::kGetWindowRectFailed);
+  EXPECT_EQ(canvas.Attach(window_.Get()), OffscreenCanvas::kOk) << "a failure leaves the canvas free";
 }
 
 // Release puts the memory DC's own objects back, deletes the canvas bitmap and DC, leaves the stock objects alive and
 // counts the clean-up calls that failed; a released canvas gives back nothing, and one destroyed attached everything.
 TEST_F(OffscreenCanvasTest, ReleaseLeavesNothingBehindAndCountsFailures) {
   OffscreenCanvas canvas(OffscreenCanvas::Calls{.deleteDc = FailedDeleteDc});
-  ASSERT_EQ(canvas.Attach(window_.Get(), 0), 0);
-  canvas.FillRect(1, 1, 30, 30, 3, kRed, kGreen);
+  ASSERT_EQ(canvas.Attach(window_.Get()), 0);
   const HBITMAP bitmap = canvas.Bitmap();
   const auto saved = canvas.Saved();
   EXPECT_GT(test::LiveGdiObjects(), start_);
@@ -187,12 +140,10 @@ TEST_F(OffscreenCanvasTest, ReleaseLeavesNothingBehindAndCountsFailures) {
   EXPECT_EQ(::GetObjectType(bitmap), 0u) << "canvas bitmap not deleted";
   EXPECT_EQ(::GetObjectType(saved.pen), static_cast<DWORD>(OBJ_PEN)) << "a stock pen was deleted";
   EXPECT_EQ(test::LiveGdiObjects(), start_);
-
   EXPECT_EQ(canvas.Release(), 0) << "nothing left to give back";
   {
     OffscreenCanvas destroyedAttached;
-    ASSERT_EQ(destroyedAttached.Attach(window_.Get(), 0), 0);
-    destroyedAttached.FillRect(1, 1, 30, 30, 3, kRed, kGreen);
+    ASSERT_EQ(destroyedAttached.Attach(window_.Get()), 0);
   }
   EXPECT_EQ(test::LiveGdiObjects(), start_);
 }

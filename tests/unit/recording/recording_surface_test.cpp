@@ -149,14 +149,6 @@ TEST(RecordingSurface, LoadedBitmapsAreBlittedRecordedAndMustBeDeleted) {
 TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
   // Each case acts on a fresh surface and answers the report it expects.
   const std::pair<const char*, std::function<std::string(RecordingSurface&)>> cases[] = {
-      {"create, select, restore, delete", [](RecordingSurface& s) {
-        const ObjectHandle pen = s.CreatePen(PenStyle::Solid, 2, Rgb(255, 0, 0));
-        const ObjectHandle old = s.SelectObject(pen);
-        s.LineTo(10, 10);
-        s.SelectObject(old);
-        EXPECT_TRUE(s.DeleteObject(pen));
-        return "";
-      }},
       {"never deleted", [](RecordingSurface& s) {
         const ObjectHandle pen = s.CreatePen(PenStyle::Dash, 2, Rgb(255, 0, 0));
         const ObjectHandle brush = s.CreateBrushIndirect(LogBrush{kBsSolid, 0x00FF00, 0});
@@ -185,7 +177,7 @@ TEST(Hygiene, ReportsEachFaultInOrderOfKind) {
   }
 }
 
-TEST(ScopedObject, PenAndSelectionRestoredDeletedOnceAFailedCreationDoesNothing) {
+TEST(ScopedObject, PenRestoredAndDeletedOnceAFailedCreationDoesNothing) {
   RecordingSurface surface;
   const auto black = static_cast<std::int64_t>(RecordingSurface::StockHandle(StockObject::BlackPen).value);
   std::int64_t pen = 0;
@@ -204,16 +196,6 @@ TEST(ScopedObject, PenAndSelectionRestoredDeletedOnceAFailedCreationDoesNothing)
   EXPECT_FALSE(ScopedPen(surface, PenStyle::Solid, 1, 0).Get());
   EXPECT_EQ(surface.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::BlackPen));
   EXPECT_TRUE(surface.RecordsOf("DeleteObject").empty());
-  const ObjectHandle pen2 = surface.CreatePen(PenStyle::Solid, 1, 0);
-  const ObjectHandle original = surface.SelectObject(pen2);
-  {
-    const ScopedSelection nullPen(surface, surface.GetStockObject(StockObject::NullPen));
-    EXPECT_EQ(surface.Selected(ObjectKind::Pen), RecordingSurface::StockHandle(StockObject::NullPen));
-  }
-  EXPECT_EQ(surface.Selected(ObjectKind::Pen), pen2) << "a scoped selection puts the old object back";
-  surface.SelectObject(original);
-  surface.DeleteObject(pen2);
-  EXPECT_EQ(surface.HygieneReport(), "");
 }
 
 }  // namespace
