@@ -145,7 +145,7 @@ TEST(FullPageText, FourLayersOfTheSampleLineEachBrokenAfresh) {
   // Height, width, escapement, orientation, weight, italic, underline, strike-out, charset, precisions, quality, pitch.
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(page.ArgsOf("CreateFontIndirectA").at(i), (Args{(4 - i) * 100, 100, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0}));
-  const std::vector<Record> layers = page.TopLevel("DrawTextA");
+  const std::vector<Record> layers = page.dc.RecordsOf("DrawTextA");
   ASSERT_EQ(layers.size(), 4u);
   // No blank of an earlier layer left over: the same breaks every time, 50 letters then 48 a piece.
   for (const Record& layer : layers)

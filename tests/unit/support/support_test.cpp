@@ -34,8 +34,6 @@ TEST(DynString, FillsABlockToItsLastByteThenGrowsAndCopesWithItsOwnText) {
   s.Append("!");
   EXPECT_EQ(std::pair(std::string(s.View()), s.Capacity()), std::pair(head + fill + "!", 65536));
   EXPECT_THROW(DynString::CapacityFor(std::int64_t{DynString::kMaxCapacity} + 1), std::length_error);
-  s.Assign("[").AppendNumber(-1000).Append("|").AppendNumber(INT32_MIN);
-  EXPECT_EQ(s.View(), "[-1000|-2147483648");
   const std::string half(20000, 'q');
   s.Assign(half.c_str());
   s.Append(s.Data());  // the source lies in the block being replaced
@@ -140,10 +138,8 @@ std::vector<std::uint8_t> Reshaped(std::vector<std::uint8_t> file, std::uint32_t
   return file;
 }
 
-// Plain bitmaps go through a loop of ours, the rest through the library; from bytes or a file (one past the loop's 256
-// KB pieces too) the pixels must be the library's for padded rows, both row orders, a header of another size, a gap
-// before the pixels (refused), truncation (missing bytes read as 0) and another bit count. The fuzz target holds the
-// two to each other on any bytes below 64 x 64.
+// Plain bitmaps go through a loop of ours (the file in 256 KB pieces), the rest through the library: the pixels must be
+// the library's, rows padded or top-down, truncated (read as 0), a larger header, a gap or another bit count.
 TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
   struct Case { int width, height; bool topDown; std::uint32_t headerSize, gap; std::uint16_t bits; std::size_t cut; };
   const Case cases[] = {
