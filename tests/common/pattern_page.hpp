@@ -1,5 +1,4 @@
-// One page on a recording surface, drawn through the page dispatch (or one pattern alone) with the job's geometry of
-// the device, and what it painted read back from the records.
+// One page (or one pattern) drawn on a recording surface with the device's geometry, its records read back.
 #pragma once
 
 #include <initializer_list>
@@ -126,13 +125,6 @@ struct Page {
     std::vector<std::string> texts;
     for (const Record& record : dc.RecordsOf(op)) texts.push_back(record.text);
     return texts;
-  }
-  // The records of `op` made by the page itself, not by its DrawTextA calls.
-  std::vector<Record> TopLevel(std::string_view op) const {
-    std::vector<Record> records;
-    for (const Record& record : dc.TopLevelRecords())
-      if (record.op == op) records.push_back(record);
-    return records;
   }
 
   // The boxes and the lines, each with the pen and brush selected when it was drawn.
