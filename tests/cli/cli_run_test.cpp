@@ -15,7 +15,7 @@
 namespace veltrim::test {
 namespace {
 
-using CliRun = CliTest<>;
+using CliRun = CliTest;
 
 // The scheduler's queues, each with its port.
 TEST_F(CliRun, PrintersListsTheSchedulersQueues) {
@@ -96,7 +96,7 @@ class LostScheduler : public ::testing::Test {
   void StopScheduler() { RunProcess({kCupsFixture, "stop", state_.Path().string()}); }
 
   const std::string kCupsFixture = VELTRIM_FIXTURES_DIR "/cups.sh";
-  const TempDir state_;
+  const ScratchDir state_;
   std::string server_;
   std::optional<CupsQueue> queue_;
 };
@@ -176,7 +176,7 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_EQ(After(both, "\"printQuality\":"), "600");
   EXPECT_EQ(After(both, "\"paperSize\":"), "9");
 
-  const TempDir dir;
+  const ScratchDir dir;
   const std::string output = dir.Path() / "x.pdf";
   both = ReportAndJson({"--output", output, "--paper", "legal", "--dpi", "200", "--margins", "0"});
   EXPECT_NE(both.find("\r\nPort Used: FILE:" + output + "\r\n"), std::string::npos) << both;

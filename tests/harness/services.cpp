@@ -103,29 +103,20 @@ CupsQueue::~CupsQueue() {
   RunProcess({"lpadmin", "-x", name_}, {{"CUPS_SERVER", server_}}, std::chrono::seconds(30));
 }
 
-int CupsQueue::CompletedJobs() const {
-  CupsJobs list(server_, name_);
-  int completed = 0;
-  for (int i = 0; i < list.count; ++i)
-    if (list.jobs[i].state == IPP_JSTATE_COMPLETED) ++completed;
-  return completed;
-}
-
-bool CupsQueue::WaitForCompletedJobs(int count, std::chrono::seconds timeout) const {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
+int CupsQueue::CompletedJobs(int count, std::chrono::seconds timeout) const {
+  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
+       std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
     CupsJobs list(server_, name_);
     int completed = 0, pending = 0;
     for (int i = 0; i < list.count; ++i) {
       const ipp_jstate_t state = list.jobs[i].state;
       if (state == IPP_JSTATE_COMPLETED) ++completed;
-      else if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) return false;
+      else if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) return -1;
       else ++pending;
     }
-    if (completed >= count && pending == 0) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (completed >= count && pending == 0) return completed;
   }
-  return false;
+  return -1;
 }
 
 }  // namespace veltrim::test

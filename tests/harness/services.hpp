@@ -50,9 +50,8 @@ class CupsQueue {
   const std::string& Name() const { return name_; }
   // The file device keeps the last job only.
   const fs::path& OutputFile() const { return output_; }
-  // Until `count` jobs have completed and none is pending; false on a timeout or a stopped or aborted job.
-  bool WaitForCompletedJobs(int count, std::chrono::seconds timeout = std::chrono::seconds(60)) const;
-  int CompletedJobs() const;
+  // The completed jobs, once at least `count` are and none is pending; -1 on a timeout or a stopped or aborted job.
+  int CompletedJobs(int count = 0, std::chrono::seconds timeout = std::chrono::seconds(60)) const;
 
  private:
   std::string server_;

@@ -68,17 +68,9 @@ class WindowsCliTable : public ::testing::TestWithParam<CliRow> {};
 // jobs through the Windows spooler to our scheduler. Wine may add lines of its own to stderr.
 TEST_P(WindowsCliTable, Row) {
   const Services services = Services::FromEnvironment();
-  const CliRunner runner{
-      .program = kCli,
-      .run = [&](const fs::path& program, const std::vector<std::string>& args, const fs::path& folder) {
-        std::vector<std::string> argv{VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string(), program.string()};
-        argv.insert(argv.end(), args.begin(), args.end());
-        return RunInFolder(argv, folder);
-      },
-      .onlyItsStderr = false,
-      .cupsServer = services.cupsServer,
-      .cupsState = services.state,
-      .queuePrefix = "wcli_"};
+  const CliRunner runner{.program = kCli, .prefix = {VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string()},
+                         .onlyItsStderr = false, .cupsServer = services.cupsServer, .cupsState = services.state,
+                         .queuePrefix = "wcli_"};
   CheckCliRow(GetParam(), runner, ScratchFolder(services, std::string("wcli_") + GetParam().name));
 }
 
