@@ -11,8 +11,7 @@ class CliTable : public ::testing::TestWithParam<CliRow> {};
 TEST_P(CliTable, Row) {
   const ScratchDir dir;
   const CliRunner runner{.program = kVeltrim, .prefix = {}, .onlyItsStderr = true,
-                         .cupsServer = CupsServerFromEnvironment(), .cupsState = StateFromEnvironment(),
-                         .queuePrefix = "cli_"};
+                         .cupsState = StateFromEnvironment(), .queuePrefix = "cli_"};
   CheckCliRow(GetParam(), runner, dir.Path());
 }
 

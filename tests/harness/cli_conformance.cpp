@@ -28,11 +28,6 @@ std::string Substituted(std::string text, const std::filesystem::path& folder) {
   return text;
 }
 
-std::string WithoutCarriageReturns(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
-
 std::size_t Occurrences(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
@@ -128,14 +123,14 @@ void CheckCliRow(const CliRow& row, const CliRunner& runner, const std::filesyst
   namespace fs = std::filesystem;
   const fs::path program = row.copyOfTheProgram ? CopyOfTheProgram(runner.program, folder) : runner.program;
   std::optional<CupsQueue> queue;
-  if (row.output == CliOutput::Queue) queue.emplace(runner.cupsServer, runner.cupsState, runner.queuePrefix + row.name);
+  if (row.output == CliOutput::Queue) queue.emplace(runner.cupsState, runner.queuePrefix + row.name);
   std::vector<std::string> args;
   for (const std::string& arg : row.args) args.push_back(arg == "QUEUE" ? queue->Name() : Substituted(arg, folder));
 
   std::vector<std::string> argv = runner.prefix;
   argv.push_back(program.string());
   argv.insert(argv.end(), args.begin(), args.end());
-  const ProcessResult run = RunInFolder(argv, folder, {{"CUPS_SERVER", runner.cupsServer}});
+  const ProcessResult run = RunInFolder(argv, folder, {{"CUPS_SERVER", CupsServerOf(runner.cupsState)}});
   SCOPED_TRACE(Describe(args, run));
   ASSERT_EQ(run.exitCode, row.exitCode);
   if (row.outInPart) {
@@ -146,7 +141,8 @@ void CheckCliRow(const CliRow& row, const CliRunner& runner, const std::filesyst
   } else {
     EXPECT_EQ(run.out, row.out);
   }
-  const std::string err = WithoutCarriageReturns(run.err);
+  std::string err = run.err;
+  std::erase(err, '\r');
   if (row.err.empty() && runner.onlyItsStderr) {
     EXPECT_EQ(err, "");
   }

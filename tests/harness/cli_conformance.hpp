@@ -51,7 +51,6 @@ struct CliRunner {
   std::filesystem::path program;
   std::vector<std::string> prefix;
   bool onlyItsStderr;  // false where the platform adds lines of its own to stderr
-  std::string cupsServer;
   std::filesystem::path cupsState;
   std::string queuePrefix;
 };

@@ -21,8 +21,8 @@ namespace {
 // preselects; the F4 report prints nothing.
 TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   const Services services = Services::FromEnvironment();
-  CupsQueue first(services, "gui_a_first");
-  CupsQueue queue(services, "gui_jobs");
+  CupsQueue first(services.state, "gui_a_first");
+  CupsQueue queue(services.state, "gui_jobs");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=MainWindowPrint.*:PrinterInfoDialog.*"},
                                      std::chrono::seconds(240), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
@@ -39,7 +39,7 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
 // files of the portable zip, and its uninstaller.
 TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
-  CupsQueue queue(services, "installed");
+  CupsQueue queue(services.state, "installed");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=InstalledProgram.*"}, std::chrono::seconds(300),
                                      {{"VELTRIM_GUI_QUEUE", queue.Name()}});
