@@ -13,12 +13,12 @@
 namespace veltrim::test {
 namespace {
 
-using DataFilePages = CliTest<>;
+using DataFilePages = CliTest;
 
 // Every page of a PDF shows the picture, and the document holds its pixels once.
 TEST_F(DataFilePages, PicturePagesOfAPdfShareOnePicture) {
-  const auto run = InFolder(kVeltrim, {"print", "--output", "p.pdf", "--category", "color", "--tests", "12", "--dpi",
-                                       "100", "--pages", "3"});
+  const auto run = RunInFolder({kVeltrim, "print", "--output", "p.pdf", "--category", "color", "--tests", "12",
+                                "--dpi", "100", "--pages", "3"}, folder_);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto list = RunProcess({"pdfimages", "-list", (folder_ / "p.pdf").string()});
   ASSERT_EQ(list.exitCode, 0) << list.err;
@@ -38,13 +38,13 @@ TEST_F(DataFilePages, PicturePagesOfAPdfShareOnePicture) {
 }
 
 // plot --curves and preview, each into p.png.
-class CliPicture : public CliTest<> {
+class CliPicture : public CliTest {
  protected:
   // `program COMMAND --output p.png ARGS...` in the folder: success, `note` on stderr and a `width` x `height` PNG.
   RasterImage Picture(const char* command, std::vector<std::string> args, int width, int height,
                       const fs::path& program = kVeltrim, const std::string& note = "") const {
-    args.insert(args.begin(), {command, "--output", "p.png"});
-    const auto run = InFolder(program, args);
+    args.insert(args.begin(), {program.string(), command, "--output", "p.png"});
+    const auto run = RunInFolder(args, folder_);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, note);
     RasterImage image = RasterImage::LoadPng(folder_ / "p.png");

@@ -15,11 +15,11 @@
 namespace veltrim::test {
 namespace {
 
-using CliRun = CliTest<>;
+using CliRun = CliTest;
 
 // The scheduler's queues, each with its port.
 TEST_F(CliRun, PrintersListsTheSchedulersQueues) {
-  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_listed");
+  CupsQueue queue(StateFromEnvironment(), "cli_listed");
   const auto list = RunVeltrim({"printers"});
   EXPECT_EQ(list.exitCode, 0) << list.err;
   EXPECT_NE(list.out.find(queue.Name() + "\tCUPS:" + queue.Name()), std::string::npos) << list.out;
@@ -33,7 +33,7 @@ TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
   for (const auto& [command, why] :
        {std::pair<std::string, std::string>{"cupsreject", "is not accepting jobs (cupsaccept opens it)"},
         {"cupsdisable", "is stopped (cupsenable starts it)"}}) {
-    CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "unwilling_" + command);
+    CupsQueue queue(StateFromEnvironment(), "unwilling_" + command);
     ASSERT_EQ(RunOnScheduler({command, queue.Name()}).exitCode, 0);
     const std::vector<std::string> args{"print", "--docs", "2", "--pages", "2", "--printer", queue.Name()};
     const auto run = RunVeltrim(args);
@@ -49,7 +49,7 @@ TEST_F(CliRun, JobsThatCannotStartAreFailedCalls) {
 // status 1 for any job that did not complete, also as JSON; veltrim jobs lists what has not ended. (States and their
 // words: tests/unit JobFollow.)
 TEST_F(CliRun, WaitFollowsEachJobAndJobsListsTheHeld) {
-  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "wait_file");
+  CupsQueue queue(StateFromEnvironment(), "wait_file");
   const auto plain = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2"});
   const auto waited = RunVeltrim({"print", "--printer", queue.Name(), "--docs", "2", "--wait", "30"});
   EXPECT_EQ(waited.exitCode, 0) << waited.out << waited.err;
@@ -62,8 +62,7 @@ TEST_F(CliRun, WaitFollowsEachJobAndJobsListsTheHeld) {
                                           "[^\r]*\r\n")))
       << waited.out;
 
-  CupsQueue held(CupsServerFromEnvironment(), StateFromEnvironment(), "wait_listed",
-                 {"-o", "job-hold-until-default=indefinite"});
+  CupsQueue held(StateFromEnvironment(), "wait_listed", {"-o", "job-hold-until-default=indefinite"});
   const auto json = RunVeltrim({"print", "--printer", held.Name(), "--wait=1", "--json"});
   EXPECT_EQ(json.exitCode, 1);
   EXPECT_TRUE(json.out.starts_with("{\"report\":\"QORVEL Veltrim v2\\u000d\\u000a")) << json.out;
@@ -87,7 +86,7 @@ class LostScheduler : public ::testing::Test {
     ASSERT_EQ(started.exitCode, 0) << started.err;
     server_ = CupsServerOf(state_.Path());
     cupsSetServer(server_.c_str());
-    queue_.emplace(server_, state_.Path(), "lost");
+    queue_.emplace(state_.Path(), "lost");
   }
   void TearDown() override {
     StopScheduler();
@@ -96,7 +95,7 @@ class LostScheduler : public ::testing::Test {
   void StopScheduler() { RunProcess({kCupsFixture, "stop", state_.Path().string()}); }
 
   const std::string kCupsFixture = VELTRIM_FIXTURES_DIR "/cups.sh";
-  const TempDir state_;
+  const ScratchDir state_;
   std::string server_;
   std::optional<CupsQueue> queue_;
 };
@@ -160,7 +159,7 @@ std::string ReportAndJson(std::vector<std::string> args) {
 
 // A queue's report follows its default media and resolution; a file target's names the file and writes none.
 TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
-  CupsQueue queue(CupsServerFromEnvironment(), StateFromEnvironment(), "cli_info");
+  CupsQueue queue(StateFromEnvironment(), "cli_info");
   std::string both = ReportAndJson({"--printer", queue.Name()});
   EXPECT_NE(both.find("\r\nPort Used: CUPS:cli_info\r\n"), std::string::npos);
   EXPECT_NE(both.find("Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t"), std::string::npos) << both;
@@ -176,7 +175,7 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_EQ(After(both, "\"printQuality\":"), "600");
   EXPECT_EQ(After(both, "\"paperSize\":"), "9");
 
-  const TempDir dir;
+  const ScratchDir dir;
   const std::string output = dir.Path() / "x.pdf";
   both = ReportAndJson({"--output", output, "--paper", "legal", "--dpi", "200", "--margins", "0"});
   EXPECT_NE(both.find("\r\nPort Used: FILE:" + output + "\r\n"), std::string::npos) << both;

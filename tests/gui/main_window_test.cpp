@@ -108,7 +108,7 @@ TEST_F(MainWindow, NothingOfTheWindowLiesOutsideTheOctagon) {
 TEST_F(MainWindow, SelectionMenuButtonOpensTheMenuBesideIt) {
   // Arrow down onto the first item and choose it, as a user would.
   std::thread choose([window = ui_.Window()] {
-    for (int i = 0; i < 500 && !::FindWindowA("#32768", nullptr); ++i) ::Sleep(20);
+    Soon([] { return ::FindWindowA("#32768", nullptr) != nullptr; }, 500);
     ::PostMessageA(window, WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
   });
@@ -126,8 +126,8 @@ TEST_F(MainWindow, PointerOverLightsAButtonAndLeavingPutsItBack) {
   for (const auto& [x, y, lit] : {std::tuple{(button.left + button.right) / 2, (button.top + button.bottom) / 2, 1},
                                   {button.left - 100, button.bottom + 300, 0}}) {
     ::SetCursorPos(x, y);
-    for (int waited = 0; waited < 300; waited += 10, ::Sleep(10)) ui_.Pump();
-    EXPECT_TRUE(Shows(1172, lit ? 4522 : 4521)) << (lit ? "pointer-over image" : "normal image again");
+    EXPECT_TRUE(Soon([&] { ui_.Pump(); return Shows(1172, lit ? 4522 : 4521); }, 50))
+        << (lit ? "pointer-over image" : "normal image again");
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include "backends/gdi/gdi_surface.hpp"
 #include "backends/gdi/win_handles.hpp"
+#include "dialog_driver.hpp"
 #include "win32/app/desktop_state.hpp"
 #include "win32/preview/preview_window.hpp"
 
@@ -63,13 +64,6 @@ inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
 // Whether every pixel has one colour.
 inline bool Uniform(const std::vector<std::uint32_t>& pixels) {
   return std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == pixels.front(); });
-}
-
-// Whether `done` comes true within `tries` looks 20 ms apart.
-inline bool Soon(const std::function<bool()>& done, int tries = 250) {
-  for (int i = 0; i < tries; ++i, ::Sleep(20))
-    if (done()) return true;
-  return false;
 }
 
 // Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted

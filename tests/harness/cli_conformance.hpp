@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -46,14 +45,12 @@ inline void PrintTo(const CliRow& row, std::ostream* out) { *out << row.name; }
 
 const std::vector<CliRow>& CliRows();
 
-// How one program is run: `program` (or a copy) with `args`, in `folder`; where queues are made.
+// How one program is run: `prefix` (Wine's runner, say), then `program` (or a copy) with the row's arguments, in
+// the row's folder, on the scheduler where the queues are made.
 struct CliRunner {
   std::filesystem::path program;
-  std::function<ProcessResult(const std::filesystem::path& program, const std::vector<std::string>& args,
-                              const std::filesystem::path& folder)>
-      run;
+  std::vector<std::string> prefix;
   bool onlyItsStderr;  // false where the platform adds lines of its own to stderr
-  std::string cupsServer;
   std::filesystem::path cupsState;
   std::string queuePrefix;
 };

@@ -37,7 +37,7 @@ void RunJob(CairoPrintDevice& device, int documents, int pages) {
 TEST(CairoDevice, A4At600DpiWithFiveMillimetreMarginsAnswersAsAPrinter) {
   const auto caps = MakeDeviceCaps(SimulatedDevice{*PaperByName("a4"), 600, {5, 5, 5, 5}});
   ASSERT_TRUE(caps);
-  TempDir dir;
+  ScratchDir dir;
   // Read before any document, as the print job does right after the choice.
   CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "caps.pdf", *caps);
   Surface& s = device.Page();
@@ -112,7 +112,7 @@ TEST(CairoDevice, JobsOfEveryKindHoldEveryPageInOrder) {
   for (const auto& [format, name] : {std::pair{FileFormat::Pdf, "job.pdf"}, std::pair{FileFormat::PostScript, "job.ps"},
                                      std::pair{FileFormat::Png, "job.png"}}) {
     SCOPED_TRACE(name);
-    TempDir dir;
+    ScratchDir dir;
     {
       CairoPrintDevice device(format, dir.Path() / name, caps);
       RunJob(device, 2, 2);
@@ -168,7 +168,7 @@ struct Pixels {
 // 100 dpi to 50 x 40 pixels again: the first page in BGR order, as GDI holds pixels, the second in RGB. (A folder
 // that does not exist: the command line's table, under Wine.)
 TEST(RasterFiles, EveryKindHoldsItsPagesInEitherByteOrder) {
-  TempDir dir;
+  ScratchDir dir;
   const Pixels pages[] = {{50, 40, kRed, kBlue, true}, {50, 40, kGreen, kYellow, false}};  // rows padded to 152
   const std::pair<std::uint32_t, std::uint32_t> halves[] = {{kRed, kBlue}, {kGreen, kYellow}};
   ASSERT_TRUE(WritePngFile(dir.Path() / "page.png", pages[0].page));

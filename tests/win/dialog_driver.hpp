@@ -8,7 +8,6 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace veltrim::test {
 
@@ -27,16 +26,22 @@ inline BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
+// Whether `done` comes true within `tries` looks 20 ms apart.
+inline bool Soon(const std::function<bool()>& done, int tries = 250) {
+  for (int i = 0; i < tries; ++i, ::Sleep(20))
+    if (done()) return true;
+  return false;
+}
+
 // The first visible dialog (#32770) of `thread` that holds control `requiredControl` (any dialog for 0), or null
 // after `timeout`.
 inline HWND WaitForDialog(DWORD thread, int requiredControl, std::chrono::milliseconds timeout) {
   DialogSearch search{requiredControl, nullptr};
-  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
-       std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+  Soon([&] {
     ::EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-  }
-  return nullptr;
+    return search.found != nullptr;
+  }, static_cast<int>(timeout.count() / 20));
+  return search.found;
 }
 
 // Clicks `button` of `dialog` the way the button itself reports a click.

@@ -21,15 +21,14 @@ namespace {
 // preselects; the F4 report prints nothing.
 TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   const Services services = Services::FromEnvironment();
-  CupsQueue first(services, "gui_a_first");
-  CupsQueue queue(services, "gui_jobs");
+  CupsQueue first(services.state, "gui_a_first");
+  CupsQueue queue(services.state, "gui_jobs");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=MainWindowPrint.*:PrinterInfoDialog.*"},
                                      std::chrono::seconds(240), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("[  PASSED  ] 3 tests"), std::string::npos) << run.out;
-  ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
-  EXPECT_EQ(queue.CompletedJobs(), 2);
+  ASSERT_EQ(queue.CompletedJobs(2), 2) << "two jobs were not completed";
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
   EXPECT_EQ(first.CompletedJobs(), 0);
 }
@@ -40,19 +39,21 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
 // files of the portable zip, and its uninstaller.
 TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
-  CupsQueue queue(services, "installed");
+  CupsQueue queue(services.state, "installed");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=InstalledProgram.*"}, std::chrono::seconds(300),
                                      {{"VELTRIM_GUI_QUEUE", queue.Name()}});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
-  ASSERT_TRUE(queue.WaitForCompletedJobs(1)) << "the job did not complete";
+  ASSERT_EQ(queue.CompletedJobs(1), 1) << "the job did not complete";
   const auto pages = RenderPages(queue.OutputFile(), 75, ScratchFolder(services, queue.Name()));
   ASSERT_EQ(pages.size(), 1u);
   // The generic PostScript queue: 2450 x 3200 units at 300 dpi from 50 units into the sheet. The 1240 x 1754
-  // picture stretched over them puts the middles of its dark skin (130, 788) and cyan (1110, 1044) patches there.
-  const ColourProbe patches[] = {{"dark skin", 257, 1438, 0x735244}, {"cyan", 2193, 1905, 0x0885A1}};
-  EXPECT_EQ(MissedProbes(RasterImage::LoadPng(pages[0]), patches, 50, 75, 300, 10), "");
+  // picture stretched over them puts the middles of its dark skin (130, 788) and cyan (1110, 1044) patches at
+  // (257, 1438) and (2193, 1905): pixels ((x + 50) / 4, (y + 50) / 4) at 75 dpi.
+  const RasterImage page = RasterImage::LoadPng(pages[0]);
+  EXPECT_TRUE(ColourNear(page.Pixel(76, 372), 0x735244, 10)) << "dark skin: " << ColourText(page.Pixel(76, 372));
+  EXPECT_TRUE(ColourNear(page.Pixel(560, 488), 0x0885A1, 10)) << "cyan: " << ColourText(page.Pixel(560, 488));
 
   std::smatch installed;
   ASSERT_TRUE(std::regex_search(run.out, installed, std::regex("installed: ([^\r\n]*)")));
