@@ -13,12 +13,12 @@
 namespace veltrim::test {
 namespace {
 
-using DataFilePages = CliTest<>;
+using DataFilePages = CliTest;
 
 // Every page of a PDF shows the picture, and the document holds its pixels once.
 TEST_F(DataFilePages, PicturePagesOfAPdfShareOnePicture) {
-  const auto run = InFolder(kVeltrim, {"print", "--output", "p.pdf", "--category", "color", "--tests", "12", "--dpi",
-                                       "100", "--pages", "3"});
+  const auto run = RunInFolder({kVeltrim, "print", "--output", "p.pdf", "--category", "color", "--tests", "12",
+                                "--dpi", "100", "--pages", "3"}, folder_);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto list = RunProcess({"pdfimages", "-list", (folder_ / "p.pdf").string()});
   ASSERT_EQ(list.exitCode, 0) << list.err;
@@ -38,13 +38,13 @@ TEST_F(DataFilePages, PicturePagesOfAPdfShareOnePicture) {
 }
 
 // plot --curves and preview, each into p.png.
-class CliPicture : public CliTest<> {
+class CliPicture : public CliTest {
  protected:
   // `program COMMAND --output p.png ARGS...` in the folder: success, `note` on stderr and a `width` x `height` PNG.
   RasterImage Picture(const char* command, std::vector<std::string> args, int width, int height,
                       const fs::path& program = kVeltrim, const std::string& note = "") const {
-    args.insert(args.begin(), {command, "--output", "p.png"});
-    const auto run = InFolder(program, args);
+    args.insert(args.begin(), {program.string(), command, "--output", "p.png"});
+    const auto run = RunInFolder(args, folder_);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, note);
     RasterImage image = RasterImage::LoadPng(folder_ / "p.png");
@@ -60,35 +60,31 @@ using CliPlot = CliPicture;
 // values), 0, 150, 225, 300, 30, 112 for C, M, Y, K, R, G, B. Screen values come from the command line, else
 // config.qrv, else 0.
 TEST_F(CliPlot, CurvesPassWhereTheirValuesPutThem) {
-  const fs::path configured = CopyOfTheProgram(folder_ / "configured"), bare = CopyOfTheProgram(folder_ / "bare");
+  const fs::path configured = CopyOfTheProgram(kVeltrim, folder_ / "configured"),
+                 bare = CopyOfTheProgram(kVeltrim, folder_ / "bare");
   std::ofstream(configured.parent_path() / "config.qrv") << "100/100/100/100/100/100/100/";
-  struct Ink { std::uint32_t rgb; int y; bool there; };
-  const std::vector<Ink> spread = {{kCyan, 94, true},  {kMagenta, 38, true}, {kYellow, 150, true},
-                                   {kBlack, 206, true}, {kRed, 262, true},   {kGreen, 60, true}, {kBlue, 122, true}};
-  const std::string spreadOver100 = "100,150,50,0,-50,130,75";
+  const std::pair<std::uint32_t, int> inks[] = {{kCyan, 94},  {kMagenta, 38}, {kYellow, 150}, {kBlack, 206},
+                                                 {kRed, 262}, {kGreen, 60},   {kBlue, 122}};
   const struct {
     fs::path program;
     std::vector<std::string> values;
-    std::vector<Ink> inks;
     std::string note;
   } cases[] = {
-      {configured, {"--printer-values", spreadOver100}, spread, ""},
-      {bare, {"--printer-values", "0,50,-50,-100,-150,30,-25"}, spread,
+      {configured, {"--printer-values", "100,150,50,0,-50,130,75"}, ""},
+      {bare, {"--printer-values", "0,50,-50,-100,-150,30,-25"},
        "veltrim: cannot read " + (bare.parent_path() / "config.qrv").string() + ": the screen values are 0\n"},
-      // Seven equal curves: blue, drawn last, over the others.
-      {configured, {"--printer-values", spreadOver100, "--screen-values", spreadOver100},
-       {{kBlue, 94, true}, {kCyan, 94, false}, {kMagenta, 38, false}}, ""},
+      {configured, {"--printer-values", "0,0,0,0,0,0,0", "--screen-values", "0,-50,50,100,150,-30,25"}, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program.string() + " " + ::testing::PrintToString(c.values));
     std::vector<std::string> args{"--curves", "--size", "400x300"};
     args.insert(args.end(), c.values.begin(), c.values.end());
     const RasterImage image = Picture("plot", args, 400, 300, c.program, c.note);
-    for (const Ink& ink : c.inks) {
+    for (const auto& [rgb, y] : inks) {
       int found = 0;  // two-pixel pens without smoothing: the ink within two pixels
-      for (int y = ink.y - 2; y <= ink.y + 2; ++y)
-        for (int x = 273; x <= 277; ++x) found += image.Pixel(x, y) == ink.rgb;
-      EXPECT_EQ(found > 0, ink.there) << ColourText(ink.rgb) << " near (275, " << ink.y << ")";
+      for (int row = y - 2; row <= y + 2; ++row)
+        for (int x = 273; x <= 277; ++x) found += image.Pixel(x, row) == rgb;
+      EXPECT_GT(found, 0) << ColourText(rgb) << " near (275, " << y << ")";
     }
   }
 }

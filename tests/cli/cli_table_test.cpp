@@ -9,18 +9,9 @@ namespace {
 class CliTable : public ::testing::TestWithParam<CliRow> {};
 
 TEST_P(CliTable, Row) {
-  const TempDir dir;
-  const CliRunner runner{
-      .program = kVeltrim,
-      .run = [](const fs::path& program, const std::vector<std::string>& args, const fs::path& folder) {
-        std::vector<std::string> argv{program.string()};
-        argv.insert(argv.end(), args.begin(), args.end());
-        return RunInFolder(argv, folder, {{"CUPS_SERVER", CupsServerFromEnvironment()}});
-      },
-      .onlyItsStderr = true,
-      .cupsServer = CupsServerFromEnvironment(),
-      .cupsState = StateFromEnvironment(),
-      .queuePrefix = "cli_"};
+  const ScratchDir dir;
+  const CliRunner runner{.program = kVeltrim, .prefix = {}, .onlyItsStderr = true,
+                         .cupsState = StateFromEnvironment(), .queuePrefix = "cli_"};
   CheckCliRow(GetParam(), runner, dir.Path());
 }
 

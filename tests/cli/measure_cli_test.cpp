@@ -27,8 +27,12 @@ ScanSetup Back() {
   return s;
 }
 
-class MeasureCli : public CliTest<> {
+class MeasureCli : public CliTest {
  protected:
+  ProcessResult InFolder(std::vector<std::string> args) const {
+    args.insert(args.begin(), kVeltrim);
+    return RunInFolder(args, folder_);
+  }
   static void SetUpTestSuite() { front_ = new SyntheticScan(RenderSyntheticScan(Front())); }
   static void TearDownTestSuite() { delete front_; }
   static SyntheticScan* front_;
@@ -55,13 +59,13 @@ TEST_F(MeasureCli, ReadsEachFormatAndItsStatedResolution) {
   WriteTiff(folder_ / "scan.tif", *front_, 300);
   for (const char* file : {"scan.png", "scan.bmp", "scan.tif"}) {
     SCOPED_TRACE(file);
-    ExpectFront(InFolder(kVeltrim, {"measure", file, "--json"}));
+    ExpectFront(InFolder({"measure", file, "--json"}));
   }
 }
 
 TEST_F(MeasureCli, AnnotatedPictureOutlinesThePaperWhereItLies) {
   WriteBytes(folder_ / "scan.png", Encoded(*front_, 'p'));
-  ASSERT_EQ(InFolder(kVeltrim, {"measure", "scan.png", "--scan-dpi", "300", "--annotate", "a.png"}).exitCode, 0);
+  ASSERT_EQ(InFolder({"measure", "scan.png", "--scan-dpi", "300", "--annotate", "a.png"}).exitCode, 0);
   const RasterImage picture = RasterImage::LoadPng(folder_ / "a.png");
   // 4 pixels a millimetre; the sheet's top-left corner, turned with the sheet about its centre.
   const ScanSetup s = Front();
@@ -75,16 +79,16 @@ TEST_F(MeasureCli, AnnotatedPictureOutlinesThePaperWhereItLies) {
 
 TEST_F(MeasureCli, JpegWithoutResolutionNeedsScanDpi) {
   WriteBytes(folder_ / "scan.jpg", Encoded(*front_, 'j'));
-  const ProcessResult refused = InFolder(kVeltrim, {"measure", "scan.jpg"});
+  const ProcessResult refused = InFolder({"measure", "scan.jpg"});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_EQ(refused.err, "veltrim: scan.jpg does not say its resolution: give it with --scan-dpi N.\n");
-  ExpectFront(InFolder(kVeltrim, {"measure", "scan.jpg", "--scan-dpi", "300", "--json"}));
+  ExpectFront(InFolder({"measure", "scan.jpg", "--scan-dpi", "300", "--json"}));
 }
 
 TEST_F(MeasureCli, TwoSidedSheetGivesTheBackAndTheDifference) {
   WriteBytes(folder_ / "front.png", Encoded(*front_, 'p'));
   WriteBytes(folder_ / "back.png", Encoded(RenderSyntheticScan(Back()), 'p'));
-  const ProcessResult run = InFolder(kVeltrim, {"measure", "front.png", "back.png", "--scan-dpi", "300", "--json"});
+  const ProcessResult run = InFolder({"measure", "front.png", "back.png", "--scan-dpi", "300", "--json"});
   ExpectFront(run);
   EXPECT_NEAR(JsonNumber(run.out, {"back", "offset_mm", "y"}), Back().offsetYMm, 0.1);
   EXPECT_NEAR(JsonNumber(run.out, {"back", "difference", "offset_mm", "y"}), Back().offsetYMm - Front().offsetYMm, 0.1);
@@ -94,7 +98,7 @@ TEST_F(MeasureCli, TwoSidedSheetGivesTheBackAndTheDifference) {
 TEST_F(MeasureCli, ScanWithoutTargetIsRefusedInOneSentence) {
   SyntheticScan blank{400, 500, std::vector<std::uint8_t>(400 * 500, 235)};
   WriteBytes(folder_ / "blank.png", Encoded(blank, 'p'));
-  const ProcessResult run = InFolder(kVeltrim, {"measure", "blank.png", "--scan-dpi", "150"});
+  const ProcessResult run = InFolder({"measure", "blank.png", "--scan-dpi", "150"});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "veltrim: blank.png: No measurement target was found on the scan: print one with veltrim print "
@@ -102,7 +106,7 @@ TEST_F(MeasureCli, ScanWithoutTargetIsRefusedInOneSentence) {
 }
 
 TEST_F(MeasureCli, PrintedTargetRenderedBackMeasuresExact) {
-  ASSERT_EQ(InFolder(kVeltrim, {"print", "--measure-page", "--output", "t.pdf"}).exitCode, 0);
+  ASSERT_EQ(InFolder({"print", "--measure-page", "--output", "t.pdf"}).exitCode, 0);
   const RasterImage page = RasterImage::LoadPng(RenderPages(folder_ / "t.pdf", 300, folder_ / "gs").at(0));
   // The sheet on a dark bed, 5 mm all round.
   constexpr int kBorder = 59;
@@ -112,7 +116,7 @@ TEST_F(MeasureCli, PrintedTargetRenderedBackMeasuresExact) {
     for (int x = 0; x < page.Width(); ++x)
       scan.grey[static_cast<std::size_t>(y + kBorder) * scan.width + x + kBorder] = page.Pixel(x, y) & 0xFF;
   WriteBytes(folder_ / "scan.png", Encoded(scan, 'p'));
-  const ProcessResult run = InFolder(kVeltrim, {"measure", "scan.png", "--scan-dpi", "300", "--json"});
+  const ProcessResult run = InFolder({"measure", "scan.png", "--scan-dpi", "300", "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NEAR(JsonNumber(run.out, {"offset_mm", "x"}), 0, 0.1) << run.out;
   EXPECT_NEAR(JsonNumber(run.out, {"offset_mm", "y"}), 0, 0.1);

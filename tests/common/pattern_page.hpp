@@ -1,5 +1,4 @@
-// One page on a recording surface, drawn through the page dispatch (or one pattern alone) with the job's geometry of
-// the device, and what it painted read back from the records.
+// One page (or one pattern) drawn on a recording surface with the device's geometry, its records read back.
 #pragma once
 
 #include <initializer_list>
@@ -90,7 +89,7 @@ struct Page {
     for (const int item : items) {
       if (tab == Tab::Advanced) selection.advancedOption = item;
       if (tab == Tab::Custom) selection.customTests[static_cast<std::size_t>(item)] = 1;
-      if (tab != Tab::Advanced && tab != Tab::Custom) selection.FlagsOf(selection.currentTab)[item] = 1;
+      if (tab != Tab::Advanced && tab != Tab::Custom) selection.FlagsOf(tab)[item] = 1;
     }
     return *this;
   }
@@ -122,46 +121,26 @@ struct Page {
     for (const Record& record : dc.RecordsOf(op)) args.push_back(record.args);
     return args;
   }
-  // The records of `op` made by the page itself, not by its DrawTextA calls.
-  std::vector<Record> TopLevel(std::string_view op) const {
-    std::vector<Record> records;
-    for (const Record& record : dc.TopLevelRecords())
-      if (record.op == op) records.push_back(record);
-    return records;
-  }
   std::vector<std::string> TextsOf(std::string_view op = "TextOutA") const {
     std::vector<std::string> texts;
     for (const Record& record : dc.RecordsOf(op)) texts.push_back(record.text);
     return texts;
   }
 
-  // Walks the records keeping the selected pen and brush.
-  template <typename Visit>
-  void WithSelection(Visit visit) const {
-    const RecordedObject* pen = dc.Object(RecordingSurface::StockHandle(StockObject::BlackPen));
-    const RecordedObject* brush = dc.Object(RecordingSurface::StockHandle(StockObject::WhiteBrush));
-    for (const Record& record : dc.Records()) {
-      if (record.op == "SelectObject" && record.result != 0) {
-        const RecordedObject* object = dc.Object(ObjectHandle{static_cast<std::uintptr_t>(record.args.at(0))});
-        if (object && object->kind == ObjectKind::Pen) pen = object;
-        if (object && object->kind == ObjectKind::Brush) brush = object;
-      }
-      visit(record, *pen, *brush);
-    }
-  }
+  // The boxes and the lines, each with the pen and brush selected when it was drawn.
   std::vector<PaintedBox> Boxes() const {
     std::vector<PaintedBox> boxes;
-    WithSelection([&](const Record& r, const RecordedObject& pen, const RecordedObject& brush) {
-      if (r.op != "Rectangle") return;
-      boxes.push_back({{At(r, 0), At(r, 1), At(r, 2), At(r, 3)}, pen.penColour, brush.brush.lbColor, pen.penWidth,
-                       brush.brush.lbStyle});
+    Walk([&](const Record& r, const RecordedObject& pen, const RecordedObject& brush) {
+      if (r.op == "Rectangle")
+        boxes.push_back({{At(r, 0), At(r, 1), At(r, 2), At(r, 3)}, pen.penColour, brush.brush.lbColor, pen.penWidth,
+                         brush.brush.lbStyle});
     });
     return boxes;
   }
   std::vector<DrawnLine> Lines() const {
     std::vector<DrawnLine> lines;
     Point at;
-    WithSelection([&](const Record& r, const RecordedObject& pen, const RecordedObject&) {
+    Walk([&](const Record& r, const RecordedObject& pen, const RecordedObject&) {
       if (r.op == "MoveToEx") at = {At(r, 0), At(r, 1)};
       if (r.op != "LineTo") return;
       lines.push_back({at, {At(r, 0), At(r, 1)}, pen.penWidth, pen.penColour});
@@ -171,6 +150,19 @@ struct Page {
   }
 
  private:
+  template <typename Visit>
+  void Walk(Visit visit) const {
+    const RecordedObject* pen = dc.Object(RecordingSurface::StockHandle(StockObject::BlackPen));
+    const RecordedObject* brush = dc.Object(RecordingSurface::StockHandle(StockObject::WhiteBrush));
+    for (const Record& record : dc.Records()) {
+      const RecordedObject* object =
+          record.op == "SelectObject" && record.result != 0
+              ? dc.Object(ObjectHandle{static_cast<std::uintptr_t>(record.args.at(0))}) : nullptr;
+      if (object && object->kind == ObjectKind::Pen) pen = object;
+      if (object && object->kind == ObjectKind::Brush) brush = object;
+      visit(record, *pen, *brush);
+    }
+  }
   static int At(const Record& record, std::size_t index) { return static_cast<int>(record.args.at(index)); }
 };
 

@@ -21,22 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t count = input.ConsumeIntegralInRange<std::size_t>(0, 8);
   while (args.size() < count && input.remaining_bytes() > 0) {
     switch (input.ConsumeIntegralInRange<int>(0, 4)) {
-      case 0:
-        args.emplace_back(input.ConsumeIntegral<std::int32_t>());
-        break;
-      case 1:
-        args.emplace_back(input.ConsumeFloatingPoint<double>());
-        break;
-      case 2:
-        texts.push_back(input.ConsumeRandomLengthString(256));
-        args.emplace_back(texts.back().c_str());
-        break;
-      case 3:
-        args.emplace_back(nullptr);
-        break;
-      default:
-        args.emplace_back(input.ConsumeIntegral<std::uint32_t>());
-        break;
+      case 0: args.emplace_back(input.ConsumeIntegral<std::int32_t>()); break;
+      case 1: args.emplace_back(input.ConsumeFloatingPoint<double>()); break;
+      case 2: args.emplace_back(texts.emplace_back(input.ConsumeRandomLengthString(256)).c_str()); break;
+      case 3: args.emplace_back(nullptr); break;
+      default: args.emplace_back(input.ConsumeIntegral<std::uint32_t>()); break;
     }
   }
   const veltrim::TextBlock out = veltrim::FormatMessageTextArgs(format.c_str(), args);

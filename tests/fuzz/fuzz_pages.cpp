@@ -1,9 +1,7 @@
-// Every page of every category, every preview and the colour plot's pictures and curves, drawn on the recording
-// surface from any selection, any job numbers (the whole int range), any screen and
-// printer values, and odd devices: zero, tiny, huge (up to 2^20 units a side and per millimetre, past any printer)
-// and with unequal axes. The sanitizers stop the run on any overflow; a drawing that ends leaves its surface clean.
-// A page of a dense pattern on a huge device takes millions of calls, so each input gets a budget of calls and is
-// given up when it runs out: the budget keeps the run at thousands of inputs a second.
+// Every page, preview and colour plot picture and curve, drawn on the recording surface from any selection, job
+// numbers, screen and printer values, on zero, tiny, huge (2^20 units a side) and unequal-axis devices. The sanitizers
+// stop on any overflow; a drawing that ends leaves its surface clean. Each input has a budget of calls (a dense page
+// on a huge device takes millions) and is given up when it runs out.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
@@ -25,8 +23,8 @@ namespace {
 
 struct OutOfBudget {};
 
-// The recording surface, counting the calls that draw or make objects; past the budget a call throws, and the
-// input is given up. Selections and deletes never throw: the drawing's owners restore them while unwinding.
+// The recording surface, counting the calls that draw or make objects; past the budget a call throws. Selections
+// and deletes never throw: the drawing's owners restore them while unwinding.
 class BudgetSurface final : public Surface {
  public:
   explicit BudgetSurface(RecordingSurface& inner) : in_(inner) {}
@@ -85,8 +83,7 @@ class BudgetSurface final : public Surface {
   int spent_ = 0;
 };
 
-// One document of one page: a job of more (2147483647 documents of 2147483647 pages is what the boxes can ask)
-// is given up at the second, which would draw the same page again.
+// One document of one page: a job of more (the boxes can ask for 2^31 - 1 of each) is given up at the second.
 class OnePageDevice final : public PrintDevice {
  public:
   explicit OnePageDevice(Surface& page) : page_(page) {}
@@ -156,8 +153,7 @@ CalibrationValues AnyValues(FuzzedDataProvider& in) {
   return values;
 }
 
-// Runs `draw` on a fresh surface; when it ends within the budget, every object is deleted and every selection
-// restored.
+// Runs `draw` on a fresh surface; when it ends within the budget, every object is deleted and selection restored.
 template <typename Draw>
 void OnRecording(const RecordingDevice& device, Draw draw) {
   RecordingSurface recording(device);

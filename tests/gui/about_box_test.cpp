@@ -8,8 +8,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,13 +74,12 @@ class AboutBox : public ProgramFolder {
     program->Click(kAboutCommand);
     return program->Dialog(kAboutTextBox);
   }
-  static DWORD Thread(HWND window) { return ::GetWindowThreadProcessId(window, nullptr); }
   // Presses `button` of the about box, then answers the message boxes that follow in turn: each is expected to
   // show `texts[i]` and is answered with `answers[i]`.
   static void PressAndAnswer(HWND about, int button, const std::vector<std::pair<std::string, int>>& boxes) {
     PressDialogButton(about, button);
     for (const auto& [text, answer] : boxes) {
-      const HWND box = WaitForDialog(Thread(about), answer, seconds(30));
+      const HWND box = WaitForDialog(::GetWindowThreadProcessId(about, nullptr), answer, seconds(30));
       ASSERT_TRUE(box) << "no message box showing: " << text;
       const auto texts = ChildTexts(box);
       EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
@@ -99,67 +96,44 @@ TEST_F(AboutBox, ShowsItsFaceAndTextsAndClosesByButtonEnterAndEsc) {
   RECT placed{}, work{};
   ::GetWindowRect(about, &placed);
   ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_EQ(placed.right - placed.left, kAboutWidth);
-  EXPECT_EQ(placed.bottom - placed.top, kAboutHeight);
-  EXPECT_EQ(placed.left, (work.right - work.left - kAboutWidth) / 2) << "centred";
-  EXPECT_EQ(placed.top, (work.bottom - work.top - kAboutHeight) / 2);
+  EXPECT_EQ(std::vector<long>({placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top}),
+            std::vector<long>({(work.right - work.left - kAboutWidth) / 2, (work.bottom - work.top - kAboutHeight) / 2,
+                               kAboutWidth, kAboutHeight})) << "centred";
   EXPECT_EQ(::GetWindowLongA(about, GWL_STYLE) & WS_CAPTION, 0);
 
-  // Every control at its place, each image button showing its first image, the background its bitmap.
+  // Each image button shows its first image, the background its bitmap.
   for (const AboutControl& control : kAboutControls) {
-    SCOPED_TRACE(control.id);
-    const HWND child = ::GetDlgItem(about, control.id);
-    ASSERT_TRUE(child);
-    RECT r{};
-    ::GetWindowRect(child, &r);
-    EXPECT_EQ(std::vector<long>({r.left - placed.left, r.top - placed.top, r.right - r.left, r.bottom - r.top}),
-              std::vector<long>({control.x, control.y, control.width, control.height}));
     if (control.images == 0) continue;
     const auto image = Image(control.firstBitmap);
-    ASSERT_FALSE(image.empty());
-    EXPECT_TRUE(ShowsSoon([] {}, child, [&](const auto& shown) { return shown == image; }));
+    EXPECT_TRUE(ShowsSoon([] {}, ::GetDlgItem(about, control.id), [&](const auto& shown) {
+      return !image.empty() && shown == image;
+    })) << control.id;
   }
   const auto background = Image(IDB_ABOUT_BACKGROUND);
   ASSERT_EQ(background.size(), static_cast<std::size_t>(kAboutWidth * kAboutHeight));
   const auto face = OnScreen(about);
-  for (const POINT p : {POINT{5, 5}, POINT{100, 50}, POINT{300, 80}, POINT{420, 200}, POINT{495, 335}})
+  for (const POINT p : {POINT{5, 5}, POINT{300, 80}, POINT{495, 335}})
     EXPECT_EQ(face[p.y * kAboutWidth + p.x], background[p.y * kAboutWidth + p.x]) << p.x << ", " << p.y;
 
-  // The pointer over Licence » shows its second image, and leaving it the first again.
-  const HWND licence = ::GetDlgItem(about, kAboutLicence);
-  RECT r{};
-  ::GetWindowRect(licence, &r);
-  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  const auto over = Image(4404), normal = Image(4403);
-  EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == over; }));
-  ::SetCursorPos(0, 0);
-  EXPECT_TRUE(ShowsSoon([] {}, licence, [&](const auto& shown) { return shown == normal; }));
-
-  // The texts: the credits first, each label's text, and Advanced brings the credits back.
+  // The texts: the credits first, each label's text, and Credits brings them back.
   const HWND box = ::GetDlgItem(about, kAboutTextBox);
-  char className[16] = {};
-  ::GetClassNameA(box, className, sizeof className);
-  EXPECT_STRCASEEQ(className, "RichEdit");
   EXPECT_EQ(ControlText(box), CreditsText());
-  for (const auto& [button, text] : {std::pair{kAboutShortcuts, kShortcutsText}, std::pair{kAboutHistory, kHistoryText},
-                                     std::pair{kAboutLicence, kLicenceText}}) {
+  using Text = std::pair<int, std::string>;
+  for (const auto& [button, text] : {Text{kAboutShortcuts, kShortcutsText}, Text{kAboutHistory, kHistoryText},
+                                     Text{kAboutLicence, kLicenceText}, Text{kAboutCredits, CreditsText()}}) {
     PressDialogButton(about, button);
     EXPECT_TRUE(Soon([&] { return ControlText(box) == text; })) << button << ": " << ControlText(box);
   }
-  PressDialogButton(about, kAboutShortcuts);
-  EXPECT_TRUE(ShowsSoon([] {}, box, [](const auto& shown) { return shown[170 * 369 + 300] == 0xFFFFFFu; }))
-      << "a white box under the short lines";
-  PressDialogButton(about, kAboutCredits);
-  EXPECT_TRUE(Soon([&] { return ControlText(box) == CreditsText(); }));
 
   // Closed by the close button, by Esc and by Enter; the main window stays.
-  const auto press = [](HWND dialog, WPARAM key) {
-    ::PostMessageA(dialog, WM_KEYDOWN, key, 0);
-    ::PostMessageA(dialog, WM_KEYUP, key, 0);
-  };
   for (const int way : {0, VK_ESCAPE, VK_RETURN}) {
     SCOPED_TRACE(way);
-    if (way == 0) PressDialogButton(about, kAboutClose); else press(about, way);
+    if (way == 0) {
+      PressDialogButton(about, kAboutClose);
+    } else {
+      ::PostMessageA(about, WM_KEYDOWN, way, 0);
+      ::PostMessageA(about, WM_KEYUP, way, 0);
+    }
     EXPECT_TRUE(Soon([&] { return !::IsWindow(about); }));
     EXPECT_TRUE(::IsWindowVisible(program->Window()));
     program->Click(kAboutCommand);
@@ -174,7 +148,8 @@ TEST_F(AboutBox, ActionsUseTheFirstAddressThatAnswersAndNoOther) {
   const std::string site = second.Base() + "site/";
   LoopbackHttp answering(Record(site, "veltrim@qorvel.example", "0x0702029F"));
   std::unique_ptr<RunningProgram> program;
-  const HWND about = Open(program, LoopbackHttp::ClosedBase() + ";" + answering.Base() + ";" + third.Base());
+  const std::string closed = LoopbackHttp("").Base();  // nothing listens there once the server has gone
+  const HWND about = Open(program, closed + ";" + answering.Base() + ";" + third.Base());
   ASSERT_TRUE(about);
 
   PressAndAnswer(about, kAboutUpdates,
@@ -195,18 +170,18 @@ TEST_F(AboutBox, ActionsUseTheFirstAddressThatAnswersAndNoOther) {
   PressDialogButton(about, kAboutClose);
 }
 
-TEST_F(AboutBox, OldOrMissingRecordsAndUnsafeAddressesOpenNothing) {
+// Which records are newer and which addresses safe is the core's: here an older record holding unsafe addresses, and
+// a site that takes the request and never answers (given up after the receive time-out, not waited for), open nothing.
+TEST_F(AboutBox, OldRecordsUnsafeAddressesAndDeadSitesOpenNothing) {
   LoopbackHttp unsafe(Record("C:\\windows\\system32\\calc.exe", "veltrim@qorvel.example?cc=x", "0x0702029D"));
-  const std::string latest = "You are using the latest version of this software !";
-  // A site that takes the request and never answers is given up after the receive time-out, not waited for.
   LoopbackHttp dead("", true);
-  // An older record with unsafe addresses; which records are newer and which addresses safe is the core's.
-  for (const std::string& bases : {LoopbackHttp::ClosedBase(), unsafe.Base(), dead.Base()}) {
+  for (const std::string& bases : {unsafe.Base(), dead.Base()}) {
     SCOPED_TRACE(bases);
     std::unique_ptr<RunningProgram> program;
     const HWND about = Open(program, bases);
     ASSERT_TRUE(about);
-    PressAndAnswer(about, kAboutUpdates, {{kRequest, IDOK}, {latest, IDOK}});
+    PressAndAnswer(about, kAboutUpdates,
+                   {{kRequest, IDOK}, {"You are using the latest version of this software !", IDOK}});
     if (bases == unsafe.Base()) {
       PressAndAnswer(about, kAboutWebsite, {{"The web site could not be reached !", IDOK}});
       PressAndAnswer(about, kAboutMail, {{"The contact address could not be found !", IDOK}});

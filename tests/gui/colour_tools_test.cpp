@@ -1,16 +1,11 @@
 // The colour tools of the real Veltrim.exe, copied into a folder of its own and driven from outside as a user
-// would: each large-preview button opens the plotting dialog with its picture on the screen, the mouse fills the
-// readout, and the calibration wizard's clicks end up in the dialog, in config.qrv and, after a restart, in the
-// program again.
+// would: a large-preview button opens the plotting dialog with its picture on the screen, the mouse fills the
+// readout, and the calibration wizard's clicks end up in the dialog and config.qrv, a cancelled wizard's nowhere.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-// After <windows.h>, which it needs.
-#include <commctrl.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "core/app/main_commands.hpp"
@@ -41,19 +36,12 @@ class ColourTools : public ProgramFolder {};
 TEST_F(ColourTools, EachLargePreviewShowsItsPictureAndTheMouseFillsTheReadout) {
   RunningProgram program(folder_.string());
   ASSERT_TRUE(program.Window());
-  struct Case {
-    const char* name;
-    std::vector<int> clicks;  // items chosen first
-    int command, kind;
-  };
-  const int advanced = TabItemIds(Tab::Advanced).first, calibration = TabItemIds(Tab::Calibration).first,
-            custom = TabItemIds(Tab::Custom).first;
-  for (const Case& c : {Case{"CMYK corners", {advanced + kCmykGradientOption}, kAdvancedPreviewCommand, 1},
-                        Case{"saturation - lightness", {calibration + kSaturationLightnessItem}, kCalibrationCurvesCommand, 3},
-                        // Which of the Custom tab's pictures is the core's choice (tests/unit/app).
-                        Case{"two colours", {custom + kCustomGradientItem}, kCustomPreviewCommand, 4}}) {
-    SCOPED_TRACE(c.name);
-    for (const int id : c.clicks) program.Click(id);
+  struct Case { int click, command, kind; };  // the item chosen first
+  // Which picture each button opens is the core's choice (tests/unit/app); the curves-only kind is the wizard's test.
+  for (const Case& c : {Case{TabItemIds(Tab::Advanced).first + kCmykGradientOption, kAdvancedPreviewCommand, 1},
+                        Case{TabItemIds(Tab::Custom).first + kCustomGradientItem, kCustomPreviewCommand, 4}}) {
+    SCOPED_TRACE(c.kind);
+    program.Click(c.click);
     const HWND dialog = OpenPlot(program, c.command);
     ASSERT_TRUE(dialog);
     const HWND picture = ::GetDlgItem(dialog, kPictureControl);
@@ -61,17 +49,12 @@ TEST_F(ColourTools, EachLargePreviewShowsItsPictureAndTheMouseFillsTheReadout) {
     ASSERT_FALSE(expected.empty());
     EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == expected; }));
     if (c.kind == 1) {
-      EXPECT_EQ(OnScreen(picture).front(), 0x00FFFFu) << "top left cyan";
       EXPECT_EQ(WindowText(dialog), "Large Preview - Colour Plotting");
       const std::string columns = "C            M            Y            K           R           G           B";
       EXPECT_EQ(ChildTexts(dialog),
                 (std::vector<std::string>{"Input :", "Input Printer Calibration Values :", columns,
                                           "Input Screen Calibration Values :", columns, "Get Screen Calibration",
                                           "Plot Curves Now !", "Output :", "Close"}));
-      for (int upDown = kFirstPrinterValue + 1; upDown <= kFirstScreenValue + 13; upDown += 2) {
-        EXPECT_EQ(::SendDlgItemMessageA(dialog, upDown, UDM_GETRANGE, 0, 0), MAKELONG(200, 0)) << upDown;
-        EXPECT_EQ(::SendDlgItemMessageA(dialog, upDown, UDM_GETBASE, 0, 0), 10) << upDown;
-      }
     }
 
     // The pointer moved over the picture, 12 pixels in and 30 down.
@@ -89,86 +72,69 @@ TEST_F(ColourTools, EachLargePreviewShowsItsPictureAndTheMouseFillsTheReadout) {
   }
 }
 
-TEST_F(ColourTools, TheWizardsValuesReachTheDialogTheFileAndTheNextStart) {
-  {
-    RunningProgram program(folder_.string());
-    ASSERT_TRUE(program.Window());
-    HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);  // kind 2: curves only
-    ASSERT_TRUE(dialog);
-    HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
-    {  // No readout without a picture.
-      RECT onScreen{};
-      ::GetWindowRect(::GetDlgItem(dialog, kPictureControl), &onScreen);
-      ::SetCursorPos(onScreen.left + 12, onScreen.top + 30);
-      ::Sleep(300);
-      EXPECT_EQ(ControlText(::GetDlgItem(dialog, kColourReadout)), "");
-      ::SetCursorPos(0, 0);
-    }
-    const auto boxes = [&](HWND plot) {
-      return std::vector<std::string>{ControlText(::GetDlgItem(plot, kFirstScreenValue)),
-                                      ControlText(::GetDlgItem(plot, kFirstScreenValue + 2))};
-    };
-    const HWND accepted = AnswerWizard(program, dialog, {kWizardMiddle}, IDOK, [&](HWND wizard) {
-      RECT r{}, placed{}, desktop{};
-      ::GetWindowRect(wizard, &placed);
-      ::GetWindowRect(::GetDesktopWindow(), &desktop);
-      EXPECT_EQ(placed.left, 0);
-      EXPECT_EQ(placed.right, desktop.right) << "as wide as the desktop";
-      EXPECT_EQ(placed.bottom - placed.top, kWizardHeight);
-      EXPECT_EQ(placed.top, (desktop.bottom - kWizardHeight) / 2);
-      EXPECT_EQ(WindowText(wizard), "Screen Calibration Values ...");
-      EXPECT_EQ(ChildTexts(wizard), (std::vector<std::string>{"Accept Input Values, Save Them and Continue", "Cancel"}));
-      const HWND picture = ::GetDlgItem(wizard, kPictureControl);
-      ::GetClientRect(picture, &r);
-      // The magenta test is up: dots at the left of the first band.
-      EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) {
-        return shown.size() > static_cast<std::size_t>(140 * r.right) && shown[static_cast<std::size_t>(140 * r.right)] == 0xFF00FFu;
-      }));
-    });
-    ASSERT_TRUE(accepted);
-    ASSERT_TRUE(Soon([&] { return !::IsWindow(accepted); }));
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"150", "-1"}));
-    EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/");
-
-    // Cancelled after other values (100, 100): the file and the program's values stay, and so does a value the
-    // user typed in the dialog meanwhile (the dialog takes nothing from a cancelled wizard).
-    ::SendMessageA(cyanBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("123"));
-    const HWND cancelled = AnswerWizard(program, dialog, {0, 0}, IDCANCEL);
-    ASSERT_TRUE(cancelled);
-    ASSERT_TRUE(Soon([&] { return !::IsWindow(cancelled); }));
-    EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"123", "-1"}));
-    EXPECT_EQ(FileText(folder_ / "config.qrv"), "150/-1/-1/-1/-1/-1/-1/");
-    PressDialogButton(dialog, IDOK);
-    ASSERT_TRUE(Soon([&] { return !::IsWindow(dialog); }));
-    dialog = OpenPlot(program, kCalibrationCurvesCommand);
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(ControlText(cyanBox = ::GetDlgItem(dialog, kFirstScreenValue)), "150") << "the program's value";
-
-    // Curves of printer values 100 against screen values 100 (cyan 150), over the cleared picture.
-    for (int i = 0; i < kCalibrationValues; ++i) {
-      ::SendMessageA(::GetDlgItem(dialog, kFirstPrinterValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
-      if (i > 0)
-        ::SendMessageA(::GetDlgItem(dialog, kFirstScreenValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
-    }
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPlotCurves, BN_CLICKED), 0);
-    const HWND picture = ::GetDlgItem(dialog, kPictureControl);
-    RECT r{};
-    ::GetClientRect(picture, &r);
-    const std::uint32_t background = OnScreen(picture)[static_cast<std::size_t>(r.right + 1)];  // (1, 1), off every line
-    const auto curves = Pixels(r.right, r.bottom, [&](HDC memory) {
-      const win::OwnedBrush brush(::CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF)));
-      ::FillRect(memory, &r, brush.Get());
-      GdiSurface surface(memory);
-      DrawCurves(surface, r.right, r.bottom, {100, 100, 100, 100, 100, 100, 100}, {150, 100, 100, 100, 100, 100, 100});
-    });
-    EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == curves; }));
-    PressDialogButton(dialog, IDOK);
-  }
-  RunningProgram again(folder_.string());
-  ASSERT_TRUE(again.Window());
-  const HWND dialog = OpenPlot(again, kCalibrationCurvesCommand);
+TEST_F(ColourTools, TheWizardsValuesReachTheDialogAndCancelSavesNothing) {
+  RunningProgram program(folder_.string());
+  ASSERT_TRUE(program.Window());
+  HWND dialog = OpenPlot(program, kCalibrationCurvesCommand);  // kind 2: curves only
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(Soon([&] { return ControlText(::GetDlgItem(dialog, kFirstScreenValue)) == "150"; }));
+  HWND cyanBox = ::GetDlgItem(dialog, kFirstScreenValue);
+  const auto boxes = [&](HWND plot) {
+    return std::vector<std::string>{ControlText(::GetDlgItem(plot, kFirstScreenValue)),
+                                    ControlText(::GetDlgItem(plot, kFirstScreenValue + 2))};
+  };
+  const HWND accepted = AnswerWizard(program, dialog, {kWizardMiddle}, IDOK, [&](HWND wizard) {
+    RECT r{}, placed{}, desktop{};
+    ::GetWindowRect(wizard, &placed);
+    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    // As wide as the desktop, centred down it.
+    EXPECT_EQ(std::vector<long>({placed.left, placed.right, placed.top, placed.bottom - placed.top}),
+              std::vector<long>({0, desktop.right, (desktop.bottom - kWizardHeight) / 2, kWizardHeight}));
+    EXPECT_EQ(WindowText(wizard), "Screen Calibration Values ...");
+    EXPECT_EQ(ChildTexts(wizard), (std::vector<std::string>{"Accept Input Values, Save Them and Continue", "Cancel"}));
+    const HWND picture = ::GetDlgItem(wizard, kPictureControl);
+    ::GetClientRect(picture, &r);
+    // The magenta test is up: dots at the left of the first band.
+    EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) {
+      return shown.size() > static_cast<std::size_t>(140 * r.right) && shown[static_cast<std::size_t>(140 * r.right)] == 0xFF00FFu;
+    }));
+  });
+  ASSERT_TRUE(accepted);
+  ASSERT_TRUE(Soon([&] { return !::IsWindow(accepted); }));
+  EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"150", "-1"}));
+  const std::string saved = FileText(folder_ / "config.qrv");  // its text: tests/render CalibrationWizard
+
+  // Cancelled after other values (100, 100): the file and the program's values stay, and so does a value the
+  // user typed in the dialog meanwhile (the dialog takes nothing from a cancelled wizard).
+  ::SendMessageA(cyanBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("123"));
+  const HWND cancelled = AnswerWizard(program, dialog, {0, 0}, IDCANCEL);
+  ASSERT_TRUE(cancelled);
+  ASSERT_TRUE(Soon([&] { return !::IsWindow(cancelled); }));
+  EXPECT_EQ(boxes(dialog), (std::vector<std::string>{"123", "-1"}));
+  EXPECT_EQ(FileText(folder_ / "config.qrv"), saved);
+  PressDialogButton(dialog, IDOK);
+  ASSERT_TRUE(Soon([&] { return !::IsWindow(dialog); }));
+  dialog = OpenPlot(program, kCalibrationCurvesCommand);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(ControlText(cyanBox = ::GetDlgItem(dialog, kFirstScreenValue)), "150") << "the program's value";
+
+  // Curves of printer values 100 against screen values 100 (cyan 150), over the cleared picture.
+  for (int i = 0; i < kCalibrationValues; ++i) {
+    ::SendMessageA(::GetDlgItem(dialog, kFirstPrinterValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
+    if (i > 0)
+      ::SendMessageA(::GetDlgItem(dialog, kFirstScreenValue + 2 * i), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("100"));
+  }
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPlotCurves, BN_CLICKED), 0);
+  const HWND picture = ::GetDlgItem(dialog, kPictureControl);
+  RECT r{};
+  ::GetClientRect(picture, &r);
+  const std::uint32_t background = OnScreen(picture)[static_cast<std::size_t>(r.right + 1)];  // (1, 1), off every line
+  const auto curves = Pixels(r.right, r.bottom, [&](HDC memory) {
+    const win::OwnedBrush brush(::CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF)));
+    ::FillRect(memory, &r, brush.Get());
+    GdiSurface surface(memory);
+    DrawCurves(surface, r.right, r.bottom, {100, 100, 100, 100, 100, 100, 100}, {150, 100, 100, 100, 100, 100, 100});
+  });
+  EXPECT_TRUE(ShowsSoon([] {}, picture, [&](const auto& shown) { return shown == curves; }));
   PressDialogButton(dialog, IDOK);
 }
 

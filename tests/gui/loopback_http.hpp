@@ -18,7 +18,9 @@ class LoopbackHttp {
     WSADATA data{};
     ::WSAStartup(MAKEWORD(2, 2), &data);
     listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = Loopback(0);
+    sockaddr_in address{};  // any free port
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     int size = sizeof address;
     if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listener_, 8) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
@@ -40,29 +42,7 @@ class LoopbackHttp {
     return requests_;
   }
 
-  // A base address where nothing listens: a port the system just gave out and took back.
-  static std::string ClosedBase() {
-    WSADATA data{};
-    ::WSAStartup(MAKEWORD(2, 2), &data);
-    const SOCKET probe = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = Loopback(0);
-    int size = sizeof address;
-    ::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
-    ::closesocket(probe);
-    ::WSACleanup();
-    return "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
-  }
-
  private:
-  static sockaddr_in Loopback(u_short port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
-  }
-
   void Serve() {
     for (SOCKET client; (client = ::accept(listener_, nullptr, nullptr)) != INVALID_SOCKET; ::closesocket(client)) {
       std::string request;

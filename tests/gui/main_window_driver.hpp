@@ -11,6 +11,7 @@
 #include "backends/gdi/win_handles.hpp"
 #include "dialog_driver.hpp"
 #include "gdi_probes.hpp"
+#include "preview_pixels.hpp"
 #include "win32/app/application.hpp"
 
 namespace veltrim::test {
@@ -44,7 +45,6 @@ class MainWindowDriver {
   }
   void Pump() { app_->PumpPending(); }
 
-  bool Visible(int id) const { return ::IsWindowVisible(Control(id)) != FALSE; }
   std::string Text(int id) const { return WindowText(Control(id)); }
   void SetText(int id, const std::string& text) { ::SetWindowTextA(Control(id), text.c_str()); }
 
@@ -64,19 +64,15 @@ class MainWindowDriver {
     return result;
   }
 
-  // Whether `control` currently shows exactly the pixels of `bitmap`.
+  // Whether `control` currently shows exactly the pixels of `bitmap` (read from its own DC: the screen lags).
   static bool Shows(HWND control, HBITMAP bitmap) {
     BITMAP size{};
     if (!bitmap || !::GetObjectA(bitmap, sizeof size, &size)) return false;
-    const win::WindowDc screen(control);
-    const win::OwnedDc memory(::CreateCompatibleDC(screen.Get()));
-    const win::OwnedBitmap copy(::CreateCompatibleBitmap(screen.Get(), size.bmWidth, size.bmHeight));
-    {
-      const win::SelectGuard selection(memory.Get(), copy.Get());
-      ::BitBlt(memory.Get(), 0, 0, size.bmWidth, size.bmHeight, screen.Get(), 0, 0, SRCCOPY);
-    }
-    const auto shown = BitmapPixels(screen.Get(), copy.Get(), size.bmWidth, size.bmHeight);
-    return !shown.empty() && shown == BitmapPixels(screen.Get(), bitmap, size.bmWidth, size.bmHeight);
+    const win::WindowDc own(control);
+    const auto shown = Pixels(size.bmWidth, size.bmHeight, [&](HDC memory) {
+      ::BitBlt(memory, 0, 0, size.bmWidth, size.bmHeight, own.Get(), 0, 0, SRCCOPY);
+    });
+    return !shown.empty() && shown == BitmapPixels(own.Get(), bitmap, size.bmWidth, size.bmHeight);
   }
 
  private:

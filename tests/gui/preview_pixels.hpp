@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <functional>
 #include <vector>
 
 #include "backends/gdi/gdi_surface.hpp"
 #include "backends/gdi/win_handles.hpp"
+#include "dialog_driver.hpp"
 #include "win32/app/desktop_state.hpp"
 #include "win32/preview/preview_window.hpp"
 
@@ -61,17 +61,9 @@ inline std::vector<std::uint32_t> Expected(DesktopState& state, int offset) {
   });
 }
 
-// Whether every pixel is `rgb` (0xRRGGBB), or one colour when none is named.
-inline bool Uniform(const std::vector<std::uint32_t>& pixels, std::optional<std::uint32_t> rgb = std::nullopt) {
-  return !pixels.empty() &&
-         std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == rgb.value_or(pixels.front()); });
-}
-
-// Whether `done` comes true within `tries` looks 20 ms apart.
-inline bool Soon(const std::function<bool()>& done, int tries = 250) {
-  for (int i = 0; i < tries; ++i, ::Sleep(20))
-    if (done()) return true;
-  return false;
+// Whether every pixel has one colour.
+inline bool Uniform(const std::vector<std::uint32_t>& pixels) {
+  return std::all_of(pixels.begin(), pixels.end(), [&](std::uint32_t p) { return p == pixels.front(); });
 }
 
 // Whether the control comes to show what `shows` accepts within two seconds: a closed dialog's area is painted

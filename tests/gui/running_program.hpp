@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/main_window_layout.hpp"
 #include "dialog_driver.hpp"
 #include "preview_pixels.hpp"
 #include "win32/colour_tools/colour_dialogs.hpp"
@@ -50,7 +51,7 @@ class RunningProgram {
                           &startup, &process_))
       return;
     ::WaitForInputIdle(process_.hProcess, 20000);
-    window_ = WaitForMainWindow([this](DWORD id) { return id == process_.dwProcessId; }, seconds(5));
+    window_ = WaitForDialog(process_.dwThreadId, kPreviewControl, seconds(5));
   }
   ~RunningProgram() {
     if (window_) ::PostMessageA(window_, WM_CLOSE, 0, 0);

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -46,20 +45,21 @@ inline void PrintTo(const CliRow& row, std::ostream* out) { *out << row.name; }
 
 const std::vector<CliRow>& CliRows();
 
-// How one program is run: `program` (or a copy) with `args`, in `folder`; where queues are made.
+// How one program is run: `prefix` (Wine's runner, say), then `program` (or a copy) with the row's arguments, in
+// the row's folder, on the scheduler where the queues are made.
 struct CliRunner {
   std::filesystem::path program;
-  std::function<ProcessResult(const std::filesystem::path& program, const std::vector<std::string>& args,
-                              const std::filesystem::path& folder)>
-      run;
+  std::vector<std::string> prefix;
   bool onlyItsStderr;  // false where the platform adds lines of its own to stderr
-  std::string cupsServer;
   std::filesystem::path cupsState;
   std::string queuePrefix;
 };
 
 // Runs the row in `folder` (empty) and checks it with gtest expectations.
 void CheckCliRow(const CliRow& row, const CliRunner& runner, const std::filesystem::path& folder);
+
+// A copy of `program` alone in `folder`/bin, without the data files and config.qrv beside it.
+std::filesystem::path CopyOfTheProgram(const std::filesystem::path& program, const std::filesystem::path& folder);
 
 // `argv` run with `folder` as the current folder.
 ProcessResult RunInFolder(std::vector<std::string> argv, const std::filesystem::path& folder,

@@ -85,16 +85,4 @@ int PdfPages(const std::filesystem::path& pdf) {
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 7);
 }
 
-std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
-                         int divisor, int tolerance) {
-  std::string missed;
-  for (const ColourProbe& p : probes) {
-    const std::uint32_t actual = page.Pixel((p.x + offset) * scale / divisor, (p.y + offset) * scale / divisor);
-    if (!ColourNear(actual, p.rgb, tolerance))
-      missed += p.what + " at (" + std::to_string(p.x) + ", " + std::to_string(p.y) + "): " + ColourText(actual) +
-                ", expected " + ColourText(p.rgb) + "\n";
-  }
-  return missed;
-}
-
 }  // namespace veltrim::test

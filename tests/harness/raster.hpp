@@ -3,11 +3,14 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string>
 #include <vector>
 
 namespace veltrim::test {
+
+// 0xRRGGBB, as RasterImage answers.
+inline constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00,
+                               kBlue = 0x0000FF, kCyan = 0x00FFFF, kMagenta = 0xFF00FF, kYellow = 0xFFFF00;
 
 class RasterImage {
  public:
@@ -37,18 +40,6 @@ int PdfPages(const std::filesystem::path& pdf);
 // Every channel within `tolerance`.
 bool ColourNear(std::uint32_t actual, std::uint32_t expected, int tolerance);
 
-// A colour expected at a point of a page in device units, with what is there (may be empty).
-struct ColourProbe {
-  std::string what;
-  int x = 0;
-  int y = 0;
-  std::uint32_t rgb = 0;
-};
-
-// The probes whose pixel is not near its colour, a line each ("" when none): device units become pixels by
-// `scale` / `divisor` after adding the printable area's offset.
-std::string MissedProbes(const RasterImage& page, std::span<const ColourProbe> probes, int offset, int scale,
-                         int divisor, int tolerance);
 // Some pixel of columns [left, right) and rows [top, bottom) has a channel more than 96 below white.
 bool AnyDark(const RasterImage& page, int left, int top, int right, int bottom);
 

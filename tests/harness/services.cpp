@@ -56,11 +56,10 @@ std::string CupsServerFromEnvironment() { return CupsServerOf(StateFromEnvironme
 Services Services::FromEnvironment() {
   Services services;
   services.state = StateFromEnvironment();
-  services.display = ReadLine(services.state / "xvfb" / "display");
+  ReadLine(services.state / "xvfb" / "display");
   services.cupsServer = CupsServerOf(services.state);
-  services.winePrefix = services.state / "wine" / "prefix";
-  if (!fs::exists(services.winePrefix / "system.reg"))
-    throw std::runtime_error("no Wine prefix at " + services.winePrefix.string());
+  if (!fs::exists(services.state / "wine" / "prefix" / "system.reg"))
+    throw std::runtime_error("no Wine prefix in " + services.state.string());
   return services;
 }
 
@@ -78,13 +77,8 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe, c
   return RunProcess(argv, env, timeout);
 }
 
-CupsQueue::CupsQueue(const Services& services, std::string name, std::vector<std::string> extra)
-    : CupsQueue(services.cupsServer, services.state, std::move(name), std::move(extra)) {}
-
-CupsQueue::CupsQueue(std::string cupsServer, const fs::path& state, std::string name, std::vector<std::string> extra)
-    : server_(std::move(cupsServer)), name_(std::move(name)), output_(CupsFilesOf(state) / "out" / (name_ + ".prn")) {
-  if (server_ != CupsServerOf(state))
-    throw std::runtime_error("scheduler " + server_ + " is not the one of " + state.string());
+CupsQueue::CupsQueue(const fs::path& state, std::string name, std::vector<std::string> extra)
+    : server_(CupsServerOf(state)), name_(std::move(name)), output_(CupsFilesOf(state) / "out" / (name_ + ".prn")) {
   fs::remove(output_);
   std::vector<std::string> argv{"lpadmin", "-p", name_, "-E", "-v", "file://" + output_.string(),
                                 "-m", "drv:///sample.drv/generic.ppd"};
@@ -103,29 +97,20 @@ CupsQueue::~CupsQueue() {
   RunProcess({"lpadmin", "-x", name_}, {{"CUPS_SERVER", server_}}, std::chrono::seconds(30));
 }
 
-int CupsQueue::CompletedJobs() const {
-  CupsJobs list(server_, name_);
-  int completed = 0;
-  for (int i = 0; i < list.count; ++i)
-    if (list.jobs[i].state == IPP_JSTATE_COMPLETED) ++completed;
-  return completed;
-}
-
-bool CupsQueue::WaitForCompletedJobs(int count, std::chrono::seconds timeout) const {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
+int CupsQueue::CompletedJobs(int count, std::chrono::seconds timeout) const {
+  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
+       std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
     CupsJobs list(server_, name_);
     int completed = 0, pending = 0;
     for (int i = 0; i < list.count; ++i) {
       const ipp_jstate_t state = list.jobs[i].state;
       if (state == IPP_JSTATE_COMPLETED) ++completed;
-      else if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) return false;
+      else if (state == IPP_JSTATE_STOPPED || state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED) return -1;
       else ++pending;
     }
-    if (completed >= count && pending == 0) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (completed >= count && pending == 0) return completed;
   }
-  return false;
+  return -1;
 }
 
 }  // namespace veltrim::test

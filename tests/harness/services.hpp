@@ -14,11 +14,9 @@ namespace fs = std::filesystem;
 
 struct Services {
   fs::path state;          // the fixtures' state folder (VELTRIM_TEST_STATE)
-  std::string display;     // ":N" of our Xvfb
   std::string cupsServer;  // the unix socket of our scheduler
-  fs::path winePrefix;
 
-  // Throws when a fixture did not run, so that a test needing it fails rather than skips.
+  // Throws when a fixture (display, scheduler, Wine) did not run, so that a test needing it fails rather than skips.
   static Services FromEnvironment();
 };
 
@@ -36,13 +34,11 @@ ProcessResult RunWindowsProgram(const Services& services, const fs::path& exe, c
                                 std::chrono::seconds timeout = std::chrono::seconds(120),
                                 const EnvironmentOverrides& env = {});
 
-// A queue printing into a file through the generic PostScript driver, removed with its owner. Throws when the
-// scheduler is not the one of the state folder given.
+// A queue of the scheduler of `state` printing into a file through the generic PostScript driver, removed with its
+// owner. `extra` goes after the queue's own lpadmin options: a later -v replaces its device, -o sets a default.
 class CupsQueue {
  public:
-  CupsQueue(const Services& services, std::string name, std::vector<std::string> extra = {});
-  // `extra` goes after the queue's own lpadmin options: a later -v replaces its device, -o sets a default.
-  CupsQueue(std::string cupsServer, const fs::path& state, std::string name, std::vector<std::string> extra = {});
+  CupsQueue(const fs::path& state, std::string name, std::vector<std::string> extra = {});
   ~CupsQueue();
   CupsQueue(const CupsQueue&) = delete;
   CupsQueue& operator=(const CupsQueue&) = delete;
@@ -50,9 +46,8 @@ class CupsQueue {
   const std::string& Name() const { return name_; }
   // The file device keeps the last job only.
   const fs::path& OutputFile() const { return output_; }
-  // Until `count` jobs have completed and none is pending; false on a timeout or a stopped or aborted job.
-  bool WaitForCompletedJobs(int count, std::chrono::seconds timeout = std::chrono::seconds(60)) const;
-  int CompletedJobs() const;
+  // The completed jobs, once at least `count` are and none is pending; -1 on a timeout or a stopped or aborted job.
+  int CompletedJobs(int count = 0, std::chrono::seconds timeout = std::chrono::seconds(60)) const;
 
  private:
   std::string server_;

@@ -54,7 +54,7 @@ int ExtentIn(Surface& s, const LogFont& font, const char* text) {
 
 // A negative height is the character height, a positive one the cell; the face's own proportions are ascent
 // 0.905 em and descent 0.212 em. A width stretches the average character; advances add up without kerning, as in
-// TextOut; the fixed faces are fixed.
+// TextOut.
 TEST(CairoText, MetricsFollowTheLogFont) {
   CairoSurface s(SmallCaps());
   const TextMetrics character = MetricsOf(s, Font("Arial", -100)), cell = MetricsOf(s, Font("Arial", 100));
@@ -79,39 +79,17 @@ TEST(CairoText, MetricsFollowTheLogFont) {
   EXPECT_EQ(stretched.tmAveCharWidth, wide.lfWidth);
   EXPECT_EQ(stretched.tmHeight, natural.tmHeight);
   EXPECT_NEAR(ExtentIn(s, wide, "Stretch me"), 2 * naturalExtent, 10);
-  EXPECT_EQ(ExtentIn(s, Font("Lucida Console", -50), "iiii"), ExtentIn(s, Font("Lucida Console", -50), "WWWW"));
-}
-
-// The default font before any page: a monospaced 12-point face, and no file is made before StartDoc.
-TEST(CairoText, DefaultFontIsAMonospacedTwelvePointFaceReadableBeforeAnyPage) {
-  TempDir dir;
-  CairoPrintDevice device(FileFormat::Pdf, dir.Path() / "x.pdf", SmallCaps());
-  Surface& s = device.Page();
-  TextMetrics tm;
-  ASSERT_TRUE(s.GetTextMetricsA(tm));
-  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 42);  // 12 pt at 254 dpi
-  EXPECT_EQ(tm.tmWeight, 400);
-  EXPECT_EQ(Extent(s, "iiii"), 4 * tm.tmAveCharWidth);
-  EXPECT_EQ(Extent(s, "WWWW"), 4 * tm.tmAveCharWidth);
-  EXPECT_EQ(device.Canvas().FontFaceName(s.GetStockObject(StockObject::DeviceDefaultFont)), "Liberation Mono Regular");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.pdf"));
 }
 
 TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
   // Pitch and family 0x31 are fixed and modern, 0x12 variable and roman.
   struct Mapping { const char* face; int weight; bool italic; std::uint8_t pitchAndFamily; const char* expected; };
   const Mapping mappings[] = {
-      {"Times New Roman", 400, false, 0, "Liberation Serif Regular"},
-      {"Arial", 400, false, 0, "Liberation Sans Regular"}, {"Arial", 700, false, 0, "Liberation Sans Bold"},
-      {"Arial", 400, true, 0, "Liberation Sans Italic"},
-      {"Courier New", 400, false, 0, "Liberation Mono Regular"},
+      {"Times New Roman", 400, false, 0, "Liberation Serif Regular"}, {"Arial", 700, false, 0, "Liberation Sans Bold"},
       {"Courier", 700, true, 0, "Liberation Mono Bold Italic"},
-      {"Lucida Console", 400, false, 0, "DejaVu Sans Mono Book"},
       {"lucida console", 400, false, 0, "DejaVu Sans Mono Book"},
       {"MS Sans Serif", 400, false, 0, "Liberation Sans Regular"},
-      {"No Such Face", 400, false, 0, "Liberation Sans Regular"},
       {"No Such Face", 400, false, 0x31, "Liberation Mono Regular"},
-      {"", 400, false, 0x12, "Liberation Serif Regular"}, {"", 0, false, 0, "Liberation Sans Regular"},
   };
 
   CairoSurface s(SmallCaps());
@@ -124,84 +102,21 @@ TEST(CairoText, FacesMapToMetricCompatibleFreeFonts) {
   }
 }
 
-// TextOut puts the cell's top-left at the point: the letters stand on the baseline (top + ascent) in the text
-// colour, capitals 0.688 em tall. (The cell's background, opaque or transparent: the conformance table.)
-TEST(CairoText, TextOutPutsTheLettersOnTheBaselineInTheTextColour) {
-  PngPage page;
-  Surface& s = page.S();
-  const TextMetrics tm = MetricsOf(s, Font("Arial", -60));
-  ScopedObject font = ScopedFont(s, Font("Arial", -60));
-  const int width = Extent(s, "HHH");
-  s.SetTextColor(Rgb(255, 0, 0));
-  ASSERT_TRUE(s.TextOutA(100, 100, "HHH"));
-  const RasterImage image = page.Finish();
-  int red = 0, top = 1000, bottom = -1;
-  for (int y = 100; y < 100 + tm.tmHeight; ++y)
-    for (int x = 100; x < 100 + width; ++x)
-      if (ColourNear(page.At(image, x, y), kRed, 8)) {
-        ++red;
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
-  EXPECT_GT(red, 500);
-  EXPECT_NEAR(bottom, 100 + tm.tmAscent - 1, 1);
-  EXPECT_NEAR(bottom - top + 1, 0.688 * 60, 2);
-}
-
-// Ink in the column through the middle of the spaces of "H   H": one run below the baseline for the underline, one
-// above it for the strike-out.
-TEST(CairoText, UnderlineRunsBelowTheBaselineAndStrikeOutThroughTheLetters) {
-  for (const int style : {0, 1, 2, 3}) {
-    SCOPED_TRACE(style);
-    PngPage page;
-    Surface& s = page.S();
-    LogFont logFont = Font("Arial", -60);
-    logFont.lfUnderline = style & 1;
-    logFont.lfStrikeOut = (style & 2) >> 1;
-    const TextMetrics tm = MetricsOf(s, logFont);
-    ScopedObject font = ScopedFont(s, logFont);
-    const int column = 50 + Extent(s, "H") + Extent(s, "   ") / 2;
-    s.TextOutA(50, 50, "H   H");
-    const RasterImage image = page.Finish();
-    int below = 0, above = 0;
-    bool inRun = false;
-    for (int y = 50; y < 50 + tm.tmHeight; ++y) {
-      const bool inked = page.At(image, column, y) != kWhite;
-      if (inked && !inRun) ++(y >= 50 + tm.tmAscent ? below : above);
-      inRun = inked;
-    }
-    EXPECT_EQ(below, style & 1);
-    EXPECT_EQ(above, (style & 2) >> 1);
-  }
-}
-
-// Ink boxes of text drawn at (200, 300): turned counter-clockwise by the escapement, smaller letters for the same
-// height as a cell, centred by DrawText through the shared layout routine.
-TEST(CairoText, EscapementHeightSignAndDrawTextPlaceTheInk) {
+// Ink boxes of text: on the baseline, smaller letters for the same height as a cell, centred by DrawText through the
+// shared layout routine. (The underline: the conformance table.)
+TEST(CairoText, BaselineCellHeightAndDrawTextPlaceTheInk) {
   struct Case {
     const char* what;
     LogFont font;
     std::function<void(Surface&)> draw;
     std::function<void(const InkBox&, const TextMetrics&, int extent)> check;
   };
-  const auto escaped = [](int escapement) {
-    LogFont font = Font("Arial", -40);
-    font.lfEscapement = escapement;
-    return font;
-  };
-  const auto text = [](Surface& s) { s.TextOutA(200, 300, "HHHH"); };
   const Case cases[] = {
-      {"900: up the page, the body to the right", escaped(900), text,
-       [](const InkBox& ink, const TextMetrics& tm, int extent) {
-         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
-         EXPECT_TRUE(ink.left >= 200 && ink.right < 200 + tm.tmHeight) << ink.left << ".." << ink.right;
-         EXPECT_TRUE(ink.top > 300 - extent - 1 && ink.bottom <= 300) << ink.top << ".." << ink.bottom;
-       }},
-      {"2700: down the page, the body to the left", escaped(2700), text,
-       [](const InkBox& ink, const TextMetrics& tm, int extent) {
-         EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
-         EXPECT_TRUE(ink.left > 200 - tm.tmHeight && ink.right <= 200) << ink.left << ".." << ink.right;
-         EXPECT_TRUE(ink.top >= 300 && ink.bottom < 300 + extent + 1) << ink.top << ".." << ink.bottom;
+      // TextOut puts the cell's top-left at the point: the letters stand on the baseline (top + ascent).
+      {"capitals of 0.688 em on the baseline", Font("Arial", -60), [](Surface& s) { s.TextOutA(100, 100, "HHH"); },
+       [](const InkBox& ink, const TextMetrics& tm, int) {
+         EXPECT_NEAR(ink.bottom, 100 + tm.tmAscent - 1, 1);
+         EXPECT_NEAR(ink.bottom - ink.top + 1, 0.688 * 60, 2);
        }},
       {"height 100: the cell, so 100 / 112 of 0.688 em", Font("Arial", 100),
        [](Surface& s) { s.TextOutA(50, 50, "H"); },

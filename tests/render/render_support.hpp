@@ -9,15 +9,11 @@
 #include <span>
 #include <stdexcept>
 
+#include "../unit/support/scratch_dir.hpp"
 #include "backends/cairo/cairo_print_device.hpp"
 #include "raster.hpp"
-#include "temp_dir.hpp"
 
 namespace veltrim::test {
-
-// 0xRRGGBB, as RasterImage answers.
-inline constexpr std::uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kRed = 0xFF0000, kGreen = 0x00FF00,
-                               kBlue = 0x0000FF, kYellow = 0xFFFF00;
 
 // 60 x 50 mm at 254 dpi (10 dots a millimetre) with 1 mm margins: a 600 x 500 sheet, printable area 580 x 480
 // from (10, 10).
@@ -48,16 +44,15 @@ class PngPage {
     return RasterImage::LoadPng(pages.at(0));
   }
 
-  // The image pixel of device point (x, y).
-  std::uint32_t At(const RasterImage& image, int x, int y) const {
-    return image.Pixel(x + caps_.offsetX, y + caps_.offsetY);
-  }
+  // Each probe's device point read on the image.
   void ExpectPixels(const RasterImage& image, std::span<const Probe> probes) const {
-    for (const Probe& p : probes) EXPECT_EQ(ColourText(At(image, p.x, p.y)), ColourText(p.rgb)) << p.x << ", " << p.y;
+    for (const Probe& p : probes)
+      EXPECT_EQ(ColourText(image.Pixel(p.x + caps_.offsetX, p.y + caps_.offsetY)), ColourText(p.rgb))
+          << p.x << ", " << p.y;
   }
 
  private:
-  TempDir dir_;
+  ScratchDir dir_;
   DeviceCaps caps_;
   FileFormat format_;
   CairoPrintDevice device_;

@@ -1,4 +1,4 @@
-// Finding the program's main window, and finding and answering a modal dialog of the thread under test from a second
+// Finding and answering a dialog of the thread under test (the program's main window is one too) from a second
 // thread, as a user at the screen would.
 #pragma once
 
@@ -8,7 +8,6 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 
 namespace veltrim::test {
 
@@ -27,16 +26,22 @@ inline BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
   return FALSE;
 }
 
+// Whether `done` comes true within `tries` looks 20 ms apart.
+inline bool Soon(const std::function<bool()>& done, int tries = 250) {
+  for (int i = 0; i < tries; ++i, ::Sleep(20))
+    if (done()) return true;
+  return false;
+}
+
 // The first visible dialog (#32770) of `thread` that holds control `requiredControl` (any dialog for 0), or null
 // after `timeout`.
 inline HWND WaitForDialog(DWORD thread, int requiredControl, std::chrono::milliseconds timeout) {
   DialogSearch search{requiredControl, nullptr};
-  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
-       std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+  Soon([&] {
     ::EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-  }
-  return nullptr;
+    return search.found != nullptr;
+  }, static_cast<int>(timeout.count() / 20));
+  return search.found;
 }
 
 // Clicks `button` of `dialog` the way the button itself reports a click.
@@ -49,30 +54,6 @@ inline std::string WindowText(HWND window) {
   std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
   return text;
-}
-
-struct MainWindowSearch { const std::function<bool(DWORD)>* ofProgram; HWND found; };
-
-inline BOOL CALLBACK MatchMainWindow(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<MainWindowSearch*>(lParam);
-  DWORD processId = 0;
-  ::GetWindowThreadProcessId(window, &processId);
-  if (WindowText(window) != "QORVEL Veltrim - v.2" || !::IsWindowVisible(window) || !(*search.ofProgram)(processId))
-    return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-// The program's visible main window in a process that `ofProgram` accepts, or null after `timeout`.
-inline HWND WaitForMainWindow(const std::function<bool(DWORD processId)>& ofProgram,
-                              std::chrono::milliseconds timeout) {
-  MainWindowSearch search{&ofProgram, nullptr};
-  for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;
-       std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
-    ::EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-  }
-  return nullptr;
 }
 
 // Waits up to 20 s for the dialog holding `requiredControl`, lets `read` see it, then presses `button`.

@@ -17,7 +17,7 @@
 #include "backends/gdi/win_handles.hpp"
 #include "core/platform/scoped_object.hpp"
 #include "gdi_probes.hpp"
-#include "test_bitmap.hpp"
+#include "surface_conformance.hpp"
 
 namespace veltrim {
 namespace {
@@ -42,32 +42,9 @@ TEST(UniqueHandle, ClosesOnceWhereverTheHandleGoes) {
   EXPECT_TRUE(Alive(kept)) << "a released handle stays open";
   win::OwnedPen(kept).Reset();
   EXPECT_FALSE(Alive(kept));
-
-  win::WindowDc screen(nullptr);
-  win::WindowDc moved(std::move(screen));
-  EXPECT_FALSE(screen);  // NOLINT(bugprone-use-after-move)
-  EXPECT_GT(::GetDeviceCaps(moved.Get(), BITSPIXEL), 0);
 }
 
-TEST(SelectGuard, PutsBackWhatItReplacedAndNothingWhenItFailed) {
-  const win::OwnedDc dc(::CreateCompatibleDC(nullptr));
-  const win::OwnedBrush red(::CreateSolidBrush(RGB(255, 0, 0))), blue(::CreateSolidBrush(RGB(0, 0, 255)));
-  const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BRUSH);
-  {
-    const win::SelectGuard outer(dc.Get(), red.Get());
-    {
-      const win::SelectGuard inner(dc.Get(), blue.Get());
-      const win::SelectGuard failed(dc.Get(), nullptr);
-      EXPECT_FALSE(failed);
-      EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), blue.Get());
-    }
-    EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), red.Get());
-  }
-  EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BRUSH), original);
-}
-
-constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kRed = Rgb(255, 0, 0), kBlue = Rgb(0, 0, 255);
-
+constexpr ColorRef kSentinel = Rgb(0xCC, 0xCC, 0xCC), kBlue = Rgb(0, 0, 255);
 
 LogFont Arial(int height) {
   LogFont font;
@@ -81,12 +58,10 @@ class GdiSurfaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(folder_);
-    ASSERT_TRUE(test::WriteBmp24(picture_, 3, 2, kPicture));
+    ASSERT_TRUE(conformance::WritePicture(picture_));
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  // Three columns and two rows, every pixel its own colour.
-  static constexpr std::array<std::uint32_t, 6> kPicture{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
   const std::filesystem::path folder_ =
       std::filesystem::temp_directory_path() / ("veltrim_gdi_" + std::to_string(::GetCurrentProcessId()));
   const std::string picture_ = (folder_ / "picture.bmp").string();
@@ -108,13 +83,13 @@ void RunEveryOperation(Surface& s, const std::string& bitmapFile, int round) {
   Rect rect{0, 80, 120, 120};
   s.DrawTextA("Some words to wrap", rect, kDtWordBreak);
   const ObjectHandle bitmap = s.LoadBitmapFile(bitmapFile.c_str());
-  s.BitBlt(0, 0, 3, 2, bitmap, 0, 0);
-  s.StretchBlt(0, 0, 30, 20, bitmap, 0, 0, 3, 2);
+  s.BitBlt(0, 0, 2, 2, bitmap, 0, 0);
+  s.StretchBlt(0, 0, 30, 20, bitmap, 0, 0, 2, 2);
   s.DeleteObject(bitmap);
 }
 
 // Every pen, brush, font and bitmap the surface makes is deselected and deleted: after many runs of every operation the
-// process's GDI object count is where it started, and the count does see one object kept.
+// process's GDI object count is where it started (that the count sees a kept object: offscreen_canvas_test).
 TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   test::DibCanvas canvas(120, 120, kSentinel);
   GdiSurface surface(canvas.Dc());
@@ -122,8 +97,6 @@ TEST_F(GdiSurfaceTest, ARunOfEveryOperationLeavesNoObjectBehind) {
   const int start = test::LiveGdiObjects();
   for (int round = 1; round <= 20; ++round) RunEveryOperation(surface, picture_, round);
   EXPECT_EQ(test::LiveGdiObjects(), start);
-  const win::OwnedBrush kept(::CreateSolidBrush(kRed));
-  EXPECT_EQ(test::LiveGdiObjects(), start + 1);
 }
 
 TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
@@ -140,8 +113,6 @@ TEST_F(GdiSurfaceTest, FaceNameAndTextAreBoundedByTheirSizes) {
   ASSERT_TRUE(surface.GetTextExtentPoint32A("W", one));
   ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view("WWWW").substr(0, 2), two));
   EXPECT_EQ(two.cx, 2 * one.cx) << "only the view's characters count";
-  ASSERT_TRUE(surface.GetTextExtentPoint32A(std::string_view(), two));
-  EXPECT_EQ(two.cx, 0);
 }
 
 // A bitmap held by another DC, a file that is no bitmap, a handle of another kind: refused, nothing drawn. (Copies at
@@ -152,7 +123,6 @@ TEST_F(GdiSurfaceTest, BitmapsHeldElsewhereOrNotBitmapsAreRefused) {
   GdiSurface surface(canvas.Dc());
   Size size;
   EXPECT_FALSE(surface.LoadBitmapFile((folder_ / "text.bmp").string().c_str()));
-  EXPECT_FALSE(surface.LoadBitmapFile(nullptr));
   EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, ObjectHandle{}, 0, 0));
   EXPECT_FALSE(surface.BitBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0)) << "held by another DC";
   EXPECT_FALSE(surface.StretchBlt(0, 0, 4, 4, FromGdi(held.Bitmap()), 0, 0, 4, 4));

@@ -1,11 +1,9 @@
-// The desktop program under Wine as a user meets it: Veltrim.exe started and ended three ways, F12 printing and the
-// F4 report on a queue of our scheduler, and the gdi backend's print dialog target (the Windows side is
-// tests/win/gdi_target_probe.cpp). The window itself is tested in tests/gui, in the Windows test program's process.
+// The desktop program's GUI tests (tests/gui) that need a queue of our scheduler, or a folder or locale of this side,
+// and what the scheduler received from them: F12 printing and the F4 report, the installer, non-ASCII folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <future>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -19,31 +17,20 @@
 namespace veltrim::test {
 namespace {
 
-TEST(DesktopProgram, EscCloseButtonAndCloseEachEndItWithZero) {
-  const Services services = Services::FromEnvironment();
-  for (const std::string how : {"esc", "button", "close"}) {
-    auto program = std::async(std::launch::async,
-                              [&] { return RunWindowsProgram(services, VELTRIM_WIN64_DIR "/Veltrim.exe", {}); });
-    const auto probe = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/window_probe.exe", {how});
-    EXPECT_EQ(probe.exitCode, 0) << how << ": the window was not found " << probe.err;
-    const auto run = program.get();
-    EXPECT_FALSE(run.timedOut) << how;
-    EXPECT_EQ(run.exitCode, 0) << how << " " << run.err;
-  }
-}
-
-// F12 prints two jobs, the last of three pages; the F4 report prints nothing.
+// F12 prints two jobs, the last of three pages, on the queue chosen in the print dialog, not the first one Wine
+// preselects; the F4 report prints nothing.
 TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
   const Services services = Services::FromEnvironment();
-  CupsQueue queue(services, "gui_jobs");
+  CupsQueue first(services.state, "gui_a_first");
+  CupsQueue queue(services.state, "gui_jobs");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=MainWindowPrint.*:PrinterInfoDialog.*"},
                                      std::chrono::seconds(240), {{"VELTRIM_GUI_QUEUE", queue.Name()}});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("[  PASSED  ] 3 tests"), std::string::npos) << run.out;
-  ASSERT_TRUE(queue.WaitForCompletedJobs(2)) << "two jobs were not completed";
-  EXPECT_EQ(queue.CompletedJobs(), 2);
+  ASSERT_EQ(queue.CompletedJobs(2), 2) << "two jobs were not completed";
   EXPECT_EQ(PostScriptPages(queue.OutputFile()), 3) << "the last job has three pages";
+  EXPECT_EQ(first.CompletedJobs(), 0);
 }
 
 // The installer the package target made, run by the GUI test (tests/gui InstalledProgram, which also checks the
@@ -52,19 +39,21 @@ TEST(DesktopProgram, F12PrintsAndF4ReportsOnTheChosenQueue) {
 // files of the portable zip, and its uninstaller.
 TEST(DesktopProgram, InstallerHoldsTheZipsFilesAndItsProgramPrintsThePicture) {
   const Services services = Services::FromEnvironment();
-  CupsQueue queue(services, "installed");
+  CupsQueue queue(services.state, "installed");
   const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/veltrim_gui_tests.exe",
                                      {"--gtest_filter=InstalledProgram.*"}, std::chrono::seconds(300),
                                      {{"VELTRIM_GUI_QUEUE", queue.Name()}});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
-  ASSERT_TRUE(queue.WaitForCompletedJobs(1)) << "the job did not complete";
+  ASSERT_EQ(queue.CompletedJobs(1), 1) << "the job did not complete";
   const auto pages = RenderPages(queue.OutputFile(), 75, ScratchFolder(services, queue.Name()));
   ASSERT_EQ(pages.size(), 1u);
   // The generic PostScript queue: 2450 x 3200 units at 300 dpi from 50 units into the sheet. The 1240 x 1754
-  // picture stretched over them puts the middles of its dark skin (130, 788) and cyan (1110, 1044) patches there.
-  const ColourProbe patches[] = {{"dark skin", 257, 1438, 0x735244}, {"cyan", 2193, 1905, 0x0885A1}};
-  EXPECT_EQ(MissedProbes(RasterImage::LoadPng(pages[0]), patches, 50, 75, 300, 10), "");
+  // picture stretched over them puts the middles of its dark skin (130, 788) and cyan (1110, 1044) patches at
+  // (257, 1438) and (2193, 1905): pixels ((x + 50) / 4, (y + 50) / 4) at 75 dpi.
+  const RasterImage page = RasterImage::LoadPng(pages[0]);
+  EXPECT_TRUE(ColourNear(page.Pixel(76, 372), 0x735244, 10)) << "dark skin: " << ColourText(page.Pixel(76, 372));
+  EXPECT_TRUE(ColourNear(page.Pixel(560, 488), 0x0885A1, 10)) << "cyan: " << ColourText(page.Pixel(560, 488));
 
   std::smatch installed;
   ASSERT_TRUE(std::regex_search(run.out, installed, std::regex("installed: ([^\r\n]*)")));
@@ -89,8 +78,8 @@ TEST(DesktopProgram, SavesTheWizardsValuesInAFolderWithANonAsciiName) {
   const EnvironmentOverrides western{{"LC_ALL", "C.UTF-8"}};
   const EnvironmentOverrides cyrillic{{"LC_ALL", "ru_RU.UTF-8"}, {"LOCPATH", (services.state / "wine" / "locale").string()}};
   struct Case { const char* name; const char* codePage; const EnvironmentOverrides& locale; };
-  for (const Case& c : {Case{"café", "1252", western}, Case{"eur\u20ACo", "1252", western},  // € is 0x80 in 1252
-                        Case{"печать", "1251", cyrillic}}) {
+  // € is 0x80 in 1252: a path widened byte by byte names another folder.
+  for (const Case& c : {Case{"eur\u20ACo", "1252", western}, Case{"печать", "1251", cyrillic}}) {
     SCOPED_TRACE(c.name);
     const fs::path folder = ScratchFolder(services, "named") / c.name;
     fs::create_directories(folder);
@@ -106,35 +95,6 @@ TEST(DesktopProgram, SavesTheWizardsValuesInAFolderWithANonAsciiName) {
     EXPECT_NE(run.out.find("[  PASSED  ] 1 test"), std::string::npos) << run.out;
     EXPECT_EQ(FileText(folder / "config.qrv"), "150/100/-1/-1/-1/-1/-1/");
   }
-}
-
-// Two queues, and the second by name is chosen (Wine preselects the first): accepted, the hook reports the chosen
-// one and the job lands in its queue alone; cancelled, nothing is chosen or printed. Either way the hook has hidden
-// the copies and collate controls and left the printer list and the port shown.
-TEST(GdiPrintTarget, DialogAcceptedOnAChosenQueueOrCancelled) {
-  const Services services = Services::FromEnvironment();
-  CupsQueue first(services, "gdi_dlg_a");
-  CupsQueue chosen(services, "gdi_dlg_b");
-  for (const bool accept : {true, false}) {
-    SCOPED_TRACE(accept ? "accepted" : "cancelled");
-    const auto run = RunWindowsProgram(services, VELTRIM_WIN64_DIR "/tests/gdi_target_probe.exe",
-                                       {chosen.Name(), accept ? "ok" : "cancel"});
-    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-    std::string expected = "dialog 1\r\n";
-    for (const int id : {1154, 9999, 1092, 1073, 1086, 1041})
-      expected += "control " + std::to_string(id) + " exists 1 visible 0\r\n";
-    expected += "control 1139 exists 1 visible 1\r\ncontrol 1101 exists 1 visible 1\r\nselected ";
-    expected += accept ? "accepted 1\r\ndevice 1\r\nname " + chosen.Name() + "\r\nport CUPS:" + chosen.Name() +
-                             "\r\njob 1 1 1 1\r\n"
-                       : "accepted 0\r\ndevice 0\r\nname \r\nport \r\n";
-    // The queue's place in the printer list is Wine's; it is in the list.
-    const std::size_t selected = run.out.find("selected "), end = run.out.find("\r\n", selected);
-    ASSERT_NE(end, std::string::npos) << run.out;
-    EXPECT_NE(run.out.substr(selected, end - selected), "selected -1") << "queue not in the dialog's list";
-    EXPECT_EQ(run.out.substr(0, selected + 9) + run.out.substr(end + 2), expected) << run.out;
-  }
-  ASSERT_TRUE(chosen.WaitForCompletedJobs(1)) << "the job did not complete";
-  EXPECT_EQ(first.CompletedJobs(), 0);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ const fs::path kCli = VELTRIM_WIN64_DIR "/veltrim-cli.exe";
 // not call them completed.
 TEST(WindowsCli, WaitTellsWhenTheSpoolerKeepsNoRecordOfTheJobs) {
   const Services services = Services::FromEnvironment();
-  CupsQueue held(services, "wcli_held", {"-o", "job-hold-until-default=indefinite"});
+  CupsQueue held(services.state, "wcli_held", {"-o", "job-hold-until-default=indefinite"});
   const auto run = RunWindowsProgram(services, kCli, {"print", "--printer", held.Name(), "--docs", "2", "--wait", "1"});
   EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
   const std::string unknown = " pending (not in the spooler's queue, and never seen printing: its end is not known), "
@@ -38,7 +38,7 @@ TEST(WindowsCli, WaitTellsWhenTheSpoolerKeepsNoRecordOfTheJobs) {
 // layout is the unit tests' (DeviceModeReport, PrinterInfoReport).
 TEST(WindowsCli, PrintersAndInfoFromTheSpooler) {
   const Services services = Services::FromEnvironment();
-  CupsQueue queue(services, "wcli_info");
+  CupsQueue queue(services.state, "wcli_info");
   const auto printers = RunWindowsProgram(services, kCli, {"printers"});
   ASSERT_EQ(printers.exitCode, 0) << printers.err;
   EXPECT_NE(printers.out.find(" wcli_info\tCUPS:wcli_info\n"), std::string::npos) << printers.out;
@@ -68,17 +68,8 @@ class WindowsCliTable : public ::testing::TestWithParam<CliRow> {};
 // jobs through the Windows spooler to our scheduler. Wine may add lines of its own to stderr.
 TEST_P(WindowsCliTable, Row) {
   const Services services = Services::FromEnvironment();
-  const CliRunner runner{
-      .program = kCli,
-      .run = [&](const fs::path& program, const std::vector<std::string>& args, const fs::path& folder) {
-        std::vector<std::string> argv{VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string(), program.string()};
-        argv.insert(argv.end(), args.begin(), args.end());
-        return RunInFolder(argv, folder);
-      },
-      .onlyItsStderr = false,
-      .cupsServer = services.cupsServer,
-      .cupsState = services.state,
-      .queuePrefix = "wcli_"};
+  const CliRunner runner{.program = kCli, .prefix = {VELTRIM_FIXTURES_DIR "/run-wine.sh", services.state.string()},
+                         .onlyItsStderr = false, .cupsState = services.state, .queuePrefix = "wcli_"};
   CheckCliRow(GetParam(), runner, ScratchFolder(services, std::string("wcli_") + GetParam().name));
 }
 

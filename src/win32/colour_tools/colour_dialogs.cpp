@@ -132,7 +132,7 @@ void ColourPlotDialog::OnInitDialog() {
     ::SendDlgItemMessageA(dialog, upDown, UDM_SETBASE, 10, 0);
     ::SendDlgItemMessageA(dialog, upDown, UDM_SETRANGE, 0, MAKELPARAM(200, 0));
   }
-  canvas_.Attach(picture, 0);
+  canvas_.Attach(picture);
   canvas_.Clear();
   for (int i = 0; i < kCalibrationValues; ++i)
     ::SendDlgItemMessageA(dialog, kFirstScreenValue + 2 * i + 1, UDM_SETPOS, 0,
@@ -239,7 +239,7 @@ INT_PTR CalibrationWizardDialog::HandleMessage(UINT message, WPARAM wParam, LPAR
 void CalibrationWizardDialog::OnInitDialog() {
   const HWND dialog = Window();
   PlaceWizard(dialog);
-  canvas_.Attach(::GetDlgItem(dialog, kPictureControl), 0);
+  canvas_.Attach(::GetDlgItem(dialog, kPictureControl));
   canvas_.Clear();
   if (canvas_.Attached()) wizard_.Start(canvas_.Canvas(), canvas_.Width(), canvas_.Height());
   canvas_.Present();

@@ -62,11 +62,11 @@ void CreateControls(HWND window, const DesktopState& state) {
 
 void AttachCanvases(HWND window, DesktopState& state) {
   OffscreenCanvas& preview = state.swatches[kPreviewCanvas];
-  preview.Attach(::GetDlgItem(window, kPreviewControl), 0);
+  preview.Attach(::GetDlgItem(window, kPreviewControl));
   preview.Clear();
   for (const int slot : kSwatchAttachSlots) {
     OffscreenCanvas& swatch = state.swatches[SwatchCanvas(slot)];
-    swatch.Attach(::GetDlgItem(window, kColourSwatches[slot]), 0);
+    swatch.Attach(::GetDlgItem(window, kColourSwatches[slot]));
     swatch.SetBackground(kSwatchBackground);
     swatch.Clear();
   }

@@ -27,7 +27,7 @@ OffscreenCanvas::OffscreenCanvas(const Calls& calls) : calls_(calls), surface_(s
 
 OffscreenCanvas::~OffscreenCanvas() { Release(); }
 
-int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
+int OffscreenCanvas::Attach(HWND window) {
   if (Attached()) return kAlreadyAttached;
 
   // Everything is made into locals first, so an early return gives back
@@ -51,9 +51,7 @@ int OffscreenCanvas::Attach(HWND window, int presentAfterEach) {
   window_ = window;
   rect_ = rect;
   saved_ = saved;
-  flags_ = kAttached | (presentAfterEach == 1 ? kPresentAfterEach : 0u) |
-           (::GetDeviceCaps(memoryDc.Get(), 1) != 0 ? kUseSetPixelV : 0u);
-  spare_ = 0;
+  flags_ = kAttached | (::GetDeviceCaps(memoryDc.Get(), 1) != 0 ? kUseSetPixelV : 0u);
   background_ = ColourBytes(::GetPixel(windowDc.Get(), 0, 0));
   windowDc_.emplace(std::move(windowDc));
   memoryDc_ = std::move(memoryDc);
@@ -74,63 +72,9 @@ bool OffscreenCanvas::FillWithBackground() {
   return ::Rectangle(dc, 0, 0, Width(), Height()) != 0;
 }
 
-void OffscreenCanvas::PresentIfEach() {
-  if (flags_ & kPresentAfterEach) Present();
-}
-
 int OffscreenCanvas::Clear() {
   if (!Attached()) return 0;
-  const bool filled = FillWithBackground();
-  PresentIfEach();
-  return filled ? 1 : 0;
-}
-
-int OffscreenCanvas::FillRect(int left, int top, int right, int bottom, int penWidth, ColorRef pen,
-                              ColorRef brush) {
-  if (!Attached()) return kDrawFailed;
-  const HDC dc = memoryDc_.Get();
-  {
-    const win::OwnedPen ownPen = SolidPen(penWidth, pen);
-    const win::OwnedBrush ownBrush = SolidBrush(brush);
-    if (!ownPen || !ownBrush) return kDrawFailed;
-    const win::SelectGuard penSelection(dc, ownPen.Get());
-    const win::SelectGuard brushSelection(dc, ownBrush.Get());
-    if (!penSelection || !brushSelection) return kDrawFailed;
-    if (!::Rectangle(dc, left, top, right, bottom)) return kDrawFailed;
-  }
-  PresentIfEach();
-  return kOk;
-}
-
-int OffscreenCanvas::DrawLine(int x1, int y1, int x2, int y2, int penWidth, ColorRef colour) {
-  if (!Attached()) return kDrawFailed;
-  const HDC dc = memoryDc_.Get();
-  {
-    const win::OwnedPen pen = SolidPen(penWidth, colour);
-    if (!pen) return kDrawFailed;
-    const win::SelectGuard selection(dc, pen.Get());
-    if (!selection) return kDrawFailed;
-    if (!::MoveToEx(dc, x1, y1, nullptr) || !::LineTo(dc, x2, y2)) return kDrawFailed;
-  }
-  PresentIfEach();
-  return kOk;
-}
-
-int OffscreenCanvas::DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height, DWORD rasterOperation) {
-  if (!Attached()) return kTransferFailed;
-  win::OwnedDc source(calls_.createCompatibleDc(memoryDc_.Get()));
-  if (!source) return kNoTemporaryDc;
-  bool copied = false;
-  {
-    // A bitmap that cannot be selected (none, or held by another DC) would
-    // leave the DC's empty default bitmap as the source: nothing to copy.
-    const win::SelectGuard selection(source.Get(), bitmap);
-    copied = selection && ::BitBlt(memoryDc_.Get(), x, y, width, height, source.Get(), 0, 0, rasterOperation);
-    if (copied) PresentIfEach();
-  }
-  const bool deleted = calls_.deleteDc(source.Release()) != 0;
-  if (!copied) return kTransferFailed;
-  return deleted ? kOk : kTemporaryDcNotDeleted;
+  return FillWithBackground() ? 1 : 0;
 }
 
 bool OffscreenCanvas::Present() {
@@ -165,7 +109,6 @@ int OffscreenCanvas::Release() {
   background_ = {};
   saved_ = {};
   flags_ = 0;
-  spare_ = 0;
   return failed;
 }
 

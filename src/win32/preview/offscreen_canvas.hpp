@@ -1,7 +1,6 @@
 #pragma once
 // OffscreenCanvas: a memory bitmap of a window's size, drawn into off screen
-// and copied to the window in one block transfer, either after every drawing
-// operation or when Present is called. Every on-screen picture (the preview
+// and copied to the window in one block transfer when Present is called. Every on-screen picture (the preview
 // area, the colour-plotting and calibration pictures) is composed here.
 //
 // The operations answer with the program's own result codes; callers may
@@ -20,7 +19,6 @@ namespace veltrim {
 class OffscreenCanvas {
  public:
   // Bits of Flags().
-  static constexpr std::uint32_t kPresentAfterEach = 0x1;
   static constexpr std::uint32_t kUseSetPixelV = 0x2;  // GetDeviceCaps(memoryDC, 1) was non-zero
   static constexpr std::uint32_t kAttached = 0x4;
 
@@ -32,12 +30,6 @@ class OffscreenCanvas {
   static constexpr int kGetDcFailed = 8;
   static constexpr int kGetWindowRectFailed = 9;
   static constexpr int kAlreadyAttached = 10;
-  // DrawBitmap results.
-  static constexpr int kNoTemporaryDc = 18;
-  static constexpr int kTransferFailed = 19;
-  static constexpr int kTemporaryDcNotDeleted = 20;
-  // FillRect and DrawLine failure.
-  static constexpr int kDrawFailed = -1;
 
   // The objects a fresh memory DC holds before the canvas selects anything.
   struct SavedObjects {
@@ -48,8 +40,7 @@ class OffscreenCanvas {
     HGDIOBJ bitmap = nullptr;
   };
 
-  // The GDI calls whose failures Attach and DrawBitmap answer with codes of
-  // their own. The program uses the system's; tests put in ones that fail,
+  // The GDI calls whose failures Attach answers with codes of its own. The program uses the system's; tests put in ones that fail,
   // since a real GDI does not fail on demand.
   struct Calls {
     HDC(WINAPI* getDc)(HWND) = ::GetDC;
@@ -68,22 +59,12 @@ class OffscreenCanvas {
   OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
 
   // Binds the canvas to `window` at the window's current size and fills it
-  // with the colour of the window's pixel at (0, 0). `presentAfterEach` is
-  // 1 to copy to the window after every drawing operation; any other value
-  // leaves that to Present. On failure nothing is kept.
-  int Attach(HWND window, int presentAfterEach);
+  // with the colour of the window's pixel at (0, 0). Nothing reaches the
+  // window before Present. On failure nothing is kept.
+  int Attach(HWND window);
 
   // Refills the whole canvas with the background; non-zero on success.
   int Clear();
-  // Rectangle with a solid pen of `penWidth` and a solid brush; right and
-  // bottom are exclusive. 0, or kDrawFailed.
-  int FillRect(int left, int top, int right, int bottom, int penWidth, ColorRef pen, ColorRef brush);
-  // Line from (x1, y1) up to, not including, (x2, y2). 0, or kDrawFailed.
-  int DrawLine(int x1, int y1, int x2, int y2, int penWidth, ColorRef colour);
-  // Copies `bitmap` from its (0, 0) to (x, y) with `rasterOperation`. The
-  // caller keeps the bitmap. 0, kNoTemporaryDc, kTransferFailed or
-  // kTemporaryDcNotDeleted.
-  int DrawBitmap(HBITMAP bitmap, int x, int y, int width, int height, DWORD rasterOperation);
 
   // Copies the whole canvas to the window at (0, 0). False when detached or
   // when the transfer failed.
@@ -100,7 +81,6 @@ class OffscreenCanvas {
 
   bool Attached() const noexcept { return (flags_ & kAttached) != 0; }
   HWND Window() const noexcept { return window_; }
-  HDC WindowDcHandle() const noexcept { return windowDc_ ? windowDc_->Get() : nullptr; }
   HDC MemoryDc() const noexcept { return memoryDc_.Get(); }
   HBITMAP Bitmap() const noexcept { return bitmap_.Get(); }
   const RECT& WindowRect() const noexcept { return rect_; }
@@ -111,11 +91,9 @@ class OffscreenCanvas {
   void SetBackground(ColorRef colour) noexcept { background_ = colour; }
   const SavedObjects& Saved() const noexcept { return saved_; }
   std::uint32_t Flags() const noexcept { return flags_; }
-  std::int32_t Spare() const noexcept { return spare_; }
 
  private:
   bool FillWithBackground();
-  void PresentIfEach();
 
   Calls calls_;
   HWND window_ = nullptr;
@@ -126,7 +104,6 @@ class OffscreenCanvas {
   ColorRef background_{};
   SavedObjects saved_{};
   std::uint32_t flags_ = 0;
-  std::int32_t spare_ = 0;
   std::optional<GdiSurface> surface_;
 };
 

@@ -1,5 +1,4 @@
-// The app's rules without a window: the main window's controls and their images, selection, tabs, commands, colours,
-// large previews, pointer-over and number boxes; config.qrv's values and the paths beside the program.
+// The desktop program's rules without a window: the main window's controls, clicks and images; config.qrv; paths.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -76,38 +75,6 @@ TEST(MainWindowLayout, ClassesAndStylesOfTheKinds) {
   }
 }
 
-TEST(MainWindowLayout, TabSwitchShowsAndHidesInItsFixedOrder) {
-  std::vector<int> order;
-  for (const IdRange r : {IdRange{1191, 1270}, {1176, 1179}, {1271, 1274}})
-    for (int id = r.first; id <= r.last; ++id) order.push_back(id);
-  for (int tab = -1; tab <= kTabCount; ++tab) {
-    std::vector<int> ids;
-    for (const ControlShow& c : TabControlVisibility(TabNo(tab))) {
-      ids.push_back(c.id);
-      ASSERT_NE(FindControl(c.id), nullptr) << c.id;
-      EXPECT_EQ(c.shown, FindControl(c.id)->OnTab(TabNo(tab))) << "tab " << tab << ", control " << c.id;
-    }
-    EXPECT_EQ(ids, order) << "tab " << tab;
-  }
-}
-
-bool AllZero(const auto& values) {
-  return std::all_of(std::begin(values), std::end(values), [](auto v) { return v == 0; });
-}
-
-TEST(AppState, StartsCleared) {
-  const auto state = std::make_unique<AppState>();  // large: keep it off the stack
-  const TestSelection& s = state->selection;
-  EXPECT_TRUE(AllZero(s.bwTests) && AllZero(s.colorTests) && AllZero(s.calibrationTests) && AllZero(s.customTests));
-  EXPECT_EQ(std::tuple(s.currentTab, s.advancedOption, s.gradientLayout, state->largePreviewKind),
-            std::tuple(Tab::BlackWhite, 0, 0, 0));
-  for (const ColourTriple& c : s.customColours) EXPECT_EQ(c, (ColourTriple{79, 84, 87}));
-  EXPECT_TRUE(AllZero(state->calibration) && AllZero(state->hoverFlags));
-  EXPECT_EQ(state->sharedText.Length(), 0);
-  for (const WorkBuffer* buffer : {&state->textBuffer, &state->printerName, &state->printerPort})
-    EXPECT_TRUE(buffer->size() == 30001u && AllZero(*buffer));
-}
-
 std::string Ticks(std::span<const std::uint8_t> flags) {
   std::string text;
   for (const auto flag : flags) text += flag ? '1' : '0';
@@ -124,15 +91,11 @@ TEST(TestSelection, ClicksAndMenuCommandsFollowTheTabsRules) {
       // Simple Text clears every other item, and any other item clears it; unticking it leaves them cleared.
       {0, "0000000000", {0, 1, 8, 9}, "0000000001"}, {0, "0000000000", {9, 3}, "0001000000"},
       {0, "1000000000", {9, 9}, "0000000000"},
-      {1, "0000000000000", {0, 11, 12}, "0000000000001"}, {1, "0000000000000", {0, 11}, "1000000000010"},
-      {3, "00000000", {4, 5, 7}, "00000001"}, {3, "00000000", {7, 6}, "00000010"},
+      {1, "0000000000000", {0, 11, 12}, "0000000000001"}, {3, "00000000", {4, 5, 7}, "00000001"},
       // The menu never ticks the exclusive item and clears it.
       {0, "0000000001", {kAll}, "1111111110"}, {0, "1111111110", {kNone}, "0000000000"},
       {0, "1010000001", {kInverse}, "0101111110"}, {0, "0000100001", {kCommon}, "1111011110"},
-      {1, "0000000000001", {kAll}, "1111111111110"}, {1, "0000000000001", {kNone}, "0000000000000"},
-      {1, "1100000000000", {kInverse}, "0011111111110"}, {1, "0101100110001", {kCommon}, "1010011001110"},
-      {3, "00000001", {kAll}, "11111110"}, {3, "10000001", {kNone}, "00000000"},
-      {3, "10000000", {kInverse}, "01111110"}, {3, "11100001", {kCommon}, "00001110"},
+      {1, "0101100110001", {kCommon}, "1010011001110"}, {3, "11100001", {kCommon}, "00001110"},
       // Custom: at most one item, clicking the ticked one clears it; the menu leaves it alone.
       {4, "000000", {1}, "010000"}, {4, "010000", {4}, "000010"}, {4, "000010", {4}, "000000"},
       {4, "001000", {kAll, kNone, kInverse, kCommon}, "001000"},
@@ -174,45 +137,31 @@ TEST(TabSwitch, F6AndF5WrapAroundAndEachTabHasItsCommandAndBanner) {
     EXPECT_EQ(std::pair(TabCommand(TabNo(tab)), BannerBitmap(TabNo(tab))), std::pair(1166 + tab, 4536 + tab));
 }
 
-TEST(Commands, IdsMapToActionsOnClicksAndAcceleratorsOnlySwatchesAttachInOrder) {
+TEST(Commands, IdsMapToActionsOnClicksAndAcceleratorsOnly) {
   using K = CommandKind;
   const std::pair<int, Command> cases[] = {
       {10, {K::Quit}}, {1165, {K::Quit}}, {17, {K::About}}, {1175, {K::About}}, {1163, {K::NextTab}},
-      {1164, {K::PreviousTab}}, {1166, {K::SwitchTab, Tab::BlackWhite}}, {1170, {K::SwitchTab, Tab::Custom}}, {1171, {K::Preview}},
-      {1172, {K::Print}}, {1173, {K::PrinterInfo}}, {1174, {K::Help}}, {1176, {K::SelectionMenu}},
-      {1177, {K::LargePreview, Tab::None, 1177}}, {1178, {K::LargePreview, Tab::None, 1178}}, {1179, {K::LargePreview, Tab::None, 1179}},
-      {1191, {K::TestItem, TabNo(0), 0}}, {1200, {K::TestItem, TabNo(0), 9}}, {1213, {K::TestItem, TabNo(1), 12}},
-      {1229, {K::TestItem, TabNo(3), 0}}, {1236, {K::TestItem, TabNo(3), 7}}, {1214, {K::AdvancedOption, Tab::None, 0}},
-      {1228, {K::AdvancedOption, Tab::None, 14}}, {1237, {K::CustomItem, Tab::None, 0}}, {1242, {K::CustomItem, Tab::None, 5}},
-      {1272, {K::LayoutOption, Tab::None, 0}}, {1274, {K::LayoutOption, Tab::None, 2}}, {5000, {K::SelectMenu, Tab::None, 5000}},
-      {5003, {K::SelectMenu, Tab::None, 5003}},
+      {1164, {K::PreviousTab}}, {1170, {K::SwitchTab, Tab::Custom}}, {1171, {K::Preview}}, {1172, {K::Print}},
+      {1173, {K::PrinterInfo}}, {1174, {K::Help}}, {1176, {K::SelectionMenu}}, {1179, {K::LargePreview, Tab::None, 1179}},
+      {1200, {K::TestItem, TabNo(0), 9}}, {1213, {K::TestItem, TabNo(1), 12}}, {1229, {K::TestItem, TabNo(3), 0}},
+      {1228, {K::AdvancedOption, Tab::None, 14}}, {1242, {K::CustomItem, Tab::None, 5}},
+      {1272, {K::LayoutOption, Tab::None, 0}}, {5003, {K::SelectMenu, Tab::None, 5003}},
       // Swatches, labels, number boxes and the neighbours of each range do nothing.
-      {1244, {}}, {1246, {}}, {1268, {}}, {1180, {}}, {1190, {}}, {1162, {}}, {1275, {}}, {4999, {}}, {5004, {}},
-      {0, {}}};
+      {1244, {}}, {1268, {}}, {1180, {}}, {1190, {}}, {1162, {}}, {1275, {}}, {4999, {}}, {5004, {}}};
   for (const auto& [id, expected] : cases) {
     EXPECT_EQ(std::pair(ClassifyCommand(id, 0), ClassifyCommand(id, 1)), std::pair(expected, expected)) << id;
-    for (const int code : {2, 5, 0x300, -1}) EXPECT_EQ(ClassifyCommand(id, code).kind, K::Ignored) << id;
+    EXPECT_EQ(ClassifyCommand(id, 0x300).kind, K::Ignored) << id << ": a notification other than a click";
   }
   // Each colour slot's swatch and colour button.
-  const std::pair<int, int> swatchAndButton[kColourSlots] = {{1266, 1267}, {1264, 1265}, {1259, 1260}, {1262, 1263},
-                                                             {1257, 1258}, {1254, 1255}, {1252, 1253}, {1249, 1250},
-                                                             {1246, 1247}, {1244, 1245}};
-  for (int slot = 0; slot < kColourSlots; ++slot) {
-    const auto [swatch, button] = swatchAndButton[slot];
+  for (const auto& [slot, swatch, button] : {std::tuple{0, 1266, 1267}, {3, 1262, 1263}, {9, 1244, 1245}}) {
     EXPECT_EQ(std::tuple(kColourSwatches[slot], kColourButtons[slot], ColourSlotOfButton(button)),
               std::tuple(swatch, button, slot));
     EXPECT_EQ(ClassifyCommand(button, 0), (Command{K::ColourButton, Tab::None, slot}));
   }
-  EXPECT_EQ(std::tuple(int(SelectCommand::All), int(SelectCommand::None), int(SelectCommand::Inverse),
-                       int(SelectCommand::MostCommon)), std::tuple(5000, 5001, 5002, 5003)) << "the menu's items";
-  std::vector<int> attached;  // the order the swatch canvases attach in
-  for (const int slot : kSwatchAttachSlots) attached.push_back(kColourSwatches[slot]);
-  EXPECT_EQ(attached, (std::vector{1244, 1266, 1249, 1252, 1246, 1257, 1262, 1259, 1264, 1254}));
 }
 
 TEST(Colours, PackRedLowBlueHighEachInItsByte) {
   EXPECT_EQ(ToColorRef({79, 84, 87}), 0x0057544Fu);
-  EXPECT_EQ(ToColorRef({255, 0, 0}), 0x000000FFu);
   EXPECT_EQ(ToColorRef({500, -3, 256}), 0x00FF00FFu);
   EXPECT_EQ(FromColorRef(0x00123456u), (ColourTriple{0x56, 0x34, 0x12}));
 }
@@ -279,14 +228,13 @@ TEST(ControlImages, PressedThenPointerOverThenCurrentTabThenTicks) {
   s.gradientLayout = 2;
   struct Case { int id; bool pressed; int image; };
   for (const Case& c : {Case{1165, false, 4500}, {1165, true, 4502}, {1172, false, 4522}, {1172, true, 4523},
-                        {1166, false, 4503}, {1169, false, 4513}, {1168, false, 4510}, {1170, true, 4517},
-                        {1179, false, 4547}, {1245, false, 4667}, {1245, true, 4666},
+                        {1169, false, 4513}, {1168, false, 4510}, {1170, true, 4517}, {1245, false, 4667},
+                        {1245, true, 4666},
                         // Items show their tick, pressed or not.
-                        {1191, true, 4551}, {1200, false, 4568}, {1201, false, 4570}, {1213, false, 4595},
-                        {1214, false, 4597}, {1228, false, 4624}, {1236, false, 4640}, {1229, false, 4627},
-                        {1242, false, 4652}, {1237, false, 4643}, {1274, false, 4658}, {1272, true, 4655},
-                        // Not owner-drawn: a number box, an image static, no such control.
-                        {1180, false, 0}, {1190, false, 0}, {4242, false, 0}})
+                        {1191, true, 4551}, {1200, false, 4568}, {1213, false, 4595}, {1228, false, 4624},
+                        {1236, false, 4640}, {1242, false, 4652}, {1237, false, 4643}, {1274, false, 4658},
+                        // Not owner-drawn: a number box, no such control.
+                        {1180, false, 0}, {4242, false, 0}})
     EXPECT_EQ(ImageFor(c.id, c.pressed, *state), c.image) << c.id << (c.pressed ? " pressed" : "");
   state->hoverFlags[1168 - 1165] = 0;
   EXPECT_EQ(ImageFor(1168, false, *state), 4511) << "the current tab looks held down";
@@ -305,15 +253,9 @@ constexpr CalibrationValues kUntouched{-9, -9, -9, -9, -9, -9, -9};
 TEST(ParseCalibration, SetsTheFieldsPresentAndLeavesTheRest) {
   struct Case { std::string text; CalibrationValues expected; int set; };
   const Case cases[] = {
-      {"10/20/30/40/50/60/70/", {10, 20, 30, 40, 50, 60, 70}, 7},
-      {"10/20/30/40/50/60/70", {10, 20, 30, 40, 50, 60, -9}, 6},  // no final slash
-      {"1/2/3/4/5/6/7/8/9/", {1, 2, 3, 4, 5, 6, 7}, 7},           // fields after the seventh ignored
-      {" 5/-3/", {5, -3, -9, -9, -9, -9, -9}, 2}, {"", kUntouched, 0}, {"12345", kUntouched, 0},
+      {"1/2/3/4/5/6/7/8/9/", {1, 2, 3, 4, 5, 6, 7}, 7},  // fields after the seventh ignored
+      {" 5/-3/", {5, -3, -9, -9, -9, -9, -9}, 2}, {"12345", kUntouched, 0},
       {"//abc/7x/+8/", {0, 0, 0, 7, 8, -9, -9}, 5},  // no digits gives 0
-      {"99999999999/-99999999999/", {INT_MAX, INT_MIN, -9, -9, -9, -9, -9}, 2},
-      {std::string("4\0" "2/6/", 6), {4, 6, -9, -9, -9, -9, -9}, 2},
-      // Far longer than any work area; a read past the text is caught by the sanitizers.
-      {std::string(100000, '7') + "/-" + std::string(100000, '1') + "/3/", {INT_MAX, INT_MIN, 3, -9, -9, -9, -9}, 3},
   };
   for (const Case& c : cases) {
     CalibrationValues values = kUntouched;
@@ -327,13 +269,8 @@ TEST(ProgramPaths, CutAfterTheLastSeparator) {
   const Case cases[] = {
       {"C:\\Program Files\\Veltrim\\Veltrim.exe", "C:\\Program Files\\Veltrim\\config.qrv",
        "C:\\Program Files\\Veltrim\\qprintdoc.pdf"},
-      {"C:\\Veltrim.exe", "C:\\config.qrv", "C:\\qprintdoc.pdf"},
-      // A backslash before the third character, or none: the drive rule.
-      {"\\Veltrim.exe", "\\Veconfig.qrv", "\\qprintdoc.pdf"}, {"C:Veltrim.exe", "C:Vconfig.qrv", "qprintdoc.pdf"},
-      {"ab", "abconfig.qrv", "qprintdoc.pdf"},
       // POSIX paths from the Linux CLI, and forward slashes on Windows.
       {"/usr/lib/veltrim/veltrim", "/usr/lib/veltrim/config.qrv", "/usr/lib/veltrim/qprintdoc.pdf"},
-      {"/veltrim", "/config.qrv", "/qprintdoc.pdf"}, {"./veltrim", "./config.qrv", "./qprintdoc.pdf"},
       {"C:/Tools\\Veltrim.exe", "C:/Tools\\config.qrv", "C:/Tools\\qprintdoc.pdf"},
   };
   for (const Case& c : cases) {
@@ -350,17 +287,9 @@ TEST(ConfigFile, WrittenWholeAndReadBackOrLeftAlone) {
   CalibrationValues values = kUntouched;
   EXPECT_FALSE(ReadConfigFile(path, values)) << "no file";
   EXPECT_EQ(values, kUntouched);
-  test::ScratchDir::Put(path, "");
-  EXPECT_TRUE(ReadConfigFile(path, values));
-  EXPECT_EQ(values, kUntouched) << "an empty file sets nothing";
-  test::ScratchDir::Put(path, "10/20/30/40/50/60/70");
-  ASSERT_TRUE(ReadConfigFile(path, values));
-  EXPECT_EQ(values, (CalibrationValues{10, 20, 30, 40, 50, 60, -9}));
-
   const CalibrationValues written{12, -7, 0, 255, INT_MIN, 3, INT_MAX};  // decimal, each closed by "/"
   ASSERT_TRUE(WriteConfigFile(path, written));
   EXPECT_EQ(test::FileText(dir.Path("config.qrv")), "12/-7/0/255/-2147483648/3/2147483647/");
-  EXPECT_EQ(CalibrationText(written), "12/-7/0/255/-2147483648/3/2147483647/");
   ASSERT_TRUE(ReadConfigFile(path, values));
   EXPECT_EQ(values, written);
   ASSERT_TRUE(WriteConfigFile(path, {1, 2, 3, 4, 5, 6, 7}));  // shorter text, whole file replaced

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
+#include <tuple>
 
 #include "../support/scratch_dir.hpp"
 #include "backends/recording/recording_surface.hpp"
@@ -14,14 +14,8 @@
 namespace veltrim {
 namespace {
 
-struct Line {
-  int x, y;
-  std::string text;
-  friend bool operator==(const Line&, const Line&) = default;
-  friend std::ostream& operator<<(std::ostream& out, const Line& l) {
-    return out << "(" << l.x << ", " << l.y << ", \"" << l.text << "\")";
-  }
-};
+// x, y and the text of a TextOutA.
+using Line = std::tuple<int, int, std::string>;
 
 // LOGPIXELSY 240 gives the default font 240 / 12 = 20 and an average width of half that.
 RecordingDevice TenWide() { return RecordingDevice().With(DeviceCap::LogPixelsY, 240); }
@@ -41,47 +35,30 @@ TEST(DrawTextByWords, LaysOutTheExpectedLines) {
     std::optional<Rect> measured = {};  // only kDtCalcRect changes the rectangle
     const char* failing = nullptr;      // the surface call made to fail
   } cases[] = {
-      {"fits_on_one_line", "hello", kWrap, {{0, 0, "hello"}}, 20},
-      {"offset_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
+      {"fits_on_one_line_in_the_rectangle", "hello", kWrap, {{10, 5, "hello"}}, 20, {10, 5, 110, 200}},
       // "hello world" is 11 characters: the break is before "world"; the blank that fits stays on the left-aligned
       // line. Exactly 10 characters fit and the 11th is the blank: it is dropped, but only one of two.
       {"wraps_before_the_word_that_passes", "hello world", kWrap, {{0, 0, "hello "}, {0, 20, "world"}}, 40},
-      {"blank_at_the_edge_is_dropped", "abcdefghij klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, "klm"}}, 40},
       {"one_leading_blank_dropped", "abcdefghij  klm", kWrap, {{0, 0, "abcdefghij"}, {0, 20, " klm"}}, 40},
-      {"several_wraps", "aaa bbb ccc ddd eee", kWrap, {{0, 0, "aaa bbb "}, {0, 20, "ccc ddd "}, {0, 40, "eee"}},
-       60, {0, 0, 80, 200}},
-      {"long_word_broken_with_edit_control", "abcdefghijklmnopqrstuvwxy", kEdit,
-       {{0, 0, "abcdefghij"}, {0, 20, "klmnopqrst"}, {0, 40, "uvwxy"}}, 60},
       {"long_word_moves_to_its_own_line_first", "ab cdefghijklmno", kEdit,
        {{0, 0, "ab "}, {0, 20, "cdefghijkl"}, {0, 40, "mno"}}, 60},
       {"long_word_kept_whole", "abcdefghijklmnop qr", kWrap, {{0, 0, "abcdefghijklmnop"}, {0, 20, "qr"}}, 40},
-      {"one_character_per_line", "abc", kEdit, {{0, 0, "a"}, {0, 20, "b"}, {0, 40, "c"}}, 60, {0, 0, 5, 200}},
       {"cr_lf_lf_and_cr_break_lines", "one\r\ntwo\nthree\rfour", kWrap,
        {{0, 0, "one"}, {0, 20, "two"}, {0, 40, "three"}, {0, 60, "four"}}, 80},
       {"lf_cr_is_one_break", "one\n\rtwo", kWrap, {{0, 0, "one"}, {0, 20, "two"}}, 40},
       {"empty_line_between", "a\r\n\r\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
-      {"double_lf_is_two_breaks", "a\n\nb", kWrap, {{0, 0, "a"}, {0, 40, "b"}}, 60},
       {"trailing_break_adds_no_line", "a\r\n", kWrap, {{0, 0, "a"}}, 20},
-      {"wrapped_paragraphs", "hello world\r\nsecond one", kWrap,
-       {{0, 0, "hello "}, {0, 20, "world"}, {0, 40, "second one"}}, 60},
       // Height 50 is two and a half lines.
       {"edit_control_drops_partial_last_line", "1\n2\n3\n4", kEdit, {{0, 0, "1"}, {0, 20, "2"}}, 40, {0, 0, 100, 50}},
-      {"edit_control_keeps_line_ending_at_bottom", "1\n2\n3\n4", kEdit,
-       {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 60}},
       {"without_edit_control_partial_line_drawn", "1\n2\n3\n4", kWrap,
        {{0, 0, "1"}, {0, 20, "2"}, {0, 40, "3"}}, 60, {0, 0, 100, 50}},
-      {"first_line_always_laid_out", "1\n2", kEdit, {{0, 0, "1"}}, 20, {0, 0, 100, 10}},
-      {"prefix_removed", "&File", kDtWordBreak, {{0, 0, "File"}}, 20},
-      {"double_prefix_is_ampersand", "a&&b", kDtWordBreak, {{0, 0, "a&b"}}, 20},
-      {"trailing_prefix_kept", "a&", kDtWordBreak, {{0, 0, "a&"}}, 20},
+      {"prefixes_removed_doubled_kept_once", "&F a&&b c&", kDtWordBreak, {{0, 0, "F a&b c&"}}, 20},
       {"no_prefix_keeps_ampersands", "&File && a&", kWrap, {{0, 0, "&File && a&"}}, 20, {0, 0, 200, 200}},
       // Prefixes are taken out before the line is measured: "&a&b&c&d&e&f&g&h&i&j" is 10 characters.
       {"prefixes_do_not_take_room", "&a&b&c&d&e&f&g&h&i&j", kDtWordBreak, {{0, 0, "abcdefghij"}}, 20},
       {"empty_text_draws_nothing", "", kWrap, {}, 20, {0, 0, 100, 100}},
       // A failed surface call ends the layout and answers 0: nothing more is drawn.
-      {"metrics_fail", "abc", kWrap, {}, 0, {0, 0, 100, 100}, {}, "GetTextMetricsA"},
       {"text_out_fails", "abc\ndef", kWrap, {{0, 0, "abc"}}, 0, {0, 0, 100, 100}, {}, "TextOutA"},
-      {"extent_fails", "hello world", kWrap, {}, 0, {0, 0, 100, 100}, {}, "GetTextExtentPoint32A"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

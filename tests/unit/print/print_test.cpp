@@ -1,5 +1,4 @@
-// The print job's report and geometry with scripted spooler results, so every failure path can be taken; the page
-// dispatch; and following the jobs after the spooler took them, on a clock the test moves.
+// The print job's report on scripted spooler results, its geometry, the page dispatch and following the jobs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../../harness/report_text.hpp"
 #include "core/print/job_follow.hpp"
 #include "pattern_page.hpp"
 #include "tab_no.hpp"
@@ -20,43 +20,36 @@ namespace {
 // The results the spooler gives, call by call; success once a list runs out.
 struct SpoolerScript { std::deque<int> startDoc, startPage, endPage, endDoc; };
 
-class ScriptedDevice final : public PrintDevice {
- public:
-  ScriptedDevice(RecordingSurface& surface, SpoolerScript script, std::vector<std::string>& calls)
-      : surface_(surface), script_(std::move(script)), calls_(calls) {}
-  Surface& Page() override { return surface_; }
-  int StartDocA(const char* name) override { return Call(std::string("StartDoc ") + name, script_.startDoc); }
-  int StartPage() override { return Call("StartPage", script_.startPage); }
-  int EndPage() override { return Call("EndPage", script_.endPage); }
-  int EndDoc() override { return Call("EndDoc", script_.endDoc); }
-
- private:
-  int Call(std::string name, std::deque<int>& results) {
-    calls_.push_back(std::move(name));
-    const int result = results.empty() ? 1 : results.front();
-    if (!results.empty()) results.pop_front();
-    return result;
-  }
-  RecordingSurface& surface_;
-  SpoolerScript script_;
-  std::vector<std::string>& calls_;
-};
-
-// The print dialog, accepted with a device or not.
+// The print dialog, accepted with a device or not; the device answers from the script.
 struct ScriptedTarget final : PrintTarget {
   bool accept = true;
   bool withDevice = true;
   RecordingDevice device;
   SpoolerScript script;
-  std::vector<std::string> calls;
+  std::string documentName;
   std::unique_ptr<RecordingSurface> surface;  // outlives the device, which the job deletes
 
+  struct Device final : PrintDevice {
+    explicit Device(ScriptedTarget& target) : t(target) {}
+    Surface& Page() override { return *t.surface; }
+    int StartDocA(const char* name) override { return t.documentName = name, Next(t.script.startDoc); }
+    int StartPage() override { return Next(t.script.startPage); }
+    int EndPage() override { return Next(t.script.endPage); }
+    int EndDoc() override { return Next(t.script.endDoc); }
+    static int Next(std::deque<int>& results) {
+      if (results.empty()) return 1;
+      const int result = results.front();
+      results.pop_front();
+      return result;
+    }
+    ScriptedTarget& t;
+  };
+
   PrintChoice Choose() override {
-    calls.push_back("PrintDlg");
     PrintChoice choice{.accepted = accept, .device = nullptr, .printerName = "Queue 7", .printerPort = "CUPS:Queue 7"};
     if (accept && withDevice) {
       surface = std::make_unique<RecordingSurface>(device);
-      choice.device = std::make_unique<ScriptedDevice>(*surface, script, calls);
+      choice.device = std::make_unique<Device>(*this);
     }
     return choice;
   }
@@ -72,9 +65,8 @@ struct Job {
   // The report after its header.
   std::string Run() {
     outcome = PrintEngine(host, target, {selection, settings});
-    const std::string header = "QORVEL Veltrim v2\r\n-------------------\r\n";
-    EXPECT_EQ(outcome.report.substr(0, header.size()), header);
-    return outcome.report.substr(std::min(header.size(), outcome.report.size()));
+    EXPECT_TRUE(outcome.report.starts_with(kReportHeader)) << outcome.report;
+    return outcome.report.substr(std::min(kReportHeader.size(), outcome.report.size()));
   }
 };
 
@@ -82,7 +74,6 @@ TEST(PrintReport, EndedByTheDialogWithTheTimeOfTheSinglePrecisionQuotient) {
   // A refused dialog counts its own time and names no printer; the report shows every digit of the float
   // (0.001f is not 0.001).
   const struct { bool accept, withDevice; std::deque<double> clock; std::string expected, printer, port; } cases[] = {
-      {false, false, {1000, 1250}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.25 seconds.", "", ""},
       {false, false, {0, 1}, "[x] PrintDlg()\r\n\r\nPrint Time: 0.001000000047497451305389404296875 seconds.", "", ""},
       {true, false, {0, 10, 110},
        "[v] PrintDlg()\r\n[x] pd.hDC\r\n\r\nPrint Time: 0.100000001490116119384765625 seconds.", "Queue 7",
@@ -104,19 +95,8 @@ TEST(PrintReport, TwoDocumentsOfThreePages) {
   job.settings.documents = 2;
   job.settings.pages = 3;
   job.host.clock = {0, 5000, 5500};  // the dialog's own time is not counted: the clock starts again after it
-  job.selection.currentTab = Tab::None;   // every page spooled blank, but started and ended
-  job.selection.bwTests.fill(1);
-  const std::string page = "[v] StartPage()\r\n[v] EndPage()\r\n";
-  const std::string document = "[v] StartDoc()\r\n" + page + page + page + "[v] EndDoc()\r\n";
-  EXPECT_EQ(job.Run(), "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + document + document + "\r\nPrint Time: 0.5 seconds.");
-  EXPECT_EQ(job.outcome.printerName, "Queue 7");
-  std::vector<std::string> calls = {"PrintDlg"};
-  for (int twice = 0; twice < 2; ++twice)
-    calls.insert(calls.end(), {"StartDoc QORVEL Veltrim v2", "StartPage", "EndPage", "StartPage", "EndPage",
-                               "StartPage", "EndPage", "EndDoc"});
-  EXPECT_EQ(job.target.calls, calls);
-  for (const Record& record : job.target.surface->Records())
-    EXPECT_TRUE(record.op == "GetDeviceCaps" || record.op == "GetTextMetricsA") << record;
+  EXPECT_EQ(job.Run(), "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + Documents(2, 3) + "\r\nPrint Time: 0.5 seconds.");
+  EXPECT_EQ(job.target.documentName, "QORVEL Veltrim v2");
 }
 
 TEST(PrintReport, SpoolerFailuresAreMarkedStepByStepAndTheJobGoesOn) {
@@ -133,23 +113,17 @@ TEST(PrintReport, SpoolerFailuresAreMarkedStepByStepAndTheJobGoesOn) {
       {1, 0, {{0}, {}, {}, {}}, "[v] StartDoc()\r\n[v] EndDoc()\r\n"},
       {1, 2, {{}, {}, {0, -1}, {0}},
        "[v] StartDoc()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[v] StartPage()\r\n[x] EndPage()\r\n[x] EndDoc()\r\n"},
-      {0, 3, {}, ""},
-      {2, 0, {}, "[v] StartDoc()\r\n[v] EndDoc()\r\n[v] StartDoc()\r\n[v] EndDoc()\r\n"},
   };
   for (const auto& c : cases) {
     Job job;
     job.settings.documents = c.docs;
     job.settings.pages = c.pages;
     job.target.script = c.script;
-    const std::string report = job.Run();
-    const std::string prefix = "[v] PrintDlg()\r\n[v] pd.hDC\r\n";
-    EXPECT_EQ(report.substr(0, prefix.size()), prefix);
-    EXPECT_EQ(report.substr(prefix.size(), report.find("\r\nPrint Time: ") - prefix.size()), c.expected)
-        << c.docs << " documents of " << c.pages;
+    EXPECT_EQ(WithoutTime(job.Run()), "[v] PrintDlg()\r\n[v] pd.hDC\r\n" + c.expected) << c.docs << " x " << c.pages;
   }
 }
 
-TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
+TEST(PageGeometry, FromTheDeviceAndTheOffsetTowardZero) {
   // Integer quotients (see Skewed): 23 and 11, not 23.6 and 11.8; no millimetre sizes give 0, not a division by zero.
   const struct { RecordingDevice device; float x, y; } cases[] = {
       {Skewed(), 23, 11}, {Skewed().With(DeviceCap::HorzSize, 0).With(DeviceCap::VertSize, 0), 0, 0}};
@@ -159,9 +133,6 @@ TEST(PageGeometry, FromTheDeviceInTheOrderItIsAskedAndTheOffsetTowardZero) {
     // The line: tmHeight + tmExternalLeading + 2 of the default font.
     EXPECT_EQ(std::tuple(g.lineHeight, g.pageWidth, g.pageHeight, g.pxPerMmX, g.pxPerMmY),
               std::tuple(25 + 0 + 2, 4800, 3150, c.x, c.y));
-    std::vector<std::int64_t> asked;
-    for (const Record& record : surface.RecordsOf("GetDeviceCaps")) asked.push_back(record.args.at(0));
-    EXPECT_EQ(asked, (std::vector<std::int64_t>{8, 10, 10, 6, 8, 4}));
   }
   // The offset: 35.4 either way is 35, toward zero, not down; a typed offset past any page is held 2^22 units off it.
   for (const auto& [mm, factor, units] :
@@ -185,52 +156,25 @@ TEST(PageDispatch, PagesGetTheOffsetBoxThePrinterAndTheTimeAfreshEachPage) {
   EXPECT_EQ(job.host.factsRead, 2);
 }
 
-struct PageCase { const char* name; Tab tab; std::vector<int> items; int coverage = 50; };
-
-class EveryPage : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(EveryPage, DrawsAndDeletesAndDeselectsEveryObject) {
-  const PageCase& c = GetParam();
-  Page page;
-  for (const int item : c.items) page.Tick(c.tab, {item});
-  page.Set(JobNumber::Coverage, c.coverage).Set(JobNumber::DotCoverage, c.coverage).Draw(3);
-  const auto& records = page.dc.Records();
-  EXPECT_TRUE(std::any_of(records.begin(), records.end(), [](const Record& r) {
-    return r.op == "Rectangle" || r.op == "LineTo" || r.op == "DrawTextA";
-  })) << "a blank page";
-  EXPECT_EQ(page.dc.HygieneReport(), "");
-  for (const ObjectKind kind : {ObjectKind::Pen, ObjectKind::Brush, ObjectKind::Font})
-    EXPECT_TRUE(page.dc.Object(page.dc.Selected(kind))->stock);
-}
-
-std::vector<PageCase> AllPages() {
-  std::vector<PageCase> cases = {
-      {"BlackWhiteStacked", Tab::BlackWhite, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-      {"ColorStacked", Tab::Color, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-      {"CalibrationAllInks", Tab::Calibration, {0, 1, 2, 3, 4, 5, 6}}, {"Graph", Tab::Calibration, {7}},
-      {"CoverageHoles", Tab::Custom, {5}, 95},
-  };
-  for (int option = 0; option < kAdvancedOptions; ++option) cases.push_back({"Advanced", Tab::Advanced, {option}});
-  for (int item = 0; item < kCustomItems; ++item) cases.push_back({"Custom", Tab::Custom, {item}});
-  return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages, EveryPage, ::testing::ValuesIn(AllPages()), [](const auto& param) {
-  const PageCase& c = param.param;
-  return std::string(c.name) + (c.items.size() == 1 ? std::to_string(c.items[0]) : "");
-});
-
-TEST(PageDispatch, OutOfRangeSelectionsLeaveThePageBlank) {
-  for (const auto& [tab, option] : {std::pair{2, 15}, {2, -1}, {5, 0}, {7, 0}, {-1, 0}}) {
+// Every page draws something and leaves every object deleted and every selection restored.
+TEST(PageDispatch, EveryPageDrawsAndCleansUp) {
+  struct PageCase { Tab tab; std::vector<int> items; int coverage = 50; };
+  std::vector<PageCase> cases = {{Tab::BlackWhite, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                                 {Tab::Color, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+                                 {Tab::Calibration, {0, 1, 2, 3, 4, 5, 6}}, {Tab::Calibration, {7}},
+                                 {Tab::Custom, {5}, 95}};
+  for (int option = 0; option < kAdvancedOptions; ++option) cases.push_back({Tab::Advanced, {option}});
+  for (int item = 0; item < kCustomItems; ++item) cases.push_back({Tab::Custom, {item}});
+  for (const PageCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "tab " << TabIndex(c.tab) << ", first item " << c.items[0]);
     Page page;
-    page.selection.bwTests.fill(1);
-    page.selection.colorTests.fill(1);
-    page.selection.calibrationTests.fill(1);
-    page.selection.customTests.fill(1);
-    page.selection.currentTab = TabNo(tab);
-    page.selection.advancedOption = option;
-    page.Draw(10);
-    EXPECT_TRUE(page.dc.Records().empty()) << "tab " << tab << " option " << option << ":\n" << page.dc.Dump();
+    for (const int item : c.items) page.Tick(c.tab, {item});
+    page.Set(JobNumber::Coverage, c.coverage).Set(JobNumber::DotCoverage, c.coverage).Draw(3);
+    const auto& records = page.dc.Records();
+    EXPECT_TRUE(std::any_of(records.begin(), records.end(), [](const Record& r) {
+      return r.op == "Rectangle" || r.op == "LineTo" || r.op == "DrawTextA";
+    })) << "a blank page";
+    EXPECT_EQ(page.dc.HygieneReport(), "");
   }
 }
 
@@ -250,19 +194,14 @@ TEST(PageDispatch, AStandAlonePatternIsTheWholePage) {
 }
 
 TEST(PageDispatch, OffsetIsMillimetresOfTheHorizontalFactor) {
-  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230. The first line: the information block's, or the
-  // title of the Color and the Color Calibration pages.
+  // 23 units a horizontal millimetre, 11 a vertical one: 10 mm is 230. The first line is the page's title.
   const struct { Tab tab; int item, offsetMm, y; const char* text; } cases[] = {
-      {Tab::BlackWhite, 0, 10, 230, "QORVEL Veltrim Program - version 2 - www.qorvel.com    "},
-      {Tab::Color, 4, 10, 230, "QORVEL Veltrim Program - version 2 / Printer: Queue 7"},
       {Tab::Calibration, 0, 10, 230, "QORVEL Veltrim version 2 / Printer: Queue 7    "},
       {Tab::Color, 4, -3, -69, "QORVEL Veltrim Program - version 2 / Printer: Queue 7"},
-      {Tab::BlackWhite, 0, 0, 0, "QORVEL Veltrim Program - version 2 - www.qorvel.com    "},
   };
   for (const auto& c : cases) {
     Page page;
     page.Tick(c.tab, {c.item}).Draw(c.offsetMm);
-    EXPECT_EQ(page.geometry.offsetY, c.y);
     const auto texts = page.dc.RecordsOf("TextOutA");
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0], (Record{"TextOutA", {0, c.y}, c.text, 1}));

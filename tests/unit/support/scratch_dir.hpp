@@ -14,6 +14,7 @@ class ScratchDir {
  public:
   ScratchDir() { std::filesystem::create_directories(dir_); std::filesystem::current_path(dir_); }
   ~ScratchDir() { std::filesystem::current_path(previous_); std::filesystem::remove_all(dir_); }
+  const std::filesystem::path& Path() const { return dir_; }
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   // `bytes` as the file `name` in the directory; answers its path.

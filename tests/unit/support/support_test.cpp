@@ -1,5 +1,4 @@
-// The support code: growing strings, number text, the placeholder formatter, whole-file reads and replacing writes,
-// and the bitmap decoder: its size limit, and its own loop for plain bitmaps held to the library's pixels.
+// The support code: growing strings, number text, the formatter, whole-file reads and writes, the bitmap decoder.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -10,8 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
-#include <set>
 #include <stdexcept>
 #include <tuple>
 
@@ -29,36 +26,14 @@ namespace {
 using test::FileText;
 using test::ScratchDir;
 
-TEST(DynString, GrowsByWholeQuantaAndNeverShrinks) {
-  const DynString empty;
-  ASSERT_EQ(std::pair(empty.Length(), empty.Capacity()), std::pair(0, 32768));
-  EXPECT_TRUE(std::all_of(empty.Data(), empty.Data() + 32768, [](char c) { return c == '\0'; }));
-  for (const int length : {32767, 32768}) {
-    DynString s;
-    const std::string text(static_cast<std::size_t>(length), 'a');
-    s.Assign(text.c_str());
-    const int growths = length / 32768;
-    EXPECT_EQ(std::tuple(s.Capacity(), s.Reallocations(), s.View(), s.Data()[length]),
-              std::tuple(32768 * (1 + growths), growths, text, '\0'));
-  }
-  // Appending fills the block to its last byte, then carries the text over into the next size.
+TEST(DynString, FillsABlockToItsLastByteThenGrowsAndCopesWithItsOwnText) {
   DynString s;
   const std::string head(100, 'h'), fill(32667, 'f');
   s.Assign(head.c_str()).Append(fill.c_str()).Append(nullptr);
-  EXPECT_EQ(std::tuple(s.Length(), s.Capacity(), s.Reallocations()), std::tuple(32767, 32768, 0));
+  EXPECT_EQ(std::tuple(s.Length(), s.Capacity(), s.Data()[32767]), std::tuple(32767, 32768, '\0'));
   s.Append("!");
-  EXPECT_EQ(std::tuple(s.View(), s.Capacity(), s.Reallocations()), std::tuple(head + fill + "!", 65536, 1));
-  s.Clear();
-  EXPECT_EQ(std::pair(s.View(), s.Capacity()), std::pair(std::string_view(), 65536));
-  EXPECT_EQ(DynString::CapacityFor(32769), 65536);
-  EXPECT_EQ(DynString::CapacityFor(DynString::kMaxCapacity), DynString::kMaxCapacity);
+  EXPECT_EQ(std::pair(std::string(s.View()), s.Capacity()), std::pair(head + fill + "!", 65536));
   EXPECT_THROW(DynString::CapacityFor(std::int64_t{DynString::kMaxCapacity} + 1), std::length_error);
-}
-
-TEST(DynString, AppendsNumbersAndItsOwnText) {
-  DynString s;
-  s.Append("[").AppendNumber(-1000).Append("|").AppendNumber(0).Append("|").AppendNumber(INT32_MIN);
-  EXPECT_EQ(std::pair(s.View(), s.Length()), std::pair(std::string_view("[-1000|0|-2147483648"), 20));
   const std::string half(20000, 'q');
   s.Assign(half.c_str());
   s.Append(s.Data());  // the source lies in the block being replaced
@@ -67,47 +42,21 @@ TEST(DynString, AppendsNumbersAndItsOwnText) {
   EXPECT_STREQ(s.Data(), "qqqqq");
 }
 
-TEST(CopyOut, CopiesTextAndOneNulOrCutsToABoundedBlock) {
-  char dest[8];
-  for (const char* src : {static_cast<const char*>(nullptr), "", "abc"}) {
-    std::fill(std::begin(dest), std::end(dest), 'Z');
-    CopyOut(dest, src);
-    const std::string text = src ? src : "";
-    EXPECT_EQ(std::string(dest, text.size() + 2), text + std::string("\0Z", 2));
-  }
-  std::fill(std::begin(dest), std::end(dest), 'Z');
-  EXPECT_EQ(CopyOut(std::span<char>(dest, 4), "abcdef"), 3u);
-  EXPECT_EQ(std::string(dest, 6), std::string("abc\0ZZ", 6));
-}
-
-TEST(NumberText, IntToTextSignedInDecimalUnsignedOtherwise) {
-  struct Case { std::int32_t value; int radix; const char* text; };
-  for (const Case& c : {Case{0, 10, "0"}, {INT32_MAX, 10, "2147483647"}, {INT32_MIN, 10, "-2147483648"},
-                        {255, 16, "ff"}, {-1, 16, "ffffffff"}, {INT32_MIN, 16, "80000000"}, {-71, 36, "1z141x5"}})
-    EXPECT_EQ(IntToText(c.value, c.radix), c.text) << c.value << " radix " << c.radix;
-  EXPECT_THROW(IntToText(1, 1), std::invalid_argument);
-  EXPECT_THROW(IntToText(1, 37), std::invalid_argument);
-}
-
-TEST(NumberText, TextToIntReadsLikeAtoiAndSaturates) {
+TEST(NumberText, IntToTextAndTextToIntLikeAtoiSaturating) {
+  for (const auto& [value, text] : {std::pair{0, "0"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}})
+    EXPECT_EQ(IntToText(value), text);
   struct Case { const char* text; std::int32_t value; };
-  for (const Case& c : {Case{"12/", 12}, {"/", 0}, {" 7", 7}, {nullptr, 0}, {"", 0}, {"\t\r\n\v\f-42x", -42},
-                        {"+5", 5}, {"- 5", 0}, {"+-5", 0}, {"-2147483648", INT32_MIN}, {"2147483648", INT32_MAX},
-                        {"-2147483649", INT32_MIN}, {"99999999999999999999", INT32_MAX}})
+  for (const Case& c : {Case{"12/", 12}, {"/", 0}, {nullptr, 0}, {"\t\r\n\v\f-42x", -42}, {"+5", 5}, {"- 5", 0},
+                        {"2147483648", INT32_MAX}, {"-99999999999999999999", INT32_MIN}})
     EXPECT_EQ(TextToInt(c.text), c.value) << (c.text ? c.text : "(null)");
 }
 
 TEST(NumberText, FloatToTextSignificantDigitsLikeGcvt) {
-  constexpr double inf = std::numeric_limits<double>::infinity();
-  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
   struct Case { double value; int digits; const char* text; };
   const Case cases[] = {
-      {0.5, 8, "0.5"}, {1.0, 8, "1"}, {100.0, 8, "100"}, {0.0001, 8, "0.0001"}, {1e-5, 8, "1e-05"},
-      {-1.5e10, 8, "-1.5e+10"}, {12345678.0, 8, "12345678"}, {123456789.0, 8, "1.2345679e+08"}, {9.99999999, 8, "10"},
-      // Rounded from the exact binary value (0.1499999999999999944...); many digits show that value.
-      {0.15, 1, "0.1"}, {3.7, 0, "4"}, {3.7, -5, "4"}, {1e23, 100, "99999999999999991611392"},
-      {static_cast<double>(0.1f), 100, "0.100000001490116119384765625"},
-      {-0.0, 8, "0"}, {inf, 8, "inf"}, {-inf, 8, "-inf"}, {nan, 8, "nan"}, {-nan, 8, "nan"},
+      {0.5, 8, "0.5"}, {100.0, 8, "100"}, {0.0001, 8, "0.0001"}, {1e-5, 8, "1e-05"}, {-1.5e10, 8, "-1.5e+10"},
+      {123456789.0, 8, "1.2345679e+08"}, {9.99999999, 8, "10"}, {3.7, 0, "4"},
+      {0.15, 1, "0.1"},  // rounded from the exact binary value, 0.1499999999999999944...
   };
   for (const Case& c : cases) EXPECT_EQ(FloatToText(c.value, c.digits), c.text) << c.text << " digits " << c.digits;
 }
@@ -124,8 +73,6 @@ TEST(FormatMessageText, ExpandsPlaceholdersAndClosesWithTwoNuls) {
       {"?? a?xb ?S???s end?", {"x"}, "? axb S?x end"},
       {"[?s][?n] ?d ?f", {nullptr, 3, 0.5, 123456789.0}, "[][3] 0.5 1.2345679e+08"},
       {"?c?c?c", {'A', 0x142, 0x100}, std::string("AB\0", 3)},
-      {"mailto:?s??subject=[?D]<?D> ?s&body=?s?s", {"a@b.c", 7, 0x1F, "Hi", "l1 ", "l2"},
-       "mailto:a@b.c?subject=[0x00000007]<0x0000001F> Hi&body=l1 l2"},
       // More placeholders than arguments: numbers read 0, texts read null.
       {"?n|?s|?d|?B|?b|?D", {}, "0||0|FALSE|false|0x00000000"},
       // Wrong kinds are converted rather than misread.
@@ -134,89 +81,28 @@ TEST(FormatMessageText, ExpandsPlaceholdersAndClosesWithTwoNuls) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(Closed(FormatMessageTextArgs(c.format, c.args)), c.text + std::string(2, '\0')) << c.text.substr(0, 30);
-  const std::string name = "Printer";  // the variadic form takes its arguments in order
-  EXPECT_EQ(Closed(FormatMessageText("?s has ?n pages at ?d, ?c", name.c_str(), 12L, 0.25, 'Z')),
-            std::string("Printer has 12 pages at 0.25, Z\0\0", 33));
-  EXPECT_EQ(Closed(FormatMessageText("")), std::string(2, '\0'));
+  EXPECT_EQ(Closed(FormatMessageText("?s has ?n pages at ?d", "Printer", 12L, 0.25)),
+            std::string("Printer has 12 pages at 0.25\0\0", 30)) << "the variadic form takes its arguments in order";
 }
 
-TEST(FormatMessageText, EstimateAddsAFixedAllowancePerPlaceholder) {
-  struct Case { const char* format; std::size_t estimate; };
-  const Case cases[] = {
-      {nullptr, 0}, {"?n?f?d?s", 8 + 15 + 15 + 25 + 10240}, {"?D?W?B?b?c??", 12 + 10 + 6 + 4 + 4 + 1 + 1},
-      // Letters outside '?'..'s' and unknown ones inside it add nothing.
-      {"?x?>?A?t?", 9},
-      // The letter after "?" is skipped: "??s" is "??" then a plain "s".
-      {"??s", 3 + 1}, {"???s", 4 + 1 + 10240},
-  };
-  for (const Case& c : cases) EXPECT_EQ(EstimateFormatSize(c.format), c.estimate) << (c.format ? c.format : "(null)");
-}
-
-TEST(FileHelpers, ShortMissingOrUnreadablePathsAreRefused) {
+// The callers pass the text's length; a shorter file replaces a longer one whole.
+TEST(FileHelpers, ReplacingWriteTakesTheLengthAndLoadReadsEveryByteBack) {
   const ScratchDir dir;
-  std::array<char, 128> block{};
-  std::int32_t read = -1;
-  for (const char* path : {static_cast<const char*>(nullptr), "", "abc"}) {
-    EXPECT_EQ(LoadWholeFile(path, block, read), 0);
-    EXPECT_EQ(std::pair(std::string(block.data()), read), std::pair(std::string(kInvalidPathText), 0));
-  }
-  EXPECT_STREQ(kInvalidPathText, "#ERROR: invalid file path (less than 4 characters)!");
-  block.fill('Z');  // the error text is cut to a tiny block, NUL included
-  EXPECT_EQ(LoadWholeFile("abc", std::span<char>(block.data(), 10), read), 0);
-  EXPECT_EQ(std::string(block.data(), 11), std::string("#ERROR: i\0Z", 11));
-  for (const std::string& path : {dir.Path("missing.txt"), dir.Path("")}) {  // a missing file, a directory
-    EXPECT_EQ(LoadWholeFile(path.c_str(), block, read), 0);
-    EXPECT_EQ(QueryFileSize(path.c_str()), std::nullopt);
-  }
-  EXPECT_STREQ(block.data(), "#ERROR: this file does not exist!");
-  ScratchDir::Put(dir.Path("keep.txt"), "kept");
-  for (const int mode : {0, 1})
-    for (const char* path : {"abc", static_cast<const char*>(nullptr), "no_such_dir/file.txt"})
-      EXPECT_EQ(WriteTextFile(path, "x", -1, mode), 0) << (path ? path : "(null)") << " mode " << mode;
-  EXPECT_EQ(WriteTextFile(dir.Path("keep.txt").c_str(), "x", -1, 2), 0);
-  EXPECT_EQ(FileText(dir.Path("keep.txt")), "kept");
-  EXPECT_EQ(FileText(dir.Path("abc")), "") << "nothing written";
-  EXPECT_EQ(WriteTextFile("abcd", "x", -1, 1), 1) << "four characters are enough";
-}
-
-TEST(FileHelpers, WriteAppendsAfterTheOldBytesAndLoadReadsThemBack) {
-  const ScratchDir dir;
-  struct Case { const char* text; std::int32_t length; int mode; std::string bytes; };
-  const Case cases[] = {
-      {"10/20/", -1, 1, "10/20/"}, {"10/20/", -5, 1, "10/20"}, {"10/20/", 2, 1, "10"},
-      {"ab", 5, 1, std::string("ab\0\0\0", 5)},  // padded with zero bytes
-      {nullptr, 2, 1, std::string(2, '\0')}, {"old", 0, 1, ""},
-      {"b", -1, 0, "previous contents" "b"}, {"z", 2, 0, std::string("previous contents" "z\0", 19)},
-  };
   const std::string path = dir.Path("out.bin");
   std::array<char, 128> block{};
   std::int32_t read = -1;
-  for (const Case& c : cases) {
+  for (const auto& [text, length, bytes] : {std::tuple{"10/20/", 2, "10"}, {"old", 0, ""}}) {
     ScratchDir::Put(path, "previous contents");
-    ASSERT_EQ(WriteTextFile(path.c_str(), c.text, c.length, c.mode), 1);
-    EXPECT_EQ(QueryFileSize(path.c_str()), static_cast<std::int64_t>(c.bytes.size()));
+    ASSERT_EQ(WriteTextFile(path.c_str(), text, length, 1), 1);
     block.fill('Z');
     ASSERT_EQ(LoadWholeFile(path.c_str(), block, read), 1);
-    EXPECT_EQ(std::string(block.data(), c.bytes.size() + 1), c.bytes + "Z") << "no NUL added";
-    EXPECT_EQ(read, static_cast<std::int32_t>(c.bytes.size()));
+    EXPECT_EQ(std::string(block.data(), read + 1), std::string(bytes) + "Z") << "no NUL added";
   }
-  ScratchDir::Put(path, std::string(100, 'L'));  // larger than the block: not read at all
-  block.fill('Z');
-  EXPECT_EQ(LoadWholeFile(path.c_str(), std::span<char>(block.data(), 99), read), 0);
-  EXPECT_EQ(std::pair(std::string(block.data(), block.size()), read), std::pair(std::string(block.size(), 'Z'), 0));
-  EXPECT_EQ(LoadWholeFile(path.c_str(), std::span<char>(block.data(), 100), read), 1);
-  EXPECT_EQ(read, 100);
 }
 
 TEST(FileHelpers, AFailedReplacingWriteLeavesTheOldFileAndNoTemporary) {
   const ScratchDir dir;
   const std::string path = dir.Path("config.qrv"), folder = dir.Path("folder.qrv");
-  const auto names = [&] {
-    std::set<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
-      found.insert(entry.path().filename().string());
-    return found;
-  };
   ScratchDir::Put(path, "10/20/30/40/50/60/70/");
 #ifndef _WIN32
   // A file size limit stops the write part way, as a full disk would.
@@ -234,25 +120,8 @@ TEST(FileHelpers, AFailedReplacingWriteLeavesTheOldFileAndNoTemporary) {
   std::filesystem::create_directory(folder);  // written whole, but nothing can replace a folder
   EXPECT_EQ(WriteTextFile(folder.c_str(), "x", -1, 1), 0);
   EXPECT_TRUE(std::filesystem::is_directory(folder));
-  EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"})) << "no temporary file is left";
   ASSERT_EQ(WriteTextFile(path.c_str(), "1/", -1, 1), 1);
-  EXPECT_EQ(FileText(path), "1/");
-  EXPECT_EQ(names(), (std::set<std::string>{"config.qrv", "folder.qrv"}));
-}
-
-// The limit holds for bitmaps stored either way up: a top-down header gives its height negative.
-TEST(BitmapBytes, PixelLimitHoldsBothWaysUp) {
-  struct Case { int width, height; bool topDown; std::int64_t limit; bool decoded; };
-  for (const Case& c : {Case{8, 6, false, 48, true}, Case{8, 6, true, 48, true}, Case{8, 7, false, 48, false},
-                        Case{8, 7, true, 48, false}, Case{2, 2177, true, 4096, false}}) {
-    const std::vector<std::uint32_t> rgb(static_cast<std::size_t>(c.width) * c.height, 0x123456);
-    const std::vector<std::uint8_t> file = test::BmpBytes(c.width, c.height, rgb, c.topDown);
-    const auto bitmap = DecodeBitmapBytes(std::span(reinterpret_cast<const char*>(file.data()), file.size()), c.limit);
-    ASSERT_EQ(bitmap.has_value(), c.decoded) << c.width << " x " << c.height << (c.topDown ? " top-down" : "");
-    if (bitmap) {
-      EXPECT_EQ(std::tuple(bitmap->width, bitmap->height, bitmap->Pixels()[0]), std::tuple(c.width, c.height, 0x123456u));
-    }
-  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")), {}), 2) << "no temporary file is left";
 }
 
 // `file` (a BmpBytes file) with a header of `headerSize` bytes, `gap` bytes between it and the pixels, and `bits`
@@ -269,17 +138,13 @@ std::vector<std::uint8_t> Reshaped(std::vector<std::uint8_t> file, std::uint32_t
   return file;
 }
 
-// Plain bitmaps go through a loop of ours, the rest through the library; from bytes or a file (one past the loop's 256
-// KB pieces too) the pixels must be the library's for padded rows, both row orders, each header size the loop takes, a
-// gap before the pixels (refused), truncation (missing bytes read as 0) and another bit count.
+// Plain bitmaps go through a loop of ours (the file in 256 KB pieces), the rest through the library: the pixels must be
+// the library's, rows padded or top-down, truncated (read as 0), a larger header, a gap or another bit count.
 TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
   struct Case { int width, height; bool topDown; std::uint32_t headerSize, gap; std::uint16_t bits; std::size_t cut; };
   const Case cases[] = {
-      {1, 3, false, 40, 0, 24, 0},    {2, 3, true, 40, 0, 24, 0},   {3, 2, false, 56, 0, 24, 0},
-      {5, 4, true, 108, 0, 24, 0},    {7, 5, false, 124, 0, 24, 0}, {4, 4, false, 40, 1, 24, 0},
-      {5, 3, false, 108, 2, 24, 0},   {5, 3, false, 40, 0, 24, 2},  {5, 3, true, 40, 0, 24, 7},
-      {6, 3, false, 40, 0, 32, 0},
-      {300, 301, false, 40, 0, 24, 0}, {301, 300, true, 124, 0, 24, 1},
+      {1, 3, false, 40, 0, 24, 0}, {4, 4, false, 40, 1, 24, 0}, {5, 3, true, 40, 0, 24, 7}, {6, 3, false, 40, 0, 32, 0},
+      {301, 300, true, 124, 0, 24, 1},
   };
   const ScratchDir dir;
   for (const Case& c : cases) {
@@ -291,9 +156,7 @@ TEST(BitmapBytes, PlainBitmapsDecodeToTheLibrarysPixels) {
     const std::string path = dir.Path("picture.bmp");
     ScratchDir::Put(path, std::string(bytes.begin(), bytes.end()));
     const auto library = DecodeBitmapBytesByLibrary(bytes);
-    const std::string where = std::to_string(c.width) + " x " + std::to_string(c.height) + ", header " +
-                              std::to_string(c.headerSize) + ", gap " + std::to_string(c.gap) + ", cut " +
-                              std::to_string(c.cut) + ", " + std::to_string(c.bits) + " bits";
+    const std::string where = std::to_string(c.width) + " x " + std::to_string(c.height);
     // 32 bits a pixel read back as other pixels; the library refuses a gap before the pixels.
     ASSERT_EQ(library.has_value(), c.gap == 0) << where;
     if (library && c.bits == 24 && c.cut == 0) {
