@@ -19,6 +19,9 @@ packages=(
   wine wine64 xvfb xauth x11-utils
   cups cups-daemon cups-client cups-filters cups-common   # cups alone ships cups-driverd (lpadmin -m drv:///...)
   ghostscript poppler-utils imagemagick time
+  # IPP Everywhere printers for tests (ippeveprinter), advertised by a DNS-SD
+  # daemon of their own inside a loopback-only network namespace
+  cups-ipp-utils avahi-daemon dbus-daemon iproute2 util-linux
   locales                                  # localedef: the wine fixture's Cyrillic locale (code page 1251)
 )
 
