@@ -1,5 +1,5 @@
 // Printing straight to an IPP printer, without a queue: one job a document, in PDF when the printer takes it, else
-// in PWG raster at a resolution it lists, laid out on its default paper and margins (Letter, 6.35 mm); and the
+// in PWG or Apple raster at a resolution it lists, laid out on its default paper and margins (Letter, 6.35 mm); and the
 // failures of a printer that does not answer or a URI that names none.
 #include <cups/raster.h>
 #include <fcntl.h>
@@ -57,41 +57,48 @@ TEST_F(IppPrint, PdfPrinterGetsAPdfJobADocument) {
     EXPECT_EQ(AnyDark(page, x, y, x + 1, y + 1), inked) << x << "," << y;
 }
 
-// A printer without PDF gets PWG raster through libcups at its default 600 dpi, greyscale, sheet Letter.
-TEST_F(IppPrint, RasterOnlyPrinterGetsPwgRaster) {
-  IppTestPrinter printer("Veltrim PWG", 8631, {"-k", "-c", "/bin/true"}, dir_.Path() / "spool");
-  const auto run = PrintBlackPages(printer.Uri(), "1");
-  ASSERT_EQ(run.exitCode, 0) << run.out << run.err << printer.Log();
-  const auto pwg = Kept(printer, ".pwg");
-  ASSERT_EQ(pwg.size(), 1u) << printer.Log();
+// A printer without PDF gets raster through libcups at its default 600 dpi, greyscale, sheet Letter: PWG raster,
+// or Apple raster when it takes only that.
+TEST_F(IppPrint, RasterOnlyPrintersGetRaster) {
+  for (const auto& [formats, extension] : {std::pair<std::vector<std::string>, std::string>{{}, ".pwg"},
+                                           {{"-f", "image/urf"}, ".urf"}}) {
+    SCOPED_TRACE(extension);
+    std::vector<std::string> options{"-k", "-c", "/bin/true"};
+    options.insert(options.end(), formats.begin(), formats.end());
+    IppTestPrinter printer("Veltrim Raster", 8631, options, dir_.Path() / ("spool" + extension));
+    const auto run = PrintBlackPages(printer.Uri(), "1");
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err << printer.Log();
+    const auto kept = Kept(printer, extension);
+    ASSERT_EQ(kept.size(), 1u) << printer.Log();
 
-  const int fd = open(pwg[0].c_str(), O_RDONLY);
-  ASSERT_GE(fd, 0);
-  cups_raster_t* raster = cupsRasterOpen(fd, CUPS_RASTER_READ);
-  ASSERT_NE(raster, nullptr);
-  cups_page_header2_t header{};
-  ASSERT_TRUE(cupsRasterReadHeader2(raster, &header));
-  EXPECT_EQ(header.HWResolution[0], 600u);
-  EXPECT_EQ(header.HWResolution[1], 600u);
-  EXPECT_EQ(header.cupsWidth, 5100u);  // 8.5 x 11 in at 600 dpi
-  EXPECT_EQ(header.cupsHeight, 6600u);
-  EXPECT_EQ(header.cupsColorSpace, CUPS_CSPACE_SW);
-  ASSERT_EQ(header.cupsBitsPerPixel, 8u);
-  std::vector<unsigned char> row(header.cupsBytesPerLine), middle, top;
-  for (unsigned y = 0; y < header.cupsHeight; ++y) {
-    ASSERT_EQ(cupsRasterReadPixels(raster, row.data(), header.cupsBytesPerLine), header.cupsBytesPerLine);
-    if (y == 71) top = row;  // 3 mm down, in the margin
-    if (y == 3300) middle = row;
+    const int fd = open(kept[0].c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    cups_raster_t* raster = cupsRasterOpen(fd, CUPS_RASTER_READ);
+    ASSERT_NE(raster, nullptr);
+    cups_page_header2_t header{};
+    ASSERT_TRUE(cupsRasterReadHeader2(raster, &header));
+    EXPECT_EQ(header.HWResolution[0], 600u);
+    EXPECT_EQ(header.HWResolution[1], 600u);
+    EXPECT_EQ(header.cupsWidth, 5100u);  // 8.5 x 11 in at 600 dpi
+    EXPECT_EQ(header.cupsHeight, 6600u);
+    EXPECT_EQ(header.cupsColorSpace, CUPS_CSPACE_SW);
+    ASSERT_EQ(header.cupsBitsPerPixel, 8u);
+    std::vector<unsigned char> row(header.cupsBytesPerLine), middle, top;
+    for (unsigned y = 0; y < header.cupsHeight; ++y) {
+      ASSERT_EQ(cupsRasterReadPixels(raster, row.data(), header.cupsBytesPerLine), header.cupsBytesPerLine);
+      if (y == 71) top = row;  // 3 mm down, in the margin
+      if (y == 3300) middle = row;
+    }
+    EXPECT_FALSE(cupsRasterReadHeader2(raster, &header)) << "one page";
+    cupsRasterClose(raster);
+    close(fd);
+    // sgray: 0 is black. 3 mm is 71 dots, 10 mm 236, the 6.35 mm margin 150.
+    EXPECT_EQ(top[2550], 255);
+    EXPECT_EQ(middle[71], 255);
+    EXPECT_EQ(middle[236], 0);
+    EXPECT_EQ(middle[2550], 0);
+    EXPECT_EQ(middle[5100 - 71], 255);
   }
-  EXPECT_FALSE(cupsRasterReadHeader2(raster, &header)) << "one page";
-  cupsRasterClose(raster);
-  close(fd);
-  // sgray: 0 is black. 3 mm is 71 dots, 10 mm 236, the 6.35 mm margin 150.
-  EXPECT_EQ(top[2550], 255);
-  EXPECT_EQ(middle[71], 255);
-  EXPECT_EQ(middle[236], 0);
-  EXPECT_EQ(middle[2550], 0);
-  EXPECT_EQ(middle[5100 - 71], 255);
 }
 
 // Nothing listening, and a server without that printer: no printer chosen, one line on stderr, exit 1.
