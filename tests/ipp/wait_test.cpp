@@ -36,14 +36,19 @@ TEST_F(IppWait, AFailedJobEndsAbortedWithItsReason) {
       << run.out;
 }
 
-// The printer's command reports the tray empty and holds the job until the test lets it go (or a minute passed).
+// The printer's command reports the tray empty and holds the job until the test lets it go (or a minute passed);
+// veltrim jobs lists it, asked at the printer too.
 TEST_F(IppWait, AWaitingJobShowsThePrintersReasons) {
   const fs::path release = dir_.Path() / "release";
   const std::string hold = "echo 'STATE: +media-empty' >&2\nfor i in $(seq 600); do [ -e '" + release.string() +
                            "' ] && break; sleep 0.1; done\n";
   IppTestPrinter printer("Veltrim Empty", 8631, {"-c", Script("empty.sh", hold)}, dir_.Path() / "spool");
   const auto run = RunProcess({VELTRIM_CLI, "print", "--printer", printer.Uri(), "--wait", "3", "--json"});
+  const auto listed = RunProcess({VELTRIM_CLI, "jobs", "--printer", printer.Uri()});
   ScratchDir::Put(release.string(), "");
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  EXPECT_TRUE(std::regex_match(listed.out, std::regex("[0-9]+ pending QORVEL Veltrim v2 \\(job-printing[^)]*\\)\n")))
+      << listed.out;
   EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
   EXPECT_TRUE(std::regex_search(run.out, std::regex(",\"jobs\":\\[\\{\"document\":1,\"job\":[0-9]+,\"state\":\"pending\","
                                                     "\"reason\":\"job-printing[^\"]*\",\"impressions\":0,"

@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 
@@ -73,7 +74,44 @@ JobStatus IppJobWatcher::Query(int jobId) {
   return status;
 }
 
+namespace {
+
+// A printer's own Get-Jobs (not completed), each job then asked as --wait asks it.
+bool ListPrinterJobs(const std::string& uri, std::vector<CupsJobEntry>& jobs, FailureReason& why) {
+  const auto printer = CupsDestination::Find(uri, why);
+  if (!printer) return false;
+  static const char* const kWanted[] = {"job-id", "job-name"};
+  const OwnedIpp answer = printer->AskDevice(IPP_OP_GET_JOBS, kWanted);
+  if (!answer) {
+    why = printer->LastFailure();
+    return false;
+  }
+  // One job group a job, its attributes in any order; a nameless separator ends a group.
+  std::vector<std::pair<int, std::string>> listed;
+  bool newGroup = true;
+  for (ipp_attribute_t* attribute = ippFirstAttribute(answer.get()); attribute != nullptr;
+       attribute = ippNextAttribute(answer.get())) {
+    const char* name = ippGetName(attribute);
+    if (name == nullptr || ippGetGroupTag(attribute) != IPP_TAG_JOB) {
+      newGroup = true;
+      continue;
+    }
+    if (newGroup) listed.emplace_back(0, "");
+    newGroup = false;
+    if (std::strcmp(name, "job-id") == 0) listed.back().first = ippGetInteger(attribute, 0);
+    if (std::strcmp(name, "job-name") == 0)
+      if (const char* title = ippGetString(attribute, 0, nullptr)) listed.back().second = title;
+  }
+  IppJobWatcher watcher(uri);
+  for (auto& [id, title] : listed)
+    if (id > 0) jobs.push_back({id, std::move(title), watcher.Query(id)});
+  return true;
+}
+
+}  // namespace
+
 bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs, FailureReason& why) {
+  if (IsPrinterUri(printer)) return ListPrinterJobs(printer, jobs, why);
   cups_job_t* found = nullptr;
   const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &found, printer.c_str(), 0, CUPS_WHICHJOBS_ACTIVE);
   if (count < 0) {

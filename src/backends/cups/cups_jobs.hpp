@@ -36,8 +36,9 @@ struct CupsJobEntry {
   JobStatus status;
 };
 
-// False, with `why` set, when the scheduler cannot be asked or does not
-// know the printer.
+// A queue's jobs from the scheduler, a printer's (by its URI) from the
+// printer. False, with `why` set, when they cannot be asked or do not know
+// the printer.
 bool ListCupsJobs(const std::string& printer, std::vector<CupsJobEntry>& jobs, FailureReason& why);
 
 }  // namespace veltrim

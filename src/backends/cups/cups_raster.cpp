@@ -90,8 +90,7 @@ std::optional<CupsDocumentFormat> ChooseDocumentFormat(const CupsDestination& de
       }
     chosen = Nearest(Resolutions(supported("pwg-raster-document-resolution")), wanted);
   } else if (Lists(formats, kAppleRaster)) {
-    ipp_attribute_t* urf = cupsFindDestSupported(destination.Connection(), destination.Dest(), destination.Info(),
-                                                 "urf");
+    ipp_attribute_t* urf = supported("urf");
     format.mime = kAppleRaster;
     if (Lists(urf, "W8")) format.rasterType = "sgray_8";
     if (Lists(urf, "SRGB24") && (colour || format.rasterType.empty())) format.rasterType = "srgb_8";
