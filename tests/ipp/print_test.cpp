@@ -17,10 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A black page over the whole printable area: Advanced option 8 at 100 % coverage.
+// A black page over the whole printable area: Advanced option 8 at 100 % coverage. HOME is the test's folder, for
+// what libcups keeps of a printer's TLS credentials.
 ProcessResult PrintBlackPages(const std::string& printer, const std::string& documents) {
   return RunProcess({VELTRIM_CLI, "print", "--printer", printer, "--category", "advanced", "--option", "8",
-                     "--coverage", "100", "--docs", documents});
+                     "--coverage", "100", "--docs", documents},
+                    {{"HOME", std::filesystem::current_path().string()}});
 }
 
 // The documents the printer kept of type `extension` (with -c it also keeps its command's output).
@@ -36,11 +38,13 @@ class IppPrint : public ::testing::Test {
   ScratchDir dir_;
 };
 
-// Two documents are two PDF jobs; the page is Letter, inked inside the 6.35 mm margins and blank in them.
+// Two documents are two PDF jobs, here over TLS (ipps://); the page is Letter, inked inside the 6.35 mm margins and
+// blank in them.
 TEST_F(IppPrint, PdfPrinterGetsAPdfJobADocument) {
   IppTestPrinter printer("Veltrim PDF", 8631, {"-k", "-f", "application/pdf,image/pwg-raster", "-c", "/bin/true"},
                          dir_.Path() / "spool");
-  const auto run = PrintBlackPages(printer.Uri(), "2");
+  ASSERT_TRUE(printer.Uri().starts_with("ipp://"));
+  const auto run = PrintBlackPages("ipps://" + printer.Uri().substr(6), "2");
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err << printer.Log();
   EXPECT_EQ(WithoutTime(run.out), kPrinterChosen + Documents(2, 1));
   const auto pdfs = Kept(printer, ".pdf");
