@@ -46,14 +46,14 @@ TEST_F(IppWait, AWaitingJobShowsThePrintersReasons) {
   const auto run = RunProcess({VELTRIM_CLI, "print", "--printer", printer.Uri(), "--wait", "3", "--json"});
   const auto listed = RunProcess({VELTRIM_CLI, "jobs", "--printer", printer.Uri()});
   ScratchDir::Put(release.string(), "");
+  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+  EXPECT_TRUE(std::regex_search(run.out, std::regex(",\"jobs\":\\[\\{\"document\":1,\"job\":[0-9]+,"
+                                                    "\"state\":\"pending\",\"reason\":\"job-printing[^\"]*\","
+                                                    "\"impressions\":0,\"printerReasons\":\"media-empty-[a-z]+\",")))
+      << run.out;
   EXPECT_EQ(listed.exitCode, 0) << listed.err;
   EXPECT_TRUE(std::regex_match(listed.out, std::regex("[0-9]+ pending QORVEL Veltrim v2 \\(job-printing[^)]*\\)\n")))
       << listed.out;
-  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
-  EXPECT_TRUE(std::regex_search(run.out, std::regex(",\"jobs\":\\[\\{\"document\":1,\"job\":[0-9]+,\"state\":\"pending\","
-                                                    "\"reason\":\"job-printing[^\"]*\",\"impressions\":0,"
-                                                    "\"printerReasons\":\"media-empty-[a-z]+\",")))
-      << run.out;
 }
 
 }  // namespace

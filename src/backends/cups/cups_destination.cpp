@@ -242,7 +242,8 @@ CupsJob::~CupsJob() {
 
 bool CupsJob::Write(const unsigned char* data, std::size_t length) {
   if (!Started() || failed_) return false;
-  if (cupsWriteRequestData(destination_.Connection(), reinterpret_cast<const char*>(data), length) != HTTP_STATUS_CONTINUE) {
+  if (cupsWriteRequestData(destination_.Connection(), reinterpret_cast<const char*>(data), length) !=
+      HTTP_STATUS_CONTINUE) {
     failed_ = true;
     failure_ = destination_.LastFailure();
   }
@@ -252,7 +253,8 @@ bool CupsJob::Write(const unsigned char* data, std::size_t length) {
 bool CupsJob::Finish() {
   if (!Started()) return false;
   documentOpen_ = false;
-  const ipp_status_t status = cupsFinishDestDocument(destination_.Connection(), destination_.Dest(), destination_.Info());
+  const ipp_status_t status =
+      cupsFinishDestDocument(destination_.Connection(), destination_.Dest(), destination_.Info());
   if (failed_ || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
     if (!failed_) failure_ = destination_.LastFailure();
     failed_ = true;

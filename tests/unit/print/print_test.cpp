@@ -253,7 +253,8 @@ TEST(JobFollow, EachJobIsAskedUntilItEndsOrTheTimeRunsOut) {
             "Document 3: job 13 held (job-hold-until-specified), still so after 1.0 seconds.\r\n");
   EXPECT_EQ(RunJson("R\r\n\"x\"", std::span(followed).first(1)),
             "{\"report\":\"R\\u000d\\u000a\\\"x\\\"\",\"jobs\":[{\"document\":1,\"job\":11,\"state\":\"completed\","
-            "\"reason\":\"job-completed-successfully\",\"impressions\":1,\"printerReasons\":\"media-low\",\"seconds\":0.2}]}");
+            "\"reason\":\"job-completed-successfully\",\"impressions\":1,\"printerReasons\":\"media-low\","
+            "\"seconds\":0.2}]}");
   EXPECT_EQ(JobSection({}), "\r\nJobs after the spooler:\r\nNo job was handed to a spooler.\r\n");
 }
 
