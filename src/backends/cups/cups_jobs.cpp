@@ -51,7 +51,7 @@ JobStatus IppJobWatcher::Query(int jobId) {
   if (!job) {
     if (printer_) why = printer_->LastFailure();
     printer_.reset();
-    return {JobState::Pending, "the printer does not answer for job " + std::to_string(jobId) + ": " + why.text};
+    return {JobState::Pending, "no answer for job " + std::to_string(jobId) + ": " + why.text};
   }
   JobStatus status;
   status.reason = IppKeywords(ippFindAttribute(job.get(), "job-state-reasons", IPP_TAG_KEYWORD));
