@@ -20,6 +20,19 @@ FailureReason WhyNoDestination(const std::string& name) {
   return CupsLastFailure();
 }
 
+// An option list of libcups, freed with its owner.
+struct CupsOptions {
+  cups_option_t* options = nullptr;
+  int count = 0;
+  CupsOptions() = default;
+  CupsOptions(const CupsOptions&) = delete;
+  CupsOptions& operator=(const CupsOptions&) = delete;
+  ~CupsOptions() { cupsFreeOptions(count, options); }
+  void Add(const std::string& name, const std::string& value) {
+    count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+  }
+};
+
 }  // namespace
 
 FailureReason CupsLastFailure() {
@@ -136,10 +149,13 @@ bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries) {
   return true;
 }
 
-CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, const char* format)
+CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, const char* format,
+                 const std::vector<std::pair<std::string, std::string>>& options)
     : destination_(destination) {
-  if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), &id_, title.c_str(), 0,
-                        nullptr) != IPP_STATUS_OK ||
+  CupsOptions list;
+  for (const auto& [name, value] : options) list.Add(name, value);
+  if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, destination.Dest(), destination.Info(), &id_, title.c_str(), list.count,
+                        list.options) != IPP_STATUS_OK ||
       id_ <= 0) {
     failure_ = CupsLastFailure();
     id_ = 0;

@@ -1,5 +1,7 @@
 #include "backends/cups/cups_print.hpp"
 
+#include "backends/cups/cups_job_attributes.hpp"
+
 namespace veltrim {
 namespace {
 
@@ -29,9 +31,11 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts) {
   return *caps;
 }
 
-CupsPrintDevice::CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps)
+CupsPrintDevice::CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
+                                 JobAttributes attributes)
     : destination_(std::move(destination)),
       caps_(caps),
+      attributes_(std::move(attributes)),
       // Measures the page before the first document; it never writes.
       pages_(std::make_unique<CairoPrintDevice>([](std::span<const unsigned char>) { return false; }, caps)) {}
 
@@ -59,7 +63,8 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   // A job for a stopped or refusing queue would wait unseen: the document
   // fails here, as the spooler's StartDoc does.
   if (!destination_->ReadyForJobs(failure_)) return kSpError;
-  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF);
+  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF,
+                                       JobOptions(attributes_));
   if (!job->Started()) {
     failure_ = job->Failure();
     return kSpError;
@@ -107,11 +112,22 @@ PrintChoice CupsPrintTarget::Choose() {
   PrintChoice choice;
   auto destination = CupsDestination::Find(name_, failure_);
   if (!destination) return choice;
-  const DeviceCaps caps = CapsOfDestination(destination->Facts());
+  // The asked values are checked here, once, as the dialog would refuse a
+  // setting the printer lacks: a refused run creates no job at all, rather
+  // than failing each document's job one by one.
+  if (const auto refusal = RefuseUnsupported(*destination, attributes_)) {
+    failure_ = *refusal;
+    return choice;
+  }
+  CupsDestinationFacts facts = destination->Facts();
+  for (const JobAttribute& attribute : attributes_)
+    if (const auto media = CupsMediaByName(*destination, attribute.keyword); media && attribute.name == "media")
+      facts.media = media;
+  const DeviceCaps caps = CapsOfDestination(facts);
   choice.accepted = true;
   choice.printerName = destination->Name();
   choice.printerPort = destination->Port();
-  choice.device = std::make_unique<CupsPrintDevice>(std::move(destination), caps);
+  choice.device = std::make_unique<CupsPrintDevice>(std::move(destination), caps, attributes_);
   return choice;
 }
 

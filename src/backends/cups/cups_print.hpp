@@ -8,6 +8,7 @@
 
 #include "backends/cairo/cairo_print_device.hpp"
 #include "backends/cups/cups_destination.hpp"
+#include "core/print/job_attributes.hpp"
 
 namespace veltrim {
 
@@ -17,7 +18,9 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts);
 
 class CupsPrintDevice final : public PrintDevice {
  public:
-  CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps);
+  // Every job is created with the `attributes` asked.
+  CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
+                  JobAttributes attributes = {});
   ~CupsPrintDevice() override;
 
   Surface& Page() override { return pages_->Page(); }
@@ -38,22 +41,26 @@ class CupsPrintDevice final : public PrintDevice {
 
   std::unique_ptr<CupsDestination> destination_;
   DeviceCaps caps_;
+  JobAttributes attributes_;
   std::unique_ptr<CupsJob> job_;             // the open document's job
   std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
   int lastJobId_ = 0;
   FailureReason failure_;
 };
 
-// A destination named by the user; a name the scheduler does not know is a
-// declined choice, as a cancelled print dialog would be.
+// A destination named by the user; a name the scheduler does not know, or
+// an asked attribute it does not list, is a declined choice, as a cancelled
+// print dialog would be. An asked media lays out the pages.
 class CupsPrintTarget final : public PrintTarget {
  public:
-  explicit CupsPrintTarget(std::string name) : name_(std::move(name)) {}
+  explicit CupsPrintTarget(std::string name, JobAttributes attributes = {})
+      : name_(std::move(name)), attributes_(std::move(attributes)) {}
   PrintChoice Choose() override;
   FailureReason LastFailure() const override { return failure_; }
 
  private:
   std::string name_;
+  JobAttributes attributes_;
   FailureReason failure_;
 };
 
