@@ -120,9 +120,10 @@ PrintChoice CupsPrintTarget::Choose() {
     return choice;
   }
   CupsDestinationFacts facts = destination->Facts();
-  for (const JobAttribute& attribute : attributes_)
-    if (const auto media = CupsMediaByName(*destination, attribute.keyword); media && attribute.name == "media")
-      facts.media = media;
+  for (const JobAttribute& attribute : attributes_) {
+    if (attribute.name != "media") continue;
+    if (const auto media = CupsMediaByName(*destination, attribute.keyword)) facts.media = media;
+  }
   const DeviceCaps caps = CapsOfDestination(facts);
   choice.accepted = true;
   choice.printerName = destination->Name();
