@@ -1,4 +1,5 @@
-// Linux: printers are CUPS destinations; files are drawn by Cairo.
+// Linux: printers are CUPS destinations, queues or IPP printers named by
+// their URI; files are drawn by Cairo.
 #include "cli/cli_targets.hpp"
 
 #include <cups/cups.h>
@@ -36,7 +37,10 @@ std::optional<PrinterInfo> ReadPrinterInfo(const std::string& name, FailureReaso
   return CupsPrinterInfo(name, why);
 }
 
-std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string&) { return std::make_unique<CupsJobWatcher>(); }
+std::unique_ptr<JobWatcher> MakeJobWatcher(const std::string& printer) {
+  if (IsPrinterUri(printer)) return std::make_unique<IppJobWatcher>(printer);
+  return std::make_unique<CupsJobWatcher>();
+}
 
 bool ListJobs(const std::string& printer, std::vector<JobEntry>& jobs, std::string& error) {
   std::vector<CupsJobEntry> found;

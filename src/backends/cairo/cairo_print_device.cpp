@@ -125,10 +125,55 @@ class VectorOutput final : public JobOutput {
   bool sinkFailed_ = false;
 };
 
-// PNG: a fresh image of the whole sheet per page, written when it ends.
-class PngOutput final : public JobOutput {
+// A fresh white image of the whole sheet per page, handed on when it ends.
+class ImageOutput : public JobOutput {
  public:
-  PngOutput(std::filesystem::path path, const DeviceCaps& caps) : path_(std::move(path)), caps_(caps) {}
+  explicit ImageOutput(const DeviceCaps& caps) : caps_(caps) {}
+
+  Target BeginPage() override {
+    image_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, caps_.physicalWidth, caps_.physicalHeight));
+    if (const cairo_status_t status = cairo_surface_status(image_.get()); status != CAIRO_STATUS_SUCCESS) {
+      Failed(status);
+      image_.reset();
+      return {};
+    }
+    CairoPtr paper(cairo_create(image_.get()));
+    cairo_set_source_rgb(paper.get(), 1, 1, 1);
+    cairo_paint(paper.get());
+    return {image_.get(), 1, 1, image_.get()};
+  }
+
+  bool EndPage(cairo_t* cr, int pageNumber) override {
+    const cairo_status_t status = image_ ? cairo_status(cr) : CAIRO_STATUS_NULL_POINTER;
+    bool ok = status == CAIRO_STATUS_SUCCESS;
+    if (ok) {
+      cairo_surface_flush(image_.get());
+      ok = Deliver(image_.get(), pageNumber);
+    } else {
+      Failed(status);
+    }
+    image_.reset();
+    failed_ = failed_ || !ok;
+    return ok;
+  }
+
+  bool Healthy() const override { return !failed_; }
+  bool Finish() override { return !failed_; }
+
+ protected:
+  // Hands the finished page on; false, with the failure noted, when it was not taken.
+  virtual bool Deliver(cairo_surface_t* image, int pageNumber) = 0;
+
+ private:
+  DeviceCaps caps_;
+  CairoSurfacePtr image_;
+  bool failed_ = false;
+};
+
+// PNG: each page written to its own file when it ends.
+class PngOutput final : public ImageOutput {
+ public:
+  PngOutput(std::filesystem::path path, const DeviceCaps& caps) : ImageOutput(caps), path_(std::move(path)) {}
 
   bool Open(const char*) override {
     // The pages are written later; a folder that cannot take them fails the
@@ -151,41 +196,33 @@ class PngOutput final : public JobOutput {
     return true;
   }
 
-  Target BeginPage() override {
-    image_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, caps_.physicalWidth, caps_.physicalHeight));
-    if (const cairo_status_t status = cairo_surface_status(image_.get()); status != CAIRO_STATUS_SUCCESS) {
-      Failed(status);
-      image_.reset();
-      return {};
-    }
-    CairoPtr paper(cairo_create(image_.get()));
-    cairo_set_source_rgb(paper.get(), 1, 1, 1);
-    cairo_paint(paper.get());
-    return {image_.get(), 1, 1, image_.get()};
+ protected:
+  bool Deliver(cairo_surface_t* image, int pageNumber) override {
+    errno = 0;
+    const cairo_status_t status = cairo_surface_write_to_png(image, PngPagePath(path_, pageNumber).c_str());
+    if (status != CAIRO_STATUS_SUCCESS) Failed(status);
+    return status == CAIRO_STATUS_SUCCESS;
   }
-
-  bool EndPage(cairo_t* cr, int pageNumber) override {
-    cairo_status_t status = image_ ? cairo_status(cr) : CAIRO_STATUS_NULL_POINTER;
-    if (status == CAIRO_STATUS_SUCCESS) {
-      cairo_surface_flush(image_.get());
-      errno = 0;
-      status = cairo_surface_write_to_png(image_.get(), PngPagePath(path_, pageNumber).c_str());
-    }
-    const bool ok = status == CAIRO_STATUS_SUCCESS;
-    if (!ok) Failed(status);
-    image_.reset();
-    failed_ = failed_ || !ok;
-    return ok;
-  }
-
-  bool Healthy() const override { return !failed_; }
-  bool Finish() override { return !failed_; }
 
  private:
   std::filesystem::path path_;
-  DeviceCaps caps_;
-  CairoSurfacePtr image_;
-  bool failed_ = false;
+};
+
+// Page images handed to a sink.
+class SinkImageOutput final : public ImageOutput {
+ public:
+  SinkImageOutput(PageImageSink sink, const DeviceCaps& caps) : ImageOutput(caps), sink_(std::move(sink)) {}
+  bool Open(const char*) override { return true; }
+
+ protected:
+  bool Deliver(cairo_surface_t* image, int) override {
+    if (sink_(image)) return true;
+    failure = {"the page's pixels were not taken"};
+    return false;
+  }
+
+ private:
+  PageImageSink sink_;
 };
 
 }  // namespace
@@ -205,6 +242,9 @@ CairoPrintDevice::CairoPrintDevice(ByteSink sink, const DeviceCaps& caps)
     : surface_(caps),
       output_(std::make_unique<cairo_detail::VectorOutput>(FileFormat::Pdf, std::filesystem::path(), std::move(sink),
                                                            caps)) {}
+
+CairoPrintDevice::CairoPrintDevice(PageImageSink sink, const DeviceCaps& caps)
+    : surface_(caps), output_(std::make_unique<cairo_detail::SinkImageOutput>(std::move(sink), caps)) {}
 
 CairoPrintDevice::~CairoPrintDevice() { FinishJob(); }
 

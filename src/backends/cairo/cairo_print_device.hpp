@@ -1,7 +1,8 @@
 #pragma once
 // Print devices drawn by Cairo: a job goes into one PDF or PostScript file,
-// one PNG file per page, or a PDF stream handed to a sink (what a CUPS
-// destination sends to the scheduler).
+// one PNG file per page, a PDF stream handed to a sink (what a CUPS
+// destination sends to the scheduler), or page images handed to a sink (what
+// becomes raster for a printer that takes no PDF).
 //
 // One device is one job. Every document and page of it lands in the same
 // output: two documents of three pages make a six-page PDF. Pages are
@@ -36,6 +37,9 @@ namespace veltrim {
 // Receives the bytes of a PDF stream in order; false stops the job with a
 // write error.
 using ByteSink = std::function<bool(std::span<const unsigned char>)>;
+// Receives each finished page as an RGB24 image of the whole sheet at the
+// device's resolution; false fails the page.
+using PageImageSink = std::function<bool(cairo_surface_t* page)>;
 
 namespace cairo_detail {
 class JobOutput;
@@ -47,6 +51,8 @@ class CairoPrintDevice final : public PrintDevice {
   CairoPrintDevice(FileFormat format, std::filesystem::path output, const DeviceCaps& caps);
   // A PDF job whose bytes go to `sink` as they are produced.
   CairoPrintDevice(ByteSink sink, const DeviceCaps& caps);
+  // A job whose pages go to `sink` as images, one at a time.
+  CairoPrintDevice(PageImageSink sink, const DeviceCaps& caps);
   ~CairoPrintDevice() override;
   CairoPrintDevice(const CairoPrintDevice&) = delete;
   CairoPrintDevice& operator=(const CairoPrintDevice&) = delete;

@@ -1,13 +1,16 @@
 #pragma once
-// A CUPS destination: found by name, its media, margins and resolution read
-// from the scheduler, and jobs streamed to it. What the scheduler does not
-// answer stays absent; nothing is invented.
+// A CUPS destination: a scheduler's queue found by name, or an IPP printer
+// reached straight at its ipp:// or ipps:// URI; its media, margins and
+// resolution read from whoever answers for it, and jobs streamed to it. What
+// is not answered stays absent; nothing is invented.
 
 #include <cups/cups.h>
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -25,8 +28,22 @@ struct CupsDestFree {
 struct CupsDinfoFree {
   void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
 };
+struct IppDelete {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+struct HttpClose {
+  void operator()(http_t* http) const { httpClose(http); }
+};
 using OwnedCupsDest = std::unique_ptr<cups_dest_t, CupsDestFree>;
 using OwnedCupsDinfo = std::unique_ptr<cups_dinfo_t, CupsDinfoFree>;
+using OwnedHttp = std::unique_ptr<http_t, HttpClose>;
+using OwnedIpp = std::unique_ptr<ipp_t, IppDelete>;
+
+// The keywords of an attribute, ", "-separated; empty for none.
+std::string IppKeywords(ipp_attribute_t* attribute);
+
+// "ipp://..." or "ipps://...": a printer asked directly, without a queue.
+bool IsPrinterUri(std::string_view name);
 
 // Media size and margins in hundredths of a millimetre, as IPP gives them.
 struct CupsMedia {
@@ -57,28 +74,51 @@ struct CupsDestinationFacts {
 
 class CupsDestination {
  public:
-  // Null, with `why` set, when the scheduler has no destination of that
-  // name (or cannot be reached).
+  // A queue name, or a printer URI (IsPrinterUri). Null, with `why` set,
+  // when the scheduler has no destination of that name (or cannot be
+  // reached), or nothing at the URI answers as a printer.
   static std::unique_ptr<CupsDestination> Find(const std::string& name, FailureReason& why);
 
+  // The queue's name, or the printer's URI as given.
   const std::string& Name() const { return name_; }
-  // "CUPS:<queue>", the port text a printer shows in the print dialog.
-  std::string Port() const { return "CUPS:" + name_; }
+  // "CUPS:<queue>", the port text a printer shows in the print dialog; a
+  // printer without a queue shows its URI.
+  std::string Port() const { return IsDevice() ? name_ : "CUPS:" + name_; }
+  // A printer asked at its URI rather than through the scheduler.
+  bool IsDevice() const { return device_ != nullptr; }
+  // Where every request about this destination goes: the scheduler for a
+  // queue, the destination's own connection for a printer.
+  http_t* Connection() const { return device_ ? device_.get() : CUPS_HTTP_DEFAULT; }
   CupsDestinationFacts Facts() const;
-  // Asks the scheduler afresh: false, with `why` set, when the queue is
-  // stopped, refuses jobs, or is gone (or the scheduler does not answer).
+  // Asks afresh: false, with `why` set, when the queue or printer is
+  // stopped, refuses jobs, or is gone (or does not answer).
   bool ReadyForJobs(FailureReason& why) const;
+
+  // Why the last request about this destination failed: CupsLastFailure
+  // for a queue; for a printer, in its own words, or that it does not answer.
+  FailureReason LastFailure() const;
+  // A printer's request `operation` about itself (or its job `jobId` when
+  // not 0) asking for `wanted`, sent over its connection. Null when it was
+  // not answered or was refused (cupsLastError tells why). Printers only.
+  OwnedIpp AskDevice(ipp_op_t operation, std::span<const char* const> wanted, int jobId = 0) const;
 
   cups_dest_t* Dest() const { return dest_.get(); }
   cups_dinfo_t* Info() const { return info_.get(); }
 
-  CupsDestination(std::string name, OwnedCupsDest dest, OwnedCupsDinfo info)
-      : name_(std::move(name)), dest_(std::move(dest)), info_(std::move(info)) {}
+  CupsDestination(std::string name, OwnedCupsDest dest, OwnedCupsDinfo info, OwnedHttp device = nullptr,
+                  std::string resource = {})
+      : name_(std::move(name)),
+        dest_(std::move(dest)),
+        info_(std::move(info)),
+        device_(std::move(device)),
+        resource_(std::move(resource)) {}
 
  private:
   std::string name_;
   OwnedCupsDest dest_;
   OwnedCupsDinfo info_;
+  OwnedHttp device_;      // null for a queue
+  std::string resource_;  // the printer's path at its host
 };
 
 struct CupsPrinterEntry {

@@ -6,7 +6,7 @@ namespace veltrim {
 namespace {
 
 // The connection the destination's lists are asked over.
-http_t* Connection(const CupsDestination&) { return CUPS_HTTP_DEFAULT; }
+http_t* Connection(const CupsDestination& destination) { return destination.Connection(); }
 
 }  // namespace
 

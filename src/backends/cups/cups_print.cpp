@@ -32,9 +32,13 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts) {
 }
 
 CupsPrintDevice::CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
+                                 CupsDocumentFormat format, int widthHundredths, int lengthHundredths,
                                  JobAttributes attributes)
     : destination_(std::move(destination)),
       caps_(caps),
+      format_(std::move(format)),
+      widthHundredths_(widthHundredths),
+      lengthHundredths_(lengthHundredths),
       attributes_(std::move(attributes)),
       // Measures the page before the first document; it never writes.
       pages_(std::make_unique<CairoPrintDevice>([](std::span<const unsigned char>) { return false; }, caps)) {}
@@ -43,6 +47,7 @@ CupsPrintDevice::~CupsPrintDevice() {
   // A document still open is not handed over half-drawn: the job is
   // cancelled when its owner goes.
   pages_.reset();
+  raster_.reset();
   job_.reset();
 }
 
@@ -63,7 +68,7 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   // A job for a stopped or refusing queue would wait unseen: the document
   // fails here, as the spooler's StartDoc does.
   if (!destination_->ReadyForJobs(failure_)) return kSpError;
-  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", CUPS_FORMAT_PDF,
+  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", format_.mime.c_str(),
                                        JobOptions(attributes_));
   if (!job->Started()) {
     failure_ = job->Failure();
@@ -71,11 +76,18 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   }
   lastJobId_ = job->Id();
   job_ = std::move(job);
-  pages_ = std::make_unique<CairoPrintDevice>([this](std::span<const unsigned char> bytes) { return Send(bytes); },
-                                              caps_);
+  if (format_.IsRaster()) {
+    raster_ = std::make_unique<CupsRasterDocument>(*job_, format_, widthHundredths_, lengthHundredths_);
+    pages_ = std::make_unique<CairoPrintDevice>([this](cairo_surface_t* page) { return raster_->WritePage(page); },
+                                                caps_);
+  } else {
+    pages_ = std::make_unique<CairoPrintDevice>(
+        [this](std::span<const unsigned char> bytes) { return Send(bytes); }, caps_);
+  }
   const int result = pages_->StartDocA(documentName);
   if (result == kSpError) {
     Fail(result);
+    raster_.reset();
     job_.reset();
   }
   return result;
@@ -102,6 +114,7 @@ int CupsPrintDevice::EndDoc() {
   if (!DocumentOpen()) return 0;
   const bool ended = pages_->EndDoc() > 0;
   const bool written = pages_->FinishJob() > 0;
+  raster_.reset();
   const bool accepted = written && job_->Finish();
   const int result = ended && written && accepted ? 1 : Fail(0);
   job_.reset();
@@ -124,11 +137,21 @@ PrintChoice CupsPrintTarget::Choose() {
     if (attribute.name != "media") continue;
     if (const auto media = CupsMediaByName(*destination, attribute.keyword)) facts.media = media;
   }
+  const auto format = ChooseDocumentFormat(*destination, facts, failure_);
+  if (!format) return choice;
+  if (format->IsRaster()) {
+    facts.dpiX = format->dpiX;
+    facts.dpiY = format->dpiY;
+  }
   const DeviceCaps caps = CapsOfDestination(facts);
+  // The raster sheet is the media as the printer names it, else the page laid out.
+  const int width = facts.media ? facts.media->width : caps.physicalWidth * 2540 / caps.dpiX;
+  const int length = facts.media ? facts.media->length : caps.physicalHeight * 2540 / caps.dpiY;
   choice.accepted = true;
   choice.printerName = destination->Name();
   choice.printerPort = destination->Port();
-  choice.device = std::make_unique<CupsPrintDevice>(std::move(destination), caps, attributes_);
+  choice.device =
+      std::make_unique<CupsPrintDevice>(std::move(destination), caps, *format, width, length, attributes_);
   return choice;
 }
 

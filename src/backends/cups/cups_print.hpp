@@ -1,13 +1,15 @@
 #pragma once
 // Printing on a CUPS destination: the page geometry comes from the
 // destination's default media, margins and resolution; every document is
-// one job, drawn by the cairo backend and streamed to the scheduler as PDF.
+// one job, drawn by the cairo backend and streamed to the scheduler as PDF,
+// or to a printer without a queue as PDF or raster (cups_raster.hpp).
 
 #include <memory>
 #include <string>
 
 #include "backends/cairo/cairo_print_device.hpp"
 #include "backends/cups/cups_destination.hpp"
+#include "backends/cups/cups_raster.hpp"
 #include "core/print/job_attributes.hpp"
 
 namespace veltrim {
@@ -18,8 +20,11 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts);
 
 class CupsPrintDevice final : public PrintDevice {
  public:
-  // Every job is created with the `attributes` asked.
+  // Documents go in `format`; a raster one on sheets of `widthHundredths` x
+  // `lengthHundredths` of a millimetre. Every job is created with the
+  // `attributes` asked.
   CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
+                  CupsDocumentFormat format = {}, int widthHundredths = 0, int lengthHundredths = 0,
                   JobAttributes attributes = {});
   ~CupsPrintDevice() override;
 
@@ -41,8 +46,12 @@ class CupsPrintDevice final : public PrintDevice {
 
   std::unique_ptr<CupsDestination> destination_;
   DeviceCaps caps_;
+  CupsDocumentFormat format_;
+  int widthHundredths_ = 0;
+  int lengthHundredths_ = 0;
   JobAttributes attributes_;
   std::unique_ptr<CupsJob> job_;             // the open document's job
+  std::unique_ptr<CupsRasterDocument> raster_;  // the open document's raster, when it is sent so
   std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
   int lastJobId_ = 0;
   FailureReason failure_;

@@ -73,7 +73,11 @@ std::string JobSection(std::span<const FollowedJob> jobs) {
     text.append(" ").append(JobStateName(job.status.state));
     if (!job.status.reason.empty()) text.append(" (").append(job.status.reason).append(")");
     text.append(JobEnded(job.status.state) ? " after " : ", still so after ").append(Seconds(job.seconds));
-    text.append(" seconds.\r\n");
+    text.append(" seconds");
+    if (const auto& done = job.status.impressions)
+      text.append(", ").append(std::to_string(*done)).append(*done == 1 ? " impression" : " impressions");
+    if (!job.status.printerReasons.empty()) text.append("; the printer: ").append(job.status.printerReasons);
+    text.append(".\r\n");
   }
   return text;
 }
@@ -87,6 +91,9 @@ std::string RunJson(std::string_view report, std::span<const FollowedJob> jobs) 
     json.append(",\"job\":").append(std::to_string(job.jobId));
     json.append(",\"state\":").append(JsonQuoted(JobStateName(job.status.state)));
     json.append(",\"reason\":").append(JsonQuoted(job.status.reason));
+    if (job.status.impressions) json.append(",\"impressions\":").append(std::to_string(*job.status.impressions));
+    if (!job.status.printerReasons.empty())
+      json.append(",\"printerReasons\":").append(JsonQuoted(job.status.printerReasons));
     json.append(",\"seconds\":").append(Seconds(job.seconds)).append("}");
   }
   return json.append("]}");

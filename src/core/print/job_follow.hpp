@@ -6,9 +6,11 @@
 // through a JobWatcher.
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veltrim {
@@ -23,8 +25,20 @@ std::string_view JobStateName(JobState state);
 inline bool JobEnded(JobState state) { return state >= JobState::Completed; }
 
 struct JobStatus {
+  JobStatus() = default;
+  JobStatus(JobState state_, std::string reason_, std::optional<int> impressions_ = {},
+            std::string printerReasons_ = {})
+      : state(state_),
+        reason(std::move(reason_)),
+        impressions(impressions_),
+        printerReasons(std::move(printerReasons_)) {}
+
   JobState state = JobState::Pending;
   std::string reason;  // the spooler's words, as it gave them; may be empty
+  // What a printer followed at the device adds: the impressions it counts
+  // done, and its printer-state-reasons other than "none" ("media-empty").
+  std::optional<int> impressions;
+  std::string printerReasons;
 };
 
 // An IPP job-state (3 pending .. 9 completed) and its job-state-reasons: a
@@ -68,10 +82,13 @@ bool AllCompleted(std::span<const FollowedJob> jobs);
 
 // "\r\nJobs after the spooler:\r\n" and one line a job:
 // "Document 2: job 17 aborted (job-aborted-by-system: ...) after 0.4 seconds.\r\n";
-// "No job was handed to a spooler." when there are none.
+// "No job was handed to a spooler." when there are none. A printer's count
+// and reasons follow the time when known: "..., 1 impression; the printer:
+// media-empty-error."
 std::string JobSection(std::span<const FollowedJob> jobs);
 
-// {"report":"...","jobs":[{"document":1,"job":17,"state":"completed","reason":"...","seconds":0.4}]}
+// {"report":"...","jobs":[{"document":1,"job":17,"state":"completed","reason":"...","seconds":0.4}]},
+// with "impressions":N and "printerReasons":"..." after "reason" when known.
 std::string RunJson(std::string_view report, std::span<const FollowedJob> jobs);
 
 }  // namespace veltrim

@@ -224,7 +224,7 @@ struct ScriptedWatcher final : JobWatcher {
 TEST(JobFollow, EachJobIsAskedUntilItEndsOrTheTimeRunsOut) {
   using S = JobState;
   ScriptedWatcher watcher;
-  watcher.script = {{11, {{S::Pending, ""}, {S::Completed, "job-completed-successfully"}}},
+  watcher.script = {{11, {{S::Pending, ""}, {S::Completed, "job-completed-successfully", 1, "media-low"}}},
                     {12, {{S::Pending, ""}, {S::Pending, ""}, {S::Aborted, "aborted-by-system"}}},
                     {13, {{S::Held, "job-hold-until-specified"}}}};
   double now = 100;
@@ -247,12 +247,13 @@ TEST(JobFollow, EachJobIsAskedUntilItEndsOrTheTimeRunsOut) {
 
   EXPECT_EQ(JobSection(followed),
             "\r\nJobs after the spooler:\r\n"
-            "Document 1: job 11 completed (job-completed-successfully) after 0.2 seconds.\r\n"
+            "Document 1: job 11 completed (job-completed-successfully) after 0.2 seconds, 1 impression; the printer: "
+            "media-low.\r\n"
             "Document 2: job 12 aborted (aborted-by-system) after 0.5 seconds.\r\n"
             "Document 3: job 13 held (job-hold-until-specified), still so after 1.0 seconds.\r\n");
   EXPECT_EQ(RunJson("R\r\n\"x\"", std::span(followed).first(1)),
             "{\"report\":\"R\\u000d\\u000a\\\"x\\\"\",\"jobs\":[{\"document\":1,\"job\":11,\"state\":\"completed\","
-            "\"reason\":\"job-completed-successfully\",\"seconds\":0.2}]}");
+            "\"reason\":\"job-completed-successfully\",\"impressions\":1,\"printerReasons\":\"media-low\",\"seconds\":0.2}]}");
   EXPECT_EQ(JobSection({}), "\r\nJobs after the spooler:\r\nNo job was handed to a spooler.\r\n");
 }
 
