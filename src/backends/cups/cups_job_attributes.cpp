@@ -29,14 +29,14 @@ std::vector<std::string> SupportedKeywords(const CupsDestination& destination, s
   }
   if (name == "media") {
     // The media database may hold sizes media-supported leaves out. libcups
-    // names some of its entries by size and source or type: only the names
-    // a printer takes as media (the sizes' own) count.
+    // names some of its entries by size and source or type
+    // ("iso_dl_110x220mm_by-pass-tray"), which no printer takes as media:
+    // each entry counts by its size's own name.
     const int count = cupsGetDestMediaCount(http, destination.Dest(), destination.Info(), 0);
     for (int i = 0; i < count; ++i) {
       cups_size_t size{};
-      if (cupsGetDestMediaByIndex(http, destination.Dest(), destination.Info(), i, 0, &size) &&
-          pwgMediaForPWG(size.media) != nullptr)
-        add(size.media);
+      if (!cupsGetDestMediaByIndex(http, destination.Dest(), destination.Info(), i, 0, &size)) continue;
+      if (const pwg_media_t* named = pwgMediaForSize(size.width, size.length); named && named->pwg) add(named->pwg);
     }
   }
   return keywords;
