@@ -50,6 +50,13 @@ const char* const kUsage =
     "                        SECONDS (default 120): a section after the report tells each\n"
     "                        job's final state, the spooler's reason and the time it took\n"
     "  --json                the report and the jobs' states as one JSON object\n"
+    "  --sides K, --media K, --media-source K, --print-color-mode K, --print-quality Q\n"
+    "                        printers only: IPP job attributes sent with each job, e.g.\n"
+    "                        --sides two-sided-long-edge, --media iso_a4_210x297mm (the page is\n"
+    "                        laid out on it), --media-source manual, --print-color-mode monochrome,\n"
+    "                        --print-quality draft, normal or high; a value the printer does not\n"
+    "                        list is refused before anything is sent, with the values it lists;\n"
+    "                        a line after the report (\"jobAttributes\" in --json) tells them\n"
     "\n"
     "preview options: --category, --tests, --select, --option, --layout, --colour, --offset as\n"
     "  for print, and --output FILE.png (default veltrim-preview.png): 167 x 239 pixels\n"
@@ -290,7 +297,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       return p.Number(name, v, RangeOf(number).lower, RangeOf(number).upper, o.settings[number]);
     };
   };
-  const std::map<std::string, Handler> handlers = {
+  std::map<std::string, Handler> handlers = {
       {"--printer", [&](const std::string& v) { o.printer = v; return !v.empty() || p.Fail("--printer: empty name"); }},
       {"--output", [&](const std::string& v) { o.output = v; return !v.empty() || p.Fail("--output: empty file name"); }},
       {"--report", [&](const std::string& v) { o.report = v; return !v.empty() || p.Fail("--report: empty file name"); }},
@@ -317,6 +324,15 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--screen-values",
        [&](const std::string& v) { return p.Values("--screen-values", v, o.plot.screenValues.emplace()); }},
   };
+  // The job attributes: IPP keywords checked for shape here, against the
+  // printer's lists when it is chosen. A repeated one takes the last value.
+  std::map<std::string, std::string> attributes;
+  for (const std::string_view name : kJobAttributeNames)
+    handlers.emplace("--" + std::string(name), [&p, &attributes, name](const std::string& v) {
+      const auto refusal = KeywordRefusal(name, v);
+      attributes[std::string(name)] = v;
+      return !refusal || p.Fail(*refusal);
+    });
 
   // The options of the commands other than print: info takes what describes
   // a printer (the job's settings mean nothing to it), preview what the main
@@ -387,6 +403,17 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (!o.printer.empty() && !o.output.empty())
     return {std::nullopt, "--printer and --output exclude each other"};
+  for (const std::string_view name : kJobAttributeNames)
+    if (const auto asked = attributes.find(std::string(name)); asked != attributes.end())
+      o.attributes.push_back({asked->first, asked->second});
+  if (!o.attributes.empty()) {
+    const std::string first = "--" + o.attributes.front().name;
+#ifdef _WIN32
+    return {std::nullopt, first + ": job attributes reach CUPS queues and IPP printers, in the Linux veltrim only"};
+#endif
+    if (o.printer.empty())
+      return {std::nullopt, first + " needs a printer (--printer): a file target takes no job attributes"};
+  }
   if (o.command == Command::Jobs && o.printer.empty()) return {std::nullopt, "jobs: --printer NAME is required"};
   if ((o.command == Command::Preview || o.command == Command::Plot) && !o.output.empty() &&
       FileFormatOf(o.output) != FileFormat::Png)

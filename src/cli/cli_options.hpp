@@ -9,6 +9,7 @@
 #include "core/colour_tools/colour_plot.hpp"
 #include "core/job/job_settings.hpp"
 #include "core/job/test_selection.hpp"
+#include "core/print/job_attributes.hpp"
 
 namespace veltrim::cli {
 
@@ -53,6 +54,7 @@ struct Options {
   std::optional<int> waitSeconds;  // --wait [SECONDS]: follow the jobs after the report
   PlotSettings plot;
   bool measurePage = false;  // --measure-page: print the measurement target
+  JobAttributes attributes;  // --sides, --media, --media-source, --print-color-mode, --print-quality
   MeasureSettings measure;
 };
 

@@ -64,7 +64,7 @@ std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& 
 }
 
 std::unique_ptr<PrintTarget> MakeTarget(const Options& options, std::string& error) {
-  if (!options.printer.empty()) return MakePrinterTarget(options.printer);
+  if (!options.printer.empty()) return MakePrinterTarget(options.printer, options.attributes);
   const auto file = FileTargetOf(options, error);
   if (!file) return nullptr;
   return std::make_unique<FileTarget>(file->format, file->output, file->caps);

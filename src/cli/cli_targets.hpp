@@ -59,10 +59,11 @@ std::optional<FileTargetSpec> FileTargetOf(const Options& options, std::string& 
 // The port a file target shows where a printer shows its own.
 std::string FilePort(const std::string& output);
 
-// What each platform provides: a printer by name, and a renderer of files
-// on a simulated printer (null when its device cannot be made; the report
-// then says "[x] pd.hDC").
-std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name);
+// What each platform provides: a printer by name, whose jobs carry the
+// asked `attributes` (none on Windows: the command line refuses them), and
+// a renderer of files on a simulated printer (null when its device cannot
+// be made; the report then says "[x] pd.hDC").
+std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name, const JobAttributes& attributes);
 std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::string& output,
                                             const DeviceCaps& caps);
 

@@ -13,8 +13,8 @@
 
 namespace veltrim::cli {
 
-std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name) {
-  return std::make_unique<CupsPrintTarget>(name);
+std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name, const JobAttributes& attributes) {
+  return std::make_unique<CupsPrintTarget>(name, attributes);
 }
 
 std::unique_ptr<PrintDevice> MakeFileDevice(FileFormat format, const std::string& output,

@@ -16,7 +16,7 @@
 
 namespace veltrim::cli {
 
-std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name) {
+std::unique_ptr<PrintTarget> MakePrinterTarget(const std::string& name, const JobAttributes&) {
   return std::make_unique<NamedPrinterTarget>(name);
 }
 

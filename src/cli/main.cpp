@@ -58,11 +58,16 @@ int RunPrint(const Options& options) {
     followed = WaitForJobs(options.printer, submitted, *options.waitSeconds);
     if (!AllCompleted(followed)) status = kExitFailed;
   }
+  // What the jobs were sent with follows the report, and only once a job
+  // took it: a refused or failed run sent nothing.
+  const JobAttributes& sent = submitted.empty() ? JobAttributes{} : options.attributes;
   if (options.json) {
-    const std::string json = RunJson(report, followed) + "\n";
+    const std::string json = WithJobAttributesJson(RunJson(report, followed), sent) + "\n";
     std::fwrite(json.data(), 1, json.size(), stdout);
   } else {
     std::fwrite(report.data(), 1, report.size(), stdout);
+    const std::string attributes = JobAttributesLine(sent);
+    std::fwrite(attributes.data(), 1, attributes.size(), stdout);
     if (options.waitSeconds) {
       const std::string section = JobSection(followed);
       std::fwrite(section.data(), 1, section.size(), stdout);

@@ -30,6 +30,7 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValuesThenSettingsAndDeviceOptio
   EXPECT_EQ(bare.selection.customColours[9], (ColourTriple{79, 84, 87}));
   EXPECT_TRUE(bare.printer.empty());
   EXPECT_TRUE(bare.output.empty());
+  EXPECT_TRUE(bare.attributes.empty());
 
   const Options o = Parse({"print", "--docs", "2", "--pages=3", "--offset", "-1000", "--coverage", "1",
                            "--dot-coverage", "100", "--paper", "letter", "--dpi", "600", "--margins", "4.23",
@@ -41,6 +42,11 @@ TEST(CommandLine, DefaultsAreTheMainWindowsStartValuesThenSettingsAndDeviceOptio
   EXPECT_EQ(o.selection.customColours[0], (ColourTriple{255, 0, 10}));
   EXPECT_EQ(o.selection.customColours[9], (ColourTriple{1, 2, 3}));
   EXPECT_EQ(o.selection.customColours[5], (ColourTriple{79, 84, 87}));
+
+  // Job attributes in their fixed order, the last of a repeated one taken.
+  const Options asked =
+      Parse({"print", "--printer", "p", "--print-quality", "draft", "--sides", "one-sided", "--print-quality=high"});
+  EXPECT_EQ(asked.attributes, (JobAttributes{{"sides", "one-sided"}, {"print-quality", "high"}}));
 }
 
 // Nothing chosen: the category's "Select Most Common Used" set, so a bare run prints a real page; each choice of
@@ -106,6 +112,10 @@ TEST(CommandLine, RefusalsSayWhy) {
       {{"plot", "--output", "p.png", "--curves", "--printer-values", "1,2,3,4,5,6,7", "--colour", "1=1,2,3"},
        "--colour does not apply to --curves"},
       {{"plot", "--output", "p.png", "--kind", "1", "--category", "color"}, "--category does not apply to plot"},
+      {{"print", "--printer", "p", "--sides", "Two-Sided"}, "--sides: \"Two-Sided\" is not a keyword"},
+      {{"print", "--output", "x.pdf", "--media", "iso_a4_210x297mm"}, "--media needs a printer (--printer)"},
+      {{"print", "--print-color-mode", "monochrome"}, "--print-color-mode needs a printer"},
+      {{"info", "--printer", "p", "--sides", "one-sided"}, "--sides does not apply to info"},
   };
   for (const auto& [args, mentions] : refusals) {
     const ParseResult result = ParseCommandLine(args);

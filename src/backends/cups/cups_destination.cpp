@@ -48,6 +48,19 @@ FailureReason WhyNoDestination(const std::string& name) {
   return CupsLastFailure();
 }
 
+// An option list of libcups, freed with its owner.
+struct CupsOptions {
+  cups_option_t* options = nullptr;
+  int count = 0;
+  CupsOptions() = default;
+  CupsOptions(const CupsOptions&) = delete;
+  CupsOptions& operator=(const CupsOptions&) = delete;
+  ~CupsOptions() { cupsFreeOptions(count, options); }
+  void Add(const std::string& name, const std::string& value) {
+    count = cupsAddOption(name.c_str(), value.c_str(), count, &options);
+  }
+};
+
 }  // namespace
 
 FailureReason CupsLastFailure() {
@@ -213,14 +226,17 @@ bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries) {
   return true;
 }
 
-CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, const char* format)
+CupsJob::CupsJob(const CupsDestination& destination, const std::string& title, const char* format,
+                 const std::vector<std::pair<std::string, std::string>>& options)
     : destination_(destination) {
+  CupsOptions list;
+  for (const auto& [name, value] : options) list.Add(name, value);
   ipp_status_t created = IPP_STATUS_ERROR_BUSY;
   // A printer still busy with the run's previous job takes the next one
   // once it is done, as a queue would have held it.
   for (auto until = std::chrono::steady_clock::now() + kBusyWait;;) {
     created = cupsCreateDestJob(destination_.Connection(), destination.Dest(), destination.Info(), &id_,
-                                title.c_str(), 0, nullptr);
+                                title.c_str(), list.count, list.options);
     if (created != IPP_STATUS_ERROR_BUSY || std::chrono::steady_clock::now() >= until) break;
     std::this_thread::sleep_for(kBusyPause);
   }

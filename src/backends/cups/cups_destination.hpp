@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/platform/print_device.hpp"
@@ -132,7 +133,9 @@ bool ListCupsDestinations(std::vector<CupsPrinterEntry>& entries);
 // Cancelled on destruction unless finished.
 class CupsJob {
  public:
-  CupsJob(const CupsDestination& destination, const std::string& title, const char* format);
+  // `options` are the job's attributes (name and value, as cupsCreateDestJob takes them).
+  CupsJob(const CupsDestination& destination, const std::string& title, const char* format,
+          const std::vector<std::pair<std::string, std::string>>& options = {});
   ~CupsJob();
   CupsJob(const CupsJob&) = delete;
   CupsJob& operator=(const CupsJob&) = delete;

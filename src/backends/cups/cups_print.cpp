@@ -1,5 +1,7 @@
 #include "backends/cups/cups_print.hpp"
 
+#include "backends/cups/cups_job_attributes.hpp"
+
 namespace veltrim {
 namespace {
 
@@ -30,12 +32,14 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts) {
 }
 
 CupsPrintDevice::CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
-                                 CupsDocumentFormat format, int widthHundredths, int lengthHundredths)
+                                 CupsDocumentFormat format, int widthHundredths, int lengthHundredths,
+                                 JobAttributes attributes)
     : destination_(std::move(destination)),
       caps_(caps),
       format_(std::move(format)),
       widthHundredths_(widthHundredths),
       lengthHundredths_(lengthHundredths),
+      attributes_(std::move(attributes)),
       // Measures the page before the first document; it never writes.
       pages_(std::make_unique<CairoPrintDevice>([](std::span<const unsigned char>) { return false; }, caps)) {}
 
@@ -64,7 +68,8 @@ int CupsPrintDevice::StartDocA(const char* documentName) {
   // A job for a stopped or refusing queue would wait unseen: the document
   // fails here, as the spooler's StartDoc does.
   if (!destination_->ReadyForJobs(failure_)) return kSpError;
-  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", format_.mime.c_str());
+  auto job = std::make_unique<CupsJob>(*destination_, documentName ? documentName : "", format_.mime.c_str(),
+                                       JobOptions(attributes_));
   if (!job->Started()) {
     failure_ = job->Failure();
     return kSpError;
@@ -120,7 +125,18 @@ PrintChoice CupsPrintTarget::Choose() {
   PrintChoice choice;
   auto destination = CupsDestination::Find(name_, failure_);
   if (!destination) return choice;
+  // The asked values are checked here, once, as the dialog would refuse a
+  // setting the printer lacks: a refused run creates no job at all, rather
+  // than failing each document's job one by one.
+  if (const auto refusal = RefuseUnsupported(*destination, attributes_)) {
+    failure_ = *refusal;
+    return choice;
+  }
   CupsDestinationFacts facts = destination->Facts();
+  for (const JobAttribute& attribute : attributes_) {
+    if (attribute.name != "media") continue;
+    if (const auto media = CupsMediaByName(*destination, attribute.keyword)) facts.media = media;
+  }
   const auto format = ChooseDocumentFormat(*destination, facts, failure_);
   if (!format) return choice;
   if (format->IsRaster()) {
@@ -134,7 +150,8 @@ PrintChoice CupsPrintTarget::Choose() {
   choice.accepted = true;
   choice.printerName = destination->Name();
   choice.printerPort = destination->Port();
-  choice.device = std::make_unique<CupsPrintDevice>(std::move(destination), caps, *format, width, length);
+  choice.device =
+      std::make_unique<CupsPrintDevice>(std::move(destination), caps, *format, width, length, attributes_);
   return choice;
 }
 

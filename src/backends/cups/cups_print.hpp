@@ -10,6 +10,7 @@
 #include "backends/cairo/cairo_print_device.hpp"
 #include "backends/cups/cups_destination.hpp"
 #include "backends/cups/cups_raster.hpp"
+#include "core/print/job_attributes.hpp"
 
 namespace veltrim {
 
@@ -20,9 +21,11 @@ DeviceCaps CapsOfDestination(const CupsDestinationFacts& facts);
 class CupsPrintDevice final : public PrintDevice {
  public:
   // Documents go in `format`; a raster one on sheets of `widthHundredths` x
-  // `lengthHundredths` of a millimetre.
+  // `lengthHundredths` of a millimetre. Every job is created with the
+  // `attributes` asked.
   CupsPrintDevice(std::unique_ptr<CupsDestination> destination, const DeviceCaps& caps,
-                  CupsDocumentFormat format = {}, int widthHundredths = 0, int lengthHundredths = 0);
+                  CupsDocumentFormat format = {}, int widthHundredths = 0, int lengthHundredths = 0,
+                  JobAttributes attributes = {});
   ~CupsPrintDevice() override;
 
   Surface& Page() override { return pages_->Page(); }
@@ -46,6 +49,7 @@ class CupsPrintDevice final : public PrintDevice {
   CupsDocumentFormat format_;
   int widthHundredths_ = 0;
   int lengthHundredths_ = 0;
+  JobAttributes attributes_;
   std::unique_ptr<CupsJob> job_;             // the open document's job
   std::unique_ptr<CupsRasterDocument> raster_;  // the open document's raster, when it is sent so
   std::unique_ptr<CairoPrintDevice> pages_;  // draws the open document
@@ -53,16 +57,19 @@ class CupsPrintDevice final : public PrintDevice {
   FailureReason failure_;
 };
 
-// A destination named by the user; a name the scheduler does not know is a
-// declined choice, as a cancelled print dialog would be.
+// A destination named by the user; a name the scheduler does not know, or
+// an asked attribute it does not list, is a declined choice, as a cancelled
+// print dialog would be. An asked media lays out the pages.
 class CupsPrintTarget final : public PrintTarget {
  public:
-  explicit CupsPrintTarget(std::string name) : name_(std::move(name)) {}
+  explicit CupsPrintTarget(std::string name, JobAttributes attributes = {})
+      : name_(std::move(name)), attributes_(std::move(attributes)) {}
   PrintChoice Choose() override;
   FailureReason LastFailure() const override { return failure_; }
 
  private:
   std::string name_;
+  JobAttributes attributes_;
   FailureReason failure_;
 };
 
