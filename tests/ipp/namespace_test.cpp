@@ -8,8 +8,8 @@
 
 TEST(Namespace, LoopbackIsTheOnlyInterface) {
   std::vector<std::string> names;
-  if (if_nameindex* list = if_nameindex()) {
-    for (const if_nameindex* entry = list; entry->if_index != 0; ++entry) names.emplace_back(entry->if_name);
+  if (struct if_nameindex* list = if_nameindex()) {
+    for (const struct if_nameindex* entry = list; entry->if_index != 0; ++entry) names.emplace_back(entry->if_name);
     if_freenameindex(list);
   }
   EXPECT_EQ(names, std::vector<std::string>{"lo"});

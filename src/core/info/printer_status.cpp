@@ -72,15 +72,15 @@ std::string PrinterStateName(int state) {
 }
 
 std::string PrinterStatusSection(const PrinterStatus& status) {
-  std::string text = "\r\nPrinter state: ";
-  text.append(status.state.empty() ? "unknown" : status.state).append("\r\nState reasons: ");
+  std::string text = "\r\n\r\n[ PRINTER STATE AND SUPPLIES ]\r\n\r\n  Printer State: ";
+  text.append(status.state.empty() ? "unknown" : status.state).append("\r\n  State Reasons: ");
   for (std::size_t i = 0; i < status.reasons.size(); ++i) text.append(i ? ", " : "").append(status.reasons[i]);
   text.append(status.reasons.empty() ? "none\r\n" : "\r\n");
-  if (status.supplies.empty()) return text.append("Supplies: none reported\r\n");
-  text.append("Supplies:\r\n");
+  if (status.supplies.empty()) return text.append("  Supplies: none reported\r\n");
+  text.append("  Supplies:\r\n");
   const auto orUnknown = [](const std::string& field) { return field.empty() ? std::string("unknown") : field; };
   for (const Supply& supply : status.supplies) {
-    text.append("  ").append(orUnknown(supply.name)).append(": type ").append(orUnknown(supply.type));
+    text.append("    - ").append(orUnknown(supply.name)).append(": type ").append(orUnknown(supply.type));
     text.append(", colour ").append(orUnknown(supply.colour)).append(", level ");
     text.append(supply.levelPercent ? std::to_string(*supply.levelPercent) + " %" : "unknown").append("\r\n");
   }
