@@ -165,6 +165,8 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_NE(both.find("Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t"), std::string::npos) << both;
   EXPECT_EQ(After(both, "\"physicalWidth\":"), "2550");
   EXPECT_EQ(both.find("\"ttOption\""), std::string::npos) << "a queue has no TrueType option to tell";
+  EXPECT_NE(both.find("\r\n  Printer State: idle\r\n  State Reasons: none\r\n"), std::string::npos) << both;
+  EXPECT_NE(both.find(",\"state\":\"idle\",\"stateReasons\":[],\"supplies\":["), std::string::npos) << both;
   const auto changed =
       RunOnScheduler({"lpadmin", "-p", queue.Name(), "-o", "PageSize=A4", "-o", "printer-resolution-default=600dpi"});
   ASSERT_EQ(changed.exitCode, 0) << changed.err;
@@ -182,6 +184,7 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_NE(both.find("\r\n  Device Name: x.pdf\r\n"), std::string::npos) << both;
   EXPECT_EQ(After(both, "\"physicalWidth\":"), "1700");
   EXPECT_EQ(After(both, "\"paperSize\":"), "5");
+  EXPECT_EQ(both.find("STATE"), std::string::npos) << "a simulated printer has no state to tell";
   EXPECT_FALSE(fs::exists(output)) << "a report writes no file";
 }
 
