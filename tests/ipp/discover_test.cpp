@@ -26,5 +26,18 @@ TEST(Discover, NothingFoundSaysWhatAndHowLong) {
   EXPECT_EQ(run.out, "No IPP printers found: looked for _ipp._tcp and _ipps._tcp on the local network for 1 s.\n");
 }
 
+// libcups browses through the system bus; with none to reach, the search
+// cannot be made and says why.
+TEST(Discover, WithoutDnsSdItSaysWhyAndFails) {
+  const ProcessResult run =
+      RunProcess({VELTRIM_CLI, "printers", "--discover", "1"}, {{"DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/run/none"}});
+  EXPECT_EQ(run.exitCode, 1) << run.out;
+  EXPECT_NE(run.err.find("veltrim: cannot browse DNS-SD: the DNS-SD daemon (avahi-daemon, over the system bus) "
+                         "does not answer\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.out, "");
+}
+
 }  // namespace
 }  // namespace veltrim::test

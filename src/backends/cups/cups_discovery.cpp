@@ -69,7 +69,7 @@ bool DiscoverIppPrinters(int msec, std::vector<DiscoveredPrinter>& found, Failur
   if (!browsed) {
     cupsFreeDests(dests.count, dests.dests);
     // libcups names no cause here: without a DNS-SD daemon it cannot browse.
-    why = {"cannot browse DNS-SD: the DNS-SD daemon (avahi-daemon) does not answer"};
+    why = {"cannot browse DNS-SD: the DNS-SD daemon (avahi-daemon, over the system bus) does not answer"};
     return false;
   }
   for (int i = 0; i < dests.count; ++i) found.push_back(Describe(&dests.dests[i]));

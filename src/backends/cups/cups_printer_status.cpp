@@ -28,8 +28,8 @@ std::optional<Connection> Connect(const std::string& uri, FailureReason& why) {
     return std::nullopt;
   }
   const bool secure = std::strcmp(scheme, "ipps") == 0;
-  OwnedHttp http(httpConnect2(host, port, nullptr, AF_UNSPEC, secure ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED,
-                              1, kConnectMsec, nullptr));
+  const http_encryption_t encryption = secure ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED;
+  OwnedHttp http(httpConnect2(host, port, nullptr, AF_UNSPEC, encryption, 1, kConnectMsec, nullptr));
   if (!http) {
     why = {std::string("the printer at ") + host + ":" + std::to_string(port) + " does not answer: " +
            cupsLastErrorString()};

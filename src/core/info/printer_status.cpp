@@ -89,7 +89,8 @@ std::string PrinterStatusSection(const PrinterStatus& status) {
 
 std::string StateReasonsJson(const PrinterStatus& status) {
   std::string json = "[";
-  for (std::size_t i = 0; i < status.reasons.size(); ++i) json.append(i ? "," : "").append(JsonQuoted(status.reasons[i]));
+  for (std::size_t i = 0; i < status.reasons.size(); ++i)
+    json.append(i ? "," : "").append(JsonQuoted(status.reasons[i]));
   return json + "]";
 }
 
