@@ -23,16 +23,17 @@ std::optional<Connection> Connect(const std::string& uri, FailureReason& why) {
   char scheme[32], user[256], host[256], resource[1024];
   int port = 0;
   if (httpSeparateURI(HTTP_URI_CODING_ALL, uri.c_str(), scheme, sizeof scheme, user, sizeof user, host, sizeof host,
-                      &port, resource, sizeof resource) < HTTP_URI_STATUS_OK) {
-    why = {"not a printer's URI", true};
+                      &port, resource, sizeof resource) != HTTP_URI_STATUS_OK ||
+      !*host) {
+    why = {"not a printer's URI: ipp://HOST[:PORT]/PATH or ipps://HOST[:PORT]/PATH"};
     return std::nullopt;
   }
   const bool secure = std::strcmp(scheme, "ipps") == 0;
   const http_encryption_t encryption = secure ? HTTP_ENCRYPTION_ALWAYS : HTTP_ENCRYPTION_IF_REQUESTED;
   OwnedHttp http(httpConnect2(host, port, nullptr, AF_UNSPEC, encryption, 1, kConnectMsec, nullptr));
   if (!http) {
-    why = {std::string("the printer at ") + host + ":" + std::to_string(port) + " does not answer: " +
-           cupsLastErrorString()};
+    // libcups keeps neither the connect's errno nor an error of its own here.
+    why = {std::string("the printer at ") + host + ":" + std::to_string(port) + " does not answer"};
     return std::nullopt;
   }
   return Connection{std::move(http), resource};
