@@ -1,6 +1,7 @@
 // What only the Linux program on CUPS shows: the scheduler's printer list, queues that will not take jobs, jobs
 // followed to their end by --wait, a lost scheduler, `veltrim info` on a queue and a file target (and the supplies
-// read from a queue's answer), and the user guide. Runs both CLIs share are the command line's table (cli_table_test.cpp).
+// read from a queue's answer), and the user guide. Runs both CLIs share are the command line's table
+// (cli_table_test.cpp).
 #include <cups/cups.h>
 
 #include <optional>
