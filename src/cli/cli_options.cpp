@@ -18,6 +18,9 @@ const char* const kUsage =
     "       veltrim plot [options]     draw a picture of the large preview or the calibration curves into a PNG\n"
     "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
+    "       veltrim printers --discover [SECONDS]  and the IPP printers DNS-SD finds on the local\n"
+    "                                  network within SECONDS (default 3, at most 60): name, URI,\n"
+    "                                  make and model, state and state reasons\n"
     "       veltrim jobs --printer NAME  list the printer's jobs that have not finished, with their states\n"
     "       veltrim measure SCAN [BACK_SCAN] [options]  measure a scan of the printed measurement target\n"
     "       veltrim --help | --version\n"
@@ -75,7 +78,9 @@ const char* const kUsage =
     "                                     without it all 0, as the desktop program starts)\n"
     "\n"
     "info options:\n"
-    "  --printer NAME        report on this printer\n"
+    "  --printer NAME        report on this printer (a queue, or ipp://HOST[:PORT]/PATH or ipps://);\n"
+    "                        a section after the report gives its state, state reasons and\n"
+    "                        supplies (name, type, colour, level in per cent or unknown)\n"
     "  --output FILE, --paper P, --dpi N, --margins MM\n"
     "                        report on the simulated printer of a file target (the default)\n"
     "  --json                the same facts as one JSON object; what the printer does not\n"
@@ -358,9 +363,30 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--json", {{Command::Info, Command::Print, Command::Measure}, &o.json}},
       {"--curves", {{Command::Plot}, &o.plot.curves}},
       {"--measure-page", {{Command::Print}, &o.measurePage}}};
+  // --wait and --discover take their number when one follows, else the
+  // default time.
+  const auto seconds = [&](const std::string& arg, const std::string& name, int fallback, int most,
+                           std::optional<int>& out) {
+    std::string text = arg == name ? "" : arg.substr(name.size() + 1);
+    if (arg == name && i < args.size() && !args[i].empty() &&
+        args[i].find_first_not_of("0123456789") == std::string::npos)
+      text = args[i++];
+    int value = fallback;
+    if ((arg != name || !text.empty()) && !p.Number(name, text, 1, most, value)) return false;
+    out = value;
+    return true;
+  };
+  const auto isOption = [](const std::string& arg, const std::string& name) {
+    return arg == name || arg.starts_with(name + "=");
+  };
   std::set<std::string> given;
   while (i < args.size()) {
     const std::string& arg = args[i++];
+    if (o.command == Command::Printers && isOption(arg, "--discover")) {
+      if (!seconds(arg, "--discover", kDefaultDiscoverSeconds, kMaxDiscoverSeconds, o.discoverSeconds))
+        return {std::nullopt, p.error};
+      continue;
+    }
     if (o.command != Command::Print && !kCommandOptions.contains(o.command))
       return {std::nullopt, "unexpected argument \"" + arg + "\""};
     if (const auto flag = flags.find(arg); flag != flags.end() && flag->second.first.contains(o.command)) {
@@ -372,16 +398,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       o.measure.scans.push_back(arg);
       continue;
     }
-    // --wait takes its number when one follows, else waits the default time.
-    if (o.command == Command::Print && (arg == "--wait" || arg.starts_with("--wait="))) {
-      std::string seconds = arg == "--wait" ? "" : arg.substr(7);
-      if (arg == "--wait" && i < args.size() && !args[i].empty() &&
-          args[i].find_first_not_of("0123456789") == std::string::npos)
-        seconds = args[i++];
-      int wait = kDefaultWaitSeconds;
-      if ((arg != "--wait" || !seconds.empty()) && !p.Number("--wait", seconds, 1, kMaxWaitSeconds, wait))
-        return {std::nullopt, p.error};
-      o.waitSeconds = wait;
+    if (o.command == Command::Print && isOption(arg, "--wait")) {
+      if (!seconds(arg, "--wait", kDefaultWaitSeconds, kMaxWaitSeconds, o.waitSeconds)) return {std::nullopt, p.error};
       continue;
     }
     std::string name = arg, value;

@@ -52,6 +52,7 @@ struct Options {
   FileDevice device;
   bool json = false;     // --json: info, or print's report and jobs, as one JSON object
   std::optional<int> waitSeconds;  // --wait [SECONDS]: follow the jobs after the report
+  std::optional<int> discoverSeconds;  // printers --discover [SECONDS]: browse DNS-SD this long
   PlotSettings plot;
   bool measurePage = false;  // --measure-page: print the measurement target
   JobAttributes attributes;  // --sides, --media, --media-source, --print-color-mode, --print-quality
@@ -61,6 +62,8 @@ struct Options {
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";
 inline constexpr int kDefaultWaitSeconds = 120;
 inline constexpr int kMaxWaitSeconds = 86400;
+inline constexpr int kDefaultDiscoverSeconds = 3;
+inline constexpr int kMaxDiscoverSeconds = 60;
 inline constexpr const char* kDefaultPreviewOutput = "veltrim-preview.png";
 
 struct ParseResult {

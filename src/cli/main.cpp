@@ -17,6 +17,7 @@
 #include "cli/cli_options.hpp"
 #include "cli/cli_plot.hpp"
 #include "cli/cli_preview.hpp"
+#include "cli/cli_printers.hpp"
 #include "cli/cli_targets.hpp"
 #include "cli/failures.hpp"
 #include "cli/jobs.hpp"
@@ -117,15 +118,45 @@ int RunPlot(const Options& options) {
   return kExitOk;
 }
 
-int RunPrinters() {
+// Each found printer on one line: name, URI, make and model, state and
+// reasons (or why it could not be asked), tab-separated.
+void PrintFound(const std::vector<FoundPrinter>& found, int seconds) {
+  if (found.empty()) {
+    std::printf("No IPP printers found: looked for _ipp._tcp and _ipps._tcp on the local network for %d s.\n",
+                seconds);
+    return;
+  }
+  std::printf("IPP printers found on the local network (DNS-SD, %d s):\n", seconds);
+  for (const auto& printer : found) {
+    std::string reasons;
+    for (const auto& reason : printer.status.reasons) reasons += (reasons.empty() ? "" : ",") + reason;
+    if (!printer.problem.empty()) reasons = "(" + printer.problem + ")";
+    std::printf("  %s\t%s\t%s\t%s\t%s\n", printer.name.c_str(), printer.uri.empty() ? "-" : printer.uri.c_str(),
+                printer.makeAndModel.empty() ? "-" : printer.makeAndModel.c_str(),
+                printer.status.state.empty() ? "unknown" : printer.status.state.c_str(),
+                reasons.empty() ? "none" : reasons.c_str());
+  }
+}
+
+// The queues as ever; with --discover, the IPP printers found next to them.
+// A scheduler that does not answer does not stop the search.
+int RunPrinters(const Options& options) {
   std::vector<PrinterEntry> printers;
   std::string error;
   if (!ListPrinters(printers, error)) {
     std::fprintf(stderr, "veltrim: %s\n", error.c_str());
-    return kExitFailed;
+    if (!options.discoverSeconds) return kExitFailed;
   }
   for (const auto& printer : printers)
     std::printf("%s %s\t%s\n", printer.isDefault ? "*" : " ", printer.name.c_str(), printer.port.c_str());
+  if (!options.discoverSeconds) return kExitOk;
+  std::fflush(stdout);
+  std::vector<FoundPrinter> found;
+  if (!DiscoverPrinters(*options.discoverSeconds, found, error)) {
+    std::fprintf(stderr, "veltrim: %s\n", error.c_str());
+    return kExitFailed;
+  }
+  PrintFound(found, *options.discoverSeconds);
   return kExitOk;
 }
 
@@ -147,7 +178,7 @@ int main(int argc, char** argv) {
   switch (parsed.options->command) {
     case Command::Help: std::fputs(kUsage, stdout); return kExitOk;
     case Command::Version: std::printf("veltrim %s\n", VELTRIM_VERSION); return kExitOk;
-    case Command::Printers: return RunPrinters();
+    case Command::Printers: return RunPrinters(*parsed.options);
     case Command::Jobs: return RunJobs(*parsed.options);
     case Command::Info: return RunInfo(*parsed.options);
     case Command::Preview: return RunPreview(*parsed.options);

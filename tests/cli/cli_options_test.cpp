@@ -94,6 +94,8 @@ TEST(CommandLine, RefusalsSayWhy) {
       {{"print", "--printer", "p", "--output", "x.pdf"}, "exclude each other"},
       {{"printers", "--docs", "2"}, "unexpected argument"},
       {{"print", "--wait", "--wait=0"}, "--wait: 0 is out of range 1..86400"},
+      {{"printers", "--discover", "61"}, "--discover: 61 is out of range 1..60"},
+      {{"info", "--discover"}, "unknown option"},
       {{"jobs"}, "jobs: --printer NAME is required"}, {{"jobs", "--printer", "p", "--docs", "2"}, "does not apply"},
       {{"preview", "--output", "p.pdf"}, "--output"}, {{"print", "--kind", "1"}, "--kind does not apply to print"},
       {{"print", "--measure-page", "--tests", "1"}, "--tests does not apply to --measure-page"},
@@ -124,7 +126,7 @@ TEST(CommandLine, RefusalsSayWhy) {
   }
 }
 
-// --wait takes the number that follows it, or waits the default time; --json belongs to print and info.
+// --wait (and printers --discover) take the number that follows, or the default time; --json belongs to print and info.
 TEST(CommandLine, WaitAndJson) {
   const std::tuple<std::vector<std::string>, std::optional<int>, bool> cases[] = {
       {{"print", "--wait"}, 120, false},
@@ -140,6 +142,7 @@ TEST(CommandLine, WaitAndJson) {
     EXPECT_EQ(result.options->json, json) << args.size();
   }
   EXPECT_EQ(ParseCommandLine({"jobs", "--printer", "q"}).options->command, Command::Jobs);
+  EXPECT_EQ(ParseCommandLine({"printers", "--discover"}).options->discoverSeconds, 3);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // What only the Linux program on CUPS shows: the scheduler's printer list, queues that will not take jobs, jobs
-// followed to their end by --wait, a lost scheduler, `veltrim info` on a queue and a file target, and the user
-// guide. Runs both CLIs share are the command line's table (cli_table_test.cpp).
+// followed to their end by --wait, a lost scheduler, `veltrim info` on a queue and a file target (and the supplies
+// read from a queue's answer), and the user guide. Runs both CLIs share are the command line's table
+// (cli_table_test.cpp).
 #include <cups/cups.h>
 
 #include <optional>
@@ -8,6 +9,7 @@
 #include <set>
 
 #include "backends/cups/cups_print.hpp"
+#include "backends/cups/cups_printer_status.hpp"
 #include "cli/cli_options.hpp"
 #include "cli_support.hpp"
 #include "core/about/about_texts.hpp"
@@ -165,6 +167,8 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_NE(both.find("Paper Size (as predefined type): Letter, 8 1/2- by 11-inches\t"), std::string::npos) << both;
   EXPECT_EQ(After(both, "\"physicalWidth\":"), "2550");
   EXPECT_EQ(both.find("\"ttOption\""), std::string::npos) << "a queue has no TrueType option to tell";
+  EXPECT_NE(both.find("\r\n  Printer State: idle\r\n  State Reasons: none\r\n"), std::string::npos) << both;
+  EXPECT_NE(both.find(",\"state\":\"idle\",\"stateReasons\":[],\"supplies\":["), std::string::npos) << both;
   const auto changed =
       RunOnScheduler({"lpadmin", "-p", queue.Name(), "-o", "PageSize=A4", "-o", "printer-resolution-default=600dpi"});
   ASSERT_EQ(changed.exitCode, 0) << changed.err;
@@ -182,7 +186,33 @@ TEST(CliInfo, QueueReportFollowsItsDefaultsAndAFileTargetWritesNothing) {
   EXPECT_NE(both.find("\r\n  Device Name: x.pdf\r\n"), std::string::npos) << both;
   EXPECT_EQ(After(both, "\"physicalWidth\":"), "1700");
   EXPECT_EQ(After(both, "\"paperSize\":"), "5");
+  EXPECT_EQ(both.find("STATE"), std::string::npos) << "a simulated printer has no state to tell";
   EXPECT_FALSE(fs::exists(output)) << "a report writes no file";
+}
+
+// A queue's supplies come from its marker-* lists; a printer's printer-supply,
+// when it has one, wins over them.
+TEST(CliInfo, SuppliesFromMarkersUnlessThePrinterDescribesThem) {
+  const OwnedIpp answer(ippNew());
+  ipp_t* a = answer.get();
+  const char* names[] = {"Black", "Cyan"};
+  const char* colours[] = {"#000000", "#00FFFF"};
+  const int levels[] = {40, -3};
+  ippAddInteger(a, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_STOPPED);
+  ippAddString(a, IPP_TAG_PRINTER, IPP_TAG_KEYWORD, "printer-state-reasons", nullptr, "paused");
+  ippAddStrings(a, IPP_TAG_PRINTER, IPP_TAG_NAME, "marker-names", 2, nullptr, names);
+  ippAddStrings(a, IPP_TAG_PRINTER, IPP_TAG_NAME, "marker-colors", 2, nullptr, colours);
+  ippAddIntegers(a, IPP_TAG_PRINTER, IPP_TAG_INTEGER, "marker-levels", 2, levels);
+  PrinterStatus status = StatusOfAnswer(a);
+  EXPECT_EQ(status.state, "stopped");
+  EXPECT_EQ(status.reasons, std::vector<std::string>{"paused"});
+  EXPECT_EQ(status.supplies,
+            (std::vector<Supply>{{"Black", "", "#000000", 40}, {"Cyan", "", "#00FFFF", std::nullopt}}));
+
+  const char supply[] = "type=ink;unit=percent;level=10;colorantname=magenta;";
+  ippAddOctetString(a, IPP_TAG_PRINTER, "printer-supply", supply, sizeof supply - 1);
+  status = StatusOfAnswer(a);
+  EXPECT_EQ(status.supplies, (std::vector<Supply>{{"", "ink", "magenta", 10}}));
 }
 
 // The user guide built beside the programs, read as a user's PDF reader reads it: A4 pages, and a text that names

@@ -71,11 +71,16 @@ std::string DeviceModeJson(const DeviceMode& mode) {
 
 }  // namespace
 
-std::string PrinterInfoJson(const PrinterInfo& info) {
+std::string PrinterInfoJson(const PrinterInfo& info, const PrinterStatus* status) {
   Object object;
   object.Text("printer", info.printerName).Text("port", info.printerPort);
   if (info.capabilities) object.Field("capabilities", CapabilitiesJson(*info.capabilities));
   if (info.deviceMode) object.Field("deviceMode", DeviceModeJson(*info.deviceMode));
+  if (status) {
+    object.Text("state", status->state.empty() ? "unknown" : status->state)
+        .Field("stateReasons", StateReasonsJson(*status))
+        .Field("supplies", SuppliesJson(*status));
+  }
   return object.Close() + "\n";
 }
 

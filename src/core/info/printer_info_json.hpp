@@ -8,9 +8,12 @@
 #include <string_view>
 
 #include "core/info/printer_info_report.hpp"
+#include "core/info/printer_status.hpp"
 
 namespace veltrim {
 
-std::string PrinterInfoJson(const PrinterInfo& info);
+// With `status`, its state, reasons and supplies as the keys "state",
+// "stateReasons" and "supplies".
+std::string PrinterInfoJson(const PrinterInfo& info, const PrinterStatus* status = nullptr);
 
 }  // namespace veltrim
