@@ -35,7 +35,7 @@ TEST(Info, SuppliesAndStateOfAnIppPrinter) {
   ScratchDir dir;
   const ProcessResult nobody = RunProcess({VELTRIM_CLI, "info", "--printer", "ipp://localhost:8631/ipp/print"});
   EXPECT_EQ(nobody.exitCode, 1);
-  EXPECT_EQ(nobody.err, "veltrim: ipp://localhost:8631/ipp/print: the printer at localhost:8631 does not answer\n");
+  EXPECT_EQ(nobody.err, "veltrim: ipp://localhost:8631/ipp/print: the printer does not answer\n");
 
   const std::string script = dir.Write("job.sh", kJobScript);
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);

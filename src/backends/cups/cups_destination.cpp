@@ -154,6 +154,10 @@ CupsDestinationFacts CupsDestination::Facts() const {
   facts.sides = keyword("sides");
   facts.documentHandling = keyword("multiple-document-handling");
   facts.mediaType = keyword("media-type");
+  // An IPP Everywhere printer gives its default medium's type inside media-col-default only.
+  if (ipp_attribute_t* col = defaultOf("media-col"); !facts.mediaType && col)
+    if (ipp_attribute_t* type = ippFindAttribute(ippGetCollection(col, 0), "media-type", IPP_TAG_ZERO))
+      if (const char* text = ippGetString(type, 0, nullptr)) facts.mediaType = text;
   return facts;
 }
 
