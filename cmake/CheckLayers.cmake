@@ -6,7 +6,7 @@
 # folders, and no tab includes another tab.
 set(_order
   core/support core/colour core/platform core/job core/page
-  core/patterns/shared core/patterns/TAB
+  core/patterns/shared core/patterns/TAB core/measure
   core/print core/info core/about core/app core/preview core/colour_tools
   backends cli win32)
 set(_tabs black_white colour advanced calibration custom)

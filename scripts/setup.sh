@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   libgtest-dev googletest libbenchmark-dev
   libcairo2-dev libcups2-dev libfontconfig-dev libstb-dev zlib1g-dev
+  libeigen3-dev libtiff-dev                 # least-squares fits of the measurer; TIFF scans
   nsis unzip                               # the Windows installer (CPack), and reading the zip back
   # fonts with the metrics of the faces the pages name
   fonts-liberation fonts-dejavu-core fonts-urw-base35 fontconfig

@@ -19,6 +19,7 @@ const char* const kUsage =
     "       veltrim info [options]     report a printer's capabilities and device mode\n"
     "       veltrim printers           list the printers (name and port), * marks the default\n"
     "       veltrim jobs --printer NAME  list the printer's jobs that have not finished, with their states\n"
+    "       veltrim measure SCAN [BACK_SCAN] [options]  measure a scan of the printed measurement target\n"
     "       veltrim --help | --version\n"
     "\n"
     "print options:\n"
@@ -36,6 +37,9 @@ const char* const kUsage =
     "  --pages N             pages per document 1..100 (default 1)\n"
     "  --coverage P          colour intensity of full-page fills 1..100 (default 100)\n"
     "  --offset MM           vertical paper offset -1000..1000 (default 0)\n"
+    "  --measure-page        print the measurement target instead of a category's tests\n"
+    "                        (excludes --category, --tests, --select and --option; the\n"
+    "                        target ignores --offset, so it shows the printer as it is)\n"
     "  --dot-coverage P      coverage of the Custom colour coverage page 1..100 (default 1)\n"
     "  --paper P             file targets: a4, a3, a5, letter, legal or WxHmm (default a4)\n"
     "  --dpi N               file targets: 72..2400 (default 300)\n"
@@ -69,9 +73,21 @@ const char* const kUsage =
     "  --json                the same facts as one JSON object; what the printer does not\n"
     "                        answer is left out\n"
     "\n"
+    "measure: reads a scan (PNG, JPEG, BMP or TIFF, grey or colour) of the page printed\n"
+    "  with print --measure-page and reports the paper's size, the page's turn on the\n"
+    "  scanner bed, the printed image's offset (mm, x right, y down), scale and skew\n"
+    "  (degrees, counter-clockwise positive) against the paper, the unprinted margins,\n"
+    "  and the \"Y Paper offset (mm)\" value (--offset) that moves the printing back in\n"
+    "  place. Scan the whole sheet at 300 or 600 dpi, 100 %: a dark sheet behind the page\n"
+    "  gives the cleanest edges. BACK_SCAN: the back of a two-sided sheet, as read.\n"
+    "  --scan-dpi N          the scan's resolution when the file does not tell it\n"
+    "  --json                the figures and their uncertainties as one JSON object\n"
+    "  --annotate OUT.png    the (front) scan at 4 pixels a millimetre, with the marks found (green),\n"
+    "                        the paper's edges (blue), the printed frame (red) and the margins drawn\n"
+    "\n"
     "exit status: 0 every spooler step succeeded (info: the printer answered),\n"
     "             1 a step failed or a followed job did not complete (info: no such printer),\n"
-    "             2 bad command line\n";
+    "             2 bad command line (measure: a scan that cannot be measured, and why)\n";
 
 namespace {
 
@@ -260,6 +276,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     o.command = Command::Plot;
   } else if (command == "info") {
     o.command = Command::Info;
+  } else if (command == "measure") {
+    o.command = Command::Measure;
   } else {
     return {std::nullopt, "unknown command \"" + command + "\""};
   }
@@ -292,6 +310,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       {"--kind",
        [&](const std::string& v) { return p.Number("--kind", v, kPlotCmykCorners, kPlotCustomCorners, o.plot.kind); }},
       {"--size", [&](const std::string& v) { return p.Size(v); }},
+      {"--scan-dpi", [&](const std::string& v) { return p.Number("--scan-dpi", v, 72, 2400, o.measure.scanDpi); }},
+      {"--annotate", [&](const std::string& v) { o.measure.annotate = v; return !v.empty() || p.Fail("--annotate: empty file name"); }},
       {"--printer-values", [&](const std::string& v) { return p.Values("--printer-values", v, o.plot.printerValues); }},
       {"--screen-values",
        [&](const std::string& v) { return p.Values("--screen-values", v, o.plot.screenValues.emplace()); }},
@@ -301,13 +321,15 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   // a printer (the job's settings mean nothing to it), preview what the main
   // window's preview reads, plot what its picture needs. Print takes every
   // option but plot's own; printers, help and version take none.
-  static const std::set<std::string> kPlotOnly = {"--size", "--kind", "--printer-values", "--screen-values"};
+  static const std::set<std::string> kPlotOnly = {"--size", "--kind", "--printer-values", "--screen-values",
+                                                  "--scan-dpi", "--annotate"};
   static const std::map<Command, std::set<std::string>> kCommandOptions = {
       {Command::Info, {"--printer", "--output", "--paper", "--dpi", "--margins"}},
       {Command::Preview,
        {"--output", "--category", "--tests", "--select", "--option", "--layout", "--colour", "--offset"}},
       {Command::Plot, {"--output", "--size", "--kind", "--colour", "--layout", "--printer-values", "--screen-values"}},
       {Command::Jobs, {"--printer"}},
+      {Command::Measure, {"--scan-dpi", "--annotate"}},
   };
   const auto applies = [&](const std::string& name) {
     if (o.command == Command::Print) return !kPlotOnly.contains(name);
@@ -316,7 +338,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   };
   // Options without a value, and the commands they belong to.
   const std::map<std::string, std::pair<std::set<Command>, bool*>> flags = {
-      {"--json", {{Command::Info, Command::Print}, &o.json}}, {"--curves", {{Command::Plot}, &o.plot.curves}}};
+      {"--json", {{Command::Info, Command::Print, Command::Measure}, &o.json}},
+      {"--curves", {{Command::Plot}, &o.plot.curves}},
+      {"--measure-page", {{Command::Print}, &o.measurePage}}};
   std::set<std::string> given;
   while (i < args.size()) {
     const std::string& arg = args[i++];
@@ -324,6 +348,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       return {std::nullopt, "unexpected argument \"" + arg + "\""};
     if (const auto flag = flags.find(arg); flag != flags.end() && flag->second.first.contains(o.command)) {
       *flag->second.second = true;
+      continue;
+    }
+    if (o.command == Command::Measure && !arg.starts_with("--")) {
+      if (o.measure.scans.size() == 2) return {std::nullopt, "measure: at most two scans, the front and the back"};
+      o.measure.scans.push_back(arg);
       continue;
     }
     // --wait takes its number when one follows, else waits the default time.
@@ -362,6 +391,16 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       FileFormatOf(o.output) != FileFormat::Png)
     return {std::nullopt, "--output: " + o.output + ": " + command + " writes a PNG file (.png)"};
   if (o.command == Command::Plot && !p.CheckPlot(given)) return {std::nullopt, p.error};
+  if (o.command == Command::Measure && o.measure.scans.empty()) return {std::nullopt, "measure: name the scan to read"};
+  if (o.command == Command::Measure && !o.measure.annotate.empty() && FileFormatOf(o.measure.annotate) != FileFormat::Png)
+    return {std::nullopt, "--annotate: " + o.measure.annotate + ": the picture is a PNG file (.png)"};
+  if (o.measurePage) {
+    // The target replaces the selection: a choice of tests would be ignored.
+    for (const char* name : {"--category", "--tests", "--select", "--option"})
+      if (given.contains(name))
+        return {std::nullopt, std::string(name) + " does not apply to --measure-page: the target replaces the tests"};
+    return {std::move(p.options), {}};
+  }
   if (!p.ApplyTests()) return {std::nullopt, p.error};
   return {std::move(p.options), {}};
 }

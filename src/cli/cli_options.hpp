@@ -12,7 +12,7 @@
 
 namespace veltrim::cli {
 
-enum class Command { Print, Preview, Plot, Info, Printers, Jobs, Help, Version };
+enum class Command { Print, Preview, Plot, Info, Printers, Jobs, Measure, Help, Version };
 
 struct FileDevice {
   std::string paper = "a4";  // a4 a3 a5 letter legal WxHmm
@@ -33,6 +33,14 @@ struct PlotSettings {
   std::optional<CalibrationValues> screenValues;  // --screen-values; else config.qrv beside the program
 };
 
+// What `measure` reads: the scan of a printed target and, for a two-sided
+// sheet, the scan of its back.
+struct MeasureSettings {
+  std::vector<std::string> scans;  // one or two files
+  int scanDpi = 0;                 // --scan-dpi: 0 takes the files' own resolution
+  std::string annotate;            // --annotate OUT.png
+};
+
 struct Options {
   Command command = Command::Print;
   std::string printer;   // --printer
@@ -44,6 +52,8 @@ struct Options {
   bool json = false;     // --json: info, or print's report and jobs, as one JSON object
   std::optional<int> waitSeconds;  // --wait [SECONDS]: follow the jobs after the report
   PlotSettings plot;
+  bool measurePage = false;  // --measure-page: print the measurement target
+  MeasureSettings measure;
 };
 
 inline constexpr const char* kDefaultOutput = "veltrim-job.pdf";

@@ -13,6 +13,7 @@
 
 #include "cli/cli_host.hpp"
 #include "cli/cli_info.hpp"
+#include "cli/cli_measure.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/cli_plot.hpp"
 #include "cli/cli_preview.hpp"
@@ -43,7 +44,11 @@ int RunPrint(const Options& options) {
   target = WithProgress(NotingJobs(std::move(target), submitted), options.settings.documents * options.settings.pages);
 
   CliHost host;
-  const PrintOutcome outcome = PrintEngine(host, *target, {options.selection, options.settings});
+  const PrintOutcome outcome = PrintEngine(host, *target, {options.selection, options.settings, options.measurePage});
+  if (!outcome.refusal.empty()) {
+    std::fprintf(stderr, "veltrim: %s\n", outcome.refusal.c_str());
+    return kExitUsage;
+  }
   const std::string& report = outcome.report;
 
   int status = report.find("[x]") == std::string::npos ? kExitOk : kExitFailed;
@@ -142,6 +147,7 @@ int main(int argc, char** argv) {
     case Command::Info: return RunInfo(*parsed.options);
     case Command::Preview: return RunPreview(*parsed.options);
     case Command::Plot: return RunPlot(*parsed.options);
+    case Command::Measure: return RunMeasure(parsed.options->measure, parsed.options->json);
     case Command::Print: break;
   }
   return RunPrint(*parsed.options);

@@ -102,6 +102,13 @@ const std::vector<CliRow>& CliRows() {
       {.name = "help", .args = {"--help"}, .out = "--dot-coverage", .outInPart = true},
       Refused("unknown_file_kind", {"print", "--output", "FOLDER/x.tiff"}, "must end in .pdf, .ps or .png"),
       Refused("unknown_paper", {"print", "--paper", "b9"}, "unknown paper \"b9\""),
+      // The measurement target only where the paper and the printable area hold all its marks; nothing written.
+      Refused("target_on_a5", {"print", "--measure-page", "--paper", "a5", "--output", "FOLDER/t.pdf"},
+              "veltrim: The paper (148 x 210 mm) is smaller than the measurement target, which needs 185 x 263 mm: "
+              "print it on A4 or Letter, portrait.\n"),
+      Refused("target_in_margins", {"print", "--measure-page", "--margins", "30", "--output", "FOLDER/t.pdf"},
+              "veltrim: The printer's margins cover marks of the measurement target: choose a printer or paper with "
+              "smaller margins.\n"),
   };
   return rows;
 }

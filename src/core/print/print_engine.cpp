@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/measure/measure_page.hpp"
 #include "core/page/page_context.hpp"
 #include "core/print/page_dispatch.hpp"
 #include "core/support/dyn_string.hpp"
@@ -33,7 +34,10 @@ void RunDocuments(PrintHost& host, PrintDevice& device, const PrintJob& job, con
       Mark(report, true, "StartPage()");
       PageContext context{device.Page(), geometry, job.selection, job.settings, chosen.printerName, host,
                           chosen.printerPort};
-      DrawPage(context);
+      if (job.measureTarget)
+        DrawMeasurePage(context);
+      else
+        DrawPage(context);
       Mark(report, device.EndPage() > 0, "EndPage()");
     }
     Mark(report, device.EndDoc() > 0, "EndDoc()");
@@ -58,7 +62,9 @@ PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& j
     outcome.printerPort = choice.printerPort;
     Mark(report, choice.device != nullptr, "pd.hDC");
     if (choice.device) {
-      RunDocuments(host, *choice.device, job, outcome, report);
+      // A target the paper cannot hold is refused before any document starts.
+      if (job.measureTarget) outcome.refusal = MeasurePageRefusal(choice.device->Page());
+      if (outcome.refusal.empty()) RunDocuments(host, *choice.device, job, outcome, report);
       choice.device.reset();
     }
   }

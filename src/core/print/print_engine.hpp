@@ -16,10 +16,12 @@ namespace veltrim {
 inline constexpr const char* kDocumentName = "QORVEL Veltrim v2";
 inline constexpr const char* kReportHeader = "QORVEL Veltrim v2\r\n-------------------\r\n";
 
-// What to print: the selection and the numbers, as the front end read them.
+// What to print: the selection and the numbers, as the front end read them;
+// or, instead of the selection, the measurement target on every page.
 struct PrintJob {
   TestSelection selection;
   JobSettings settings;
+  bool measureTarget = false;
 };
 
 // What came of it: the report, and the printer the dialog chose with its
@@ -29,6 +31,7 @@ struct PrintOutcome {
   bool accepted = false;
   std::string printerName;
   std::string printerPort;
+  std::string refusal;  // why nothing was printed: the measurement target does not fit the paper
 };
 
 PrintOutcome PrintEngine(PrintHost& host, PrintTarget& target, const PrintJob& job);
