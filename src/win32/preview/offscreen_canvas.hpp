@@ -1,7 +1,7 @@
 #pragma once
 // OffscreenCanvas: a memory bitmap of a window's size, drawn into off screen
-// and copied to the window in one block transfer when Present is called. Every on-screen picture (the preview
-// area, the colour-plotting and calibration pictures) is composed here.
+// and copied to the window in one block transfer when Present is called.
+// Every on-screen picture (the preview area, the colour-plotting and calibration pictures) is composed here.
 //
 // The operations answer with the program's own result codes; callers may
 // ignore them, nothing is ever shown to the user from here.
@@ -40,8 +40,8 @@ class OffscreenCanvas {
     HGDIOBJ bitmap = nullptr;
   };
 
-  // The GDI calls whose failures Attach answers with codes of its own. The program uses the system's; tests put in ones that fail,
-  // since a real GDI does not fail on demand.
+  // The GDI calls whose failures Attach answers with codes of its own. The
+  // program uses the system's; tests put in ones that fail, since a real GDI does not fail on demand.
   struct Calls {
     HDC(WINAPI* getDc)(HWND) = ::GetDC;
     HDC(WINAPI* createCompatibleDc)(HDC) = ::CreateCompatibleDC;
