@@ -2,9 +2,9 @@
 // that connects, its make and model and state; nothing found said so.
 #include <gtest/gtest.h>
 
+#include "../unit/support/scratch_dir.hpp"
 #include "ipp_test_printer.hpp"
 #include "process.hpp"
-#include "../unit/support/scratch_dir.hpp"
 
 namespace veltrim::test {
 namespace {

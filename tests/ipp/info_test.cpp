@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "../unit/support/scratch_dir.hpp"
 #include "ipp_test_printer.hpp"
 #include "process.hpp"
-#include "../unit/support/scratch_dir.hpp"
 
 namespace veltrim::test {
 namespace {
