@@ -43,7 +43,7 @@ TEST_F(IppWait, AWaitingJobShowsThePrintersReasons) {
   const std::string hold = "echo 'STATE: +media-empty' >&2\nfor i in $(seq 600); do [ -e '" + release.string() +
                            "' ] && break; sleep 0.1; done\n";
   IppTestPrinter printer("Veltrim Empty", 8631, {"-c", Script("empty.sh", hold)}, dir_.Path() / "spool");
-  const auto run = RunProcess({VELTRIM_CLI, "print", "--printer", printer.Uri(), "--wait", "3", "--json"});
+  const auto run = RunProcess({VELTRIM_CLI, "print", "--printer", printer.Uri(), "--wait", "5", "--json"});
   const auto listed = RunProcess({VELTRIM_CLI, "jobs", "--printer", printer.Uri()});
   ScratchDir::Put(release.string(), "");
   EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
