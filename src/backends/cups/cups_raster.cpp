@@ -6,16 +6,13 @@
 #include <cstring>
 #include <vector>
 
+#include "core/print/raster_resolution.hpp"
+
 namespace veltrim {
 namespace {
 
 constexpr const char* kPwgRaster = "image/pwg-raster";
 constexpr const char* kAppleRaster = "image/urf";
-
-struct Resolution {
-  int x = 0;
-  int y = 0;
-};
 
 bool Lists(ipp_attribute_t* attribute, const char* value) {
   for (int i = 0; attribute != nullptr && i < ippGetCount(attribute); ++i)
@@ -24,22 +21,8 @@ bool Lists(ipp_attribute_t* attribute, const char* value) {
   return false;
 }
 
-// The listed resolution nearest to the wanted one; the wanted one when none is listed.
-Resolution Nearest(const std::vector<Resolution>& listed, Resolution wanted) {
-  Resolution best = wanted;
-  int bestDistance = -1;
-  for (const Resolution& candidate : listed) {
-    const int distance = std::abs(candidate.x - wanted.x) + std::abs(candidate.y - wanted.y);
-    if (bestDistance < 0 || distance < bestDistance) {
-      best = candidate;
-      bestDistance = distance;
-    }
-  }
-  return best;
-}
-
-std::vector<Resolution> Resolutions(ipp_attribute_t* attribute) {
-  std::vector<Resolution> listed;
+std::vector<DotsPerInch> Resolutions(ipp_attribute_t* attribute) {
+  std::vector<DotsPerInch> listed;
   for (int i = 0; attribute != nullptr && i < ippGetCount(attribute); ++i) {
     ipp_res_t units = IPP_RES_PER_INCH;
     int y = 0;
@@ -49,20 +32,11 @@ std::vector<Resolution> Resolutions(ipp_attribute_t* attribute) {
   return listed;
 }
 
-// Apple raster lists its resolutions as "RS300" or "RS300-600" in urf-supported.
-std::vector<Resolution> AppleResolutions(ipp_attribute_t* urf) {
-  std::vector<Resolution> listed;
-  for (int i = 0; urf != nullptr && i < ippGetCount(urf); ++i) {
-    const char* word = ippGetString(urf, i, nullptr);
-    if (word == nullptr || std::strncmp(word, "RS", 2) != 0) continue;
-    for (const char* at = word + 2; *at != '\0';) {
-      char* end = nullptr;
-      const long dpi = std::strtol(at, &end, 10);
-      if (end == at || dpi <= 0) break;
-      listed.push_back({static_cast<int>(dpi), static_cast<int>(dpi)});
-      at = *end == '-' ? end + 1 : end;
-    }
-  }
+std::vector<DotsPerInch> AppleResolutions(ipp_attribute_t* urf) {
+  std::vector<DotsPerInch> listed;
+  for (int i = 0; urf != nullptr && i < ippGetCount(urf); ++i)
+    if (const char* word = ippGetString(urf, i, nullptr))
+      for (const int dpi : UrfResolutions(word)) listed.push_back({dpi, dpi});
   return listed;
 }
 
@@ -77,9 +51,9 @@ std::optional<CupsDocumentFormat> ChooseDocumentFormat(const CupsDestination& de
   };
   ipp_attribute_t* formats = supported("document-format");
   if (Lists(formats, CUPS_FORMAT_PDF)) return format;
-  const Resolution wanted{facts.dpiX.value_or(300), facts.dpiY.value_or(facts.dpiX.value_or(300))};
+  const DotsPerInch wanted{facts.dpiX.value_or(300), facts.dpiY.value_or(facts.dpiX.value_or(300))};
   const bool colour = facts.colour.value_or(false);
-  Resolution chosen;
+  std::optional<DotsPerInch> chosen;
   if (Lists(formats, kPwgRaster)) {
     ipp_attribute_t* types = supported("pwg-raster-document-type");
     format.mime = kPwgRaster;
@@ -88,21 +62,26 @@ std::optional<CupsDocumentFormat> ChooseDocumentFormat(const CupsDestination& de
         format.rasterType = type;
         break;
       }
-    chosen = Nearest(Resolutions(supported("pwg-raster-document-resolution")), wanted);
+    chosen = ChooseRasterResolution(Resolutions(supported("pwg-raster-document-resolution")), wanted);
   } else if (Lists(formats, kAppleRaster)) {
     ipp_attribute_t* urf = supported("urf");
     format.mime = kAppleRaster;
     if (Lists(urf, "W8")) format.rasterType = "sgray_8";
     if (Lists(urf, "SRGB24") && (colour || format.rasterType.empty())) format.rasterType = "srgb_8";
-    chosen = Nearest(AppleResolutions(urf), wanted);
+    chosen = ChooseRasterResolution(AppleResolutions(urf), wanted);
   }
   if (format.rasterType.empty()) {
     why = {"the printer takes none of " CUPS_FORMAT_PDF ", PWG raster (srgb_8, sgray_8, black_1) or Apple raster "
            "(W8, SRGB24); it takes " + IppKeywords(formats)};
     return std::nullopt;
   }
-  format.dpiX = chosen.x;
-  format.dpiY = chosen.y;
+  if (!chosen) {
+    why = {"the printer lists no raster resolution from " + std::to_string(kMinRasterDpi) + " to " +
+           std::to_string(kMaxRasterDpi) + " dpi"};
+    return std::nullopt;
+  }
+  format.dpiX = chosen->x;
+  format.dpiY = chosen->y;
   return format;
 }
 
