@@ -9,7 +9,12 @@ namespace {
 
 constexpr int kConnectMsec = 5000;
 
+// The destinations found so far, freed with their owner.
 struct Found {
+  Found() = default;
+  Found(const Found&) = delete;
+  Found& operator=(const Found&) = delete;
+  ~Found() { cupsFreeDests(count, dests); }
   int count = 0;
   cups_dest_t* dests = nullptr;
 };
@@ -67,13 +72,11 @@ bool DiscoverIppPrinters(int msec, std::vector<DiscoveredPrinter>& found, Failur
   const int browsed = cupsEnumDests(CUPS_DEST_FLAGS_NONE, msec, nullptr, CUPS_PRINTER_DISCOVERED,
                                     CUPS_PRINTER_DISCOVERED, Collect, &dests);
   if (!browsed) {
-    cupsFreeDests(dests.count, dests.dests);
     // libcups names no cause here: without a DNS-SD daemon it cannot browse.
     why = {"cannot browse DNS-SD: the DNS-SD daemon (avahi-daemon, over the system bus) does not answer"};
     return false;
   }
   for (int i = 0; i < dests.count; ++i) found.push_back(Describe(&dests.dests[i]));
-  cupsFreeDests(dests.count, dests.dests);
   return true;
 }
 

@@ -3,15 +3,9 @@
 #include <algorithm>
 
 namespace veltrim {
-namespace {
-
-// The connection the destination's lists are asked over.
-http_t* Connection(const CupsDestination& destination) { return destination.Connection(); }
-
-}  // namespace
 
 std::vector<std::string> SupportedKeywords(const CupsDestination& destination, std::string_view name) {
-  http_t* http = Connection(destination);
+  http_t* http = destination.Connection();
   std::vector<std::string> keywords;
   const auto add = [&keywords](std::string keyword) {
     if (!keyword.empty() && std::ranges::find(keywords, keyword) == keywords.end()) keywords.push_back(std::move(keyword));
@@ -51,7 +45,7 @@ std::optional<FailureReason> RefuseUnsupported(const CupsDestination& destinatio
 
 std::optional<CupsMedia> CupsMediaByName(const CupsDestination& destination, const std::string& name) {
   cups_size_t size{};
-  if (!cupsGetDestMediaByName(Connection(destination), destination.Dest(), destination.Info(), name.c_str(), 0, &size))
+  if (!cupsGetDestMediaByName(destination.Connection(), destination.Dest(), destination.Info(), name.c_str(), 0, &size))
     return std::nullopt;
   return CupsMedia{size.width, size.length, size.left, size.right, size.top, size.bottom};
 }
