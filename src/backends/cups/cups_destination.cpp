@@ -126,11 +126,7 @@ CupsDestinationFacts CupsDestination::Facts() const {
   }
   if (ipp_attribute_t* colour =
           cupsFindDestSupported(Connection(), dest_.get(), info_.get(), "print-color-mode")) {
-    bool hasColour = false;
-    for (int i = 0; i < ippGetCount(colour); ++i)
-      if (const char* mode = ippGetString(colour, i, nullptr); mode && std::strcmp(mode, "color") == 0)
-        hasColour = true;
-    facts.colour = hasColour;
+    facts.colour = ippContainsString(colour, "color") != 0;
   }
   const auto defaultOf = [this](const char* option) {
     return cupsFindDestDefault(Connection(), dest_.get(), info_.get(), option);

@@ -14,13 +14,6 @@ namespace {
 constexpr const char* kPwgRaster = "image/pwg-raster";
 constexpr const char* kAppleRaster = "image/urf";
 
-bool Lists(ipp_attribute_t* attribute, const char* value) {
-  for (int i = 0; attribute != nullptr && i < ippGetCount(attribute); ++i)
-    if (const char* listed = ippGetString(attribute, i, nullptr); listed && std::strcmp(listed, value) == 0)
-      return true;
-  return false;
-}
-
 std::vector<DotsPerInch> Resolutions(ipp_attribute_t* attribute) {
   std::vector<DotsPerInch> listed;
   for (int i = 0; attribute != nullptr && i < ippGetCount(attribute); ++i) {
@@ -50,24 +43,24 @@ std::optional<CupsDocumentFormat> ChooseDocumentFormat(const CupsDestination& de
     return cupsFindDestSupported(destination.Connection(), destination.Dest(), destination.Info(), option);
   };
   ipp_attribute_t* formats = supported("document-format");
-  if (Lists(formats, CUPS_FORMAT_PDF)) return format;
+  if (ippContainsString(formats, CUPS_FORMAT_PDF)) return format;
   const DotsPerInch wanted{facts.dpiX.value_or(300), facts.dpiY.value_or(facts.dpiX.value_or(300))};
   const bool colour = facts.colour.value_or(false);
   std::optional<DotsPerInch> chosen;
-  if (Lists(formats, kPwgRaster)) {
+  if (ippContainsString(formats, kPwgRaster)) {
     ipp_attribute_t* types = supported("pwg-raster-document-type");
     format.mime = kPwgRaster;
     for (const char* type : {colour ? "srgb_8" : "sgray_8", "sgray_8", "black_1", "srgb_8"})
-      if (Lists(types, type)) {
+      if (ippContainsString(types, type)) {
         format.rasterType = type;
         break;
       }
     chosen = ChooseRasterResolution(Resolutions(supported("pwg-raster-document-resolution")), wanted);
-  } else if (Lists(formats, kAppleRaster)) {
+  } else if (ippContainsString(formats, kAppleRaster)) {
     ipp_attribute_t* urf = supported("urf");
     format.mime = kAppleRaster;
-    if (Lists(urf, "W8")) format.rasterType = "sgray_8";
-    if (Lists(urf, "SRGB24") && (colour || format.rasterType.empty())) format.rasterType = "srgb_8";
+    if (ippContainsString(urf, "W8")) format.rasterType = "sgray_8";
+    if (ippContainsString(urf, "SRGB24") && (colour || format.rasterType.empty())) format.rasterType = "srgb_8";
     chosen = ChooseRasterResolution(AppleResolutions(urf), wanted);
   }
   if (format.rasterType.empty()) {
